@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// Math Quizlex: starts the application object on the desktop's services.
+#include <QApplication>
+#include <QFont>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "app/GameApp.h"
+#include "platform/QtServices.h"
+#include "platform/Rand.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Math Quizlex"));
+    // The dialogs were designed on an 8-point sans-serif face.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    platform::QtServices services;
+
+    std::vector<std::string> arguments;
+    const QStringList qtArguments = QApplication::arguments();
+    for (qsizetype i = 1; i < qtArguments.size(); ++i) {
+        arguments.push_back(qtArguments[i].toStdString());
+    }
+
+    CGameApp app;
+    if (!app.InitInstance(arguments)) {
+        return 0;
+    }
+    platform::SeedRand(static_cast<unsigned>(std::time(nullptr)));
+    return QApplication::exec();
+}

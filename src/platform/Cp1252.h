@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// Windows-1252 text of the data files to and from Qt strings, at the widget boundary.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+QString FromCp1252(std::string_view bytes);
+// Characters outside the code page become '?'.
+std::string ToCp1252(const QString& text);
+
+}  // namespace platform

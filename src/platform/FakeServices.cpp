@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// A recording stand-in for the desktop services, for tests.
+#include "platform/FakeServices.h"
+
+namespace platform {
+
+FakeServices::FakeServices() : m_previous(InstallServices(this)) {}
+
+FakeServices::~FakeServices() { InstallServices(m_previous); }
+
+int FakeServices::MessageBox(const std::string& text, const std::string& caption,
+                             unsigned type) {
+    messages.push_back(Message{text, caption, type});
+    if (!answers.empty()) {
+        int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (type & MB_BUTTONMASK) == MB_YESNO ? defaultYesNo : IDOK;
+}
+
+void FakeServices::PlaySound(const std::string& gamePath) { sounds.push_back(gamePath); }
+
+void FakeServices::WinHelp(const std::string& helpFile, HelpCommand command, int context) {
+    helpCalls.push_back(HelpCall{helpFile, command, context});
+}
+
+bool FakeServices::OpenTextViewer(const std::string& gamePath) {
+    viewerOpens.push_back(gamePath);
+    return true;
+}
+
+bool FakeServices::ChooseColor(ColorRef& colour) {
+    ++colourRequests;
+    if (colours.empty()) {
+        return false;
+    }
+    colour = colours.front();
+    colours.pop_front();
+    return true;
+}
+
+void FakeServices::BeginWaitCursor() {
+    ++waitCursorDepth;
+    ++waitCursorShown;
+}
+
+void FakeServices::EndWaitCursor() { --waitCursorDepth; }
+
+std::vector<std::string> FakeServices::Texts() const {
+    std::vector<std::string> texts;
+    for (const Message& m : messages) {
+        texts.push_back(m.text);
+    }
+    return texts;
+}
+
+void FakeServices::Clear() {
+    messages.clear();
+    sounds.clear();
+    helpCalls.clear();
+    viewerOpens.clear();
+    colourRequests = 0;
+    waitCursorShown = 0;
+}
+
+}  // namespace platform

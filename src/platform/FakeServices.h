@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// A recording stand-in for the desktop services, for tests: it answers message boxes from a
+// script and remembers every request.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace platform {
+
+class FakeServices : public IServices {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        unsigned type;
+    };
+    struct HelpCall {
+        std::string file;
+        HelpCommand command;
+        int context;
+    };
+
+    // Installs itself for its lifetime and restores the previous services afterwards.
+    FakeServices();
+    ~FakeServices() override;
+    FakeServices(const FakeServices&) = delete;
+    FakeServices& operator=(const FakeServices&) = delete;
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+    void PlaySound(const std::string& gamePath) override;
+    void WinHelp(const std::string& helpFile, HelpCommand command, int context) override;
+    bool OpenTextViewer(const std::string& gamePath) override;
+    bool ChooseColor(ColorRef& colour) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+    // Answers for the next message boxes, in order; when empty, a box answers IDOK, or
+    // defaultYesNo for a Yes/No box.
+    std::deque<int> answers;
+    int defaultYesNo = IDYES;
+    // Colours the picker returns, in order; when empty the picker is cancelled.
+    std::deque<ColorRef> colours;
+
+    std::vector<Message> messages;
+    std::vector<std::string> sounds;
+    std::vector<HelpCall> helpCalls;
+    std::vector<std::string> viewerOpens;
+    int colourRequests = 0;
+    int waitCursorDepth = 0;
+    int waitCursorShown = 0;  // how many times the wait cursor was begun
+
+    // The texts of the recorded messages, in order.
+    std::vector<std::string> Texts() const;
+    void Clear();
+
+private:
+    IServices* m_previous;
+};
+
+}  // namespace platform

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+// Binary files under game paths, with the classic file-error cause codes.
+#include "platform/File.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/ProgramFolder.h"
+
+namespace platform {
+
+int CauseFromErrno(int err) {
+    switch (err) {
+        case 0:
+            return kNone;
+        case ENOENT:
+            return kFileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP:
+            return kBadPath;
+        case EMFILE:
+        case ENFILE:
+            return kTooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case EEXIST:
+            return kAccessDenied;
+        case EBADF:
+            return kInvalidFile;
+        case ESPIPE:
+            return kBadSeek;
+        case EIO:
+            return kHardIO;
+        case ETXTBSY:
+        case EBUSY:
+            return kSharingViolation;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return kDiskFull;
+        default:
+            return kGeneric;
+    }
+}
+
+bool RemoveFile(const std::string& gamePath) {
+    std::error_code ec;
+    std::filesystem::remove(std::filesystem::path(HostPath(gamePath)), ec);
+    return !ec;
+}
+
+bool FileExists(const std::string& gamePath) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(HostPath(gamePath)), ec);
+}
+
+}  // namespace platform
+
+CFile::~CFile() { Abort(); }
+
+bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
+    Abort();
+    m_cause = platform::kNone;
+    m_writeFailed = false;
+    m_hostPath = platform::HostPath(gamePath);
+    if (m_hostPath.empty()) {
+        Fail(platform::kBadPath);
+        if (cause) {
+            *cause = m_cause;
+        }
+        return false;
+    }
+    if (flags & modeReplace) {
+        flags |= modeWrite | modeCreate;
+        flags &= ~modeNoTruncate;
+    }
+
+    int oflags = O_CLOEXEC;
+    if (flags & modeReadWrite) {
+        oflags |= O_RDWR;
+    } else if (flags & modeWrite) {
+        oflags |= O_WRONLY;
+    } else {
+        oflags |= O_RDONLY;
+    }
+    if (flags & modeCreate) {
+        oflags |= O_CREAT;
+        if (!(flags & modeNoTruncate)) {
+            oflags |= O_TRUNC;
+        }
+        if (flags & modeExclusive) {
+            oflags |= O_EXCL;
+        }
+    }
+
+    std::string openPath = m_hostPath;
+    if (flags & modeReplace) {
+        // Refuse to replace a folder; otherwise write beside the target.
+        std::error_code ec;
+        if (std::filesystem::is_directory(std::filesystem::path(m_hostPath), ec)) {
+            Fail(platform::kAccessDenied);
+            if (cause) {
+                *cause = m_cause;
+            }
+            return false;
+        }
+        m_tempPath = m_hostPath + ".new~";
+        openPath = m_tempPath;
+        oflags |= O_TRUNC;
+    }
+
+    int fd = ::open(openPath.c_str(), oflags, 0644);
+    if (fd >= 0) {
+        // A folder opens for reading on this host but not on the game's: refuse it alike.
+        std::error_code ec;
+        if (std::filesystem::is_directory(std::filesystem::path(openPath), ec)) {
+            ::close(fd);
+            fd = -1;
+            errno = EACCES;
+        }
+    }
+    if (fd < 0) {
+        m_tempPath.clear();
+        Fail(platform::CauseFromErrno(errno));
+        if (cause) {
+            *cause = m_cause;
+        }
+        return false;
+    }
+    // fdopen never truncates: the flags of open() above decided that.
+    const char* mode = (flags & modeReadWrite) ? "r+b" : (flags & modeWrite) ? "wb" : "rb";
+    m_file = ::fdopen(fd, mode);
+    if (!m_file) {
+        ::close(fd);
+        if (!m_tempPath.empty()) {
+            ::unlink(m_tempPath.c_str());
+            m_tempPath.clear();
+        }
+        Fail(platform::kGeneric);
+        if (cause) {
+            *cause = m_cause;
+        }
+        return false;
+    }
+    return true;
+}
+
+size_t CFile::Read(void* buffer, size_t count) {
+    if (!m_file || count == 0) {
+        return 0;
+    }
+    size_t n = std::fread(buffer, 1, count, m_file);
+    if (n < count && std::ferror(m_file)) {
+        Fail(platform::kHardIO);
+    }
+    return n;
+}
+
+bool CFile::Write(const void* buffer, size_t count) {
+    if (!m_file) {
+        Fail(platform::kInvalidFile);
+        return false;
+    }
+    if (count == 0) {
+        return true;
+    }
+    if (std::fwrite(buffer, 1, count, m_file) != count) {
+        m_writeFailed = true;
+        Fail(platform::CauseFromErrno(errno));
+        return false;
+    }
+    return true;
+}
+
+uint64_t CFile::GetLength() {
+    if (!m_file) {
+        return 0;
+    }
+    long here = std::ftell(m_file);
+    if (here < 0 || std::fseek(m_file, 0, SEEK_END) != 0) {
+        return 0;
+    }
+    long end = std::ftell(m_file);
+    std::fseek(m_file, here, SEEK_SET);
+    return end < 0 ? 0 : static_cast<uint64_t>(end);
+}
+
+bool CFile::SeekToBegin() { return m_file && std::fseek(m_file, 0, SEEK_SET) == 0; }
+
+bool CFile::SeekToEnd() { return m_file && std::fseek(m_file, 0, SEEK_END) == 0; }
+
+bool CFile::Close() {
+    if (!m_file) {
+        return false;
+    }
+    bool ok = !m_writeFailed;
+    if (std::fflush(m_file) != 0) {
+        ok = false;
+        Fail(platform::CauseFromErrno(errno));
+    }
+    if (!m_tempPath.empty() && ok && ::fsync(::fileno(m_file)) != 0) {
+        ok = false;
+        Fail(platform::CauseFromErrno(errno));
+    }
+    if (std::fclose(m_file) != 0) {
+        ok = false;
+        Fail(platform::CauseFromErrno(errno));
+    }
+    m_file = nullptr;
+    if (!m_tempPath.empty()) {
+        if (ok && std::rename(m_tempPath.c_str(), m_hostPath.c_str()) != 0) {
+            ok = false;
+            Fail(platform::CauseFromErrno(errno));
+        }
+        if (!ok) {
+            ::unlink(m_tempPath.c_str());
+        }
+        m_tempPath.clear();
+    }
+    return ok;
+}
+
+void CFile::Abort() {
+    if (m_file) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+    if (!m_tempPath.empty()) {
+        ::unlink(m_tempPath.c_str());
+        m_tempPath.clear();
+    }
+}
+
+int CFile::GetByte() { return m_file ? getc_unlocked(m_file) : EOF; }
+
+void CFile::UngetByte(int c) {
+    if (m_file && c != EOF) {
+        std::ungetc(c, m_file);
+    }
+}
+
+void CFile::Fail(int cause) {
+    if (m_cause == platform::kNone) {
+        m_cause = cause;
+    }
+}

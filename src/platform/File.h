@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// Binary files under game paths, with the classic file-error cause codes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+// Cause codes of a failed file operation, as the game reports them in its messages.
+enum FileCause : int {
+    kNone = 0,
+    kGeneric = 1,
+    kFileNotFound = 2,
+    kBadPath = 3,
+    kTooManyOpenFiles = 4,
+    kAccessDenied = 5,
+    kInvalidFile = 6,
+    kRemoveCurrentDir = 7,
+    kDirectoryFull = 8,
+    kBadSeek = 9,
+    kHardIO = 10,
+    kSharingViolation = 11,
+    kLockViolation = 12,
+    kDiskFull = 13,
+    kEndOfFile = 14,
+};
+
+// Maps a host errno value to a cause code.
+int CauseFromErrno(int err);
+
+// Removes a file named by a game path; true when it is gone (also when it never existed).
+bool RemoveFile(const std::string& gamePath);
+// True when a file (not a folder) of that game path exists.
+bool FileExists(const std::string& gamePath);
+
+}  // namespace platform
+
+// A file opened by a game path. Errors never throw: they are kept as a cause code.
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        modeCreate = 0x1000,      // create, truncating an existing file unless modeNoTruncate
+        modeNoTruncate = 0x2000,  // with modeCreate: keep an existing file's contents
+        // Write a new file beside the old one and rename it over the old one on Close, so a
+        // failed or interrupted save leaves the old file whole. Implies modeWrite|modeCreate.
+        modeReplace = 0x10000,
+        // Fail when the file exists already (with modeCreate).
+        modeExclusive = 0x20000,
+    };
+
+    CFile() = default;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile();
+
+    // Opens the file; on failure returns false and sets Cause() (and *cause when given).
+    bool Open(const std::string& gamePath, unsigned flags, int* cause = nullptr);
+    bool IsOpen() const { return m_file != nullptr; }
+
+    // Reads up to count bytes; returns the number read (0 at the end or on error).
+    size_t Read(void* buffer, size_t count);
+    // Writes all bytes; false (and a cause) on error.
+    bool Write(const void* buffer, size_t count);
+    // Length of the file in bytes; the position is kept.
+    uint64_t GetLength();
+    bool SeekToBegin();
+    bool SeekToEnd();
+
+    // Closes the file. For a replacing write, flushes and renames the new file over the
+    // old one; false when anything failed, and then the old file is left as it was.
+    bool Close();
+    // Closes without keeping a replacing write.
+    void Abort();
+
+    int Cause() const { return m_cause; }
+    const std::string& HostFilePath() const { return m_hostPath; }
+
+protected:
+    int GetByte();  // next byte or EOF
+    void UngetByte(int c);
+    void Fail(int cause);
+
+    std::FILE* m_file = nullptr;
+    std::string m_hostPath;
+    std::string m_tempPath;  // set while a replacing write is under way
+    int m_cause = platform::kNone;
+    bool m_writeFailed = false;
+};

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The print dialog through Qt.
+#include "platform/PrintService.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace platform {
+namespace {
+
+class QtPrintService final : public IPrintService {
+public:
+    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent) override {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            return nullptr;
+        }
+        return printer;
+    }
+};
+
+QtPrintService g_desktop;
+IPrintService* g_service = &g_desktop;
+
+}  // namespace
+
+IPrintService& PrintService() { return *g_service; }
+
+IPrintService* InstallPrintService(IPrintService* service) {
+    IPrintService* previous = g_service == &g_desktop ? nullptr : g_service;
+    g_service = service ? service : &g_desktop;
+    return previous;
+}
+
+}  // namespace platform

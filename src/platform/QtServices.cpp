@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// The desktop services of the game, provided by Qt.
+#include "platform/QtServices.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "platform/Cp1252.h"
+#include "platform/ProgramFolder.h"
+
+namespace platform {
+
+QtServices::QtServices() : m_previous(InstallServices(this)) {}
+
+QtServices::~QtServices() { InstallServices(m_previous); }
+
+int QtServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
+    QMessageBox box(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                      : QApplication::activeWindow());
+    box.setWindowTitle(FromCp1252(caption));
+    box.setText(FromCp1252(text));
+    switch (type & MB_ICONMASK) {
+        case MB_ICONSTOP:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MB_ICONQUESTION:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MB_ICONEXCLAMATION:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MB_ICONINFORMATION:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
+    }
+    switch (type & MB_BUTTONMASK) {
+        case MB_YESNO:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case MB_OKCANCEL:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        default:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return IDYES;
+        case QMessageBox::No:
+            return IDNO;
+        case QMessageBox::Cancel:
+            return IDCANCEL;
+        default:
+            // Closing an OK box any way counts as OK; an OK-Cancel box closed is Cancel.
+            return (type & MB_BUTTONMASK) == MB_OKCANCEL && box.clickedButton() !=
+                           box.button(QMessageBox::Ok)
+                       ? IDCANCEL
+                       : IDOK;
+    }
+}
+
+void QtServices::PlaySound(const std::string& gamePath) {
+    QString path = QString::fromStdString(HostPath(gamePath));
+    if (!QFileInfo(path).isFile()) {
+        return;  // a missing sound is not reported
+    }
+    // One sound at a time: a new sound cuts the one playing, as the desktop's player did.
+    if (!m_sound) {
+        m_sound = std::make_unique<QSoundEffect>();
+    }
+    m_sound->stop();
+    m_sound->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    m_sound->play();
+}
+
+void QtServices::WinHelp(const std::string& helpFile, HelpCommand command, int context) {
+    if (m_helpViewer) {
+        m_helpViewer(helpFile, command, context);
+    }
+}
+
+bool QtServices::OpenTextViewer(const std::string& gamePath) {
+    QFileInfo info(QString::fromStdString(HostPath(gamePath)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+bool QtServices::ChooseColor(ColorRef& colour) {
+    QColor picked = QColorDialog::getColor(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)),
+                                           QApplication::activeWindow());
+    if (!picked.isValid()) {
+        return false;
+    }
+    colour = Rgb(picked.red(), picked.green(), picked.blue());
+    return true;
+}
+
+void QtServices::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtServices::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace platform

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The line-oriented text file through which every data file of the game is read and written.
+#include "platform/TextFile.h"
+
+#include <climits>
+#include <cstdio>
+
+bool CTextFile::ReadString(std::string& line) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+        int c = GetByte();
+        if (c == EOF) {
+            break;
+        }
+        any = true;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            return true;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    return any;
+}
+
+bool CTextFile::ReadPiece(std::string& piece, size_t maxChars) {
+    piece.clear();
+    while (piece.size() < maxChars) {
+        int c = GetByte();
+        if (c == EOF) {
+            break;
+        }
+        if (c == '\r') {
+            int d = GetByte();
+            if (d == '\n') {
+                c = '\n';
+            } else {
+                UngetByte(d);
+            }
+        }
+        piece.push_back(static_cast<char>(c));
+        if (c == '\n') {
+            break;
+        }
+    }
+    return !piece.empty();
+}
+
+bool CTextFile::WriteString(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (char c : text) {
+        if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return Write(out.data(), out.size());
+}
+
+int CTextFile::Atoi(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= static_cast<long long>(INT_MAX) + 1) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+std::string CTextFile::TrimRight(const std::string& text) {
+    size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || (text[end - 1] >= '\t' && text[end - 1] <= '\r'))) {
+        --end;
+    }
+    return text.substr(0, end);
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Command, control, dialog and string ids of the game, with the numbers they always had.
+#pragma once
+
+namespace ids {
+
+// Menu commands.
+inline constexpr int ID_NEW_GAME = 32771;
+inline constexpr int ID_LOAD_SAVED_GAME = 32772;
+inline constexpr int ID_SAVE_GAME = 32773;
+inline constexpr int ID_CHECK_ANSWER = 32774;
+inline constexpr int ID_FIND_HINTS = 32775;
+inline constexpr int ID_SHOW_SOLUTION = 32776;
+inline constexpr int ID_STATS_CURRENT_PLAYER = 32779;
+inline constexpr int ID_STATS_ANY_PLAYER = 32780;
+inline constexpr int ID_SETTINGS = 32781;
+inline constexpr int ID_DELETE_PLAYER = 32782;
+inline constexpr int ID_NEW_PLAYER = 32783;
+inline constexpr int ID_PLAY_REWARD_GAME = 32784;
+inline constexpr int ID_QUICK_INSTRUCTIONS = 32785;
+inline constexpr int ID_SCORING = 32786;
+inline constexpr int ID_APP_ABOUT = 57664;
+inline constexpr int ID_APP_EXIT = 57665;
+inline constexpr int ID_HELP_INDEX = 57670;
+inline constexpr int ID_NEXT_PANE = 57680;
+inline constexpr int ID_PREV_PANE = 57681;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+// Standard controls.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDHELP = 9;
+
+// Status bar and panes.
+inline constexpr int AFX_IDW_STATUS_BAR = 59393;
+inline constexpr int AFX_IDW_PANE_FIRST = 0xE900;
+
+// Strings.
+inline constexpr int IDR_MAINFRAME = 128;
+inline constexpr int AFX_IDS_APP_TITLE = 57344;
+inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+inline constexpr int ID_INDICATOR_HINTS = 61403;
+inline constexpr int ID_INDICATOR_CHECKS = 61404;
+inline constexpr int ID_INDICATOR_PLAYED = 61405;
+
+}  // namespace ids

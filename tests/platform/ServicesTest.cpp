@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// The service calls of the game: message boxes with their captions and answers, the runtime's
+// random numbers, and dialog units.
+#include <gtest/gtest.h>
+
+#include "platform/DialogUnits.h"
+#include "platform/FakeServices.h"
+#include "platform/Rand.h"
+
+TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
+    platform::FakeServices fake;
+    EXPECT_EQ(platform::MessageBox("Cannot load DIB", "", platform::MB_ICONINFORMATION),
+              platform::IDOK);
+    fake.answers.push_back(platform::IDNO);
+    EXPECT_EQ(platform::MessageBox("Add new player?", "Confirmation", platform::MB_YESNO),
+              platform::IDNO);
+    EXPECT_EQ(platform::MessageBox("Are you sure?", "Confirmation", platform::MB_YESNO),
+              platform::IDYES);
+    ASSERT_EQ(fake.messages.size(), 3u);
+    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
+    EXPECT_EQ(fake.messages[0].type, platform::MB_ICONINFORMATION);
+    EXPECT_EQ(fake.messages[1].caption, "Confirmation");
+}
+
+TEST(Services, TheFakeStepsAsideWhenItGoes) {
+    {
+        platform::FakeServices outer;
+        {
+            platform::FakeServices inner;
+            platform::PlaySound("data\\qxup.wav");
+            EXPECT_EQ(inner.sounds.size(), 1u);
+        }
+        platform::WinHelp(platform::HelpCommand::Context, 13);
+        ASSERT_EQ(outer.helpCalls.size(), 1u);
+        EXPECT_EQ(outer.helpCalls[0].file, "qzx.hlp");
+        EXPECT_EQ(outer.helpCalls[0].context, 13);
+        EXPECT_TRUE(outer.sounds.empty());
+    }
+    // With no services installed, the console stand-in answers a question with its first button.
+    EXPECT_EQ(platform::MessageBox("q", "c", platform::MB_YESNO), platform::IDYES);
+}
+
+TEST(Rand, GivesTheRuntimesSequence) {
+    platform::SeedRand(1);
+    // The classic runtime's first numbers after seeding with 1.
+    EXPECT_EQ(platform::Rand(), 41);
+    EXPECT_EQ(platform::Rand(), 18467);
+    EXPECT_EQ(platform::Rand(), 6334);
+    platform::SeedRand(12345);
+    int low = platform::kRandMax, high = 0;
+    for (int i = 0; i < 10000; ++i) {
+        int r = platform::Rand();
+        low = std::min(low, r);
+        high = std::max(high, r);
+    }
+    EXPECT_GE(low, 0);
+    EXPECT_LE(high, platform::kRandMax);
+    EXPECT_GT(high, 32000);
+}
+
+TEST(DialogUnits, ConvertEdgesWithTheBaseUnits) {
+    platform::BaseUnits saved = platform::DialogBaseUnits();
+    platform::SetDialogBaseUnits({8, 16});
+    EXPECT_EQ(platform::DluToPixelsX(32), 64);
+    EXPECT_EQ(platform::DluToPixelsY(15), 30);
+    platform::SetDialogBaseUnits({6, 13});
+    platform::PixelRect r = platform::DluToPixels(2, 100, 50, 14);
+    EXPECT_EQ(r.x, 3);
+    EXPECT_EQ(r.y, 163);  // 100 * 13 / 8 = 162.5, rounded half up
+    EXPECT_EQ(r.width, 75);
+    EXPECT_EQ(r.height, 185 - 163);  // edges are mapped, then subtracted
+    platform::SetDialogBaseUnits(saved);
+}

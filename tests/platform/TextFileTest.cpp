@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+// The line reader and writer every data file goes through, and the file layer below it.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+using testsupport::TempProgramFolder;
+
+namespace {
+
+std::vector<std::string> ReadAll(const std::string& path, bool* lastResult = nullptr) {
+    CTextFile file;
+    EXPECT_TRUE(file.Open(path, CFile::modeRead));
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadString(line)) {
+        lines.push_back(line);
+    }
+    if (lastResult) {
+        *lastResult = file.ReadString(line);
+    }
+    EXPECT_EQ(line, "");
+    return lines;
+}
+
+}  // namespace
+
+TEST(TextFile, ReadsLinesWithEitherLineEndAndWithoutTheLastOne) {
+    TempProgramFolder folder;
+    folder.Write("crlf.txt", std::string("Start Grid\r\n3\r\n\r\nEnd Grid\r\n"));
+    folder.Write("lf.txt", std::string("Start Grid\n3\n\nEnd Grid"));
+    std::vector<std::string> expected{"Start Grid", "3", "", "End Grid"};
+    EXPECT_EQ(ReadAll(folder.File("crlf.txt")), expected);
+    bool afterEnd = true;
+    EXPECT_EQ(ReadAll(folder.File("lf.txt"), &afterEnd), expected);
+    EXPECT_FALSE(afterEnd) << "reading past the end keeps answering false";
+}
+
+TEST(TextFile, KeepsALoneCarriageReturnAndBinaryBytesInsideALine) {
+    TempProgramFolder folder;
+    folder.Write("odd.txt", std::string("a\rb\n\0x\xff\r\n", 9));
+    auto lines = ReadAll(folder.File("odd.txt"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "a\rb");
+    EXPECT_EQ(lines[1], std::string("\0x\xff", 3));
+}
+
+TEST(TextFile, WritesEveryLineEndAsCrLf) {
+    TempProgramFolder folder;
+    CTextFile file;
+    ASSERT_TRUE(file.Open(folder.Path() + "out.txt", CFile::modeWrite | CFile::modeCreate));
+    EXPECT_TRUE(file.WriteString("Bob\n"));
+    EXPECT_TRUE(file.WriteString("No Saved Games\n42"));
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(folder.Read("out.txt"), "Bob\r\nNo Saved Games\r\n42");
+}
+
+TEST(TextFile, ReadsPiecesOfLongLinesLikeTheRuntime) {
+    TempProgramFolder folder;
+    folder.Write("long.htf", std::string(5000, 'x') + "\r\nshort\r\nend");
+    CTextFile file;
+    ASSERT_TRUE(file.Open(folder.File("long.htf"), CFile::modeRead));
+    std::string piece;
+    std::vector<std::string> pieces;
+    while (file.ReadPiece(piece, 2046)) {
+        pieces.push_back(piece);
+    }
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(pieces[0], std::string(2046, 'x'));
+    EXPECT_EQ(pieces[1], std::string(2046, 'x'));
+    EXPECT_EQ(pieces[2], std::string(5000 - 4092, 'x') + "\n");
+    EXPECT_EQ(pieces[3], "short\n");
+    EXPECT_EQ(pieces[4], "end");
+    EXPECT_FALSE(file.ReadPiece(piece, 2046));
+    EXPECT_EQ(piece, "");
+}
+
+TEST(TextFile, AtoiTakesLeadingDigitsOnly) {
+    EXPECT_EQ(CTextFile::Atoi("15"), 15);
+    EXPECT_EQ(CTextFile::Atoi("  -12abc"), -12);
+    EXPECT_EQ(CTextFile::Atoi("+7"), 7);
+    EXPECT_EQ(CTextFile::Atoi("\t42 "), 42);
+    EXPECT_EQ(CTextFile::Atoi("abc"), 0);
+    EXPECT_EQ(CTextFile::Atoi(""), 0);
+    EXPECT_EQ(CTextFile::Atoi("- 5"), 0);
+    EXPECT_EQ(CTextFile::Atoi("3,12"), 3);
+    EXPECT_EQ(CTextFile::Atoi("99999999999999999999"), INT_MAX);
+    EXPECT_EQ(CTextFile::Atoi("-99999999999999999999"), INT_MIN);
+}
+
+TEST(TextFile, TrimRightRemovesOnlyTrailingWhiteSpace) {
+    EXPECT_EQ(CTextFile::TrimRight("  board.bmp \t\r"), "  board.bmp");
+    EXPECT_EQ(CTextFile::TrimRight(" \t "), "");
+}
+
+TEST(File, ReportsTheCauseOfAFailedOpen) {
+    TempProgramFolder folder;
+    CFile file;
+    int cause = -1;
+    EXPECT_FALSE(file.Open(folder.Path() + "players\\missing.ply", CFile::modeRead, &cause));
+    EXPECT_EQ(cause, platform::kFileNotFound);
+    folder.MakeFolder("games");
+    EXPECT_FALSE(file.Open(folder.Path() + "games", CFile::modeRead, &cause));
+    EXPECT_EQ(cause, platform::kAccessDenied);
+    EXPECT_FALSE(file.Open(folder.Path() + "nofolder\\x.gme", CFile::modeWrite | CFile::modeCreate,
+                           &cause));
+    EXPECT_EQ(cause, platform::kFileNotFound);
+}
+
+TEST(File, WritingWithoutCreateNeitherCreatesNorTruncates) {
+    TempProgramFolder folder;
+    CTextFile file;
+    EXPECT_FALSE(file.Open(folder.Path() + "Data\\Sound.dat", CFile::modeWrite));
+    EXPECT_FALSE(folder.Exists("Data/Sound.dat"));
+    folder.Write("data/sound.dat", std::string("FALSE\r\nFALSE\r\n255\r\nold tail\r\n"));
+    ASSERT_TRUE(file.Open(folder.Path() + "Data\\Sound.dat", CFile::modeWrite));
+    file.WriteString("TRUE\n");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(folder.Read("data/sound.dat"), "TRUE\r\n\nFALSE\r\n255\r\nold tail\r\n");
+}
+
+TEST(File, AppendsAtTheEnd) {
+    TempProgramFolder folder;
+    folder.Write("players/data", std::string("Ann\r\nAnn0.ply\r\n"));
+    CTextFile file;
+    ASSERT_TRUE(file.Open(folder.Path() + "players\\data", CFile::modeWrite));
+    ASSERT_TRUE(file.SeekToEnd());
+    file.WriteString("Bob\nBob0.ply\n");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(folder.Read("players/data"), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
+}
+
+TEST(File, AReplacingWriteKeepsTheOldFileUntilItIsClosed) {
+    TempProgramFolder folder;
+    folder.Write("players/Ann0.ply", std::string("Ann\r\nNo Saved Games\r\n"));
+    const std::string path = folder.Path() + "players\\Ann0.ply";
+    {
+        CTextFile file;
+        ASSERT_TRUE(file.Open(path, CFile::modeReplace));
+        file.WriteString("Ann\nhalf writ");
+        EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nNo Saved Games\r\n");
+        // Going away without Close is an interrupted save: the old file stays whole.
+    }
+    EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nNo Saved Games\r\n");
+    EXPECT_FALSE(folder.Exists("players/Ann0.ply.new~"));
+
+    CTextFile file;
+    ASSERT_TRUE(file.Open(path, CFile::modeReplace));
+    file.WriteString("Ann\nStart Saved Games\n");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nStart Saved Games\r\n");
+}
+
+TEST(File, AReplacingWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    TempProgramFolder folder;
+    folder.Write("ants/scores.dat", std::string("10\r\n"));
+    chmod(folder.File("ants").c_str(), 0555);
+    CTextFile file;
+    int cause = 0;
+    EXPECT_FALSE(file.Open(folder.Path() + "ants\\scores.dat", CFile::modeReplace, &cause));
+    EXPECT_EQ(cause, platform::kAccessDenied);
+    chmod(folder.File("ants").c_str(), 0755);
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n");
+}
+
+TEST(File, ExclusiveCreateRefusesAnExistingFile) {
+    TempProgramFolder folder;
+    folder.Write("pic.bmp", std::string("BM"));
+    CFile file;
+    int cause = 0;
+    EXPECT_FALSE(file.Open(folder.Path() + "pic.bmp",
+                           CFile::modeReadWrite | CFile::modeCreate | CFile::modeExclusive, &cause));
+    EXPECT_EQ(cause, platform::kAccessDenied);
+    EXPECT_EQ(folder.Read("pic.bmp"), "BM");
+}

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// Helpers for tests: a scratch program folder, and whole-file reads and writes.
+#include "support/TestSupport.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+#include "platform/ProgramFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace testsupport {
+
+namespace {
+std::string Normalise(std::string relative) {
+    for (char& c : relative) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return relative;
+}
+}  // namespace
+
+TempProgramFolder::TempProgramFolder() : m_previousFolder(platform::ProgramFolder()) {
+    std::string pattern = (fs::temp_directory_path() / "quizlex-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    m_path = pattern + "/";
+    platform::SetProgramFolder(m_path);
+}
+
+TempProgramFolder::~TempProgramFolder() {
+    std::error_code ec;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (auto it = fs::recursive_directory_iterator(m_path, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    }
+    fs::remove_all(m_path, ec);
+    platform::SetProgramFolder(m_previousFolder);
+}
+
+std::string TempProgramFolder::File(const std::string& relative) const {
+    return m_path + Normalise(relative);
+}
+
+std::string TempProgramFolder::Write(const std::string& relative, const std::string& bytes) const {
+    std::string path = File(relative);
+    fs::create_directories(fs::path(path).parent_path());
+    WriteFileBytes(path, bytes);
+    return path;
+}
+
+std::string TempProgramFolder::Write(const std::string& relative,
+                                     const std::vector<uint8_t>& bytes) const {
+    return Write(relative, std::string(bytes.begin(), bytes.end()));
+}
+
+std::string TempProgramFolder::Read(const std::string& relative) const {
+    return ReadFileBytes(File(relative));
+}
+
+bool TempProgramFolder::Exists(const std::string& relative) const {
+    return fs::exists(File(relative));
+}
+
+void TempProgramFolder::MakeFolder(const std::string& relative) const {
+    fs::create_directories(File(relative));
+}
+
+std::string ReadFileBytes(const std::string& hostPath) {
+    std::ifstream in(hostPath, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFileBytes(const std::string& hostPath, const std::string& bytes) {
+    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+int RunCommand(const std::string& command, std::string* output) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return -1;
+    }
+    std::array<char, 4096> buffer{};
+    std::string text;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        text.append(buffer.data(), n);
+    }
+    int status = pclose(pipe);
+    if (output) {
+        *output = text;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// Test runner for widget tests: one QApplication for the run, on the offscreen platform that
+// CTest asks for (also when the runner only lists its tests).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    return RUN_ALL_TESTS();
+}
