@@ -47,6 +47,8 @@ DibHandle::DibHandle(std::vector<uint8_t> bytes) : m_block(std::make_unique<Bloc
     m_block->bytes = std::move(bytes);
 }
 
+DibHandle::DibHandle(DibHandle&&) noexcept = default;
+DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;
 
 std::span<const uint8_t> DibHandle::Bytes() const {

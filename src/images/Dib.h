@@ -18,8 +18,8 @@ class DibHandle {
 public:
     DibHandle() = default;
     explicit DibHandle(std::vector<uint8_t> bytes);
-    DibHandle(DibHandle&&) noexcept = default;
-    DibHandle& operator=(DibHandle&&) noexcept = default;
+    DibHandle(DibHandle&&) noexcept;
+    DibHandle& operator=(DibHandle&&) noexcept;
     DibHandle(const DibHandle&) = delete;
     DibHandle& operator=(const DibHandle&) = delete;
     ~DibHandle();
