@@ -51,6 +51,8 @@ DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;
 
+void DibHandle::Free() { m_block.reset(); }
+
 std::span<const uint8_t> DibHandle::Bytes() const {
     if (!m_block) {
         return {};

@@ -26,7 +26,7 @@ public:
 
     explicit operator bool() const { return m_block != nullptr; }
     bool IsNull() const { return m_block == nullptr; }
-    void Free() { m_block.reset(); }
+    void Free();
 
     // The block's bytes, laid out as a packed DIB. Empty for a null handle.
     std::span<const uint8_t> Bytes() const;
