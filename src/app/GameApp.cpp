@@ -3,6 +3,7 @@
 #include "app/GameApp.h"
 
 #include "app/MainFrame.h"
+#include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
@@ -20,6 +21,10 @@ CGameApp::~CGameApp() {
 }
 
 CGameApp* CGameApp::Get() { return g_app; }
+
+bool CGameApp::PlaySounds() const { return platform::PlaySoundsOn(); }
+
+void CGameApp::SetPlaySounds(bool on) { platform::SetPlaySounds(on); }
 
 bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     if (!arguments.empty()) {
@@ -42,12 +47,12 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     if (settings.Open(m_strProgramFolder + "Data\\Sound.dat", CFile::modeRead)) {
         std::string line;
         settings.ReadString(line);
-        m_bPlaySounds = line == "TRUE";
+        SetPlaySounds(line == "TRUE");
         settings.ReadString(line);
         m_pMainWnd->m_bUseErrorDetection = line == "TRUE";
         settings.Close();
     } else {
-        m_bPlaySounds = 0;
+        SetPlaySounds(false);
     }
 
     m_pMainWnd->show();

@@ -25,7 +25,9 @@ public:
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
     const std::string& ProgramFolder() const { return m_strProgramFolder; }
 
-    int m_bPlaySounds = 0;
+    // Play sounds lives with the platform's switches, where every layer can read it.
+    bool PlaySounds() const;
+    void SetPlaySounds(bool on);
 
 private:
     std::string m_strProgramFolder;
