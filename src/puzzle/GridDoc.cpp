@@ -205,7 +205,9 @@ bool CGridDoc::OnSaveDocument(const std::string& path) {
                                     std::to_string(cell.m_nRow) + "\n");
     }
     ok = ok && file.WriteString(std::string(kEndGrid) + "\n");
-    if (ok && !m_answers.empty()) {
+    // The line after the grid is always taken for the answer block: without one, the first
+    // hint would be lost on the next read, so hints get an empty answer block before them.
+    if (ok && (!m_answers.empty() || HasHintsToWrite())) {
         ok = file.WriteString(std::string(kStartAnswer) + "\n");
         for (const std::string& answer : m_answers) {
             ok = ok && file.WriteString(answer + "\n");
@@ -227,6 +229,11 @@ bool CGridDoc::OnSaveDocument(const std::string& path) {
     }
     SetModifiedFlag(false);
     return true;
+}
+
+bool CGridDoc::HasHintsToWrite() const {
+    return std::any_of(m_hints.begin(), m_hints.end(),
+                       [](const std::vector<std::string>& hint) { return !hint.empty(); });
 }
 
 bool CGridDoc::WriteHints(CTextFile& file) const {

@@ -108,6 +108,8 @@ protected:
     // The hint blocks, from the reader's position to the end of the file.
     virtual void ReadHints(CTextFile& file);
     virtual bool WriteHints(CTextFile& file) const;
+    // Whether WriteHints writes any block (empty hints are dropped).
+    virtual bool HasHintsToWrite() const;
     // The hint list of GetHintsForCell: lines equal to the cell's key, or (byColumnAndRow)
     // lines whose column and row are the cell's.
     int ListHintsForCell(int column, int row, std::string& text, bool byColumnAndRow) const;

@@ -3,8 +3,21 @@
 #include "puzzle/MathGridDoc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/TextFile.h"
+
+namespace {
+
+uint64_t CellIndex(int column, int row) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) |
+           static_cast<uint32_t>(row);
+}
+
+}  // namespace
 
 bool CMathGridDoc::OnNewDocument() {
     m_bShowErrors = 0;
@@ -40,6 +53,15 @@ void CMathGridDoc::ReadHints(CTextFile& file) {
             ReadBlock(file, kEndHint, m_secondaryHints.back());
         }
     }
+}
+
+bool CMathGridDoc::HasHintsToWrite() const {
+    for (size_t i = 0; i < m_hints.size(); ++i) {
+        if (!m_hints[i].empty() || (i < m_secondaryHints.size() && !m_secondaryHints[i].empty())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool CMathGridDoc::WriteHints(CTextFile& file) const {
@@ -96,9 +118,17 @@ int CMathGridDoc::IsMarkCorrect(int column, int row, int defaultValue) const {
 }
 
 bool CMathGridDoc::AllCellsCorrect(const std::vector<std::string>& hintCells) const {
+    // IsMarkCorrect with default 1 for every line, with the marks and answers looked up once.
+    std::unordered_set<std::string_view> answers(m_answers.begin(), m_answers.end());
+    std::unordered_map<uint64_t, bool> wrongAt;  // the first mark of each cell decides
+    for (const std::string& mark : m_marks) {
+        CellKey key = ParseCellKey(mark);
+        wrongAt.emplace(CellIndex(key.column, key.row), answers.count(mark) == 0);
+    }
     for (const std::string& line : hintCells) {
         CellKey cell = ParseCellKey(line);
-        if (IsMarkCorrect(cell.column, cell.row, 1) == 0) {
+        auto found = wrongAt.find(CellIndex(cell.column, cell.row));
+        if (found != wrongAt.end() && found->second) {
             return false;
         }
     }

@@ -37,4 +37,5 @@ public:
 protected:
     void ReadHints(CTextFile& file) override;
     bool WriteHints(CTextFile& file) const override;
+    bool HasHintsToWrite() const override;
 };

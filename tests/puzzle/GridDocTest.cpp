@@ -359,10 +359,11 @@ TEST(GridDocSave, WritesThePuzzleBackByteForByte) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(GridDocSave, DropsEmptyHintsAndWritesWhatIsAlwaysThere) {
+TEST(GridDocSave, DropsEmptyHintsAndKeepsEveryOtherHintReadable) {
     PuzzleFolder p;
     FakeServices fake;
-    // Read with LF line ends, written with CR LF; an empty hint disappears.
+    // Read with LF line ends, written with CR LF; an empty hint disappears, no "Offsets" for
+    // zero offsets.
     CMathGridDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(p.Puzzle(
         "in.bgd", Lf({"board.bmp", "15", "Offsets", "0", "0", "Start Grid", "End Grid", "x",
@@ -370,9 +371,14 @@ TEST(GridDocSave, DropsEmptyHintsAndWritesWhatIsAlwaysThere) {
                       "Start Primary Hint", "1,1,1", "Start Secondary Hint", "End Hint"}))));
     EXPECT_EQ(doc.m_nHintCount, 2);
     ASSERT_TRUE(doc.OnSaveDocument(p.GamePath("out.bgd")));
+    // The line after the grid is always taken for the answer block: hints without answers
+    // get an empty one, or the first hint would be lost on the next read.
     EXPECT_EQ(p.folder.Read("data/out.bgd"),
-              CrLf({"board.bmp", "15", "Start Grid", "End Grid", "Start Primary Hint", "1,1,1",
-                    "Start Secondary Hint", "End Hint"}));
+              CrLf({"board.bmp", "15", "Start Grid", "End Grid", "Start Answer", "End Answer",
+                    "Start Primary Hint", "1,1,1", "Start Secondary Hint", "End Hint"}));
+    CMathGridDoc mathBack;
+    ASSERT_TRUE(mathBack.OnOpenDocument(p.GamePath("out.bgd")));
+    EXPECT_EQ(mathBack.m_hints, (std::vector<Lines>{{"1,1,1"}}));
 
     CGridDoc logic;
     logic.m_strImageName = "pic.bmp";
@@ -381,9 +387,19 @@ TEST(GridDocSave, DropsEmptyHintsAndWritesWhatIsAlwaysThere) {
     logic.m_nOffsetY = -2;
     ASSERT_TRUE(logic.OnSaveDocument(p.GamePath("new.bgd")));
     EXPECT_EQ(p.folder.Read("data/new.bgd"),
-              CrLf({"pic.bmp", "15", "Offsets", "0", "-2", "Start Grid", "End Grid", "Start Hint",
-                    "3,3", "End Hint"}));
-    EXPECT_TRUE(fake.messages.empty());
+              CrLf({"pic.bmp", "15", "Offsets", "0", "-2", "Start Grid", "End Grid", "Start Answer",
+                    "End Answer", "Start Hint", "3,3", "End Hint"}));
+    CGridDoc logicBack;
+    ASSERT_TRUE(logicBack.OnOpenDocument(p.GamePath("new.bgd")));
+    EXPECT_EQ(logicBack.m_hints, (std::vector<Lines>{{"3,3"}}));
+
+    // With neither answers nor hints nothing follows the grid block, which is always there.
+    CGridDoc bare;
+    ASSERT_TRUE(bare.OnSaveDocument(p.GamePath("bare.bgd")));
+    EXPECT_EQ(p.folder.Read("data/bare.bgd"), CrLf({"", "15", "Start Grid", "End Grid"}));
+    // The opens above lacked pictures (pic.bmp is not there); the saves said nothing.
+    EXPECT_EQ(fake.Texts(), (Lines{"Failed to open document.",
+                                   "Unable to load image file " + p.GamePath("pic.bmp")}));
 }
 
 TEST(GridDocSave, AFileThatCannotBeMadeIsReportedAsAnOpenFailure) {
