@@ -20,6 +20,11 @@ const std::string& Scratch() {
     static const std::string folder = [] {
         std::string path = "/tmp/quizlex-fuzz-puzzle-" + std::to_string(::getpid()) + "/";
         std::filesystem::create_directories(path);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(
+                "/tmp/quizlex-fuzz-puzzle-" + std::to_string(::getpid()) + "/", ec);
+        });
         // A real picture for inputs that name it.
         static const unsigned char kBoard[] = {
             'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0, 62,  0,   0,   0, 40,   0, 0, 0, 2,    0, 0, 0, 2, 0,
