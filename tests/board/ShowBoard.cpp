@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
 // A window with a number puzzle's board, to see and click it by hand before the game's frame
-// hosts it: show_board FILE.bgd (run in the program folder).
+// hosts it. Run in the program folder:
+//   show_board FILE.bgd [--marks "c,r,d;..."] [--hint N] [--solution] [--errors] [--click X,Y]
+// --click presses the mouse at a point of the board once the window is up (to see the pad).
 #include <QAction>
 #include <QApplication>
 #include <QFont>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 
 #include "board/MathGridView.h"
 #include "platform/Cp1252.h"
@@ -36,8 +43,10 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: show_board FILE.bgd\n");
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: show_board FILE.bgd [--marks \"c,r,d;...\"] [--hint N] "
+                     "[--solution] [--errors] [--click X,Y]\n");
         return 2;
     }
     platform::SetProgramFolder(platform::CurrentDirectory());
@@ -47,12 +56,40 @@ int main(int argc, char** argv) {
     if (!doc.OnOpenDocument(argv[1])) {
         return 1;
     }
+    std::string click;
+    int solutionShown = 0;
+    for (int i = 2; i < argc; ++i) {
+        std::string option = argv[i];
+        std::string value = i + 1 < argc ? argv[i + 1] : "";
+        if (option == "--marks") {
+            size_t start = 0;
+            while (start <= value.size()) {
+                size_t cut = value.find(';', start);
+                CellKey mark = ParseCellKey(value.substr(start, cut - start));
+                doc.SetCellValue(mark.column, mark.row, mark.value);
+                start = cut == std::string::npos ? value.size() + 1 : cut + 1;
+            }
+            ++i;
+        } else if (option == "--hint") {
+            doc.m_nSelectedHint = std::atoi(value.c_str());
+            ++i;
+        } else if (option == "--solution") {
+            solutionShown = 1;
+        } else if (option == "--errors") {
+            doc.m_bShowErrors = 1;
+        } else if (option == "--click") {
+            click = value;
+            ++i;
+        }
+    }
+
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Board"));
     auto* view = new CMathGridView;
     window.setCentralWidget(view);
     view->SetDocument(&doc);
     view->SetHintFinder(std::make_unique<StatusFinder>(window.statusBar()));
+    view->m_bShowSolution = solutionShown;
 
     QToolBar* bar = window.addToolBar(QStringLiteral("Board"));
     bar->addAction(QStringLiteral("Next Hint"), [&] {
@@ -70,6 +107,8 @@ int main(int argc, char** argv) {
         view->OnInitialUpdate();
     });
     solution->setCheckable(true);
+    solution->setChecked(solutionShown != 0);
+    errors->setChecked(doc.m_bShowErrors != 0);
     QAction* lookup = bar->addAction(QStringLiteral("Find Hints"),
                                      [&](bool on) { view->m_bHintLookup = on ? 1 : 0; });
     lookup->setCheckable(true);
@@ -80,6 +119,15 @@ int main(int argc, char** argv) {
     window.resize(760, 560);
     window.show();
     view->OnInitialUpdate();
+    if (!click.empty()) {
+        CellKey at = ParseCellKey(click);
+        QTimer::singleShot(500, view, [view, at] {
+            QPointF point(at.column, at.row);
+            QMouseEvent press(QEvent::MouseButtonPress, point, view->viewport()->mapToGlobal(point),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view->viewport(), &press);
+        });
+    }
     int result = app.exec();
     view->SetDocument(nullptr);
     return result;
