@@ -3,8 +3,8 @@
 #include "platform/Clock.h"
 
 #include <locale.h>
-#include <optional>
 #include <time.h>
+#include <optional>
 
 namespace platform {
 namespace {

@@ -16,9 +16,13 @@ int ClampToInt(long long value) {
 }
 
 // A counter of a record read from a file may already sit at the end of its range.
-void Step(int& counter, int by) { counter = ClampToInt(static_cast<long long>(counter) + by); }
+void Step(int& counter, int by) {
+    counter = ClampToInt(static_cast<long long>(counter) + by);
+}
 
-int ClampHints(int hints) { return std::clamp(hints, 0, CMathGameStats::kMaxHintsInGame); }
+int ClampHints(int hints) {
+    return std::clamp(hints, 0, CMathGameStats::kMaxHintsInGame);
+}
 
 // Points per hint or check: 30 shared among the game's hints and cells, at least one. A game
 // with no hints and no cells (never a loaded puzzle) costs one point rather than dividing by 0.
@@ -82,8 +86,8 @@ bool CMathGameStats::Read(CTextFile& file) {
     file.ReadString(m_strExtra);
     file.ReadString(line);
     m_bFinished = line == "FALSE" ? 0 : 1;
-    int* const numbers[] = {&m_nTimesPlayed,  &m_nCellsCorrect, &m_nCellsMarked,
-                            &m_nTotalCells,   &m_nHintsTaken,   &m_nHintsInGame,
+    int* const numbers[] = {&m_nTimesPlayed,  &m_nCellsCorrect,    &m_nCellsMarked,
+                            &m_nTotalCells,   &m_nHintsTaken,      &m_nHintsInGame,
                             &m_nAnswerChecks, &m_nErrorsDisplayed, &m_nScore};
     for (int* number : numbers) {
         file.ReadString(line);
@@ -114,9 +118,9 @@ void CMathGameStats::Write(CTextFile& file) {
     text(m_strLastPlayed);
     text(m_strExtra);
     text(m_bFinished ? "TRUE" : "FALSE");
-    for (int number : {m_nTimesPlayed, m_nCellsCorrect, m_nCellsMarked, m_nTotalCells,
-                       m_nHintsTaken, m_nHintsInGame, m_nAnswerChecks, m_nErrorsDisplayed,
-                       m_nScore}) {
+    for (int number :
+         {m_nTimesPlayed, m_nCellsCorrect, m_nCellsMarked, m_nTotalCells, m_nHintsTaken,
+          m_nHintsInGame, m_nAnswerChecks, m_nErrorsDisplayed, m_nScore}) {
         text(std::to_string(number));
     }
     if (m_hintTaken.size() == static_cast<size_t>(std::max(m_nHintsInGame, 0))) {
@@ -155,7 +159,9 @@ void CMathGameStats::IncErrorsDisplayed() {
     }
 }
 
-void CMathGameStats::IncTimesPlayed(bool up) { Step(m_nTimesPlayed, up ? 1 : -1); }
+void CMathGameStats::IncTimesPlayed(bool up) {
+    Step(m_nTimesPlayed, up ? 1 : -1);
+}
 
 void CMathGameStats::GetGameData(int& points, int& average) const {
     long long items = static_cast<long long>(m_nHintsInGame) + m_nTotalCells;
@@ -171,8 +177,7 @@ int CMathGameStats::GameOver(int cellsMarked, int cellsCorrect) {
     long long score = 1;
     // A game without cells has nothing to share the points among: it scores the minimum.
     if (cellsCorrect != 0 && m_nTotalCells != 0) {
-        long long raw =
-            100 - (static_cast<long long>(m_nAnswerChecks) + m_nHintsTaken) * points;
+        long long raw = 100 - (static_cast<long long>(m_nAnswerChecks) + m_nHintsTaken) * points;
         // Divided first, multiplied after, as the score has always been computed.
         double share = static_cast<double>(raw) / m_nTotalCells * cellsCorrect;
         score = static_cast<long long>(std::trunc(std::clamp(share, -1e15, 1e15)));

@@ -20,8 +20,8 @@ bool CPlayer::Load(const std::string& playersFolder) {
     std::string path = playersFolder + m_strFileName;
     // The file name comes from the players index: it must name a file in the players folder.
     if (!platform::IsBareFileName(m_strFileName)) {
-        platform::MessageBox(FileErrorMessage("Unable to load %s because of error %d.", path,
-                                              platform::kBadPath));
+        platform::MessageBox(
+            FileErrorMessage("Unable to load %s because of error %d.", path, platform::kBadPath));
         return false;
     }
     CTextFile file;
@@ -82,8 +82,8 @@ bool CPlayer::Save(const std::string& playersFolder) {
     }
     std::string path = playersFolder + m_strFileName;
     if (!platform::IsBareFileName(m_strFileName)) {
-        platform::MessageBox(FileErrorMessage("Unable to save %s because of error %d.", path,
-                                              platform::kBadPath));
+        platform::MessageBox(
+            FileErrorMessage("Unable to save %s because of error %d.", path, platform::kBadPath));
         return false;
     }
     CTextFile file;
@@ -109,8 +109,8 @@ void CPlayer::WritePlayerFile(CTextFile& file) {
     } else {
         out += "Start Saved Games\n";
         for (const auto& game : m_savedGames) {
-            out += game->m_strTitle + "\n" + game->m_strFileName + "\n" + game->m_strGameStem +
-                   "\n";
+            out +=
+                game->m_strTitle + "\n" + game->m_strFileName + "\n" + game->m_strGameStem + "\n";
         }
         out += "End Saved Games\n";
     }
@@ -230,7 +230,9 @@ int CPlayer::TimesAnswerChecked() {
     return record ? record->m_nAnswerChecks : 0;
 }
 
-int CPlayer::TimesPlayed() { return m_pCurrentStats ? m_pCurrentStats->m_nTimesPlayed : 0; }
+int CPlayer::TimesPlayed() {
+    return m_pCurrentStats ? m_pCurrentStats->m_nTimesPlayed : 0;
+}
 
 bool CPlayer::HasSavedGames() const {
     for (const auto& game : m_savedGames) {
@@ -283,8 +285,8 @@ void CPlayer::SaveGame(const std::string& gamesFolder, const std::string& title,
     }
 }
 
-bool CPlayer::LoadSavedGame(const std::string& gamesFolder, const std::string& title,
-                            int& first, int& second, std::vector<std::string>& marks) {
+bool CPlayer::LoadSavedGame(const std::string& gamesFolder, const std::string& title, int& first,
+                            int& second, std::vector<std::string>& marks) {
     CSavedGame* found = nullptr;
     for (const auto& game : m_savedGames) {
         if (game->m_strTitle == title) {

@@ -4,9 +4,13 @@
 
 #include "players/FileStem.h"
 
-bool CPlayerBase::Load(const std::string&) { return false; }
+bool CPlayerBase::Load(const std::string&) {
+    return false;
+}
 
-bool CPlayerBase::Save(const std::string&) { return false; }
+bool CPlayerBase::Save(const std::string&) {
+    return false;
+}
 
 void CPlayerBase::Clear() {}
 

@@ -38,15 +38,23 @@ void ReportRemoveFailure(int cause, const std::string& gamePath) {
     platform::MessageBox(FileErrorText(cause, platform::HostPath(gamePath)));
 }
 
-void ReinstallMessage() { platform::MessageBox("Please re-install this software!", "File Error"); }
+void ReinstallMessage() {
+    platform::MessageBox("Please re-install this software!", "File Error");
+}
 
 }  // namespace
 
-std::string PlayersFolder() { return platform::ProgramFolder() + "players\\"; }
+std::string PlayersFolder() {
+    return platform::ProgramFolder() + "players\\";
+}
 
-std::string GamesFolder() { return platform::ProgramFolder() + "games\\"; }
+std::string GamesFolder() {
+    return platform::ProgramFolder() + "games\\";
+}
 
-std::string PlayersIndexPath() { return PlayersFolder() + "data"; }
+std::string PlayersIndexPath() {
+    return PlayersFolder() + "data";
+}
 
 std::vector<PlayerEntry> ReadPlayersIndex(CTextFile& file) {
     std::vector<PlayerEntry> entries;

@@ -73,8 +73,7 @@ bool CSavedGame::Read(const std::string& gamesFolder, int& first, int& second,
     if (!platform::IsBareFileName(m_strFileName)) {
         platform::MessageBox(
             FileErrorMessage("Unable to read %s because of error %d.", path,
-                             m_strFileName.empty() ? platform::kFileNotFound
-                                                   : platform::kBadPath));
+                             m_strFileName.empty() ? platform::kFileNotFound : platform::kBadPath));
         return false;
     }
     CTextFile file;

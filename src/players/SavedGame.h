@@ -13,8 +13,8 @@ public:
     // characters makes the stem.
     bool MakeFileName(const std::string& title, const std::string& gamesFolder);
     // Writes the .gme file; reports a failure with the game's message.
-    bool Write(const std::string& gamesFolder, const std::string& playerName, int first,
-               int second, const std::vector<std::string>& marks);
+    bool Write(const std::string& gamesFolder, const std::string& playerName, int first, int second,
+               const std::vector<std::string>& marks);
     // Reads the .gme file; the marks are appended to the list given.
     bool Read(const std::string& gamesFolder, int& first, int& second,
               std::vector<std::string>& marks);

@@ -19,7 +19,9 @@ std::string StatsReportText(const std::string& playerName, const CMathGameStats&
     return text;
 }
 
-std::string StatsReportPath() { return PlayersFolder() + "stats.txt"; }
+std::string StatsReportPath() {
+    return PlayersFolder() + "stats.txt";
+}
 
 bool WriteStatsReport(const std::string& text) {
     CTextFile file;
