@@ -38,6 +38,20 @@ void ReportRemoveFailure(int cause, const std::string& gamePath) {
     platform::MessageBox(FileErrorText(cause, platform::HostPath(gamePath)));
 }
 
+// Writes the index beside the old one and renames it over it.
+bool WriteIndexFile(const std::vector<PlayerEntry>& entries) {
+    CTextFile file;
+    if (!file.Open(PlayersIndexPath(), CFile::modeReplace)) {
+        return false;
+    }
+    std::string out;
+    for (const PlayerEntry& entry : entries) {
+        out += entry.name + "\n" + entry.fileName + "\n";
+    }
+    file.WriteString(out);
+    return file.Close();
+}
+
 void ReinstallMessage() {
     platform::MessageBox("Please re-install this software!", "File Error");
 }
@@ -92,33 +106,25 @@ std::vector<PlayerEntry> OpenPlayersIndex() {
 }
 
 bool AppendToPlayersIndex(const PlayerEntry& entry) {
-    // The index must exist and be writable, as for an append; it is then replaced whole, so
-    // an interrupted write never leaves half a player behind.
-    std::string bytes;
+    // The index must exist and be writable, as for an append. It is then written anew from
+    // the pairs it holds plus the new one and replaces the old file whole: an interrupted
+    // write never leaves half a player behind, and a name left without its file line at the
+    // end cannot take the new player's name for its file.
     bool ok = false;
+    std::vector<PlayerEntry> entries;
     {
         CFile writable;
-        CFile old;
+        CTextFile old;
         if (writable.Open(PlayersIndexPath(), CFile::modeWrite) && writable.Close() &&
             old.Open(PlayersIndexPath(), CFile::modeRead)) {
-            char buffer[4096];
-            size_t n;
-            while ((n = old.Read(buffer, sizeof buffer)) > 0) {
-                bytes.append(buffer, n);
-            }
+            entries = ReadPlayersIndex(old);
             ok = old.Cause() == platform::kNone;
             old.Close();
         }
     }
     if (ok) {
-        // A last line without its end would swallow the new name.
-        if (!bytes.empty() && bytes.back() != '\n') {
-            bytes += "\r\n";
-        }
-        bytes += entry.name + "\r\n" + entry.fileName + "\r\n";
-        CFile file;
-        ok = file.Open(PlayersIndexPath(), CFile::modeReplace) &&
-             file.Write(bytes.data(), bytes.size()) && file.Close();
+        entries.push_back(entry);
+        ok = WriteIndexFile(entries);
     }
     if (!ok) {
         platform::MessageBox("Unable to open data file", "File Error!");
@@ -127,20 +133,11 @@ bool AppendToPlayersIndex(const PlayerEntry& entry) {
 }
 
 bool RewritePlayersIndex(const std::vector<PlayerEntry>& entries) {
-    CTextFile file;
-    bool ok = file.Open(PlayersIndexPath(), CFile::modeReplace);
-    if (ok) {
-        std::string out;
-        for (const PlayerEntry& entry : entries) {
-            out += entry.name + "\n" + entry.fileName + "\n";
-        }
-        file.WriteString(out);
-        ok = file.Close();
-    }
-    if (!ok) {
+    if (!WriteIndexFile(entries)) {
         ReinstallMessage();
+        return false;
     }
-    return ok;
+    return true;
 }
 
 std::vector<std::string> SavedGameFilesOf(CTextFile& playerFile) {

@@ -27,8 +27,9 @@ std::vector<PlayerEntry> ReadPlayersIndex(CTextFile& file);
 // re-install this software!" and gives an empty list.
 std::vector<PlayerEntry> OpenPlayersIndex();
 
-// Adds a player at the end of the existing index, replacing the file whole. Says "Unable to
-// open data file" when the index cannot be written.
+// Adds a player at the end of the existing index, which is written anew from the pairs it
+// holds and replaces the old file whole. Says "Unable to open data file" when the index is
+// missing or cannot be written.
 bool AppendToPlayersIndex(const PlayerEntry& entry);
 
 // Writes the index anew, replacing the file whole. Says "Please re-install this software!"

@@ -70,6 +70,10 @@ TEST(PlayersIndex, AppendsAPlayerAndRewritesTheWholeList) {
     EXPECT_TRUE(AppendToPlayersIndex({"Zed", ""}));
     EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nZed\r\n\r\n")
         << "a last line without its end is ended first";
+    folder.Write("players/data", "Bob\r\nBob0.ply\r\nZed");
+    EXPECT_TRUE(AppendToPlayersIndex({"Amy", "Amy0.ply"}));
+    EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nZed\r\n\r\nAmy\r\nAmy0.ply\r\n")
+        << "a name left without its file line keeps an empty one; Amy stays Amy";
     EXPECT_TRUE(fake.messages.empty());
 
     EXPECT_TRUE(RewritePlayersIndex({{"Ann", "Ann0.ply"}, {"Bob", "Bob0.ply"}}));
