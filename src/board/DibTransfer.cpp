@@ -24,11 +24,10 @@ void Put32(uint8_t* at, uint32_t value) {
     }
 }
 
-// The header sizes a packed DIB starts with: the core header, the info header and its
-// later, longer versions.
+// The game reads the 40-byte information header and the 12-byte core header; a picture with
+// any other header comes through as an image instead.
 bool IsDibHeaderSize(uint32_t size) {
-    return size == 12 || size == 40 || size == 52 || size == 56 || size == 64 || size == 108 ||
-           size == 124;
+    return size == kBitmapInfoHeaderSize || size == kBitmapCoreHeaderSize;
 }
 
 }  // namespace

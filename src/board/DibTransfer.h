@@ -22,8 +22,8 @@ inline constexpr size_t kMaxTransferBytes = size_t(1) << 29;
 std::vector<uint8_t> BmpFileBytes(const DibHandle& dib);
 
 // A picture block from clipboard bytes: a whole .bmp file (the block is everything after the
-// file header) or a bare packed DIB. Null when the bytes start with no known header or are
-// shorter than their header.
+// file header) or a bare packed DIB, with the 40-byte or the 12-byte header. Null for any
+// other header, or bytes shorter than their header.
 DibHandle DibFromTransferBytes(std::span<const uint8_t> bytes);
 
 // The largest picture made from pixels (8192 × 8192).

@@ -89,6 +89,9 @@ TEST(DibTransfer, BytesThatAreNoPictureAreRefused) {
     // A header size that no picture has.
     EXPECT_FALSE(board::DibFromTransferBytes(
         Span(std::string("\x29\0\0\0xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", 45))));
+    // A later, longer header the game does not read (a program's image comes as an image).
+    EXPECT_FALSE(
+        board::DibFromTransferBytes(Span(std::string("\x7c\0\0\0", 4) + std::string(200, 'x'))));
     // A 40-byte header cut short.
     EXPECT_FALSE(board::DibFromTransferBytes(Span(std::string("\x28\0\0\0\x03\0\0\0", 8))));
     // A file header over a broken picture is not a picture either.
