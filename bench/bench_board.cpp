@@ -107,6 +107,40 @@ void BM_BoardRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_BoardRepaint)->Unit(benchmark::kMicrosecond);
 
+void BM_BoardPictureOnly(benchmark::State& state) {
+    Board& board = TheBoard();
+    QImage target = Target();
+    for (auto _ : state) {
+        QPainter painter(&target);
+        board::PaintDocPicture(painter, board.doc);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_BoardPictureOnly)->Unit(benchmark::kMicrosecond);
+
+// Where the repaint's time goes beyond the picture: listing what to draw, and drawing it.
+void BM_BoardPlanOnly(benchmark::State& state) {
+    Board& board = TheBoard();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(board::PlanMathBoard(board.doc, true, board::kWholeBoard));
+    }
+}
+BENCHMARK(BM_BoardPlanOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_BoardOverlaysOnly(benchmark::State& state) {
+    Board& board = TheBoard();
+    std::vector<board::BoardOp> ops = board::PlanMathBoard(board.doc, true, board::kWholeBoard);
+    QImage target = Target();
+    for (auto _ : state) {
+        QPainter painter(&target);
+        board::PaintBoardOps(painter, ops, board::BoardColors{});
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_BoardOverlaysOnly)->Unit(benchmark::kMicrosecond);
+
 void BM_BareDrawImage(benchmark::State& state) {
     Board& board = TheBoard();
     QImage picture = DibImage(board.doc.m_hDIB);

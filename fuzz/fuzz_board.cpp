@@ -59,8 +59,23 @@ void CheckOps(const std::vector<board::BoardOp>& ops, const board::Rect& visible
     }
 }
 
+// The board reads lines as the puzzle does.
+void CheckKeys(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        CellKey fast = board::ParseBoardKey(line);
+        CellKey game = ParseCellKey(line);
+        Check(fast.column == game.column && fast.row == game.row && fast.value == game.value,
+              "a line read otherwise than the puzzle reads it");
+    }
+}
+
 // Both boards in every mode, and clicks at points taken from the input.
 void Draw(CGridDoc& doc, CMathGridDoc* math, const uint8_t* data, size_t size) {
+    CheckKeys(doc.m_answers);
+    CheckKeys(doc.m_marks);
+    for (const std::vector<std::string>& hint : doc.m_hints) {
+        CheckKeys(hint);
+    }
     const board::Rect picture{0, 0, 1024, 1024};
     for (int hint = 0; hint <= doc.m_nHintCount + 1 && hint < 64; ++hint) {
         doc.m_nSelectedHint = hint;

@@ -3,8 +3,7 @@
 #include "board/BoardGeometry.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
+#include <climits>
 
 #include "puzzle/MathGridDoc.h"
 
@@ -32,6 +31,30 @@ Rect Grown(const Rect& r, int by) {
     return Shrunk(r, -by, -by);
 }
 
+// The runtime's atoi, as the game's files are read: white space, a sign, digits, saturating.
+int AtoiOf(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= int64_t{INT_MAX} + 1) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    return static_cast<int>(std::clamp<int64_t>(negative ? -value : value, INT_MIN, INT_MAX));
+}
+
+int IndexOf(std::string_view text) {
+    return std::clamp(AtoiOf(text), -kMaxCellIndex, kMaxCellIndex);
+}
+
 uint64_t CellIndex(int column, int row) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(column)) << 32) |
            static_cast<uint32_t>(row);
@@ -57,6 +80,7 @@ public:
         m_ops.push_back(BoardOp{kind, ink, rect, std::string(text.substr(0, kMaxCellText))});
     }
 
+    void Reserve(size_t count) { m_ops.reserve(count); }
     std::vector<BoardOp> Take() { return std::move(m_ops); }
 
 private:
@@ -64,28 +88,56 @@ private:
     std::vector<BoardOp> m_ops;
 };
 
-// The marks looked up once per paint: the same answers as IsMarked and IsMarkCorrect, without
-// walking every mark for every line.
+// The marks looked up once per paint by their cells: the same answers as IsMarked and
+// IsMarkCorrect without walking every mark for every line. A sorted vector, not a hash table:
+// a board repaints often, and an allocation per mark would cost more than the lookups.
 class MarkIndex {
 public:
-    explicit MarkIndex(const CMathGridDoc& doc) {
-        std::unordered_set<std::string_view> answers(doc.m_answers.begin(), doc.m_answers.end());
+    MarkIndex(const CMathGridDoc& doc, bool forErrors) {
+        m_cells.reserve(doc.m_marks.size());
         for (const std::string& mark : doc.m_marks) {
-            m_marks.insert(mark);
-            CellKey key = ParseCellKey(mark);
-            // The first mark of a cell decides, as IsMarkCorrect finds it first.
-            m_wrongAt.emplace(CellIndex(key.column, key.row), answers.count(mark) == 0);
+            CellKey key = ParseBoardKey(mark);
+            m_cells.push_back({CellIndex(key.column, key.row), &mark});
+        }
+        // Stable: the first mark of a cell stays first, as IsMarkCorrect finds it.
+        std::stable_sort(m_cells.begin(), m_cells.end(),
+                         [](const Cell& a, const Cell& b) { return a.index < b.index; });
+        if (forErrors) {
+            m_answers.assign(doc.m_answers.begin(), doc.m_answers.end());
+            std::sort(m_answers.begin(), m_answers.end());
         }
     }
-    bool IsMarked(const std::string& line) const { return m_marks.count(line) != 0; }
-    bool HasWrongMark(int column, int row) const {
-        auto found = m_wrongAt.find(CellIndex(column, row));
-        return found != m_wrongAt.end() && found->second;
+
+    // Whether the line is one of the marks; a mark equal to it names the same cell.
+    bool IsMarked(const std::string& line, const CellKey& key) const {
+        auto [first, last] = Range(key);
+        return std::any_of(first, last, [&](const Cell& cell) { return *cell.mark == line; });
+    }
+
+    // Whether the cell's mark is not an answer (only with forErrors).
+    bool HasWrongMark(const CellKey& key) const {
+        auto [first, last] = Range(key);
+        return first != last && !std::binary_search(m_answers.begin(), m_answers.end(),
+                                                    std::string_view(*first->mark));
     }
 
 private:
-    std::unordered_set<std::string_view> m_marks;
-    std::unordered_map<uint64_t, bool> m_wrongAt;
+    struct Cell {
+        uint64_t index;
+        const std::string* mark;
+    };
+    struct Less {
+        bool operator()(const Cell& cell, uint64_t index) const { return cell.index < index; }
+        bool operator()(uint64_t index, const Cell& cell) const { return index < cell.index; }
+    };
+    std::pair<std::vector<Cell>::const_iterator, std::vector<Cell>::const_iterator> Range(
+        const CellKey& key) const {
+        return std::equal_range(m_cells.begin(), m_cells.end(), CellIndex(key.column, key.row),
+                                Less{});
+    }
+
+    std::vector<Cell> m_cells;
+    std::vector<std::string_view> m_answers;
 };
 
 const std::vector<std::string>* ListOf(const std::vector<std::vector<std::string>>& lists,
@@ -101,6 +153,25 @@ const std::vector<std::string>* ListOf(const std::vector<std::vector<std::string
 bool Rect::Intersects(const Rect& other) const {
     return !IsEmpty() && !other.IsEmpty() && left < other.right && other.left < right &&
            top < other.bottom && other.top < bottom;
+}
+
+CellKey ParseBoardKey(std::string_view key) {
+    CellKey result;
+    size_t first = key.find(',');
+    if (first == std::string_view::npos) {
+        result.column = IndexOf(key);
+        return result;
+    }
+    result.column = IndexOf(key.substr(0, first));
+    std::string_view rest = key.substr(first + 1);
+    size_t second = rest.find(',');
+    if (second == std::string_view::npos) {
+        result.row = IndexOf(rest);
+        return result;
+    }
+    result.row = IndexOf(rest.substr(0, second));
+    result.value = AtoiOf(rest.substr(second + 1));
+    return result;
 }
 
 Origin CellOrigin(const CGridDoc& doc, int column, int row) {
@@ -217,7 +288,7 @@ std::vector<BoardOp> PlanLogicBoard(const CGridDoc& doc, bool showSolution, cons
     if (doc.m_nSelectedHint <= doc.m_nHintCount) {
         if (const std::vector<std::string>* hint = ListOf(doc.m_hints, doc.m_nSelectedHint)) {
             for (const std::string& line : *hint) {
-                CellKey key = ParseCellKey(line);
+                CellKey key = ParseBoardKey(line);
                 Origin o = CellOrigin(doc, key.column, key.row);
                 plan.Add(BoardOp::Fill, Ink::Highlight, HintSquareRect(o.x, o.y, s));
             }
@@ -225,7 +296,7 @@ std::vector<BoardOp> PlanLogicBoard(const CGridDoc& doc, bool showSolution, cons
     }
     if (showSolution) {
         for (const std::string& line : doc.m_answers) {
-            CellKey key = ParseCellKey(line);
+            CellKey key = ParseBoardKey(line);
             Origin o = CellOrigin(doc, key.column, key.row);
             plan.Add(BoardOp::Fill, Ink::Black, PlusVerticalBar(o.x, o.y, s));
             plan.Add(BoardOp::Fill, Ink::Black, PlusHorizontalBar(o.x, o.y, s));
@@ -241,43 +312,46 @@ std::vector<BoardOp> PlanMathBoard(const CMathGridDoc& doc, bool showSolution,
     if (s < 1) {
         return plan.Take();
     }
-    MarkIndex marks(doc);
     const bool showErrors = doc.m_bShowErrors && !showSolution;
+    const std::vector<std::string>* primary = ListOf(doc.m_hints, doc.m_nSelectedHint);
+    const std::vector<std::string>* secondary = ListOf(doc.m_secondaryHints, doc.m_nSelectedHint);
+    MarkIndex marks(doc, showErrors && (primary || secondary));
+    plan.Reserve((primary ? primary->size() * 2 : 0) + (secondary ? secondary->size() * 2 : 0) +
+                 (showSolution ? doc.m_answers.size() : 0) + doc.m_marks.size());
 
     auto drawHintList = [&](const std::vector<std::string>& list) {
         for (const std::string& line : list) {
-            CellKey key = ParseCellKey(line);
+            CellKey key = ParseBoardKey(line);
             Origin o = CellOrigin(doc, key.column, key.row);
             if (key.value == 1 || key.value == 2) {
                 plan.Add(BoardOp::Fill, key.value == 1 ? Ink::Primary : Ink::Secondary,
                          HintSquareRect(o.x, o.y, s));
             }
-            if (showErrors && marks.HasWrongMark(key.column, key.row)) {
+            if (showErrors && marks.HasWrongMark(key)) {
                 plan.Add(BoardOp::TextCentered, Ink::Red, CornerRect(o.x, o.y, s), "*");
             }
         }
     };
-    if (const std::vector<std::string>* primary = ListOf(doc.m_hints, doc.m_nSelectedHint)) {
+    if (primary) {
         drawHintList(*primary);
     }
-    if (const std::vector<std::string>* secondary =
-            ListOf(doc.m_secondaryHints, doc.m_nSelectedHint)) {
+    if (secondary) {
         drawHintList(*secondary);
     }
 
     if (showSolution) {
         for (const std::string& line : doc.m_answers) {
-            if (marks.IsMarked(line)) {
+            CellKey key = ParseBoardKey(line);
+            if (marks.IsMarked(line, key)) {
                 continue;
             }
-            CellKey key = ParseCellKey(line);
             Origin o = CellOrigin(doc, key.column, key.row);
             plan.Add(BoardOp::TextCentered, Ink::Red, CornerRect(o.x, o.y, s), RestOfLine(line));
         }
     }
 
     for (const std::string& line : doc.m_marks) {
-        CellKey key = ParseCellKey(line);
+        CellKey key = ParseBoardKey(line);
         Origin o = CellOrigin(doc, key.column, key.row);
         plan.Add(BoardOp::TextCentered, Ink::Black, DigitRect(o.x, o.y, s), RestOfLine(line));
     }

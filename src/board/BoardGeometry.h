@@ -11,6 +11,7 @@
 
 class CGridDoc;
 class CMathGridDoc;
+struct CellKey;
 
 namespace board {
 
@@ -100,6 +101,10 @@ struct BoardOp {
     Rect rect;
     std::string text;
 };
+
+// ParseCellKey's result without building a string for each number: the board reads every
+// line it draws on every paint.
+CellKey ParseBoardKey(std::string_view key);
 
 // Texts longer than this are cut: a mark is a digit, and a hostile saved game must not make
 // every repaint lay out a page of text.

@@ -16,47 +16,69 @@
 namespace board {
 namespace {
 
-// A text drawn once into a small transparent image, blitted wherever it is needed again: a
-// board writes the same few digits hundreds of times per paint, and laying out each one anew
-// costs more than painting the whole picture.
+// One text as the board writes it: its advance for centring, and its glyphs drawn once into a
+// small transparent image that is blitted wherever the text is needed again. A board writes
+// the same few digits hundreds of times per paint; shaping each one anew would cost more
+// than painting the whole picture.
 struct Stamp {
+    bool made = false;
+    QString text;
+    int advance = 0;
     QImage image;
     QPoint offset;  // of the image's top-left from the text's baseline origin
 };
 
 class StampCache {
 public:
-    const Stamp& Get(const std::string& text, const QColor& colour, const QFont& font,
-                     const QFontMetrics& metrics) {
+    const Stamp& Get(const std::string& text, QRgb colour) {
+        // Single digits in black or red are nearly every text of a board.
+        if (text.size() == 1 && (colour == kBlack || colour == kRed)) {
+            Stamp& stamp = m_single[colour == kRed ? 1 : 0][static_cast<uint8_t>(text[0])];
+            if (!stamp.made) {
+                Make(stamp, text, colour);
+            }
+            return stamp;
+        }
         std::string key = text;
         key.push_back('\0');
-        QRgb rgb = colour.rgb();
-        key.append(reinterpret_cast<const char*>(&rgb), sizeof rgb);
-        auto found = m_stamps.find(key);
-        if (found != m_stamps.end()) {
+        key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+        auto found = m_other.find(key);
+        if (found != m_other.end()) {
             return found->second;
         }
-        if (m_stamps.size() >= kMaxStamps) {
-            m_stamps.clear();
+        if (m_other.size() >= kMaxStamps) {
+            m_other.clear();
         }
-        QString qtext = platform::FromCp1252(text);
-        // A margin around the glyphs' ink for antialiased edges.
-        QRect ink = metrics.boundingRect(qtext).adjusted(-2, -2, 2, 2);
-        Stamp stamp;
+        Stamp& stamp = m_other[std::move(key)];
+        Make(stamp, text, colour);
+        return stamp;
+    }
+
+    static constexpr QRgb kBlack = 0xFF000000;
+    static constexpr QRgb kRed = 0xFFFF0000;
+
+private:
+    static void Make(Stamp& stamp, const std::string& text, QRgb colour) {
+        QFont font = BoardFont();
+        QFontMetrics metrics(font);
+        stamp.made = true;
+        stamp.text = platform::FromCp1252(text);
+        stamp.advance = metrics.horizontalAdvance(stamp.text);
+        // The glyphs' ink with a pixel around it for antialiased edges: every pixel of a stamp
+        // is blended on each paint, so it holds no more than the ink.
+        QRect ink = metrics.tightBoundingRect(stamp.text).adjusted(-1, -1, 1, 1);
         stamp.offset = ink.topLeft();
         stamp.image = QImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
         stamp.image.fill(Qt::transparent);
         QPainter painter(&stamp.image);
         painter.setFont(font);
-        painter.setPen(colour);
-        painter.drawText(-ink.topLeft(), qtext);
-        painter.end();
-        return m_stamps.emplace(std::move(key), std::move(stamp)).first->second;
+        painter.setPen(QColor::fromRgb(colour));
+        painter.drawText(-ink.topLeft(), stamp.text);
     }
 
-private:
     static constexpr size_t kMaxStamps = 512;
-    std::unordered_map<std::string, Stamp> m_stamps;
+    Stamp m_single[2][256];
+    std::unordered_map<std::string, Stamp> m_other;
 };
 
 StampCache& Stamps() {
@@ -129,10 +151,19 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
     painter.save();
     QFont font = BoardFont();
     painter.setFont(font);
-    QFontMetrics metrics(font, painter.device());
+    QFontMetrics metrics(font);
+    const int height = metrics.height();
+    const int ascent = metrics.ascent();
     const bool stamp = CanStamp(painter);
+    QColor inks[6];
+    QRgb rgbs[6];
+    for (Ink ink :
+         {Ink::White, Ink::Black, Ink::Red, Ink::Highlight, Ink::Primary, Ink::Secondary}) {
+        inks[static_cast<int>(ink)] = InkColour(ink, colors);
+        rgbs[static_cast<int>(ink)] = inks[static_cast<int>(ink)].rgb();
+    }
     for (const BoardOp& op : ops) {
-        QColor colour = InkColour(op.ink, colors);
+        const QColor& colour = inks[static_cast<int>(op.ink)];
         switch (op.kind) {
             case BoardOp::Fill:
                 painter.fillRect(ToQRect(op.rect), colour);
@@ -156,17 +187,14 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
                 break;
             }
             case BoardOp::TextCentered: {
-                QString text = platform::FromCp1252(op.text);
-                int width = metrics.horizontalAdvance(text);
-                QPoint origin(
-                    op.rect.left + (op.rect.Width() - width) / 2,
-                    op.rect.top + (op.rect.Height() - metrics.height()) / 2 + metrics.ascent());
+                const Stamp& s = Stamps().Get(op.text, rgbs[static_cast<int>(op.ink)]);
+                QPoint origin(op.rect.left + (op.rect.Width() - s.advance) / 2,
+                              op.rect.top + (op.rect.Height() - height) / 2 + ascent);
                 if (stamp) {
-                    const Stamp& s = Stamps().Get(op.text, colour, font, metrics);
                     painter.drawImage(origin + s.offset, s.image);
                 } else {
                     painter.setPen(colour);
-                    painter.drawText(origin, text);
+                    painter.drawText(origin, s.text);
                 }
                 break;
             }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 
 #include "BoardFiles.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardPainter.h"
 #include "board/MathGridView.h"
 #include "board/NumberPadDlg.h"
 #include "platform/DialogUnits.h"
@@ -360,6 +362,49 @@ TEST_F(BoardTest, ThePlayersDigitIsCentredInItsCellInBlack) {
     EXPECT_GT(bottom - top, 6);
     EXPECT_NEAR((left + right) / 2.0, cell.center().x(), 2.5);
     EXPECT_NEAR((top + bottom) / 2.0, cell.center().y(), 2.5);
+}
+
+TEST(BoardTexts, StampedTextsLookLikeTheTextItself) {
+    // On screen texts are blitted from images made once; a recording device gets the texts
+    // themselves. Both must give the same pixels.
+    std::vector<board::BoardOp> ops;
+    for (int d = 0; d < 10; ++d) {
+        ops.push_back({board::BoardOp::TextCentered, d % 2 ? board::Ink::Red : board::Ink::Black,
+                       Rect{d * 20, 0, d * 20 + 20, 20}, std::to_string(d)});
+    }
+    ops.push_back({board::BoardOp::TextCentered, board::Ink::Black, Rect{0, 20, 60, 40}, "12*"});
+    ops.push_back({board::BoardOp::TextCentered, board::Ink::Red, Rect{60, 20, 63, 22}, "*"});
+    auto paper = [] {
+        QImage image(220, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    };
+    QImage direct = paper();
+    {
+        QPainter painter(&direct);
+        board::PaintBoardOps(painter, ops, board::BoardColors{});
+    }
+    QPicture recording;
+    {
+        QPainter painter(&recording);
+        board::PaintBoardOps(painter, ops, board::BoardColors{});
+    }
+    QImage replayed = paper();
+    {
+        QPainter painter(&replayed);
+        recording.play(&painter);
+    }
+    EXPECT_GT(Count(direct, direct.rect(), IsDark), 100);
+    EXPECT_GT(Count(direct, direct.rect(), IsReddish), 50);
+    int differing = 0;
+    for (int y = 0; y < direct.height(); ++y) {
+        for (int x = 0; x < direct.width(); ++x) {
+            QColor a = direct.pixelColor(x, y), b = replayed.pixelColor(x, y);
+            differing += std::abs(a.red() - b.red()) > 8 || std::abs(a.green() - b.green()) > 8 ||
+                         std::abs(a.blue() - b.blue()) > 8;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(BoardTest, AfterAClickTheLogicBoardRepaintsOnlyItsCellsOverThePicture) {
