@@ -52,9 +52,9 @@ void CheckOps(const std::vector<board::BoardOp>& ops, const board::Rect& visible
                   r.top >= -board::kCoordinateLimit && r.bottom <= board::kCoordinateLimit,
               "a rectangle beyond the coordinate bound");
         Check(op.text.size() <= board::kMaxCellText, "an overlong text");
-        if (op.kind == board::BoardOp::Fill || op.kind == board::BoardOp::Frame) {
-            Check(!r.IsEmpty(), "an empty fill listed");
-            Check(r.Intersects(visible), "a fill outside the visible area listed");
+        if (op.kind != board::BoardOp::TextAt) {
+            Check(!r.IsEmpty(), "an empty rectangle listed");
+            Check(r.Intersects(visible), "a rectangle outside the visible area listed");
         }
     }
 }

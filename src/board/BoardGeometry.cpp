@@ -23,8 +23,7 @@ Rect Shrunk(const Rect& r, int dx, int dy) {
                     int64_t{r.bottom} - dy);
 }
 
-// A centred text may stand out of its rectangle by up to a glyph; anything this close to the
-// visible area is kept.
+// How far a text written at a point may reach from it.
 constexpr int kTextMargin = 64;
 
 Rect Grown(const Rect& r, int by) {
@@ -67,10 +66,11 @@ public:
 
     void Add(BoardOp::Kind kind, Ink ink, const Rect& rect, std::string_view text = {}) {
         bool isText = kind == BoardOp::TextAt || kind == BoardOp::TextCentered;
-        if (!isText && rect.IsEmpty()) {
+        // Texts at a point reach out from it; everything else stays inside its rectangle.
+        if (kind != BoardOp::TextAt && rect.IsEmpty()) {
             return;
         }
-        Rect reach = isText ? Grown(rect, kTextMargin) : rect;
+        Rect reach = kind == BoardOp::TextAt ? Grown(rect, kTextMargin) : rect;
         if (!reach.Intersects(m_visible)) {
             return;
         }

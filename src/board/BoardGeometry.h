@@ -91,10 +91,12 @@ enum class Ink : uint8_t {
 
 struct BoardOp {
     enum Kind : uint8_t {
-        Fill,          // fill rect with ink
-        Frame,         // a 1-pixel border just inside rect, in ink
-        TextAt,        // text at (rect.left, rect.top), black on an opaque ink background
-        TextCentered,  // text in ink, centred on one line in rect, transparent background
+        Fill,    // fill rect with ink
+        Frame,   // a 1-pixel border just inside rect, in ink
+        TextAt,  // text at (rect.left, rect.top), black on an opaque ink background
+        // text in ink, centred on one line in rect and cut off at its edges, on a
+        // transparent background
+        TextCentered,
     };
     Kind kind = Fill;
     Ink ink = Ink::Black;

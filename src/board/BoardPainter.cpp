@@ -187,14 +187,28 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
                 break;
             }
             case BoardOp::TextCentered: {
+                // Centred in its rectangle and cut off at its edges, so a text never runs
+                // over the grid lines or into the next cell.
+                if (op.rect.IsEmpty()) {
+                    break;
+                }
                 const Stamp& s = Stamps().Get(op.text, rgbs[static_cast<int>(op.ink)]);
                 QPoint origin(op.rect.left + (op.rect.Width() - s.advance) / 2,
                               op.rect.top + (op.rect.Height() - height) / 2 + ascent);
+                QRect box = ToQRect(op.rect);
                 if (stamp) {
-                    painter.drawImage(origin + s.offset, s.image);
+                    QRect placed(origin + s.offset, s.image.size());
+                    QRect shown = placed.intersected(box);
+                    if (!shown.isEmpty()) {
+                        painter.drawImage(shown.topLeft(), s.image,
+                                          shown.translated(-placed.topLeft()));
+                    }
                 } else {
+                    painter.save();
+                    painter.setClipRect(box, Qt::IntersectClip);
                     painter.setPen(colour);
                     painter.drawText(origin, s.text);
+                    painter.restore();
                 }
                 break;
             }
