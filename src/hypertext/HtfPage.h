@@ -13,9 +13,9 @@ class QPainter;
 // Width of the page picture in pixels.
 inline constexpr int kHtfPageWidth = 320;
 
-// The tallest page picture made at once. A page taller than this (far beyond any real page) is
-// drawn band by band as it is scrolled, so memory stays bounded.
-inline constexpr int kHtfMaxPictureHeight = 16384;
+// The tallest page picture made at once (some 3,000 lines, 84 MB). A page taller than this, far
+// beyond any real page, is drawn band by band as it is scrolled, so memory stays bounded.
+inline constexpr int kHtfMaxPictureHeight = 65536;
 
 // Height of the page picture for a page: the page and a few pixels, up to the bound.
 int HtfPictureHeight(int docHeight);

@@ -10,6 +10,7 @@
 
 #include "HtfWindowFixture.h"
 #include "hypertext/HtfDraw.h"
+#include "hypertext/HtfPage.h"
 #include "hypertext/HtfQtFonts.h"
 #include "hypertext/HtfRules.h"
 #include "hypertext/TxtMuWnd.h"
@@ -407,7 +408,7 @@ TEST_F(HtfWindowTest, AMillionItemPageLoadsAndPaintsBandByBand) {
     EXPECT_EQ(doc.LineCount(), 250000);
     ASSERT_NE(window->PagePicture(), nullptr);
     EXPECT_LT(window->PagePicture()->height(), doc.m_nDocHeight);
-    EXPECT_LE(window->PagePicture()->height(), 16384);
+    EXPECT_EQ(window->PagePicture()->height(), kHtfMaxPictureHeight);
 
     window->OnVScroll(SB_BOTTOM, 0);
     QImage bottom = Client();
