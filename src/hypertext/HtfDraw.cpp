@@ -235,6 +235,7 @@ void CHtfDrawer::Run(State s, IHtfCanvas* canvas, int rectBottom, int bandTop, i
             m_checkpoints.push_back({s, 0});
             reach = s.y;
         }
+        const int lineTop = s.y;
         int lineHeight = 0;
         for (size_t i = lines[s.line].m_nFirstItem; i < items.size(); ++i) {
             const HtfItem& item = items[i];
@@ -296,7 +297,9 @@ void CHtfDrawer::Run(State s, IHtfCanvas* canvas, int rectBottom, int bandTop, i
         }
         s.x = s.leftMargin;
         s.y = Clamp(int64_t{s.y} + lineHeight);
-        lines[s.line].m_nHeight = lineHeight;
+        // The room the line takes, with the rows its reveal blocks add below it: the buttons
+        // are placed by these heights and must come out beside their own text.
+        lines[s.line].m_nHeight = s.y - lineTop;
         reach = std::max(reach, s.y);
     }
     if (noteCheckpoints && !m_checkpoints.empty()) {

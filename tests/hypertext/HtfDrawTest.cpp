@@ -187,6 +187,9 @@ TEST(HtfDraw, AnswerBlocksDrawTheirRowsInTheColourOfTheirState) {
     EXPECT_EQ(canvas.runs[3], (Drawn{HtfFont::Body, Rgb(0, 0, 0), 5, second, "A one"}));
     EXPECT_EQ(canvas.runs[5].text, "after");
     EXPECT_EQ(canvas.runs[5].y, second + 18 + 19);
+    // A line holding a block is as tall as the block's rows and the line below its last row.
+    EXPECT_EQ(doc.m_lines[0].m_nHeight, 18 + 19);
+    EXPECT_EQ(doc.m_lines[2].m_nHeight, 19);
 
     // Revealed and still marked: magenta. Colour marking off: hidden rows are black.
     doc.m_blocks[0].m_bRevealed = 1;

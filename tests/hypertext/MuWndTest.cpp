@@ -274,6 +274,24 @@ TEST_F(HtfWindowTest, ButtonsSitOnePerVisualLineAndReportTheirPress) {
     EXPECT_EQ(far->pos(), QPoint(5, 13 * body + 5));
 }
 
+TEST_F(HtfWindowTest, ButtonsBelowRevealBlocksSitBesideTheirText) {
+    ASSERT_TRUE(Load("rows.htf", Lines({"Rows", "",  "14", "1", "n",     "start", "1",   "2",
+                                        "one",  "1", "2",  "1", "1",     "2",     "two", "1",
+                                        "2",    "2", "1",  "2", "three", "1",     "2",   "3",
+                                        "end",  "",  "11", "0", "Go",    "next",  "13",  "1"})));
+    QPushButton* button = window->Button(128);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisible());
+    // The text of the button's line is drawn below the block's three rows.
+    const QImage client = Client();
+    const int textTop = button->y();
+    EXPECT_GT(CountPixels(client, QRect(45, textTop, 60, 18), IsDark), 30);
+    EXPECT_EQ(CountPixels(client, QRect(45, textTop - 18, 60, 17), IsRed), 0);
+    const HtfRect& last = window->Document().m_blocks[0].m_rows[2].m_rcQuestion;
+    // ... one body line below the top of the last row.
+    EXPECT_EQ(textTop, last.top + window->Document().m_lines[1].m_nHeight);
+}
+
 TEST_F(HtfWindowTest, ClosingMinimisesUntilTheOwnerAllowsIt) {
     ASSERT_TRUE(Load("hint_05.htf", HintPage()));
     window->close();
