@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "hypertext/FakeHtfMetrics.h"
@@ -28,10 +30,18 @@ public:
     unsigned sum = 0;
 };
 
+std::string ScratchFolder() {
+    return "/tmp/quizlex-fuzz-htf-" + std::to_string(getpid());
+}
+
 const std::string& ScratchFile() {
     static const std::string path = [] {
-        std::string folder = "/tmp/fuzz_htf_" + std::to_string(getpid());
+        const std::string folder = ScratchFolder();
         mkdir(folder.c_str(), 0700);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(ScratchFolder(), ec);
+        });
         return folder + "/page.htf";
     }();
     return path;
