@@ -12,7 +12,7 @@ size_t Index(HtfFont font) {
 CFakeHtfMetrics::CFakeHtfMetrics() : charWidth{10, 8, 12, 9, 9, 7, 11, 8} {}
 
 int CFakeHtfMetrics::CharHeight(HtfFont font) const {
-    return HtfFontSpecOf(font).height;
+    return HtfFontDesignOf(font).height;
 }
 
 int CFakeHtfMetrics::ExternalLeading(HtfFont) const {

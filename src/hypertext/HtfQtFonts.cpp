@@ -28,30 +28,30 @@ CHtfQtFonts::CHtfQtFonts() {
 }
 
 CHtfQtFonts::FontFace CHtfQtFonts::MakeFace(HtfFont font) {
-    const HtfFontSpec spec = HtfFontSpecOf(font);
+    const HtfFontDesign design = HtfFontDesignOf(font);
     QFont qfont(QString::fromLatin1(kFamily));
     qfont.setStyleHint(QFont::Helvetica);
     qfont.setPixelSize(100);
-    qfont.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    qfont.setItalic(spec.italic);
+    qfont.setWeight(design.weight >= 700 ? QFont::Bold : QFont::Normal);
+    qfont.setItalic(design.italic);
     qfont.setKerning(false);
 
     FontFace face;
     face.raw = QRawFont::fromFont(qfont);
-    face.height = spec.height;
+    face.height = design.height;
     if (!face.raw.isValid()) {
         // No font at all: text takes room but shows nothing.
-        face.ascent = spec.height * 4 / 5;
-        face.averageWidth = spec.height / 2;
-        face.advance.fill(spec.height / 2);
+        face.ascent = design.height * 4 / 5;
+        face.averageWidth = design.height / 2;
+        face.advance.fill(design.height / 2);
         return face;
     }
     // The height asked for is the cell: ascent plus descent.
     const qreal cell = face.raw.ascent() + face.raw.descent();
-    const qreal pixelSize = cell > 0 ? spec.height * face.raw.pixelSize() / cell : spec.height;
+    const qreal pixelSize = cell > 0 ? design.height * face.raw.pixelSize() / cell : design.height;
     face.raw.setPixelSize(pixelSize);
     const qreal ascent = face.raw.ascent();
-    face.ascent = std::clamp(static_cast<int>(std::lround(ascent)), 0, spec.height);
+    face.ascent = std::clamp(static_cast<int>(std::lround(ascent)), 0, design.height);
     face.leading = std::max(0, static_cast<int>(std::lround(face.raw.leading())));
     face.averageWidth = static_cast<int>(std::lround(face.raw.averageCharWidth()));
 

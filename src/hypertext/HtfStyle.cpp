@@ -6,7 +6,7 @@
 
 using platform::Rgb;
 
-HtfFontSpec HtfFontSpecOf(HtfFont font) {
+HtfFontDesign HtfFontDesignOf(HtfFont font) {
     switch (font) {
         case HtfFont::Heading:
             return {20, 700, false};

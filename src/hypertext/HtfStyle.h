@@ -19,12 +19,12 @@ enum class HtfFont : int {
 };
 inline constexpr int kHtfFontCount = 8;
 
-struct HtfFontSpec {
+struct HtfFontDesign {
     int height;  // pixels: ascent plus descent
     int weight;  // 400 normal, 700 bold
     bool italic;
 };
-HtfFontSpec HtfFontSpecOf(HtfFont font);
+HtfFontDesign HtfFontDesignOf(HtfFont font);
 
 // How a page measures its text. The window answers from the real fonts; tests and the fuzzer
 // answer from fixed numbers, so the page rules run without any widget.

@@ -20,11 +20,11 @@ TEST(HtfQtFonts, FontsAreLiberationSansAtTheirCellHeights) {
         const QRawFont& raw = fonts.RawFont(font);
         ASSERT_TRUE(raw.isValid());
         EXPECT_EQ(raw.familyName(), QStringLiteral("Liberation Sans"));
-        const HtfFontSpec spec = HtfFontSpecOf(font);
-        EXPECT_NEAR(raw.ascent() + raw.descent(), spec.height, 0.5);
-        EXPECT_EQ(fonts.CharHeight(font), spec.height);
-        EXPECT_EQ(raw.style() == QFont::StyleItalic, spec.italic);
-        EXPECT_EQ(raw.weight() >= QFont::Bold, spec.weight >= 700);
+        const HtfFontDesign design = HtfFontDesignOf(font);
+        EXPECT_NEAR(raw.ascent() + raw.descent(), design.height, 0.5);
+        EXPECT_EQ(fonts.CharHeight(font), design.height);
+        EXPECT_EQ(raw.style() == QFont::StyleItalic, design.italic);
+        EXPECT_EQ(raw.weight() >= QFont::Bold, design.weight >= 700);
         EXPECT_GE(fonts.ExternalLeading(font), 0);
         EXPECT_LE(fonts.ExternalLeading(font), 3);
     }
