@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <chrono>
+#include <cstdio>
 
 #include "HtfWindowFixture.h"
 #include "hypertext/HtfDraw.h"
@@ -14,6 +15,7 @@
 #include "hypertext/HtfQtFonts.h"
 #include "hypertext/HtfRules.h"
 #include "hypertext/TxtMuWnd.h"
+#include "platform/FakePrintService.h"
 
 using htftest::CountPixels;
 using htftest::HtfWindowTest;
@@ -411,6 +413,31 @@ TEST_F(HtfFailingWindowTest, PagePicturesThatCannotBeMadeAreReported) {
     window->OnLButtonDown(Middle(*window, window->Document().m_blocks[0].m_rows[0].m_rcQuestion));
     EXPECT_EQ(services.Texts(),
               (std::vector<std::string>{"12", "Unable to create bitmap.\nOut Of Memory!"}));
+}
+
+TEST_F(HtfFailingWindowTest, PrintPicturesThatCannotBeMadeAreReported) {
+    ASSERT_TRUE(Load("a.htf", HintPage()));
+    platform::FakePrintService printer;
+    printer.pdfPath = folder.File("a.pdf");
+    using Failure = CFailingWnd::Failure;
+    const std::vector<std::pair<Failure, std::vector<std::string>>> cases = {
+        {Failure::NoObject,
+         {"CreateCompatibleDC Failed", "StretchBlt Failed", "Unable to new bitmap!"}},
+        {Failure::NoMemory,
+         {"SelectObject Failed", "StretchBlt Failed", "Unable to create bitmap.\nOut Of Memory!"}},
+        {Failure::Unpaintable, {"SelectObject Failed", "Unable to select bitmap! 4"}},
+    };
+    for (const auto& [failure, texts] : cases) {
+        services.Clear();
+        std::remove(folder.File("a.pdf").c_str());
+        Failing().failure = failure;
+        window->OnFilePrint();
+        EXPECT_EQ(services.Texts(), texts);
+        // The sheet is still finished: the printer made its file.
+        EXPECT_TRUE(folder.Exists("a.pdf"));
+    }
+    EXPECT_EQ(services.messages.back().caption, "Error");
+    EXPECT_EQ(services.messages.front().caption, platform::kAppTitle);
 }
 
 TEST_F(HtfWindowTest, AMillionItemPageLoadsAndPaintsBandByBand) {
