@@ -19,6 +19,7 @@ inline constexpr int ID_NEW_PLAYER = 32783;
 inline constexpr int ID_PLAY_REWARD_GAME = 32784;
 inline constexpr int ID_QUICK_INSTRUCTIONS = 32785;
 inline constexpr int ID_SCORING = 32786;
+inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_HELP_INDEX = 57670;
