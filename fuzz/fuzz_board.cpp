@@ -62,10 +62,16 @@ void CheckOps(const std::vector<board::BoardOp>& ops, const board::Rect& visible
 // The board reads lines as the puzzle does.
 void CheckKeys(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        CellKey fast = board::ParseBoardKey(line);
+        std::string_view rest;
+        CellKey fast = board::ParseBoardKey(line, &rest);
         CellKey game = ParseCellKey(line);
         Check(fast.column == game.column && fast.row == game.row && fast.value == game.value,
               "a line read otherwise than the puzzle reads it");
+        size_t first = line.find(',');
+        size_t second = first == std::string::npos ? first : line.find(',', first + 1);
+        Check(rest == (second == std::string::npos ? std::string_view()
+                                                   : std::string_view(line).substr(second + 1)),
+              "the text after the second comma");
     }
 }
 

@@ -30,9 +30,9 @@ Rect Grown(const Rect& r, int by) {
     return Shrunk(r, -by, -by);
 }
 
-// The runtime's atoi, as the game's files are read: white space, a sign, digits, saturating.
-int AtoiOf(std::string_view text) {
-    size_t i = 0;
+// The runtime's atoi from position i, as the game's files are read: white space, a sign,
+// digits, saturating. Leaves i after the digits; never passes a comma.
+int AtoiAt(std::string_view text, size_t& i) {
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
         ++i;
     }
@@ -50,8 +50,20 @@ int AtoiOf(std::string_view text) {
     return static_cast<int>(std::clamp<int64_t>(negative ? -value : value, INT_MIN, INT_MAX));
 }
 
-int IndexOf(std::string_view text) {
-    return std::clamp(AtoiOf(text), -kMaxCellIndex, kMaxCellIndex);
+// Moves i past the next comma; false when there is none.
+bool PastComma(std::string_view text, size_t& i) {
+    while (i < text.size() && text[i] != ',') {
+        ++i;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    ++i;
+    return true;
+}
+
+int ClampIndex(int value) {
+    return std::clamp(value, -kMaxCellIndex, kMaxCellIndex);
 }
 
 uint64_t CellIndex(int column, int row) {
@@ -77,7 +89,7 @@ public:
         if (isText && text.empty()) {
             return;
         }
-        m_ops.push_back(BoardOp{kind, ink, rect, std::string(text.substr(0, kMaxCellText))});
+        m_ops.push_back(BoardOp{kind, ink, rect, text.substr(0, kMaxCellText)});
     }
 
     void Reserve(size_t count) { m_ops.reserve(count); }
@@ -95,9 +107,12 @@ class MarkIndex {
 public:
     MarkIndex(const CMathGridDoc& doc, bool forErrors) {
         m_cells.reserve(doc.m_marks.size());
+        m_lines.reserve(doc.m_marks.size());
         for (const std::string& mark : doc.m_marks) {
-            CellKey key = ParseBoardKey(mark);
-            m_cells.push_back({CellIndex(key.column, key.row), &mark});
+            Line line;
+            line.key = ParseBoardKey(mark, &line.rest);
+            m_lines.push_back(line);
+            m_cells.push_back({CellIndex(line.key.column, line.key.row), &mark});
         }
         // Stable: the first mark of a cell stays first, as IsMarkCorrect finds it.
         std::stable_sort(m_cells.begin(), m_cells.end(),
@@ -121,6 +136,13 @@ public:
                                                     std::string_view(*first->mark));
     }
 
+    // Each mark read, in the order of the marks.
+    struct Line {
+        CellKey key;
+        std::string_view rest;
+    };
+    const std::vector<Line>& Lines() const { return m_lines; }
+
 private:
     struct Cell {
         uint64_t index;
@@ -136,6 +158,7 @@ private:
                                 Less{});
     }
 
+    std::vector<Line> m_lines;
     std::vector<Cell> m_cells;
     std::vector<std::string_view> m_answers;
 };
@@ -155,22 +178,25 @@ bool Rect::Intersects(const Rect& other) const {
            top < other.bottom && other.top < bottom;
 }
 
-CellKey ParseBoardKey(std::string_view key) {
+CellKey ParseBoardKey(std::string_view key, std::string_view* rest) {
+    // One pass over the line, where taking it apart first would read it three times.
     CellKey result;
-    size_t first = key.find(',');
-    if (first == std::string_view::npos) {
-        result.column = IndexOf(key);
+    size_t i = 0;
+    if (rest) {
+        *rest = {};
+    }
+    result.column = ClampIndex(AtoiAt(key, i));
+    if (!PastComma(key, i)) {
         return result;
     }
-    result.column = IndexOf(key.substr(0, first));
-    std::string_view rest = key.substr(first + 1);
-    size_t second = rest.find(',');
-    if (second == std::string_view::npos) {
-        result.row = IndexOf(rest);
+    result.row = ClampIndex(AtoiAt(key, i));
+    if (!PastComma(key, i)) {
         return result;
     }
-    result.row = IndexOf(rest.substr(0, second));
-    result.value = AtoiOf(rest.substr(second + 1));
+    if (rest) {
+        *rest = key.substr(i);
+    }
+    result.value = AtoiAt(key, i);
     return result;
 }
 
@@ -254,18 +280,6 @@ bool MathBoardPaintsPicture(int& fullRepaint) {
     return false;
 }
 
-std::string_view RestOfLine(std::string_view line) {
-    size_t first = line.find(',');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    size_t second = line.find(',', first + 1);
-    if (second == std::string_view::npos) {
-        return {};
-    }
-    return line.substr(second + 1);
-}
-
 std::vector<BoardOp> PlanLogicBoard(const CGridDoc& doc, bool showSolution, const Rect& visible) {
     Plan plan(visible);
     plan.Add(BoardOp::Fill, Ink::White, kKeyBox);
@@ -341,19 +355,19 @@ std::vector<BoardOp> PlanMathBoard(const CMathGridDoc& doc, bool showSolution,
 
     if (showSolution) {
         for (const std::string& line : doc.m_answers) {
-            CellKey key = ParseBoardKey(line);
+            std::string_view digit;
+            CellKey key = ParseBoardKey(line, &digit);
             if (marks.IsMarked(line, key)) {
                 continue;
             }
             Origin o = CellOrigin(doc, key.column, key.row);
-            plan.Add(BoardOp::TextCentered, Ink::Red, CornerRect(o.x, o.y, s), RestOfLine(line));
+            plan.Add(BoardOp::TextCentered, Ink::Red, CornerRect(o.x, o.y, s), digit);
         }
     }
 
-    for (const std::string& line : doc.m_marks) {
-        CellKey key = ParseBoardKey(line);
-        Origin o = CellOrigin(doc, key.column, key.row);
-        plan.Add(BoardOp::TextCentered, Ink::Black, DigitRect(o.x, o.y, s), RestOfLine(line));
+    for (const MarkIndex::Line& line : marks.Lines()) {
+        Origin o = CellOrigin(doc, line.key.column, line.key.row);
+        plan.Add(BoardOp::TextCentered, Ink::Black, DigitRect(o.x, o.y, s), line.rest);
     }
     return plan.Take();
 }

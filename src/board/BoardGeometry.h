@@ -101,18 +101,18 @@ struct BoardOp {
     Kind kind = Fill;
     Ink ink = Ink::Black;
     Rect rect;
-    std::string text;
+    // Part of a line of the document, or a text of the game's own: valid while the document
+    // lives unchanged.
+    std::string_view text;
 };
 
 // ParseCellKey's result without building a string for each number: the board reads every
-// line it draws on every paint.
-CellKey ParseBoardKey(std::string_view key);
+// line it draws on every paint. rest, when given, gets the text after the second comma.
+CellKey ParseBoardKey(std::string_view key, std::string_view* rest = nullptr);
 
 // Texts longer than this are cut: a mark is a digit, and a hostile saved game must not make
 // every repaint lay out a page of text.
 inline constexpr size_t kMaxCellText = 32;
-// The text after the second comma of a mark or hint line ("" when there is none).
-std::string_view RestOfLine(std::string_view line);
 
 // Everything drawn over the picture of the logic board: key box, cell fills, the highlighted
 // hint's squares, and the solution's plus signs when it is shown. Only operations meeting

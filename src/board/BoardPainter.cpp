@@ -30,7 +30,7 @@ struct Stamp {
 
 class StampCache {
 public:
-    const Stamp& Get(const std::string& text, QRgb colour) {
+    const Stamp& Get(std::string_view text, QRgb colour) {
         // Single digits in black or red are nearly every text of a board.
         if (text.size() == 1 && (colour == kBlack || colour == kRed)) {
             Stamp& stamp = m_single[colour == kRed ? 1 : 0][static_cast<uint8_t>(text[0])];
@@ -39,7 +39,7 @@ public:
             }
             return stamp;
         }
-        std::string key = text;
+        std::string key(text);
         key.push_back('\0');
         key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
         auto found = m_other.find(key);
@@ -58,15 +58,15 @@ public:
     static constexpr QRgb kRed = 0xFFFF0000;
 
 private:
-    static void Make(Stamp& stamp, const std::string& text, QRgb colour) {
+    static void Make(Stamp& stamp, std::string_view text, QRgb colour) {
         QFont font = BoardFont();
         QFontMetrics metrics(font);
         stamp.made = true;
         stamp.text = platform::FromCp1252(text);
         stamp.advance = metrics.horizontalAdvance(stamp.text);
-        // The glyphs' ink with a pixel around it for antialiased edges: every pixel of a stamp
-        // is blended on each paint, so it holds no more than the ink.
-        QRect ink = metrics.tightBoundingRect(stamp.text).adjusted(-1, -1, 1, 1);
+        // Just the glyphs' ink, antialiased edges included: every pixel of a stamp is blended
+        // on each paint.
+        QRect ink = metrics.tightBoundingRect(stamp.text);
         stamp.offset = ink.topLeft();
         stamp.image = QImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
         stamp.image.fill(Qt::transparent);
@@ -119,6 +119,11 @@ QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
+struct FontMeasures {
+    int height;
+    int ascent;
+};
+
 }  // namespace
 
 QFont BoardFont() {
@@ -148,13 +153,22 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
     if (ops.empty()) {
         return;
     }
-    painter.save();
-    QFont font = BoardFont();
-    painter.setFont(font);
-    QFontMetrics metrics(font);
-    const int height = metrics.height();
-    const int ascent = metrics.ascent();
+    // The font is fixed, so are its measures.
+    static const FontMeasures measures = [] {
+        QFontMetrics metrics(BoardFont());
+        return FontMeasures{metrics.height(), metrics.ascent()};
+    }();
     const bool stamp = CanStamp(painter);
+    // Pen and font are changed only for texts drawn as texts; the painter gets them back.
+    bool saved = false;
+    auto prepareText = [&](const QColor& colour) {
+        if (!saved) {
+            painter.save();
+            painter.setFont(BoardFont());
+            saved = true;
+        }
+        painter.setPen(colour);
+    };
     QColor inks[6];
     QRgb rgbs[6];
     for (Ink ink :
@@ -178,12 +192,11 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
             }
             case BoardOp::TextAt: {
                 // The text's cell box on its background colour, black text, top at the point.
-                QString text = platform::FromCp1252(op.text);
-                painter.fillRect(QRect(op.rect.left, op.rect.top, metrics.horizontalAdvance(text),
-                                       metrics.height()),
+                const Stamp& s = Stamps().Get(op.text, StampCache::kBlack);
+                painter.fillRect(QRect(op.rect.left, op.rect.top, s.advance, measures.height),
                                  colour);
-                painter.setPen(QColor(0, 0, 0));
-                painter.drawText(QPoint(op.rect.left, op.rect.top + metrics.ascent()), text);
+                prepareText(QColor(0, 0, 0));
+                painter.drawText(QPoint(op.rect.left, op.rect.top + measures.ascent), s.text);
                 break;
             }
             case BoardOp::TextCentered: {
@@ -193,20 +206,22 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
                     break;
                 }
                 const Stamp& s = Stamps().Get(op.text, rgbs[static_cast<int>(op.ink)]);
-                QPoint origin(op.rect.left + (op.rect.Width() - s.advance) / 2,
-                              op.rect.top + (op.rect.Height() - height) / 2 + ascent);
+                QPoint origin(
+                    op.rect.left + (op.rect.Width() - s.advance) / 2,
+                    op.rect.top + (op.rect.Height() - measures.height) / 2 + measures.ascent);
                 QRect box = ToQRect(op.rect);
                 if (stamp) {
                     QRect placed(origin + s.offset, s.image.size());
-                    QRect shown = placed.intersected(box);
-                    if (!shown.isEmpty()) {
+                    if (box.contains(placed)) {
+                        painter.drawImage(placed.topLeft(), s.image);
+                    } else if (QRect shown = placed.intersected(box); !shown.isEmpty()) {
                         painter.drawImage(shown.topLeft(), s.image,
                                           shown.translated(-placed.topLeft()));
                     }
                 } else {
+                    prepareText(colour);
                     painter.save();
                     painter.setClipRect(box, Qt::IntersectClip);
-                    painter.setPen(colour);
                     painter.drawText(origin, s.text);
                     painter.restore();
                 }
@@ -214,7 +229,9 @@ void PaintBoardOps(QPainter& painter, const std::vector<BoardOp>& ops, const Boa
             }
         }
     }
-    painter.restore();
+    if (saved) {
+        painter.restore();
+    }
 }
 
 void PaintMathBoard(QPainter& painter, const CMathGridDoc& doc, const BoardColors& colors,

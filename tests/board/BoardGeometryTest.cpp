@@ -67,6 +67,16 @@ TEST(BoardGeometry, LinesAreReadAsThePuzzleReadsThem) {
         EXPECT_EQ(fast.row, game.row) << line;
         EXPECT_EQ(fast.value, game.value) << line;
     }
+    // The text after the second comma is what a board writes.
+    std::string_view rest;
+    board::ParseBoardKey("1,2,3,4", &rest);
+    EXPECT_EQ(rest, "3,4");
+    board::ParseBoardKey("a,b,c", &rest);
+    EXPECT_EQ(rest, "c");
+    board::ParseBoardKey("1,2", &rest);
+    EXPECT_EQ(rest, "");
+    board::ParseBoardKey("1,2,", &rest);
+    EXPECT_EQ(rest, "");
 }
 
 TEST(BoardGeometry, ClicksHitTheCellUnderThemWithScrollAndOffsets) {
