@@ -2,6 +2,7 @@
 // Device-independent bitmaps: reading, writing, measuring and duplicating packed DIB blocks.
 #include "images/Dib.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -40,7 +41,9 @@ void PutU32(uint8_t* p, uint32_t v) {
 }  // namespace
 
 struct DibHandle::Block {
-    std::vector<uint8_t> bytes;
+    // Left uninitialised when made, so that a large picture is not written twice on loading.
+    std::unique_ptr<uint8_t[]> bytes;
+    size_t size = 0;
     // How many leading bytes hold the picture: a block loaded from a file is 14 bytes longer
     // than its packed DIB, and those zeros are no part of the picture.
     size_t payload = 0;
@@ -48,8 +51,25 @@ struct DibHandle::Block {
 };
 
 DibHandle::DibHandle(std::vector<uint8_t> bytes) : m_block(std::make_unique<Block>()) {
-    m_block->payload = bytes.size();
-    m_block->bytes = std::move(bytes);
+    m_block->bytes = std::make_unique_for_overwrite<uint8_t[]>(bytes.size());
+    m_block->size = m_block->payload = bytes.size();
+    if (!bytes.empty()) {
+        std::memcpy(m_block->bytes.get(), bytes.data(), bytes.size());
+    }
+}
+
+DibHandle DibHandle::Allocate(size_t size, size_t payload) {
+    DibHandle dib;
+    auto block = std::make_unique<Block>();
+    block->bytes.reset(new (std::nothrow) uint8_t[size]);
+    if (!block->bytes) {
+        return dib;
+    }
+    block->size = size;
+    block->payload = std::min(payload, size);
+    std::memset(block->bytes.get() + block->payload, 0, size - block->payload);
+    dib.m_block = std::move(block);
+    return dib;
 }
 
 DibHandle::DibHandle(DibHandle&&) noexcept = default;
@@ -62,7 +82,7 @@ std::span<const uint8_t> DibHandle::Bytes() const {
     if (!m_block) {
         return {};
     }
-    return std::span<const uint8_t>(m_block->bytes);
+    return std::span<const uint8_t>(m_block->bytes.get(), m_block->size);
 }
 
 std::span<uint8_t> DibHandle::MutableBytes() {
@@ -70,7 +90,7 @@ std::span<uint8_t> DibHandle::MutableBytes() {
         return {};
     }
     m_block->decoded.reset();
-    return std::span<uint8_t>(m_block->bytes);
+    return std::span<uint8_t>(m_block->bytes.get(), m_block->size);
 }
 
 std::shared_ptr<const DecodedDib> DibHandle::SharedDecoded() const {
@@ -78,7 +98,7 @@ std::shared_ptr<const DecodedDib> DibHandle::SharedDecoded() const {
         return nullptr;
     }
     if (!m_block->decoded) {
-        auto picture = std::span<const uint8_t>(m_block->bytes).first(m_block->payload);
+        auto picture = std::span<const uint8_t>(m_block->bytes.get(), m_block->payload);
         m_block->decoded = std::make_shared<const DecodedDib>(DecodeDib(picture));
     }
     return m_block->decoded;
@@ -101,11 +121,11 @@ DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes) {
     }
     // The block is as long as the whole file, zero-filled past the packed DIB, as the game
     // always made it.
-    std::vector<uint8_t> block(fileBytes.size(), 0);
     size_t payload = fileBytes.size() - kBitmapFileHeaderSize;
-    std::memcpy(block.data(), fileBytes.data() + kBitmapFileHeaderSize, payload);
-    DibHandle dib(std::move(block));
-    dib.m_block->payload = payload;
+    DibHandle dib = DibHandle::Allocate(fileBytes.size(), payload);
+    if (dib) {
+        std::memcpy(dib.m_block->bytes.get(), fileBytes.data() + kBitmapFileHeaderSize, payload);
+    }
     return dib;
 }
 
@@ -125,20 +145,11 @@ DibHandle LoadDibBlock(CFile& file) {
     if (header[0] != 'B' || header[1] != 'M') {
         return DibHandle();
     }
-    std::vector<uint8_t> block;
-    try {
-        block.assign(static_cast<size_t>(length), 0);
-    } catch (const std::bad_alloc&) {
-        return DibHandle();
-    } catch (const std::length_error&) {
-        return DibHandle();
-    }
     size_t payload = static_cast<size_t>(length) - kBitmapFileHeaderSize;
-    if (file.Read(block.data(), payload) < payload) {
+    DibHandle dib = DibHandle::Allocate(static_cast<size_t>(length), payload);
+    if (!dib || file.Read(dib.m_block->bytes.get(), payload) < payload) {
         return DibHandle();
     }
-    DibHandle dib(std::move(block));
-    dib.m_block->payload = payload;
     return dib;
 }
 
@@ -274,7 +285,9 @@ DibHandle DuplicateDibBlock(const DibHandle& dib) {
         return DibHandle();
     }
     auto b = dib.Bytes();
-    DibHandle copy(std::vector<uint8_t>(b.begin(), b.end()));
-    copy.m_block->payload = dib.m_block->payload;
+    DibHandle copy = DibHandle::Allocate(b.size(), dib.m_block->payload);
+    if (copy) {
+        std::memcpy(copy.m_block->bytes.get(), b.data(), b.size());
+    }
     return copy;
 }

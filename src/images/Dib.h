@@ -44,6 +44,10 @@ private:
     friend DibHandle LoadDibBlock(CFile& file);
     friend DibHandle DuplicateDibBlock(const DibHandle& dib);
 
+    // A block of size bytes whose first payload bytes the caller fills; the rest is zero.
+    // Null when memory runs out.
+    static DibHandle Allocate(size_t size, size_t payload);
+
     struct Block;
     std::unique_ptr<Block> m_block;
 };

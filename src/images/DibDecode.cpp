@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <new>
 
 #include "images/Dib.h"
@@ -122,7 +123,15 @@ void Row4(const uint8_t* s, uint32_t* o, int n, const ColorTable& t) {
 }
 
 void Row8(const uint8_t* s, uint32_t* o, int n, const ColorTable& t) {
-    for (int x = 0; x < n; ++x) {
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        uint32_t four = Load32(s + x);
+        o[x] = t[four & 0xFF];
+        o[x + 1] = t[(four >> 8) & 0xFF];
+        o[x + 2] = t[(four >> 16) & 0xFF];
+        o[x + 3] = t[four >> 24];
+    }
+    for (; x < n; ++x) {
         o[x] = t[s[x]];
     }
 }
@@ -256,19 +265,59 @@ bool CanDecode(const DibLayout& d) {
     }
 }
 
+int64_t RowCount(const DibLayout& d) { return d.height < 0 ? -int64_t(d.height) : d.height; }
+
+enum class Refusal { kNone, kShortHeader, kLayout, kEmpty, kTooLarge };
+
+Refusal Check(std::span<const uint8_t> b, const DibLayout& d) {
+    if (b.size() < (d.infoHeader ? kBitmapInfoHeaderSize : kBitmapCoreHeaderSize)) {
+        return Refusal::kShortHeader;
+    }
+    if (!CanDecode(d)) {
+        return Refusal::kLayout;
+    }
+    if (d.width <= 0 || d.height == 0) {
+        return Refusal::kEmpty;
+    }
+    if (uint64_t(d.width) * uint64_t(RowCount(d)) > kMaxDecodedPixels) {
+        return Refusal::kTooLarge;
+    }
+    return Refusal::kNone;
+}
+
 }  // namespace
+
+std::string DibDecodeProblem(std::span<const uint8_t> b) {
+    const DibLayout d = ReadDibLayout(b);
+    std::string header = d.infoHeader ? "40-byte header" : "header read as the 12-byte core";
+    if (!d.infoHeader && d.headerSize != kBitmapCoreHeaderSize) {
+        header += " (it says " + std::to_string(d.headerSize) + " bytes; only 40 and 12 are read)";
+    }
+    std::string size = std::to_string(d.width) + " x " + std::to_string(d.height) + " pixels";
+    switch (Check(b, d)) {
+        case Refusal::kNone:
+            return "";
+        case Refusal::kShortHeader:
+            return "the picture ends inside its " + header;
+        case Refusal::kLayout:
+            return std::to_string(d.bitCount) + " bits per pixel with compression " +
+                   std::to_string(d.compression) + " cannot be decoded; " + header;
+        case Refusal::kEmpty:
+            return "the picture is " + size + "; " + header;
+        case Refusal::kTooLarge:
+            return "the picture is " + size + ", more than " +
+                   std::to_string(kMaxDecodedPixels) + " pixels";
+    }
+    return "";
+}
 
 DecodedDib DecodeDib(std::span<const uint8_t> b) {
     const DibLayout d = ReadDibLayout(b);
-    if (b.size() < (d.infoHeader ? kBitmapInfoHeaderSize : kBitmapCoreHeaderSize) ||
-        !CanDecode(d) || d.width <= 0 || d.height == 0) {
+    if (Check(b, d) != Refusal::kNone) {
         return DecodedDib();
     }
-    const int64_t height = d.height < 0 ? -int64_t(d.height) : int64_t(d.height);
+    const int64_t height = RowCount(d);
     const uint64_t count = uint64_t(d.width) * uint64_t(height);
-    if (count > kMaxDecodedPixels) {
-        return DecodedDib();
-    }
     DecodedDib decoded;
     decoded.pixels.reset(new (std::nothrow) uint32_t[count]);
     if (!decoded.pixels) {

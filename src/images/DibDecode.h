@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 
 // A decoded picture: rows from top to bottom, each pixel 0xFFRRGGBB.
 struct DecodedDib {
@@ -28,3 +29,6 @@ inline constexpr uint64_t kMaxDecodedPixels = uint64_t(1) << 26;
 // header is incomplete, names a layout that cannot be decoded, or is larger than
 // kMaxDecodedPixels.
 DecodedDib DecodeDib(std::span<const uint8_t> packedDib);
+
+// Why DecodeDib gives a null picture for these bytes, in a few words ("" when it decodes).
+std::string DibDecodeProblem(std::span<const uint8_t> packedDib);
