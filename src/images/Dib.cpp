@@ -72,6 +72,7 @@ DibHandle DibHandle::Allocate(size_t size, size_t payload) {
     return dib;
 }
 
+DibHandle::DibHandle() = default;
 DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;

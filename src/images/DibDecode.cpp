@@ -20,7 +20,9 @@ inline uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
     return kBlack | (r << 16) | (g << 8) | b;
 }
 
-inline uint32_t Load16(const uint8_t* p) { return p[0] | (static_cast<uint32_t>(p[1]) << 8); }
+inline uint32_t Load16(const uint8_t* p) {
+    return p[0] | (static_cast<uint32_t>(p[1]) << 8);
+}
 
 inline uint32_t Load32(const uint8_t* p) {
     return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
@@ -76,9 +78,7 @@ struct Masks {
     Channel red;
     Channel green;
     Channel blue;
-    uint32_t operator()(uint32_t pixel) const {
-        return Rgb(red(pixel), green(pixel), blue(pixel));
-    }
+    uint32_t operator()(uint32_t pixel) const { return Rgb(red(pixel), green(pixel), blue(pixel)); }
 };
 
 // The decoded picture being filled, addressed by rows in the order the bits store them.
@@ -233,14 +233,14 @@ void DecodeRunLength(std::span<const uint8_t> b, const DibLayout& d, const Targe
         } else {
             const size_t bytes = fourBit ? (code + 1) / 2 : code;
             const size_t present = std::min(bytes, end - pos);
-            const int64_t pixels = fourBit ? std::min<int64_t>(code, int64_t(present) * 2)
-                                           : int64_t(present);
+            const int64_t pixels =
+                fourBit ? std::min<int64_t>(code, int64_t(present) * 2) : int64_t(present);
             const int64_t stop = std::min(x + pixels, width);
             uint32_t* row = target.Row(y);
             for (int64_t i = x; i < stop; ++i) {
                 int64_t k = i - x;
-                uint32_t index = fourBit ? ((k & 1) ? p[pos + k / 2] & 15 : p[pos + k / 2] >> 4)
-                                         : p[pos + k];
+                uint32_t index =
+                    fourBit ? ((k & 1) ? p[pos + k / 2] & 15 : p[pos + k / 2] >> 4) : p[pos + k];
                 row[i] = t[index];
             }
             x += code;
@@ -265,7 +265,9 @@ bool CanDecode(const DibLayout& d) {
     }
 }
 
-int64_t RowCount(const DibLayout& d) { return d.height < 0 ? -int64_t(d.height) : d.height; }
+int64_t RowCount(const DibLayout& d) {
+    return d.height < 0 ? -int64_t(d.height) : d.height;
+}
 
 enum class Refusal { kNone, kShortHeader, kLayout, kEmpty, kTooLarge };
 
@@ -305,8 +307,8 @@ std::string DibDecodeProblem(std::span<const uint8_t> b) {
         case Refusal::kEmpty:
             return "the picture is " + size + "; " + header;
         case Refusal::kTooLarge:
-            return "the picture is " + size + ", more than " +
-                   std::to_string(kMaxDecodedPixels) + " pixels";
+            return "the picture is " + size + ", more than " + std::to_string(kMaxDecodedPixels) +
+                   " pixels";
     }
     return "";
 }
@@ -334,23 +336,20 @@ DecodedDib DecodeDib(std::span<const uint8_t> b) {
     switch (d.bitCount) {
         case 1: {
             const ColorTable t = ReadColorTable(b, d);
-            DecodeRows(b, d, target, [&t](const uint8_t* s, uint32_t* o, int n) {
-                Row1(s, o, n, t);
-            });
+            DecodeRows(b, d, target,
+                       [&t](const uint8_t* s, uint32_t* o, int n) { Row1(s, o, n, t); });
             break;
         }
         case 4: {
             const ColorTable t = ReadColorTable(b, d);
-            DecodeRows(b, d, target, [&t](const uint8_t* s, uint32_t* o, int n) {
-                Row4(s, o, n, t);
-            });
+            DecodeRows(b, d, target,
+                       [&t](const uint8_t* s, uint32_t* o, int n) { Row4(s, o, n, t); });
             break;
         }
         case 8: {
             const ColorTable t = ReadColorTable(b, d);
-            DecodeRows(b, d, target, [&t](const uint8_t* s, uint32_t* o, int n) {
-                Row8(s, o, n, t);
-            });
+            DecodeRows(b, d, target,
+                       [&t](const uint8_t* s, uint32_t* o, int n) { Row8(s, o, n, t); });
             break;
         }
         case 24:

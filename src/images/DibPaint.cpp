@@ -10,7 +10,9 @@ namespace {
 
 using SharedPixels = std::shared_ptr<const DecodedDib>;
 
-void ReleasePixels(void* info) { delete static_cast<SharedPixels*>(info); }
+void ReleasePixels(void* info) {
+    delete static_cast<SharedPixels*>(info);
+}
 
 }  // namespace
 
