@@ -77,7 +77,9 @@ DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;
 
-void DibHandle::Free() { m_block.reset(); }
+void DibHandle::Free() {
+    m_block.reset();
+}
 
 std::span<const uint8_t> DibHandle::Bytes() const {
     if (!m_block) {
@@ -192,19 +194,33 @@ DibLayout ReadDibLayout(std::span<const uint8_t> b) {
     return d;
 }
 
-uint32_t DibHeaderSize(const DibHandle& dib) { return U32(dib.Bytes(), 0); }
+uint32_t DibHeaderSize(const DibHandle& dib) {
+    return U32(dib.Bytes(), 0);
+}
 
-bool DibIsInfoHeader(const DibHandle& dib) { return DibHeaderSize(dib) == kBitmapInfoHeaderSize; }
+bool DibIsInfoHeader(const DibHandle& dib) {
+    return DibHeaderSize(dib) == kBitmapInfoHeaderSize;
+}
 
-int32_t DibWidth(const DibHandle& dib) { return ReadDibLayout(dib.Bytes()).width; }
+int32_t DibWidth(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).width;
+}
 
-int32_t DibHeight(const DibHandle& dib) { return ReadDibLayout(dib.Bytes()).height; }
+int32_t DibHeight(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).height;
+}
 
-uint16_t DibBitCount(const DibHandle& dib) { return ReadDibLayout(dib.Bytes()).bitCount; }
+uint16_t DibBitCount(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).bitCount;
+}
 
-uint32_t DibCompression(const DibHandle& dib) { return ReadDibLayout(dib.Bytes()).compression; }
+uint32_t DibCompression(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).compression;
+}
 
-uint16_t DibColorCount(const DibHandle& dib) { return ReadDibLayout(dib.Bytes()).colorCount; }
+uint16_t DibColorCount(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).colorCount;
+}
 
 uint32_t DibColorTableSize(const DibHandle& dib) {
     return ReadDibLayout(dib.Bytes()).colorTableSize;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstring>
 #include <new>
+#include <string>
 
 #include "images/Dib.h"
 
