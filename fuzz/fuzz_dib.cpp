@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -23,11 +24,19 @@ void Check(bool promise) {
     }
 }
 
-// One scratch folder for the whole run.
+std::string ScratchFolder() {
+    return "/tmp/quizlex-fuzz-dib-" + std::to_string(getpid()) + "/";
+}
+
+// One scratch folder for the whole run, removed when the run ends.
 const std::string& Scratch() {
     static const std::string folder = [] {
-        std::string path = "/tmp/quizlex-fuzz-dib-" + std::to_string(getpid()) + "/";
+        std::string path = ScratchFolder();
         mkdir(path.c_str(), 0700);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(ScratchFolder(), ec);
+        });
         return path;
     }();
     return folder;

@@ -72,7 +72,8 @@ DibHandle DibHandle::Allocate(size_t size, size_t payload) {
     return dib;
 }
 
-DibHandle::DibHandle() = default;
+// Defined here, where Block is complete: GCC wants its destructor for any constructor.
+DibHandle::DibHandle() noexcept = default;
 DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;

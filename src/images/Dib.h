@@ -16,7 +16,7 @@ struct DecodedDib;
 // DuplicateDibBlock makes an independent copy.
 class DibHandle {
 public:
-    DibHandle();
+    DibHandle() noexcept;
     // A block holding exactly these bytes (a packed DIB, as the clipboard hands it over).
     explicit DibHandle(std::vector<uint8_t> bytes);
     DibHandle(DibHandle&&) noexcept;
