@@ -47,6 +47,7 @@ DibHandle::DibHandle(std::vector<uint8_t> bytes) : m_block(std::make_unique<Bloc
     m_block->bytes = std::move(bytes);
 }
 
+DibHandle::DibHandle() = default;
 DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;

@@ -16,7 +16,7 @@ struct DecodedDib;
 // DuplicateDibBlock makes an independent copy.
 class DibHandle {
 public:
-    DibHandle() = default;
+    DibHandle();  // out of line: the block type is complete only in Dib.cpp
     explicit DibHandle(std::vector<uint8_t> bytes);
     DibHandle(DibHandle&&) noexcept;
     DibHandle& operator=(DibHandle&&) noexcept;
