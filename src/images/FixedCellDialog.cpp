@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "platform/DialogUnits.h"
+#include "platform/Services.h"
 
 void CenterDialog(QWidget& dialog) {
     QRect area;
@@ -87,6 +88,8 @@ void CFixedCellDialog::done(int result) {
     m_bEnded = true;
     QDialog::done(result);
 }
+
+void CFixedCellDialog::reject() { done(platform::IDCANCEL); }
 
 void CFixedCellDialog::setVisible(bool visible) {
     if (visible && !m_bInitialised) {

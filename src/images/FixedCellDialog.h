@@ -27,6 +27,8 @@ public:
     static int CellEdgeY(int edge, int baseY, int cellHeight);
 
     void done(int result) override;
+    // Escape and the close box end the dialog with IDCANCEL, as they always did.
+    void reject() override;
     void setVisible(bool visible) override;
 
 protected:

@@ -2,6 +2,8 @@
 // The placed dialog base: reopens where the player last left it.
 #include "images/PlacedDialog.h"
 
+#include "platform/Services.h"
+
 CPlacedDialog::CPlacedDialog(QWidget* parent) : QDialog(parent) {}
 
 CPlacedDialog::~CPlacedDialog() {
@@ -42,6 +44,8 @@ void CPlacedDialog::done(int result) {
     m_bInitialised = false;  // the next opening places it afresh
     QDialog::done(result);
 }
+
+void CPlacedDialog::reject() { done(platform::IDCANCEL); }
 
 void CPlacedDialog::setVisible(bool visible) {
     if (visible && !m_bInitialised) {

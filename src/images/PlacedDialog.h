@@ -19,6 +19,8 @@ public:
     int DoModal(QPoint* position);
 
     void done(int result) override;
+    // Escape and the close box end the dialog with IDCANCEL, as they always did.
+    void reject() override;
     void setVisible(bool visible) override;
 
 protected:

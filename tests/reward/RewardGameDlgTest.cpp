@@ -16,6 +16,7 @@
 #include "images/AnimDibStatic.h"
 #include "images/DibStatic.h"
 #include "platform/FakeServices.h"
+#include "platform/File.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
