@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string antsFolder = folder + CAntsData::kAntsFolder;
     // Every picture named stays a plain file name inside the ants folder.
+    // (A frame prefix stands for its first frame file.)
     auto inside = [&antsFolder](const std::string& path) {
         if (path.empty()) {
             return true;
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (int i = 0; i < CAntsData::kSpriteCount; ++i) {
         const AntSprite& s = ants.m_sprites[static_cast<size_t>(i)];
-        if (!inside(ants.FramePrefix(i, antsFolder)) || s.x < -32768 || s.x > 32767 ||
+        const std::string prefix = ants.FramePrefix(i, antsFolder);
+        if (!inside(prefix.empty() ? prefix : prefix + "0.bmp") || s.x < -32768 || s.x > 32767 ||
             s.width < -32768 || s.width > 32767) {
             __builtin_trap();
         }
