@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
@@ -157,19 +155,20 @@ TEST(File, AReplacingWriteKeepsTheOldFileUntilItIsClosed) {
     EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nStart Saved Games\r\n");
 }
 
-TEST(File, AReplacingWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    }
+TEST(File, AReplacingWriteThatCannotStartFailsAndKeepsTheOldFile) {
     TempProgramFolder folder;
     folder.Write("ants/scores.dat", std::string("10\r\n"));
-    chmod(folder.File("ants").c_str(), 0555);
+    // Something in the way of the new file (here a folder of its name) stops the save.
+    folder.MakeFolder("ants/scores.dat.new~");
     CTextFile file;
     int cause = 0;
     EXPECT_FALSE(file.Open(folder.Path() + "ants\\scores.dat", CFile::modeReplace, &cause));
     EXPECT_EQ(cause, platform::kAccessDenied);
-    chmod(folder.File("ants").c_str(), 0755);
     EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n");
+
+    // A folder cannot be replaced by a file either.
+    EXPECT_FALSE(file.Open(folder.Path() + "ants", CFile::modeReplace, &cause));
+    EXPECT_EQ(cause, platform::kAccessDenied);
 }
 
 TEST(File, ExclusiveCreateRefusesAnExistingFile) {
