@@ -96,7 +96,7 @@ int CRewardGameDlg::Run(int score, const std::string& playerName) {
 
 bool CRewardGameDlg::OnInitDialog() {
     m_bInitialised = true;
-    resize(kDialogWidth, kDialogHeight);
+    setFixedSize(kDialogWidth, kDialogHeight);
     m_pBackground->resize(kBackgroundWidth, kBackgroundHeight);
     CenterDialog(*this);
 
