@@ -47,7 +47,8 @@ DibHandle::DibHandle(std::vector<uint8_t> bytes) : m_block(std::make_unique<Bloc
     m_block->bytes = std::move(bytes);
 }
 
-DibHandle::DibHandle() = default;
+// Defined here, where Block is complete: GCC wants its destructor for any constructor.
+DibHandle::DibHandle() noexcept = default;
 DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;

@@ -16,7 +16,7 @@ struct DecodedDib;
 // DuplicateDibBlock makes an independent copy.
 class DibHandle {
 public:
-    DibHandle();  // out of line: the block type is complete only in Dib.cpp
+    DibHandle() noexcept;
     explicit DibHandle(std::vector<uint8_t> bytes);
     DibHandle(DibHandle&&) noexcept;
     DibHandle& operator=(DibHandle&&) noexcept;

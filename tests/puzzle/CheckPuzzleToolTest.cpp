@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// The check-puzzle command of quizlex-tool, run as a puzzle author runs it.
+#include <gtest/gtest.h>
+
+#include "PuzzleFiles.h"
+#include "support/TestSupport.h"
+
+using puzzletest::CrLf;
+using puzzletest::MakeBmp;
+using testsupport::RunCommand;
+using testsupport::TempProgramFolder;
+
+namespace {
+
+int CheckPuzzle(const std::string& hostPath, std::string& output) {
+    return RunCommand(
+        std::string("'") + QZ_TOOL_PATH + "' check-puzzle '" + hostPath + "' 2>/dev/null", &output);
+}
+
+}  // namespace
+
+TEST(CheckPuzzleTool, AGoodPuzzleGivesItsCountsAndNoProblem) {
+    TempProgramFolder folder;
+    folder.Write("data/board.bmp", MakeBmp(30, 30, 8));
+    std::string path = folder.Write("data/good.bgd", CrLf({"board.bmp",  "10",
+                                                           "Offsets",    "2",
+                                                           "3",          "Start Grid",
+                                                           "0",          "0",
+                                                           "1",          "0",
+                                                           "End Grid",   "Start Answer",
+                                                           "0,0,4",      "1,0,9",
+                                                           "End Answer", "Start Primary Hint",
+                                                           "0,0,1",      "Start Secondary Hint",
+                                                           "1,0,2",      "End Hint"}));
+    std::string output;
+    EXPECT_EQ(CheckPuzzle(path, output), 0);
+    EXPECT_EQ(output,
+              "picture: board.bmp\ncell size: 10\noffsets: 2 3\ncells: 2\nanswers: 2\nhints: 1\n");
+}
+
+TEST(CheckPuzzleTool, ABadPuzzleListsEveryProblem) {
+    TempProgramFolder folder;
+    std::string path = folder.Write("data/bad.bgd", CrLf({"gone.bmp",
+                                                          "0",
+                                                          "Start Grid",
+                                                          "0",
+                                                          "0",
+                                                          "1",
+                                                          "0",
+                                                          "End Grid",
+                                                          "Start Answer",
+                                                          "0,0,12",
+                                                          "5,5,1",
+                                                          "1,0",
+                                                          "0,0,3",
+                                                          "End Answer",
+                                                          "Start Primary Hint",
+                                                          "7,7,1",
+                                                          "Start Secondary Hint",
+                                                          "1,0,2",
+                                                          "0,9,2",
+                                                          "End Hint"}));
+    std::string output;
+    EXPECT_EQ(CheckPuzzle(path, output), 1);
+    for (const char* expected :
+         {"cell size: 15\n", "cells: 2\n", "answers: 4\n", "hints: 1\n",
+          "problem: cell size 0 is below 1; 15 is used\n",
+          "problem: the picture cannot be loaded: Failed to open document. / Unable to load "
+          "image file ",
+          "problem: answer line 1 \"0,0,12\" has the digit 12, not one of 0 to 9\n",
+          "problem: answer line 2 \"5,5,1\" names cell (5,5), which is not a grid cell\n",
+          "problem: answer line 3 \"1,0\" has no digit\n",
+          "problem: answer line 4 \"0,0,3\" answers cell (0,0) again (line 1)\n",
+          "problem: hint 1 primary line 1 \"7,7,1\" names cell (7,7), which is not a grid cell\n",
+          "problem: hint 1 secondary line 2 \"0,9,2\" names cell (0,9), which is not a grid "
+          "cell\n"}) {
+        EXPECT_NE(output.find(expected), std::string::npos) << expected << "\nin:\n" << output;
+    }
+    EXPECT_EQ(output.find("secondary line 1"), std::string::npos) << output;
+
+    // A puzzle without answers, and a picture name that leaves the folder.
+    path = folder.Write("data/none.bgd", CrLf({"../board.bmp", "15", "Start Grid", "End Grid"}));
+    EXPECT_EQ(CheckPuzzle(path, output), 1);
+    EXPECT_NE(output.find("problem: the puzzle has no answers\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("problem: The picture name \"../board.bmp\" is not a plain file name"),
+              std::string::npos)
+        << output;
+
+    EXPECT_EQ(CheckPuzzle(folder.Path() + "data/missing.bgd", output), 1);
+    EXPECT_EQ(output, "problem: the puzzle file cannot be read: Failed to open document.\n");
+}
