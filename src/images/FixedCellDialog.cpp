@@ -89,7 +89,9 @@ void CFixedCellDialog::done(int result) {
     QDialog::done(result);
 }
 
-void CFixedCellDialog::reject() { done(platform::IDCANCEL); }
+void CFixedCellDialog::reject() {
+    done(platform::IDCANCEL);
+}
 
 void CFixedCellDialog::setVisible(bool visible) {
     if (visible && !m_bInitialised) {

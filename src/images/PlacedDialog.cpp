@@ -45,7 +45,9 @@ void CPlacedDialog::done(int result) {
     QDialog::done(result);
 }
 
-void CPlacedDialog::reject() { done(platform::IDCANCEL); }
+void CPlacedDialog::reject() {
+    done(platform::IDCANCEL);
+}
 
 void CPlacedDialog::setVisible(bool visible) {
     if (visible && !m_bInitialised) {
