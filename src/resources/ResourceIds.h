@@ -19,6 +19,7 @@ inline constexpr int ID_NEW_PLAYER = 32783;
 inline constexpr int ID_PLAY_REWARD_GAME = 32784;
 inline constexpr int ID_QUICK_INSTRUCTIONS = 32785;
 inline constexpr int ID_SCORING = 32786;
+inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_HELP_INDEX = 57670;
@@ -42,6 +43,22 @@ inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
 inline constexpr int ID_INDICATOR_HINTS = 61403;
 inline constexpr int ID_INDICATOR_CHECKS = 61404;
 inline constexpr int ID_INDICATOR_PLAYED = 61405;
+
+// Players, statistics, saved games and their removal: dialog templates, controls, help topics.
+inline constexpr int IDD_SELECT_PLAYER = 136;
+inline constexpr int IDD_PLAYER_STATS = 137;
+inline constexpr int IDD_SAVED_GAMES = 138;
+inline constexpr int IDD_DELETE_PLAYERS = 142;
+inline constexpr int IDC_PLAYER_LIST = 1028;
+inline constexpr int IDC_PLAYER_NAME = 1029;
+inline constexpr int IDC_PLAYER_STATISTICS = 1030;
+inline constexpr int IDC_GAME_TITLES = 1031;
+inline constexpr int IDC_STATS_REPORT = 1032;
+inline constexpr int IDC_STATS_PRINT = 1033;
+inline constexpr int IDC_NO_GAME_SELECTED = 1034;
+inline constexpr int HELP_PLAYER_STATS = 4;
+inline constexpr int HELP_SAVED_GAMES = 6;
+inline constexpr int HELP_DELETE_PLAYERS = 9;
 
 // Reward game (dialog 143) and its high scores (dialog 144).
 inline constexpr int IDD_REWARD_GAME = 143;

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// Fuzz target: the players index reader, and the rewrite and append that keep it.
+#include <unistd.h>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/FakeServices.h"
+#include "platform/ProgramFolder.h"
+#include "players/PlayerFiles.h"
+
+namespace {
+
+std::string Scratch() {
+    std::string folder = "/tmp/quizlex-fuzz-index-" + std::to_string(getpid()) + "/";
+    std::filesystem::create_directories(folder + "players");
+    platform::SetProgramFolder(folder);
+    static const std::string removeAtExit = folder;
+    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
+    return folder;
+}
+
+bool Same(const std::vector<PlayerEntry>& a, const std::vector<PlayerEntry>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].fileName != b[i].fileName) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static platform::FakeServices* fake = new platform::FakeServices;
+    static const std::string folder = Scratch();
+    fake->Clear();
+    {
+        std::ofstream out(folder + "players/data", std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    std::vector<PlayerEntry> entries = OpenPlayersIndex();
+    for (const PlayerEntry& entry : entries) {
+        if (entry.name.empty() ||
+            (!entry.fileName.empty() && !platform::IsBareFileName(entry.fileName))) {
+            std::abort();
+        }
+    }
+    // An index the game appended to lists one more player, the others unchanged.
+    if (!AppendToPlayersIndex({"New Player", "New_0.ply"})) {
+        std::abort();
+    }
+    std::vector<PlayerEntry> appended = OpenPlayersIndex();
+    std::vector<PlayerEntry> expected = entries;
+    expected.push_back({"New Player", "New_0.ply"});
+    if (!Same(appended, expected)) {
+        std::abort();
+    }
+    // A rewritten index reads back as written.
+    if (!RewritePlayersIndex(entries) || !Same(OpenPlayersIndex(), entries)) {
+        std::abort();
+    }
+    if (!fake->messages.empty()) {
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// Builds the player dialogs from their templates: sizes and places in dialog units, and every
+// control with its id.
+#include "players/DialogTemplate.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/DialogUnits.h"
+
+namespace dlgtemplate {
+
+void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy) {
+    platform::PixelRect size = platform::DluToPixels(0, 0, cx, cy);
+    dialog->setWindowTitle(caption);
+    dialog->setFixedSize(size.width, size.height);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void Place(QWidget* control, int id, const char* name, int x, int y, int cx, int cy) {
+    platform::PixelRect r = platform::DluToPixels(x, y, cx, cy);
+    control->setGeometry(r.x, r.y, r.width, r.height);
+    control->setProperty("controlId", id);
+    control->setObjectName(QString::fromLatin1(name));
+}
+
+QPushButton* AddButton(QDialog* dialog, int id, const char* name, const QString& text, int x, int y,
+                       int cx, int cy) {
+    auto* button = new QPushButton(text, dialog);
+    button->setAutoDefault(false);
+    Place(button, id, name, x, y, cx, cy);
+    return button;
+}
+
+QLabel* AddText(QDialog* dialog, int id, const char* name, const QString& text, int x, int y,
+                int cx, int cy) {
+    auto* label = new QLabel(text, dialog);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(label, id, name, x, y, cx, cy);
+    return label;
+}
+
+QWidget* Control(const QWidget* dialog, int id) {
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+        if (child->property("controlId").toInt() == id) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace dlgtemplate

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// Builds the player dialogs from their templates: sizes and places in dialog units, and every
+// control with its id.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace dlgtemplate {
+
+// Fixes the dialog's client size, given in dialog units, and its caption.
+void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy);
+
+// Places a control at its template rectangle and gives it its control id and object name.
+void Place(QWidget* control, int id, const char* name, int x, int y, int cx, int cy);
+
+QPushButton* AddButton(QDialog* dialog, int id, const char* name, const QString& text, int x, int y,
+                       int cx, int cy);
+// A static text, word-wrapped within its rectangle.
+QLabel* AddText(QDialog* dialog, int id, const char* name, const QString& text, int x, int y,
+                int cx, int cy);
+
+// The control of a dialog with that id, or null.
+QWidget* Control(const QWidget* dialog, int id);
+
+}  // namespace dlgtemplate
