@@ -2,23 +2,25 @@
 // Device-independent bitmaps: reading, writing, measuring and duplicating packed DIB blocks.
 #include "images/Dib.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "images/DibDecode.h"
 #include "platform/File.h"
 
 namespace {
 
-uint16_t U16(std::span<const uint8_t> b, size_t at) {
-    if (at + 2 > b.size()) {
+uint16_t U16(std::span<const uint8_t> b, uint64_t at) {
+    if (at > b.size() || b.size() - at < 2) {
         return 0;
     }
     return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
 }
 
-uint32_t U32(std::span<const uint8_t> b, size_t at) {
-    if (at + 4 > b.size()) {
+uint32_t U32(std::span<const uint8_t> b, uint64_t at) {
+    if (at > b.size() || b.size() - at < 4) {
         return 0;
     }
     return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
@@ -39,12 +41,35 @@ void PutU32(uint8_t* p, uint32_t v) {
 }  // namespace
 
 struct DibHandle::Block {
-    std::vector<uint8_t> bytes;
-    mutable std::unique_ptr<DecodedDib> decoded;
+    // Left uninitialised when made, so that a large picture is not written twice on loading.
+    std::unique_ptr<uint8_t[]> bytes;
+    size_t size = 0;
+    // How many leading bytes hold the picture: a block loaded from a file is 14 bytes longer
+    // than its packed DIB, and those zeros are no part of the picture.
+    size_t payload = 0;
+    mutable std::shared_ptr<const DecodedDib> decoded;
 };
 
 DibHandle::DibHandle(std::vector<uint8_t> bytes) : m_block(std::make_unique<Block>()) {
-    m_block->bytes = std::move(bytes);
+    m_block->bytes = std::make_unique_for_overwrite<uint8_t[]>(bytes.size());
+    m_block->size = m_block->payload = bytes.size();
+    if (!bytes.empty()) {
+        std::memcpy(m_block->bytes.get(), bytes.data(), bytes.size());
+    }
+}
+
+DibHandle DibHandle::Allocate(size_t size, size_t payload) {
+    DibHandle dib;
+    auto block = std::make_unique<Block>();
+    block->bytes.reset(new (std::nothrow) uint8_t[size]);
+    if (!block->bytes) {
+        return dib;
+    }
+    block->size = size;
+    block->payload = std::min(payload, size);
+    std::memset(block->bytes.get() + block->payload, 0, size - block->payload);
+    dib.m_block = std::move(block);
+    return dib;
 }
 
 // Defined here, where Block is complete: GCC wants its destructor for any constructor.
@@ -53,13 +78,15 @@ DibHandle::DibHandle(DibHandle&&) noexcept = default;
 DibHandle& DibHandle::operator=(DibHandle&&) noexcept = default;
 DibHandle::~DibHandle() = default;
 
-void DibHandle::Free() { m_block.reset(); }
+void DibHandle::Free() {
+    m_block.reset();
+}
 
 std::span<const uint8_t> DibHandle::Bytes() const {
     if (!m_block) {
         return {};
     }
-    return std::span<const uint8_t>(m_block->bytes);
+    return std::span<const uint8_t>(m_block->bytes.get(), m_block->size);
 }
 
 std::span<uint8_t> DibHandle::MutableBytes() {
@@ -67,7 +94,18 @@ std::span<uint8_t> DibHandle::MutableBytes() {
         return {};
     }
     m_block->decoded.reset();
-    return std::span<uint8_t>(m_block->bytes);
+    return std::span<uint8_t>(m_block->bytes.get(), m_block->size);
+}
+
+std::shared_ptr<const DecodedDib> DibHandle::SharedDecoded() const {
+    if (!m_block) {
+        return nullptr;
+    }
+    if (!m_block->decoded) {
+        auto picture = std::span<const uint8_t>(m_block->bytes.get(), m_block->payload);
+        m_block->decoded = std::make_shared<const DecodedDib>(DecodeDib(picture));
+    }
+    return m_block->decoded;
 }
 
 const DecodedDib& DibHandle::Decoded() const {
@@ -75,10 +113,7 @@ const DecodedDib& DibHandle::Decoded() const {
     if (!m_block) {
         return kNone;
     }
-    if (!m_block->decoded) {
-        m_block->decoded = std::make_unique<DecodedDib>(DecodeDib(m_block->bytes));
-    }
-    return *m_block->decoded;
+    return *SharedDecoded();
 }
 
 DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes) {
@@ -88,12 +123,14 @@ DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes) {
     if (fileBytes[0] != 'B' || fileBytes[1] != 'M') {
         return DibHandle();
     }
-    // The block is as long as the whole file, zero-filled past the packed DIB (14 bytes more
-    // than needed), as the game always made it.
-    std::vector<uint8_t> block(fileBytes.size(), 0);
-    std::memcpy(block.data(), fileBytes.data() + kBitmapFileHeaderSize,
-                fileBytes.size() - kBitmapFileHeaderSize);
-    return DibHandle(std::move(block));
+    // The block is as long as the whole file, zero-filled past the packed DIB, as the game
+    // always made it.
+    size_t payload = fileBytes.size() - kBitmapFileHeaderSize;
+    DibHandle dib = DibHandle::Allocate(fileBytes.size(), payload);
+    if (dib) {
+        std::memcpy(dib.m_block->bytes.get(), fileBytes.data() + kBitmapFileHeaderSize, payload);
+    }
+    return dib;
 }
 
 DibHandle LoadDibBlock(CFile& file) {
@@ -112,76 +149,95 @@ DibHandle LoadDibBlock(CFile& file) {
     if (header[0] != 'B' || header[1] != 'M') {
         return DibHandle();
     }
-    std::vector<uint8_t> block;
-    try {
-        block.assign(static_cast<size_t>(length), 0);
-    } catch (const std::bad_alloc&) {
+    size_t payload = static_cast<size_t>(length) - kBitmapFileHeaderSize;
+    DibHandle dib = DibHandle::Allocate(static_cast<size_t>(length), payload);
+    if (!dib || file.Read(dib.m_block->bytes.get(), payload) < payload) {
         return DibHandle();
     }
-    size_t want = static_cast<size_t>(length) - kBitmapFileHeaderSize;
-    if (file.Read(block.data(), want) < want) {
-        return DibHandle();
-    }
-    return DibHandle(std::move(block));
+    return dib;
 }
 
-uint32_t DibHeaderSize(const DibHandle& dib) { return U32(dib.Bytes(), 0); }
+DibLayout ReadDibLayout(std::span<const uint8_t> b) {
+    DibLayout d;
+    d.headerSize = U32(b, 0);
+    d.infoHeader = d.headerSize == kBitmapInfoHeaderSize;
+    if (d.infoHeader) {
+        d.width = static_cast<int32_t>(U32(b, 4));
+        d.height = static_cast<int32_t>(U32(b, 8));
+        d.planes = U16(b, 12);
+        d.bitCount = U16(b, 14);
+        d.compression = U32(b, 16);
+        d.imageSize = U32(b, 20);
+        d.colorEntrySize = 4;
+    } else {
+        d.width = U16(b, 4);
+        d.height = U16(b, 6);
+        d.planes = U16(b, 8);
+        d.bitCount = U16(b, 10);
+        d.colorEntrySize = 3;
+    }
+    uint32_t used = d.infoHeader ? U32(b, 32) : 0;
+    if (used != 0) {
+        d.colorCount = static_cast<uint16_t>(used);
+    } else if (d.bitCount == 1) {
+        d.colorCount = 2;
+    } else if (d.bitCount == 4) {
+        d.colorCount = 16;
+    } else if (d.bitCount == 8) {
+        d.colorCount = 256;
+    }
+    d.colorTableSize = d.colorCount * d.colorEntrySize;
+    d.colorTableOffset = d.headerSize;
+    if (d.infoHeader && d.compression == kCompressionBitFields) {
+        d.colorTableOffset += kBitFieldMasksSize;
+    }
+    d.bitsOffset = d.colorTableOffset + d.colorTableSize;
+    return d;
+}
 
-bool DibIsInfoHeader(const DibHandle& dib) { return DibHeaderSize(dib) == kBitmapInfoHeaderSize; }
+uint32_t DibHeaderSize(const DibHandle& dib) {
+    return U32(dib.Bytes(), 0);
+}
+
+bool DibIsInfoHeader(const DibHandle& dib) {
+    return DibHeaderSize(dib) == kBitmapInfoHeaderSize;
+}
 
 int32_t DibWidth(const DibHandle& dib) {
-    auto b = dib.Bytes();
-    return DibIsInfoHeader(dib) ? static_cast<int32_t>(U32(b, 4)) : U16(b, 4);
+    return ReadDibLayout(dib.Bytes()).width;
 }
 
 int32_t DibHeight(const DibHandle& dib) {
-    auto b = dib.Bytes();
-    return DibIsInfoHeader(dib) ? static_cast<int32_t>(U32(b, 8)) : U16(b, 6);
+    return ReadDibLayout(dib.Bytes()).height;
 }
 
 uint16_t DibBitCount(const DibHandle& dib) {
-    auto b = dib.Bytes();
-    return DibIsInfoHeader(dib) ? U16(b, 14) : U16(b, 10);
+    return ReadDibLayout(dib.Bytes()).bitCount;
 }
 
 uint32_t DibCompression(const DibHandle& dib) {
-    return DibIsInfoHeader(dib) ? U32(dib.Bytes(), 16) : 0;
+    return ReadDibLayout(dib.Bytes()).compression;
 }
 
 uint16_t DibColorCount(const DibHandle& dib) {
-    if (DibIsInfoHeader(dib)) {
-        uint32_t used = U32(dib.Bytes(), 32);
-        if (used != 0) {
-            return static_cast<uint16_t>(used);
-        }
-    }
-    switch (DibBitCount(dib)) {
-        case 1:
-            return 2;
-        case 4:
-            return 16;
-        case 8:
-            return 256;
-        default:
-            return 0;
-    }
+    return ReadDibLayout(dib.Bytes()).colorCount;
 }
 
-uint16_t DibColorTableSize(const DibHandle& dib) {
-    return static_cast<uint16_t>(DibColorCount(dib) * (DibIsInfoHeader(dib) ? 4 : 3));
+uint32_t DibColorTableSize(const DibHandle& dib) {
+    return ReadDibLayout(dib.Bytes()).colorTableSize;
 }
 
 size_t DibBitsOffset(const DibHandle& dib) {
-    return static_cast<size_t>(DibHeaderSize(dib)) + DibColorTableSize(dib);
+    return static_cast<size_t>(ReadDibLayout(dib.Bytes()).bitsOffset);
 }
 
 std::span<const uint8_t> DibBits(const DibHandle& dib) {
     auto b = dib.Bytes();
-    size_t offset = DibBitsOffset(dib);
+    uint64_t offset = ReadDibLayout(b).bitsOffset;
     if (offset >= b.size()) {
         return {};
     }
-    return b.subspan(offset);
+    return b.subspan(static_cast<size_t>(offset));
 }
 
 bool SaveDibBlock(DibHandle& dib, CFile& file) {
@@ -189,22 +245,27 @@ bool SaveDibBlock(DibHandle& dib, CFile& file) {
         return false;
     }
     auto bytes = dib.Bytes();
-    uint64_t imageSize;
-    uint32_t compression = DibCompression(dib);
-    if (compression == 1 || compression == 2) {
-        imageSize = U32(bytes, 20);
-    } else {
-        uint64_t bits = DibBitCount(dib);
-        uint64_t width = static_cast<uint32_t>(DibWidth(dib));
-        uint64_t height = static_cast<uint32_t>(DibHeight(dib));
-        imageSize = (bits * width + 31) / 32 * 4 * height;
+    DibLayout d = ReadDibLayout(bytes);
+    bool runLength = d.compression == kCompressionRle8 || d.compression == kCompressionRle4;
+    uint64_t imageSize = d.imageSize;
+    if (!runLength) {
+        // Rows are padded to whole 32-bit words; a top-down picture counts its rows the same.
+        uint64_t width = static_cast<uint32_t>(d.width);
+        uint64_t rows = d.height < 0 ? -static_cast<int64_t>(d.height) : d.height;
+        uint64_t stride = (d.bitCount * width + 31) / 32 * 4;
+        // Both factors are checked against the block before they are multiplied.
+        if (d.width < 0 || stride > bytes.size() || rows > bytes.size()) {
+            return false;
+        }
+        imageSize = stride * rows;
     }
-    uint64_t dibSize = kBitmapInfoHeaderSize + DibColorTableSize(dib) + imageSize;
-    // Never write bytes the block does not hold.
-    if (dibSize > bytes.size() || dibSize + kBitmapFileHeaderSize > 0xFFFFFFFFull) {
+    uint64_t dibSize = d.bitsOffset + imageSize;
+    // Never write bytes the block does not hold, nor a size the file header cannot carry.
+    if (dibSize > bytes.size() || imageSize > 0xFFFFFFFFull ||
+        dibSize + kBitmapFileHeaderSize > 0xFFFFFFFFull) {
         return false;
     }
-    if (compression != 1 && compression != 2) {
+    if (!runLength && d.imageSize != imageSize) {
         PutU32(dib.MutableBytes().data() + 20, static_cast<uint32_t>(imageSize));
     }
     uint8_t header[kBitmapFileHeaderSize];
@@ -212,8 +273,7 @@ bool SaveDibBlock(DibHandle& dib, CFile& file) {
     PutU32(header + 2, static_cast<uint32_t>(dibSize + kBitmapFileHeaderSize));
     PutU16(header + 6, 0);
     PutU16(header + 8, 0);
-    PutU32(header + 10, static_cast<uint32_t>(kBitmapFileHeaderSize + kBitmapInfoHeaderSize +
-                                              DibColorTableSize(dib)));
+    PutU32(header + 10, static_cast<uint32_t>(kBitmapFileHeaderSize + d.bitsOffset));
     return file.Write(header, sizeof header) &&
            file.Write(dib.Bytes().data(), static_cast<size_t>(dibSize));
 }
@@ -222,17 +282,15 @@ bool MakeDibPalette(const DibHandle& dib, CPalette& palette) {
     if (!dib) {
         return false;
     }
-    uint16_t count = DibColorCount(dib);
-    if (count == 0) {
+    auto b = dib.Bytes();
+    DibLayout d = ReadDibLayout(b);
+    if (d.colorCount == 0) {
         return false;
     }
-    auto b = dib.Bytes();
-    size_t entrySize = DibIsInfoHeader(dib) ? 4 : 3;
-    size_t table = DibHeaderSize(dib);
-    palette.entries.assign(count, PaletteEntry{0, 0, 0, 0});
-    for (size_t i = 0; i < count; ++i) {
-        size_t at = table + i * entrySize;
-        if (at + 3 > b.size() || at < table) {
+    palette.entries.assign(d.colorCount, PaletteEntry{0, 0, 0, 0});
+    for (size_t i = 0; i < d.colorCount; ++i) {
+        uint64_t at = d.colorTableOffset + i * d.colorEntrySize;
+        if (at + 3 > b.size()) {
             break;  // a table longer than the block: the rest stays black
         }
         palette.entries[i] = PaletteEntry{b[at + 2], b[at + 1], b[at], 0};
@@ -245,5 +303,9 @@ DibHandle DuplicateDibBlock(const DibHandle& dib) {
         return DibHandle();
     }
     auto b = dib.Bytes();
-    return DibHandle(std::vector<uint8_t>(b.begin(), b.end()));
+    DibHandle copy = DibHandle::Allocate(b.size(), dib.m_block->payload);
+    if (copy) {
+        std::memcpy(copy.m_block->bytes.get(), b.data(), b.size());
+    }
+    return copy;
 }

@@ -17,6 +17,7 @@ struct DecodedDib;
 class DibHandle {
 public:
     DibHandle() noexcept;
+    // A block holding exactly these bytes (a packed DIB, as the clipboard hands it over).
     explicit DibHandle(std::vector<uint8_t> bytes);
     DibHandle(DibHandle&&) noexcept;
     DibHandle& operator=(DibHandle&&) noexcept;
@@ -33,10 +34,20 @@ public:
     // Writable bytes; writing through them drops the decoded picture kept for painting.
     std::span<uint8_t> MutableBytes();
 
-    // The picture decoded for painting, made on first use and kept with the block.
+    // The picture decoded for painting, made on first use and kept with the block. The shared
+    // form stays valid after the block is changed or freed.
     const DecodedDib& Decoded() const;
+    std::shared_ptr<const DecodedDib> SharedDecoded() const;
 
 private:
+    friend DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
+    friend DibHandle LoadDibBlock(CFile& file);
+    friend DibHandle DuplicateDibBlock(const DibHandle& dib);
+
+    // A block of size bytes whose first payload bytes the caller fills; the rest is zero.
+    // Null when memory runs out.
+    static DibHandle Allocate(size_t size, size_t payload);
+
     struct Block;
     std::unique_ptr<Block> m_block;
 };
@@ -49,7 +60,7 @@ struct PaletteEntry {
     uint8_t flags;
 };
 
-// A logical palette of up to 256 entries (no entries: no palette).
+// A logical palette (no entries: no palette).
 struct CPalette {
     std::vector<PaletteEntry> entries;
     bool IsNull() const { return entries.empty(); }
@@ -59,33 +70,69 @@ struct CPalette {
 inline constexpr uint32_t kBitmapInfoHeaderSize = 40;
 inline constexpr uint32_t kBitmapCoreHeaderSize = 12;
 inline constexpr size_t kBitmapFileHeaderSize = 14;
+// The three colour masks that follow a 40-byte header with bit-field compression.
+inline constexpr uint32_t kBitFieldMasksSize = 12;
 
-// Reads an open .bmp file from its start. Null when shorter than 14 bytes, not "BM", or
-// unreadable. The header is not checked here.
+inline constexpr uint32_t kCompressionNone = 0;
+inline constexpr uint32_t kCompressionRle8 = 1;
+inline constexpr uint32_t kCompressionRle4 = 2;
+inline constexpr uint32_t kCompressionBitFields = 3;
+
+// The layout of a packed DIB as the game reads it. A first field of exactly 40 is the
+// information header; any other value is read as the 12-byte core header (16-bit width and
+// height, no compression). Fields the block is too short to hold read as 0.
+struct DibLayout {
+    uint32_t headerSize = 0;  // the header's first field
+    bool infoHeader = false;
+    int32_t width = 0;
+    int32_t height = 0;  // negative: rows run top-down
+    uint16_t planes = 0;
+    uint16_t bitCount = 0;
+    uint32_t compression = 0;
+    uint32_t imageSize = 0;
+    // Colours used when non-zero, else 2, 16 or 256 for 1, 4 or 8 bits, else 0; kept to 16 bits.
+    uint16_t colorCount = 0;
+    uint32_t colorEntrySize = 0;  // 4 after the 40-byte header, 3 after the core header
+    uint32_t colorTableSize = 0;  // colorCount * colorEntrySize
+    // Where the colour table starts: right after the header, or after the three masks of a
+    // bit-field picture (which sit where a colour table would be, as Windows lays them out).
+    uint64_t colorTableOffset = 0;
+    // Where the pixel bits start: right after the colour table. The file header's offset to
+    // the bits is never consulted.
+    uint64_t bitsOffset = 0;
+};
+
+DibLayout ReadDibLayout(std::span<const uint8_t> block);
+
+// Reads an open .bmp file from its start into a block as long as the whole file (the 14 bytes
+// past the packed DIB are zero). Null when shorter than 14 bytes, not "BM", or unreadable.
+// The header is not checked here.
 DibHandle LoadDibBlock(CFile& file);
 // The same from the bytes of a whole .bmp file.
 DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
 
-// Writes the picture as a .bmp file. False when there is no picture, its header is not the
-// 40-byte one, its bits run past the block, or writing failed. Fills in the image size field.
+// Writes the picture as a .bmp file and fills in the header's image size. False, with nothing
+// written, when there is no picture, its header is not the 40-byte one, or the bits the header
+// claims run past the block; false when writing failed (the file's Cause() tells why).
 bool SaveDibBlock(DibHandle& dib, CFile& file);
 
-// Builds the picture's logical palette. False when there is no picture or no colour table.
+// Builds the picture's logical palette from its colour table (entries the block is too short
+// to hold are black). False when there is no picture or no colour table.
 bool MakeDibPalette(const DibHandle& dib, CPalette& palette);
 
 // A new block holding a copy of the source's bytes; null for a null source.
 DibHandle DuplicateDibBlock(const DibHandle& dib);
 
-// Measures. A block too short for its header measures 0.
-uint32_t DibHeaderSize(const DibHandle& dib);  // the header's first field
-bool DibIsInfoHeader(const DibHandle& dib);    // the 40-byte header (else the 12-byte core)
+// Measures of the picture (see DibLayout). A null handle measures 0.
+uint32_t DibHeaderSize(const DibHandle& dib);
+bool DibIsInfoHeader(const DibHandle& dib);
 int32_t DibWidth(const DibHandle& dib);
 int32_t DibHeight(const DibHandle& dib);
 uint16_t DibBitCount(const DibHandle& dib);
 uint32_t DibCompression(const DibHandle& dib);  // 0 for the core header
 uint16_t DibColorCount(const DibHandle& dib);
-uint16_t DibColorTableSize(const DibHandle& dib);
-// Offset of the pixel bits from the block start: header size + colour table size.
+uint32_t DibColorTableSize(const DibHandle& dib);
+// Offset of the pixel bits from the block start.
 size_t DibBitsOffset(const DibHandle& dib);
 // The pixel bits: from the bits offset to the end of the block (empty when beyond it).
 std::span<const uint8_t> DibBits(const DibHandle& dib);

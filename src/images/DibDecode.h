@@ -3,19 +3,32 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
+#include <string>
 
 // A decoded picture: rows from top to bottom, each pixel 0xFFRRGGBB.
 struct DecodedDib {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> pixels;
-    bool IsNull() const { return pixels.empty(); }
+    std::unique_ptr<uint32_t[]> pixels;
+    bool IsNull() const { return pixels == nullptr; }
+    uint32_t Pixel(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// Decodes a packed DIB (1, 4, 8, 16, 24 and 32 bits per pixel; uncompressed, 8-bit and 4-bit
-// run-length and bit-field masks; the 40-byte and the 12-byte headers; bottom-up and top-down).
-// Never reads outside the bytes given: what is missing stays black. A null picture when the
-// header cannot be decoded at all or the picture is unreasonably large.
+// The largest picture decoded, in pixels (8192 x 8192, a quarter of a gigabyte decoded, the
+// same bound Qt's own image readers keep to). A header claiming more decodes to a null picture
+// without anything being allocated.
+inline constexpr uint64_t kMaxDecodedPixels = uint64_t(1) << 26;
+
+// Decodes a packed DIB laid out by the game's rules (see DibLayout): 1, 4, 8, 16, 24 and
+// 32 bits per pixel; uncompressed, 8-bit and 4-bit run-length, and bit-field masks; the
+// 40-byte and the 12-byte headers; bottom-up and top-down rows.
+// Never reads outside the bytes given: rows the bytes do not hold, pixels a run-length picture
+// never sets and colour indices past the colour table are black. A null picture when the
+// header is incomplete, names a layout that cannot be decoded, or is larger than
+// kMaxDecodedPixels.
 DecodedDib DecodeDib(std::span<const uint8_t> packedDib);
+
+// Why DecodeDib gives a null picture for these bytes, in a few words ("" when it decodes).
+std::string DibDecodeProblem(std::span<const uint8_t> packedDib);

@@ -6,13 +6,26 @@
 
 #include "images/DibDecode.h"
 
+namespace {
+
+using SharedPixels = std::shared_ptr<const DecodedDib>;
+
+void ReleasePixels(void* info) {
+    delete static_cast<SharedPixels*>(info);
+}
+
+}  // namespace
+
 QImage DibImage(const DibHandle& dib) {
-    const DecodedDib& decoded = dib.Decoded();
-    if (decoded.IsNull()) {
+    SharedPixels decoded = dib.SharedDecoded();
+    if (!decoded || decoded->IsNull()) {
         return QImage();
     }
-    return QImage(reinterpret_cast<const uchar*>(decoded.pixels.data()), decoded.width,
-                  decoded.height, decoded.width * 4, QImage::Format_RGB32);
+    const uchar* bits = reinterpret_cast<const uchar*>(decoded->pixels.get());
+    int width = decoded->width;
+    int height = decoded->height;
+    return QImage(bits, width, height, static_cast<qsizetype>(width) * 4, QImage::Format_RGB32,
+                  ReleasePixels, new SharedPixels(std::move(decoded)));
 }
 
 int PaintDibBlock(QPainter& painter, const QRect& destination, const DibHandle& dib,
@@ -24,14 +37,19 @@ int PaintDibBlock(QPainter& painter, const QRect& destination, const DibHandle& 
     if (image.isNull()) {
         return 0;
     }
+    // Pixels are copied or picked, never blended, as the colour-on-colour stretch mode does.
+    bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    int lines = 0;
     if (destination.size() == source.size()) {
-        painter.drawImage(destination.topLeft(), image, source);
-    } else {
-        // Stretching picks pixels (no smoothing), like the colour-on-colour stretch mode.
-        bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (!source.isEmpty()) {
+            painter.drawImage(destination.topLeft(), image, source);
+            lines = image.height();
+        }
+    } else if (!destination.isEmpty() && !source.isEmpty()) {
         painter.drawImage(destination, image, source);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        lines = source.intersected(image.rect()).height();
     }
-    return image.height();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    return lines;
 }

@@ -67,4 +67,14 @@ inline constexpr int HELP_PLAYER_STATS = 4;
 inline constexpr int HELP_SAVED_GAMES = 6;
 inline constexpr int HELP_DELETE_PLAYERS = 9;
 
+// Reward game (dialog 143) and its high scores (dialog 144).
+inline constexpr int IDD_REWARD_GAME = 143;
+inline constexpr int IDD_HIGH_SCORES = 144;
+inline constexpr int IDC_TIME_LEFT = 1048;
+inline constexpr int IDC_FISH_CAUGHT = 1049;
+inline constexpr int IDC_REWARD_BACKGROUND = 1050;
+inline constexpr int IDC_REWARD_SPRITE_FIRST = 1051;  // ten sprites, 1051 to 1060
+inline constexpr int IDC_SCORE_LIST = 1052;
+inline constexpr int IDC_SCORE_RESULT = 1053;
+
 }  // namespace ids

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// The fixed-cell dialog base: every rectangle moved onto the 8 × 16 cell whatever the dialog
+// base units, and one font for every control.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "images/FixedCellDialog.h"
+#include "platform/DialogUnits.h"
+
+namespace {
+
+// Base units for the test's lifetime.
+class BaseUnitsFor {
+public:
+    explicit BaseUnitsFor(platform::BaseUnits units) : m_previous(platform::DialogBaseUnits()) {
+        platform::SetDialogBaseUnits(units);
+    }
+    ~BaseUnitsFor() { platform::SetDialogBaseUnits(m_previous); }
+
+private:
+    platform::BaseUnits m_previous;
+};
+
+class PictureDialog : public CFixedCellDialog {
+public:
+    explicit PictureDialog(QWidget* parent, const QFont* font = nullptr)
+        : CFixedCellDialog(parent) {
+        m_pFont = font;
+        resize(300, 200);
+        label = new QLabel(QStringLiteral("Picture"), this);
+        label->setGeometry(20, 10, 100, 30);
+        button = new QPushButton(QStringLiteral("OK"), this);
+        button->setGeometry(201, 151, 50, 21);
+    }
+    QLabel* label;
+    QPushButton* button;
+    int initialisations = 0;
+
+protected:
+    bool OnInitDialog() override {
+        ++initialisations;
+        return CFixedCellDialog::OnInitDialog();
+    }
+};
+
+}  // namespace
+
+TEST(FixedCellDialog, OnTheDesignedCellEdgesStayUpToRounding) {
+    for (int edge = 0; edge < 2000; ++edge) {
+        EXPECT_LE(std::abs(CFixedCellDialog::CellEdgeX(edge, 8, 8) - edge), 1) << edge;
+        EXPECT_LE(std::abs(CFixedCellDialog::CellEdgeY(edge, 16, 16) - edge), 1) << edge;
+    }
+    EXPECT_EQ(CFixedCellDialog::CellEdgeX(120, 8, 8), 120);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeY(64, 16, 16), 64);
+}
+
+TEST(FixedCellDialog, OnLargerUnitsEverythingShrinksToTheCell) {
+    // 10 × 20: a control 100 pixels wide from x = 20 becomes 80 wide from 16.
+    EXPECT_EQ(CFixedCellDialog::CellEdgeX(20, 10, 8), 16);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeX(120, 10, 8), 96);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeY(10, 20, 16), 8);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeY(40, 20, 16), 32);
+    // Small units grow: 6 × 13 is the desktop the dialogs were laid out on here.
+    EXPECT_EQ(CFixedCellDialog::CellEdgeX(60, 6, 8), 80);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeY(26, 13, 16), 32);
+    // A negative edge (a screen left of the main one) keeps its sign.
+    EXPECT_EQ(CFixedCellDialog::CellEdgeX(-10, 10, 8), -8);
+    EXPECT_EQ(CFixedCellDialog::CellEdgeY(-20, 20, 16), -16);
+}
+
+TEST(FixedCellDialog, MovesEveryControlOntoTheCellAndKeepsTheDialogCentred) {
+    BaseUnitsFor units({10, 20});
+    QWidget parent;
+    parent.setGeometry(100, 100, 800, 600);
+    PictureDialog dialog(&parent);
+    dialog.show();
+    EXPECT_EQ(dialog.initialisations, 1);
+    EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
+    // 201..251 × 151..172 → (80, 60) to (100, 68) cells → 160..200 × 120..136.
+    EXPECT_EQ(dialog.button->geometry(), QRect(160, 120, 40, 16));
+    EXPECT_EQ(dialog.size(), QSize(240, 160));
+    EXPECT_NEAR(dialog.geometry().center().x(), parent.geometry().center().x(), 2);
+    EXPECT_NEAR(dialog.geometry().center().y(), parent.geometry().center().y(), 2);
+    dialog.done(QDialog::Accepted);
+
+    // Showing it again does not move anything a second time.
+    dialog.show();
+    EXPECT_EQ(dialog.initialisations, 1);
+    EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
+    dialog.done(QDialog::Accepted);
+}
+
+TEST(FixedCellDialog, OnTheDesignedUnitsNothingMovesAndTheFontGoesToEveryControl) {
+    BaseUnitsFor units({8, 16});
+    QFont font(QStringLiteral("Liberation Serif"), 13);
+    PictureDialog dialog(nullptr, &font);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.done(7); });
+    EXPECT_EQ(dialog.DoModal(), 7);
+    EXPECT_EQ(dialog.label->geometry(), QRect(20, 10, 100, 30));
+    EXPECT_EQ(dialog.button->geometry(), QRect(200, 150, 50, 22));  // odd edges round down
+    EXPECT_EQ(dialog.size(), QSize(300, 200));
+    EXPECT_EQ(dialog.label->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(dialog.button->font().pointSize(), 13);
+}
