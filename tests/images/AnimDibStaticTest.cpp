@@ -8,35 +8,38 @@
 #include <QImage>
 #include <memory>
 
-#include "RewardArt.h"
 #include "images/AnimDibStatic.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-using rewardart::Colour;
-
-// Frame i is filled with colour index i + 1.
-std::vector<Colour> FrameColours() {
-    return {{0, 0, 0},  {10, 0, 0}, {20, 0, 0}, {30, 0, 0},
-            {40, 0, 0}, {50, 0, 0}, {60, 0, 0}, {70, 0, 0}};
+// Frame i is filled with colour index i + 1, whose red is 10 * (i + 1).
+std::vector<uint32_t> FrameColours() {
+    std::vector<uint32_t> colours;
+    for (uint32_t i = 0; i < 8; ++i) {
+        colours.push_back(10 * i << 16);
+    }
+    return colours;
 }
 
 void WriteFrames(const testsupport::TempProgramFolder& folder, int count) {
     for (int i = 0; i < count; ++i) {
         folder.Write("ants/fish" + std::to_string(i) + ".bmp",
-                     rewardart::MakeBmp8(16, 12, FrameColours(),
-                                         [i](int, int) { return static_cast<uint8_t>(i + 1); }));
+                     testsupport::MakeBmp(16, 12, 8, FrameColours(),
+                                          [i](int, int) { return static_cast<uint32_t>(i + 1); }));
     }
 }
 
-CPalette PaletteOf(const std::vector<Colour>& colours) {
+CPalette PaletteOf(const std::vector<uint32_t>& colours) {
     CPalette palette;
-    for (const Colour& c : colours) {
-        palette.entries.push_back(PaletteEntry{c.red, c.green, c.blue, 0});
+    for (uint32_t c : colours) {
+        palette.entries.push_back(PaletteEntry{static_cast<uint8_t>(c >> 16),
+                                               static_cast<uint8_t>(c >> 8),
+                                               static_cast<uint8_t>(c), 0});
     }
     return palette;
 }

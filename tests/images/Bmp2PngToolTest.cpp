@@ -5,11 +5,11 @@
 #include <QImage>
 #include <algorithm>
 
-#include "images/BmpBytes.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
-using bmptest::Bytes;
-using bmptest::InfoHeader;
+using testsupport::Bytes;
+using testsupport::InfoHeader;
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(Bmp2PngTool, WritesTheDecodedPictureAsPng) {
     Bytes b = InfoHeader(3, 2, 8, 1, 3);
     b.Color(0xFF0000).Color(0x00FF00).Color(0x0000FF);
     b.Raw({2, 2, 0, 0, 0, 3, 0, 1, 2, 0, 0, 1});
-    folder.Write("data/Board.bmp", bmptest::File(b, 0));
+    folder.Write("data/Board.bmp", testsupport::BmpFile(b, 0));
     ToolRun run = Tool(folder, "data/Board.bmp out.png");
     ASSERT_EQ(run.status, 0) << run.output;
     QImage png(QString::fromStdString(folder.File("out.png")));
@@ -52,8 +52,8 @@ TEST(Bmp2PngTool, WritesTheDecodedPictureAsPng) {
 TEST(Bmp2PngTool, UnreadablePicturesFailWithOneLine) {
     testsupport::TempProgramFolder folder;
     folder.Write("text.bmp", std::string("hello, this is no picture"));
-    folder.Write("twobit.bmp", bmptest::File(InfoHeader(4, 4, 2).Zeros(16), 0));
-    folder.Write("huge.bmp", bmptest::File(InfoHeader(65536, 32768, 8), 0));
+    folder.Write("twobit.bmp", testsupport::BmpFile(InfoHeader(4, 4, 2).Zeros(16), 0));
+    folder.Write("huge.bmp", testsupport::BmpFile(InfoHeader(65536, 32768, 8), 0));
     struct Case {
         std::string arguments;
         std::string says;

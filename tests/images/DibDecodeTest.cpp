@@ -7,12 +7,12 @@
 
 #include <cstdlib>
 
-#include "images/BmpBytes.h"
 #include "images/Dib.h"
+#include "support/TestBitmaps.h"
 
-using bmptest::Bytes;
-using bmptest::CoreHeader;
-using bmptest::InfoHeader;
+using testsupport::Bytes;
+using testsupport::CoreHeader;
+using testsupport::InfoHeader;
 
 namespace {
 
@@ -124,7 +124,7 @@ TEST(DibDecode, BitsComeRightAfterTheColourTableWhateverTheFileHeaderSays) {
     Bytes packed = InfoHeader(2, 1, 8, 0, 2);
     Table(packed, 2).Raw({1, 0, 0, 0});
     for (uint32_t offset : {0u, 14u + 40u, 1000u, 0xFFFFFFFFu}) {
-        DibHandle dib = LoadDibBlock(bmptest::File(packed, offset));
+        DibHandle dib = LoadDibBlock(testsupport::BmpFile(packed, offset));
         ASSERT_TRUE(dib);
         EXPECT_EQ(Pixels(dib.Decoded()), (std::vector<uint32_t>{Entry(1), Entry(0)})) << offset;
     }
@@ -243,7 +243,7 @@ TEST(DibDecode, ShortBitsPaintWhatIsThereAndLeaveTheRestBlack) {
     // Entry 0 is white, so the zeros after a loaded picture would show if they were painted.
     Bytes packed = InfoHeader(4, 2, 8, 0, 2);
     packed.Color(0xFFFFFF).Color(0x00FF00).Raw({1, 0});
-    DibHandle dib = LoadDibBlock(bmptest::File(packed, 0));
+    DibHandle dib = LoadDibBlock(testsupport::BmpFile(packed, 0));
     const DecodedDib& d = dib.Decoded();
     const uint32_t k = kBlack;
     EXPECT_EQ(Pixels(d), (std::vector<uint32_t>{k, k, k, k, Px(0x00FF00), Px(0xFFFFFF), k, k}));
@@ -295,7 +295,7 @@ TEST(DibDecode, PicturesThatCannotBeDecodedAreNull) {
 TEST(DibDecode, AColourTableLargerThanTheFileGivesABlackPicture) {
     Bytes b = InfoHeader(3, 2, 8, 0, 60000);
     b.Color(0xFFFFFF).Raw({0, 0, 0, 0});
-    DibHandle dib = LoadDibBlock(bmptest::File(b, 0));
+    DibHandle dib = LoadDibBlock(testsupport::BmpFile(b, 0));
     const DecodedDib& d = dib.Decoded();
     ASSERT_FALSE(d.IsNull());
     EXPECT_EQ(Pixels(d), std::vector<uint32_t>(6, kBlack));

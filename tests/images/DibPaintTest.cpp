@@ -7,11 +7,11 @@
 
 #include <QPainter>
 
-#include "images/BmpBytes.h"
 #include "images/DibDecode.h"
+#include "support/TestBitmaps.h"
 
-using bmptest::Bytes;
-using bmptest::InfoHeader;
+using testsupport::Bytes;
+using testsupport::InfoHeader;
 
 namespace {
 

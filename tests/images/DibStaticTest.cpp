@@ -7,23 +7,20 @@
 #include <QImage>
 #include <QMainWindow>
 
-#include "RewardArt.h"
 #include "images/DibStatic.h"
 #include "platform/FakeServices.h"
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-using rewardart::Colour;
-
-const std::vector<Colour> kColours = {{255, 255, 255}, {200, 0, 0}, {0, 0, 200}};
+const std::vector<uint32_t> kColours = {0xFFFFFF, 0xC80000, 0x0000C8};
 
 // 20 × 10: red on the left half, blue on the right.
 std::vector<uint8_t> HalfAndHalf() {
-    return rewardart::MakeBmp8(20, 10, kColours,
-                               [](int x, int) { return static_cast<uint8_t>(x < 10 ? 1 : 2); });
+    return testsupport::MakeBmp(20, 10, 8, kColours, [](int x, int) { return x < 10 ? 1 : 2; });
 }
 
 QImage Render(QWidget& widget) {
@@ -44,7 +41,7 @@ TEST(DibStatic, PaintsThePictureAtItsNaturalSizeInItsTopLeftCorner) {
     ASSERT_TRUE(control.LoadPicture(platform::ProgramFolder() + "data\\Head.bmp"));
     EXPECT_TRUE(fake.messages.empty());
     ASSERT_NE(control.Palette(), nullptr);
-    ASSERT_EQ(control.Palette()->entries.size(), 256u);
+    ASSERT_EQ(control.Palette()->entries.size(), 3u);
     EXPECT_EQ(control.Palette()->entries[1].red, 200);
     EXPECT_EQ(control.Palette()->entries[2].blue, 200);
 
@@ -60,7 +57,8 @@ TEST(DibStatic, PaintsThePictureAtItsNaturalSizeInItsTopLeftCorner) {
 
 TEST(DibStatic, APictureWithoutColourTableHasNoPaletteAndIsNotPainted) {
     testsupport::TempProgramFolder folder;
-    folder.Write("data/true.bmp", rewardart::MakeBmp24(8, 8, Colour{10, 20, 30}));
+    folder.Write("data/true.bmp",
+                 testsupport::MakeBmp(8, 8, 24, {}, [](int, int) { return 0x0A141E; }));
     platform::FakeServices fake;
     CDibStatic control;
     control.resize(8, 8);
@@ -108,7 +106,8 @@ TEST(DibStatic, APictureThatCannotBePaintedIsReportedOnceNotAtEveryRepaint) {
     testsupport::TempProgramFolder folder;
     // A colour table of 16 but 3 bits per pixel: a palette can be made, the pixels cannot
     // be decoded.
-    std::vector<uint8_t> bytes = rewardart::MakeBmp8(4, 4, kColours, [](int, int) { return 1; });
+    std::vector<uint8_t> bytes =
+        testsupport::MakeBmp(4, 4, 8, kColours, [](int, int) { return 1; });
     bytes[28] = 3;   // bits per pixel
     bytes[46] = 16;  // colours used
     folder.Write("data/odd.bmp", bytes);

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "images/BmpBytes.h"
 #include "images/DibDecode.h"
 #include "platform/File.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
-using bmptest::Bytes;
-using bmptest::CoreHeader;
-using bmptest::InfoHeader;
+using testsupport::Bytes;
+using testsupport::CoreHeader;
+using testsupport::InfoHeader;
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string SaveToFile(DibHandle& dib, const testsupport::TempProgramFolder& fol
 }  // namespace
 
 TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
-    std::vector<uint8_t> file = bmptest::File(SmallEightBit(), 14 + 40 + 16);
+    std::vector<uint8_t> file = testsupport::BmpFile(SmallEightBit(), 14 + 40 + 16);
     DibHandle dib = LoadDibBlock(file);
     ASSERT_TRUE(dib);
     // The block is the packed DIB followed by 14 zero bytes: as long as the whole file.
@@ -61,7 +61,7 @@ TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
 
 TEST(DibBlock, LoadFromAnOpenFileReadsFromItsStart) {
     testsupport::TempProgramFolder folder;
-    std::vector<uint8_t> bytes = bmptest::File(SmallEightBit(), 0);
+    std::vector<uint8_t> bytes = testsupport::BmpFile(SmallEightBit(), 0);
     folder.Write("data\\Pic.bmp", bytes);
     CFile file;
     ASSERT_TRUE(file.Open(folder.Path() + "Data\\pic.BMP", CFile::modeRead));
@@ -193,14 +193,14 @@ TEST(DibBlock, SaveWritesTheFileHeaderAndRoundTripsByteForByte) {
     testsupport::TempProgramFolder folder;
     // Image size left 0 in the header: saving computes it and writes it back.
     Bytes packed = SmallEightBit();
-    std::vector<uint8_t> original = bmptest::File(packed, 14 + 40 + 16);
+    std::vector<uint8_t> original = testsupport::BmpFile(packed, 14 + 40 + 16);
     DibHandle dib = LoadDibBlock(original);
     bool saved = false;
     std::string file = SaveToFile(dib, folder, &saved);
     ASSERT_TRUE(saved);
     std::vector<uint8_t> expected = original;
     expected[14 + 20] = 8;  // two rows of 4 bytes
-    EXPECT_EQ(file, bmptest::AsString(expected));
+    EXPECT_EQ(file, testsupport::AsString(expected));
     EXPECT_EQ(dib.Bytes()[20], 8);
 
     // Loading what was saved and saving again gives the same bytes.
@@ -214,7 +214,7 @@ TEST(DibBlock, SaveWritesTheFileHeaderAndRoundTripsByteForByte) {
     wrongHeader[2] = 0x99;
     wrongHeader[10] = 0x77;
     DibHandle fixed = LoadDibBlock(wrongHeader);
-    EXPECT_EQ(SaveToFile(fixed, folder, &saved), bmptest::AsString(expected));
+    EXPECT_EQ(SaveToFile(fixed, folder, &saved), testsupport::AsString(expected));
 }
 
 TEST(DibBlock, SaveComputesTheImageSizeForEachLayout) {
@@ -291,7 +291,7 @@ TEST(DibBlock, SaveReportsAFileError) {
 }
 
 TEST(DibBlock, DuplicateIsAnIndependentCopy) {
-    DibHandle dib = LoadDibBlock(bmptest::File(SmallEightBit(), 0));
+    DibHandle dib = LoadDibBlock(testsupport::BmpFile(SmallEightBit(), 0));
     DibHandle copy = DuplicateDibBlock(dib);
     ASSERT_TRUE(copy);
     ASSERT_TRUE(std::ranges::equal(copy.Bytes(), dib.Bytes()));

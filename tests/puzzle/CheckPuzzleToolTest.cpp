@@ -2,11 +2,11 @@
 // The check-puzzle command of quizlex-tool, run as a puzzle author runs it.
 #include <gtest/gtest.h>
 
-#include "PuzzleFiles.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
-using puzzletest::CrLf;
-using puzzletest::MakeBmp;
+using testsupport::CrLf;
+using testsupport::MakeBmp;
 using testsupport::RunCommand;
 using testsupport::TempProgramFolder;
 
@@ -21,7 +21,7 @@ int CheckPuzzle(const std::string& hostPath, std::string& output) {
 
 TEST(CheckPuzzleTool, AGoodPuzzleGivesItsCountsAndNoProblem) {
     TempProgramFolder folder;
-    folder.Write("data/board.bmp", MakeBmp(30, 30, 8));
+    folder.Write("data/board.bmp", MakeBmp(30, 30, 8, {0}));
     std::string path = folder.Write("data/good.bgd", CrLf({"board.bmp",  "10",
                                                            "Offsets",    "2",
                                                            "3",          "Start Grid",

@@ -3,13 +3,13 @@
 // and the document base it stands on.
 #include <gtest/gtest.h>
 
-#include "PuzzleFiles.h"
 #include "platform/FakeServices.h"
 #include "puzzle/DibDoc.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 using platform::FakeServices;
-using puzzletest::MakeBmp;
+using testsupport::MakeBmp;
 using testsupport::TempProgramFolder;
 
 namespace {
@@ -41,7 +41,7 @@ TEST(DibDoc, StartsEmptyAtOneByOne) {
 TEST(DibDoc, OpensAPalettedPictureWithItsSizeAndColours) {
     TempProgramFolder folder;
     FakeServices fake;
-    folder.Write("data/board.bmp", MakeBmp(7, 5, 8, 3));
+    folder.Write("data/board.bmp", MakeBmp(7, 5, 8, {0x000000, 0x010203, 0x020406}));
     CDibDoc doc;
     std::string path = folder.Path() + "data\\board.bmp";
     ASSERT_TRUE(doc.OnOpenDocument(path));
@@ -61,7 +61,7 @@ TEST(DibDoc, OpensAPalettedPictureWithItsSizeAndColours) {
     EXPECT_EQ(fake.waitCursorDepth, 0);
 
     // An 8-bit picture with no colours-used count has the full table.
-    folder.Write("data/full.bmp", MakeBmp(2, 2, 8));
+    folder.Write("data/full.bmp", MakeBmp(2, 2, 8, std::vector<uint32_t>(256)));
     ASSERT_TRUE(doc.OnOpenDocument(folder.Path() + "data\\full.bmp"));
     EXPECT_EQ(doc.m_palDIB.entries.size(), 256u);
     EXPECT_EQ(doc.m_sizeDoc, (CSize{2, 2}));
@@ -70,7 +70,7 @@ TEST(DibDoc, OpensAPalettedPictureWithItsSizeAndColours) {
 TEST(DibDoc, ATrueColourPictureOpensWithoutPaletteAndKeepsItsPixels) {
     TempProgramFolder folder;
     FakeServices fake;
-    folder.Write("data/photo.bmp", MakeBmp(3, 2, 24));
+    folder.Write("data/photo.bmp", MakeBmp(3, 2, 24, {}, [](int, int) { return 0x0A141E; }));
     CDibDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(folder.Path() + "data\\photo.bmp"));
     EXPECT_TRUE(fake.messages.empty());
@@ -88,7 +88,9 @@ TEST(DibDoc, APictureWiderOrTallerThanAnIntCanHoldIsTooLarge) {
     TempProgramFolder folder;
     for (auto [width, height] : {std::pair<int32_t, int32_t>{INT32_MIN, 4}, {4, -1}}) {
         FakeServices fake;
-        folder.Write("data/huge.bmp", MakeBmp(width, height, 8));
+        folder.Write(
+            "data/huge.bmp",
+            testsupport::BmpFile(testsupport::InfoHeader(width, height, 8).Zeros(1028), 0));
         CDibDoc doc;
         EXPECT_FALSE(doc.OnOpenDocument(folder.Path() + "data\\huge.bmp"));
         EXPECT_TRUE(doc.m_hDIB.IsNull());
@@ -107,7 +109,7 @@ TEST(DibDoc, APictureWiderOrTallerThanAnIntCanHoldIsTooLarge) {
 TEST(DibDoc, FilesThatAreNoPictureOrAreMissingAreReported) {
     TempProgramFolder folder;
     FakeServices fake;
-    folder.Write("data/board.bmp", MakeBmp(4, 4, 8));
+    folder.Write("data/board.bmp", MakeBmp(4, 4, 8, {0}));
     folder.Write("data/text.bmp", "Not a bitmap at all");
     CDibDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(folder.Path() + "data\\board.bmp"));
@@ -133,7 +135,7 @@ TEST(DibDoc, FilesThatAreNoPictureOrAreMissingAreReported) {
 TEST(DibDoc, SavingWritesANewFileAndNeverOverwrites) {
     TempProgramFolder folder;
     FakeServices fake;
-    std::string original = MakeBmp(5, 3, 8, 4);
+    std::string original = testsupport::AsString(MakeBmp(5, 3, 8, {1, 2, 3, 4}));
     folder.Write("data/board.bmp", original);
     CDibDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(folder.Path() + "data\\board.bmp"));
@@ -176,10 +178,10 @@ TEST(DibDoc, APictureThatCannotBeWrittenLeavesNoFileBehind) {
 TEST(DibDoc, ReplacingThePictureTakesItsSizeAndPaletteOnInit) {
     TempProgramFolder folder;
     FakeServices fake;
-    folder.Write("a.bmp", MakeBmp(9, 9, 8, 2));
+    folder.Write("a.bmp", MakeBmp(9, 9, 8, {0, 1}));
     CDibDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(folder.Path() + "a.bmp"));
-    std::string bytes = MakeBmp(6, 4, 24).substr(14);
+    std::string bytes = testsupport::AsString(MakeBmp(6, 4, 24, {})).substr(14);
     doc.ReplaceHDIB(DibHandle(std::vector<uint8_t>(bytes.begin(), bytes.end())));
     // The old palette stays until InitDIBData rebuilds it.
     EXPECT_EQ(doc.m_palDIB.entries.size(), 2u);

@@ -2,16 +2,16 @@
 // Reading and writing puzzle files, and the logic-grid marks.
 #include <gtest/gtest.h>
 
-#include "PuzzleFiles.h"
 #include "platform/FakeServices.h"
 #include "puzzle/GridDoc.h"
 #include "puzzle/MathGridDoc.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 using platform::FakeServices;
-using puzzletest::CrLf;
-using puzzletest::Lf;
-using puzzletest::MakeBmp;
+using testsupport::CrLf;
+using testsupport::Lf;
+using testsupport::MakeBmp;
 using testsupport::TempProgramFolder;
 using Lines = std::vector<std::string>;
 
@@ -19,7 +19,7 @@ namespace {
 
 // A scratch program folder with a board picture in its data folder.
 struct PuzzleFolder {
-    PuzzleFolder() { folder.Write("data/board.bmp", MakeBmp(40, 30, 8)); }
+    PuzzleFolder() { folder.Write("data/board.bmp", MakeBmp(40, 30, 8, {0})); }
     // Writes data\<name> and returns its path as the game spells it.
     std::string Puzzle(const std::string& name, const std::string& text) {
         folder.Write("data/" + name, text);
@@ -263,7 +263,7 @@ TEST(GridDocRead, APuzzleOpensWithoutItsPicture) {
 
 TEST(GridDocRead, APictureNameNeverLeadsOutOfThePuzzlesFolder) {
     PuzzleFolder p;
-    p.folder.Write("outside.bmp", MakeBmp(8, 8, 8));
+    p.folder.Write("outside.bmp", MakeBmp(8, 8, 8, {0}));
     for (const std::string& name :
          {std::string("..\\outside.bmp"), std::string("../outside.bmp"),
           p.folder.Path() + "outside.bmp", std::string("C:outside.bmp"), std::string("..")}) {

@@ -26,19 +26,6 @@
 
 namespace {
 
-struct SoundsOn {
-    SoundsOn() { platform::SetPlaySounds(true); }
-    ~SoundsOn() { platform::SetPlaySounds(false); }
-};
-
-std::vector<std::string> SoundNames(const platform::FakeServices& fake) {
-    std::vector<std::string> names;
-    for (const std::string& path : fake.sounds) {
-        names.push_back(path.substr(platform::ProgramFolder().size()));
-    }
-    return names;
-}
-
 std::string Text(const QWidget* dialog, const char* name) {
     return dialog->findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString();
 }
@@ -85,7 +72,7 @@ protected:
     }
     testsupport::TempProgramFolder folder;
     platform::FakeServices fake;
-    SoundsOn sounds;
+    testsupport::SoundsOn sounds;
 };
 
 }  // namespace
@@ -115,7 +102,7 @@ TEST_F(RewardGameDlgTest, LaysOutTheBackgroundAndTheTenSpritesFromTheData) {
     }
     EXPECT_EQ(Text(&dialog, "TimeLeft"), "30");
     EXPECT_EQ(Text(&dialog, "FishCaught"), "0");
-    EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\startant.wav"}));
+    EXPECT_EQ(testsupport::SoundNames(fake), (std::vector<std::string>{"data\\startant.wav"}));
     EXPECT_TRUE(dialog.TimerRunning());
     EXPECT_EQ(dialog.TimerInterval(), 250);
 }
@@ -134,7 +121,8 @@ TEST_F(RewardGameDlgTest, TheIntroThenClicksOnSpritesAndOnTheSea) {
     Click(&dialog, QPoint(5, 5));
     const SpriteRect first = dialog.SpriteControl(0)->Sprite().m_rectHit;
     Click(&dialog, QPoint(first.left + 2, first.top + 2));
-    EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\shoop.wav", "data\\shoop.wav"}));
+    EXPECT_EQ(testsupport::SoundNames(fake),
+              (std::vector<std::string>{"data\\shoop.wav", "data\\shoop.wav"}));
     fake.Clear();
 
     // Tick until a sprite is up, then catch it.
@@ -154,10 +142,10 @@ TEST_F(RewardGameDlgTest, TheIntroThenClicksOnSpritesAndOnTheSea) {
     Click(&dialog, QPoint(sprite.m_rectHit.left + 30, sprite.m_rectHit.top + 30));
     EXPECT_FALSE(sprite.IsUp());
     if (shark) {
-        EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\gotbee.wav"}));
+        EXPECT_EQ(testsupport::SoundNames(fake), (std::vector<std::string>{"data\\gotbee.wav"}));
         EXPECT_EQ(dialog.Game().TimeLeft(), timeBefore - 4);
     } else {
-        EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\gotcha.wav"}));
+        EXPECT_EQ(testsupport::SoundNames(fake), (std::vector<std::string>{"data\\gotcha.wav"}));
         EXPECT_EQ(Text(&dialog, "FishCaught"), "1");
     }
 }
@@ -187,7 +175,7 @@ TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutTheCatchGoesToTheHighScores) {
     EXPECT_EQ(seen.items, (std::vector<std::string>{"03\tBob", "00\tAnn"}));
     EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n03\tBob\r\n00\tAnn\r\n");
     EXPECT_EQ(Text(&dialog, "TimeLeft"), "0");
-    EXPECT_EQ(SoundNames(fake).back(), "data\\endant.wav");
+    EXPECT_EQ(testsupport::SoundNames(fake).back(), "data\\endant.wav");
     EXPECT_FALSE(dialog.TimerRunning());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), platform::IDCANCEL);
@@ -217,7 +205,7 @@ TEST_F(RewardGameDlgTest, EnterAndEscapeLeaveAtOnceWithoutAResult) {
         EXPECT_FALSE(dialog.GameEnded());
     }
     EXPECT_FALSE(folder.Exists("ants/scores.dat"));
-    for (const std::string& sound : SoundNames(fake)) {
+    for (const std::string& sound : testsupport::SoundNames(fake)) {
         EXPECT_NE(sound, "data\\endant.wav");
     }
 }

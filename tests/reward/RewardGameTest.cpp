@@ -40,20 +40,6 @@ std::unique_ptr<CSprite> RestingSprite(SpriteRect hit) {
     return sprite;
 }
 
-// Sounds on for the test's lifetime.
-struct SoundsOn {
-    SoundsOn() { platform::SetPlaySounds(true); }
-    ~SoundsOn() { platform::SetPlaySounds(false); }
-};
-
-std::vector<std::string> SoundNames(const platform::FakeServices& fake) {
-    std::vector<std::string> names;
-    for (const std::string& path : fake.sounds) {
-        names.push_back(path.substr(platform::ProgramFolder().size()));
-    }
-    return names;
-}
-
 }  // namespace
 
 TEST(RewardGame, TheScoreBuysThreeTenthsOfItsValueInSecondsButAtLeastFive) {
@@ -137,7 +123,7 @@ TEST(RewardGame, TicksWhileTheIntroIsUpDoNothing) {
 
 TEST(RewardGame, CatchingFishAndSharks) {
     platform::FakeServices fake;
-    SoundsOn sounds;
+    testsupport::SoundsOn sounds;
     CRewardGame game;
     // Three sprites share the point (15, 15): a fish that is up, a shark that is up, and one
     // at rest.
@@ -157,7 +143,8 @@ TEST(RewardGame, CatchingFishAndSharks) {
     EXPECT_EQ(game.FishCaughtText(), "1");
     EXPECT_EQ(game.TimeLeft(), 26);
     EXPECT_EQ(game.Quarters(), 1);
-    EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\gotcha.wav", "data\\gotbee.wav"}));
+    EXPECT_EQ(testsupport::SoundNames(fake),
+              (std::vector<std::string>{"data\\gotcha.wav", "data\\gotbee.wav"}));
     // Both went back to rest for a fresh pause; the resting one was not touched.
     EXPECT_FALSE(fish->IsUp());
     EXPECT_FALSE(shark->IsUp());
@@ -174,7 +161,8 @@ TEST(RewardGame, CatchingFishAndSharks) {
     fake.Clear();
     EXPECT_FALSE(game.OnClick(15, 15));
     EXPECT_FALSE(game.OnClick(100, 100));
-    EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\shoop.wav", "data\\shoop.wav"}));
+    EXPECT_EQ(testsupport::SoundNames(fake),
+              (std::vector<std::string>{"data\\shoop.wav", "data\\shoop.wav"}));
     EXPECT_EQ(game.FishCaught(), 1);
     EXPECT_EQ(game.TimeLeft(), 25);
 }
@@ -200,13 +188,13 @@ TEST(RewardGame, ASharkWithThreeSecondsLeftEndsTheGameOnTheNextTick) {
 
 TEST(RewardGame, TheResultAndTheEntryForTheHighScores) {
     platform::FakeServices fake;
-    SoundsOn sounds;
+    testsupport::SoundsOn sounds;
     CRewardGame game;
     game.Start(100, "Ann");
     CRewardGame::Result result = game.EndGame();
     EXPECT_EQ(result.strResultText, "You did not catch any fish.");
     EXPECT_EQ(result.strScoreEntry, "00\tAnn");
-    EXPECT_EQ(SoundNames(fake), (std::vector<std::string>{"data\\endant.wav"}));
+    EXPECT_EQ(testsupport::SoundNames(fake), (std::vector<std::string>{"data\\endant.wav"}));
 
     game.OnTick();
     std::vector<std::unique_ptr<CSprite>> fish;

@@ -2,6 +2,7 @@
 // Helpers for tests: a scratch program folder, and whole-file reads and writes.
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +10,9 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 
+#include "platform/FakeServices.h"
+#include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 
 namespace fs = std::filesystem;
@@ -86,6 +88,38 @@ std::string ReadFileBytes(const std::string& hostPath) {
 void WriteFileBytes(const std::string& hostPath, const std::string& bytes) {
     std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+std::string Lf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+SoundsOn::SoundsOn() {
+    platform::SetPlaySounds(true);
+}
+
+SoundsOn::~SoundsOn() {
+    platform::SetPlaySounds(false);
+}
+
+std::vector<std::string> SoundNames(const platform::FakeServices& fake) {
+    std::vector<std::string> names;
+    for (const std::string& path : fake.sounds) {
+        names.push_back(path.substr(platform::ProgramFolder().size()));
+    }
+    return names;
 }
 
 int RunCommand(const std::string& command, std::string* output) {

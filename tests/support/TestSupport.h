@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Helpers for tests: a scratch program folder, and whole-file reads and writes.
+// Helpers for tests: a scratch program folder, whole-file reads and writes, line joiners, sounds
+// and shell commands.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace platform {
+class FakeServices;
+}
 
 namespace testsupport {
 
@@ -35,6 +40,23 @@ private:
 
 std::string ReadFileBytes(const std::string& hostPath);
 void WriteFileBytes(const std::string& hostPath, const std::string& bytes);
+
+// Lines joined, each ending in CR LF as the game writes them, or in LF as an editor on another
+// host may write them.
+std::string CrLf(const std::vector<std::string>& lines);
+std::string Lf(const std::vector<std::string>& lines);
+
+// Sounds on for the object's lifetime (tests otherwise run with them off).
+class SoundsOn {
+public:
+    SoundsOn();
+    ~SoundsOn();
+    SoundsOn(const SoundsOn&) = delete;
+    SoundsOn& operator=(const SoundsOn&) = delete;
+};
+
+// The sounds the fake was asked to play, named as the game names them ("data\\gotcha.wav").
+std::vector<std::string> SoundNames(const platform::FakeServices& fake);
 
 // Runs a command through the shell; returns its exit status and fills its standard output.
 int RunCommand(const std::string& command, std::string* output = nullptr);
