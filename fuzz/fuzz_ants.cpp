@@ -2,24 +2,14 @@
 // Fuzz target: the reward game's sprite data file and the picture names it gives.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "platform/ProgramFolder.h"
+#include "FuzzScratch.h"
 #include "reward/AntsData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = [] {
-        const std::filesystem::path base = "/tmp/quizlex-fuzz-ants";
-        std::filesystem::create_directories(base / "ants");
-        platform::SetProgramFolder(base.string());
-        return platform::ProgramFolder();
-    }();
-    {
-        std::ofstream out(folder + "ants/ants.dat", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    static const std::string& folder = fuzzscratch::ProgramFolder("ants", {"ants"});
+    fuzzscratch::WriteInput(folder + "ants/ants.dat", data, size);
     CAntsData ants;
     if (!ants.Read(folder + CAntsData::kDataFile)) {
         return 0;

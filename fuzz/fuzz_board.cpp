@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: any bytes as a puzzle file drawn on both boards in every mode and clicked on,
 // as the settings file the board colours come from, and as a picture pasted from the clipboard.
-#include <unistd.h>
-
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "board/BoardColors.h"
 #include "board/BoardGeometry.h"
 #include "board/DibTransfer.h"
@@ -19,24 +17,6 @@
 #include "puzzle/MathGridDoc.h"
 
 namespace {
-
-std::string ScratchPath() {
-    return "/tmp/quizlex-fuzz-board-" + std::to_string(::getpid()) + "/";
-}
-
-// One scratch program folder per process, made once and removed at exit.
-const std::string& Scratch() {
-    static const std::string folder = [] {
-        std::string path = ScratchPath();
-        std::filesystem::create_directories(path + "Data");
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(ScratchPath(), ec);
-        });
-        return path;
-    }();
-    return folder;
-}
 
 void Check(bool condition, const char* what) {
     if (!condition) {
@@ -114,13 +94,10 @@ void Draw(CGridDoc& doc, CMathGridDoc* math, const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& dir = Scratch();
+    const std::string& dir = fuzzscratch::Folder("board", {"Data"});
     platform::FakeServices quiet;
     platform::SetProgramFolder(dir);
-    {
-        std::ofstream out(dir + "puzzle.bgd", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(dir + "puzzle.bgd", data, size);
     {
         CMathGridDoc math;
         if (math.OnOpenDocument(dir + "puzzle.bgd")) {

@@ -6,12 +6,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <span>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "images/Dib.h"
 #include "images/DibDecode.h"
 #include "platform/File.h"
@@ -21,36 +20,6 @@ namespace {
 void Check(bool promise) {
     if (!promise) {
         std::abort();
-    }
-}
-
-std::string ScratchFolder() {
-    return "/tmp/quizlex-fuzz-dib-" + std::to_string(getpid()) + "/";
-}
-
-// One scratch folder for the whole run, removed when the run ends.
-const std::string& Scratch() {
-    static const std::string folder = [] {
-        std::string path = ScratchFolder();
-        mkdir(path.c_str(), 0700);
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(ScratchFolder(), ec);
-        });
-        return path;
-    }();
-    return folder;
-}
-
-// Scratch files are removed before they are written again: ext4 flushes a file truncated
-// and rewritten to disk when it is closed, which would slow every input to disk speed.
-void WriteScratch(const std::string& path, const uint8_t* data, size_t size) {
-    unlink(path.c_str());
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        if (size > 0) {
-            std::fwrite(data, 1, size, f);
-        }
-        std::fclose(f);
     }
 }
 
@@ -75,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(bool(dib) == (size >= 14 && data[0] == 'B' && data[1] == 'M'));
 
     // The file reader gives the same block.
-    std::string in = Scratch() + "in.bmp";
-    WriteScratch(in, data, size);
+    std::string in = fuzzscratch::Folder("dib") + "in.bmp";
+    fuzzscratch::WriteInput(in, data, size);
     CFile file;
     if (file.Open(in, CFile::modeRead)) {
         DibHandle fromFile = LoadDibBlock(file);
@@ -118,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DibHandle copy = DuplicateDibBlock(dib);
     Check(copy && std::equal(copy.Bytes().begin(), copy.Bytes().end(), dib.Bytes().begin()));
 
-    std::string out = Scratch() + "out.bmp";
+    std::string out = fuzzscratch::Folder("dib") + "out.bmp";
     unlink(out.c_str());
     CFile save;
     if (save.Open(out, CFile::modeCreate | CFile::modeReadWrite)) {

@@ -1,38 +1,19 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: the saved-game (.gme) reader, and the writer that must give back what it read.
-#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "platform/FakeServices.h"
-#include "platform/ProgramFolder.h"
 #include "players/PlayerFiles.h"
 #include "players/SavedGame.h"
 
-namespace {
-
-std::string Scratch() {
-    std::string folder = "/tmp/quizlex-fuzz-gme-" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(folder + "games");
-    platform::SetProgramFolder(folder);
-    static const std::string removeAtExit = folder;
-    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
-    return folder;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static platform::FakeServices* fake = new platform::FakeServices;
-    static const std::string folder = Scratch();
+    static const std::string& folder = fuzzscratch::ProgramFolder("gme", {"games"});
     fake->Clear();
-    {
-        std::ofstream out(folder + "games/g.gme", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(folder + "games/g.gme", data, size);
     CSavedGame game("Math Puzzle 12", "g.gme", "math12");
     int first = 0, second = 0;
     std::vector<std::string> marks;

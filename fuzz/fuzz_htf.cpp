@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target for the hypertext page reader, its layout and the window's rules.
-#include <unistd.h>
-
-#include <sys/stat.h>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "hypertext/FakeHtfMetrics.h"
 #include "hypertext/HtfDocument.h"
 #include "hypertext/HtfDraw.h"
@@ -30,33 +25,11 @@ public:
     unsigned sum = 0;
 };
 
-std::string ScratchFolder() {
-    return "/tmp/quizlex-fuzz-htf-" + std::to_string(getpid());
-}
-
-const std::string& ScratchFile() {
-    static const std::string path = [] {
-        const std::string folder = ScratchFolder();
-        mkdir(folder.c_str(), 0700);
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(ScratchFolder(), ec);
-        });
-        return folder + "/page.htf";
-    }();
-    return path;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& path = ScratchFile();
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        if (size > 0) {
-            std::fwrite(data, 1, size, file);
-        }
-        std::fclose(file);
-    } else {
+    const std::string path = fuzzscratch::Folder("htf") + "page.htf";
+    if (!fuzzscratch::WriteInput(path, data, size)) {
         return 0;
     }
 

@@ -1,26 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: the players index reader, and the rewrite and append that keep it.
-#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "platform/FakeServices.h"
-#include "platform/ProgramFolder.h"
 #include "players/PlayerFiles.h"
 
 namespace {
-
-std::string Scratch() {
-    std::string folder = "/tmp/quizlex-fuzz-index-" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(folder + "players");
-    platform::SetProgramFolder(folder);
-    static const std::string removeAtExit = folder;
-    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
-    return folder;
-}
 
 bool Same(const std::vector<PlayerEntry>& a, const std::vector<PlayerEntry>& b) {
     if (a.size() != b.size()) {
@@ -38,12 +26,9 @@ bool Same(const std::vector<PlayerEntry>& a, const std::vector<PlayerEntry>& b) 
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static platform::FakeServices* fake = new platform::FakeServices;
-    static const std::string folder = Scratch();
+    static const std::string& folder = fuzzscratch::ProgramFolder("index", {"players"});
     fake->Clear();
-    {
-        std::ofstream out(folder + "players/data", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(folder + "players/data", data, size);
     std::vector<PlayerEntry> entries = OpenPlayersIndex();
     for (const PlayerEntry& entry : entries) {
         if (entry.name.empty() ||

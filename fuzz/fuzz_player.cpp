@@ -1,39 +1,25 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: the player file reader, the writer behind it, and the score rules on whatever
 // records a file can hold.
-#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "platform/Clock.h"
 #include "platform/FakeServices.h"
-#include "platform/ProgramFolder.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"
 
 namespace {
 
 std::string Scratch() {
-    std::string folder = "/tmp/quizlex-fuzz-player-" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(folder + "players");
-    std::filesystem::create_directories(folder + "games");
-    platform::SetProgramFolder(folder);
     std::tm pinned{};
     pinned.tm_year = 98;
     pinned.tm_mday = 1;
     platform::SetFixedLocalTime(&pinned);
-    static const std::string removeAtExit = folder;
-    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
-    return folder;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return fuzzscratch::ProgramFolder("player", {"players", "games"});
 }
 
 CPlayer* LoadFrom(const std::string& fileName) {
@@ -50,10 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static platform::FakeServices* fake = new platform::FakeServices;
     static const std::string folder = Scratch();
     fake->Clear();
-    {
-        std::ofstream out(folder + "players/p.ply", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(folder + "players/p.ply", data, size);
 
     // Whatever was read is written back, and reads back to the same file.
     CPlayer* first = LoadFrom("p.ply");
@@ -62,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CPlayer* second = LoadFrom("q.ply");
     second->m_strFileName = "r.ply";
     second->Save(PlayersFolder());
-    if (ReadAll(folder + "players/q.ply") != ReadAll(folder + "players/r.ply")) {
+    if (fuzzscratch::ReadAll(folder + "players/q.ply") !=
+        fuzzscratch::ReadAll(folder + "players/r.ply")) {
         std::abort();
     }
     for (const auto& game : second->SavedGames()) {

@@ -1,31 +1,25 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: the look for saved games in a player file when the player is deleted, and the
 // removal that follows, which must stay inside the game's folders.
-#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "platform/FakeServices.h"
-#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "players/PlayerFiles.h"
 
 namespace {
 
 std::string Scratch() {
-    std::string root = "/tmp/quizlex-fuzz-scan-" + std::to_string(getpid()) + "/";
-    std::string folder = root + "program/";
-    std::filesystem::create_directories(folder + "players");
-    std::filesystem::create_directories(folder + "games");
+    const std::string& root = fuzzscratch::Folder("scan", {"program/players", "program/games"});
     // A file beside the program folder that no player file may reach.
     std::ofstream(root + "outside.gme") << "x";
-    platform::SetProgramFolder(folder);
-    static const std::string removeAtExit = root;
-    std::atexit([] { std::filesystem::remove_all(removeAtExit); });
-    return folder;
+    platform::SetProgramFolder(root + "program/");
+    return root + "program/";
 }
 
 }  // namespace
@@ -35,10 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string folder = Scratch();
     fake->Clear();
     const std::string path = folder + "players/p.ply";
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(path, data, size);
     {
         CTextFile file;
         if (!file.Open(path, CFile::modeRead)) {

@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: any bytes as a puzzle file, opened as a number and as a logic puzzle, every
 // query made on what was read, and the saved puzzle read back to the same content.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "platform/FakeServices.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace {
 
-// One scratch folder per process, made once.
 const std::string& Scratch() {
-    static const std::string folder = [] {
-        std::string path = "/tmp/quizlex-fuzz-puzzle-" + std::to_string(::getpid()) + "/";
-        std::filesystem::create_directories(path);
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(
-                "/tmp/quizlex-fuzz-puzzle-" + std::to_string(::getpid()) + "/", ec);
-        });
+    static const std::string& folder = []() -> const std::string& {
+        const std::string& path = fuzzscratch::Folder("puzzle");
         // A real picture for inputs that name it.
         static const unsigned char kBoard[] = {
             'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0, 62,  0,   0,   0, 40,   0, 0, 0, 2,    0, 0, 0, 2, 0,
@@ -42,11 +33,6 @@ void Check(bool condition, const char* what) {
         std::fprintf(stderr, "puzzle fuzz: %s\n", what);
         std::abort();
     }
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Every query the board and the game make, on what one open read.
@@ -101,11 +87,11 @@ void OpenQuerySave(const std::string& puzzle, const uint8_t* data, size_t size) 
     Query(doc, dynamic_cast<CMathGridDoc*>(static_cast<CGridDoc*>(&doc)), data, size);
     // What is saved reads back to the same puzzle.
     Check(doc.OnSaveDocument(dir + "saved.bgd"), "save failed");
-    std::string first = ReadAll(dir + "saved.bgd");
+    std::string first = fuzzscratch::ReadAll(dir + "saved.bgd");
     Doc again;
     Check(again.OnOpenDocument(dir + "saved.bgd"), "saved puzzle does not open");
     Check(again.OnSaveDocument(dir + "saved.bgd"), "second save failed");
-    Check(ReadAll(dir + "saved.bgd") == first, "saving changed the puzzle");
+    Check(fuzzscratch::ReadAll(dir + "saved.bgd") == first, "saving changed the puzzle");
 }
 
 }  // namespace
@@ -113,10 +99,7 @@ void OpenQuerySave(const std::string& puzzle, const uint8_t* data, size_t size) 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string& dir = Scratch();
     std::string puzzle = dir + "puzzle.bgd";
-    {
-        std::ofstream out(puzzle, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(puzzle, data, size);
     platform::FakeServices quiet;
     OpenQuerySave<CMathGridDoc>(puzzle, data, size);
     OpenQuerySave<CGridDoc>(puzzle, data, size);

@@ -2,25 +2,15 @@
 // Fuzz target: the high-score file, read with a new entry placed and written back.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "platform/ProgramFolder.h"
+#include "FuzzScratch.h"
 #include "reward/HighScoreTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = [] {
-        const std::filesystem::path base = "/tmp/quizlex-fuzz-scores";
-        std::filesystem::create_directories(base / "ants");
-        platform::SetProgramFolder(base.string());
-        return platform::ProgramFolder();
-    }();
+    static const std::string& folder = fuzzscratch::ProgramFolder("scores", {"ants"});
     const std::string path = folder + CHighScoreTable::kScoresFile;
-    {
-        std::ofstream out(folder + "ants/scores.dat", std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::WriteInput(folder + "ants/scores.dat", data, size);
     CHighScoreTable table;
     table.Load(path, "07\tFuzz");
     if (table.TableSize() < 1 || table.TableSize() > CHighScoreTable::kMaxSize ||
