@@ -6,10 +6,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QImage>
-#include <memory>
+#include <functional>
 
 #include "images/AnimDibStatic.h"
 #include "platform/FakeServices.h"
+#include "platform/File.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
 #include "support/TestBitmaps.h"
@@ -17,32 +18,38 @@
 
 namespace {
 
-// Frame i is filled with colour index i + 1, whose red is 10 * (i + 1).
-std::vector<uint32_t> FrameColours() {
-    std::vector<uint32_t> colours;
-    for (uint32_t i = 0; i < 8; ++i) {
-        colours.push_back(10 * i << 16);
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
     }
-    return colours;
-}
+};
 
-void WriteFrames(const testsupport::TempProgramFolder& folder, int count) {
-    for (int i = 0; i < count; ++i) {
-        folder.Write("ants/fish" + std::to_string(i) + ".bmp",
-                     testsupport::MakeBmp(16, 12, 8, FrameColours(),
-                                          [i](int, int) { return static_cast<uint32_t>(i + 1); }));
+class AnimDibStaticTest : public ::testing::Test {
+protected:
+    AnimDibStaticTest() {
+        // Frame i is filled with colour index i + 1, whose red is 10 * (i + 1).
+        std::vector<uint32_t> colours;
+        for (uint8_t i = 0; i < 8; ++i) {
+            colours.push_back(uint32_t(10 * i) << 16);
+            palette.entries.push_back(PaletteEntry{uint8_t(10 * i), 0, 0, 0});
+        }
+        for (int i = 0; i < 7; ++i) {
+            folder.Write("ants/fish" + std::to_string(i) + ".bmp",
+                         testsupport::MakeBmp(16, 12, 8, colours,
+                                              [i](int, int) { return uint32_t(i + 1); }));
+        }
     }
-}
-
-CPalette PaletteOf(const std::vector<uint32_t>& colours) {
+    void Load(CAnimDibStatic& sprite, const CPalette* withPalette) {
+        sprite.resize(16, 12);
+        sprite.LoadFrames(withPalette, platform::ProgramFolder() + "ants\\fish", 16, 12);
+    }
+    testsupport::TempProgramFolder folder;
+    platform::FakeServices fake;
     CPalette palette;
-    for (uint32_t c : colours) {
-        palette.entries.push_back(PaletteEntry{static_cast<uint8_t>(c >> 16),
-                                               static_cast<uint8_t>(c >> 8),
-                                               static_cast<uint8_t>(c), 0});
-    }
-    return palette;
-}
+};
 
 // The red of the sprite's centre pixel; -1 when nothing was painted there.
 int PaintedRed(CAnimDibStatic& sprite) {
@@ -53,55 +60,31 @@ int PaintedRed(CAnimDibStatic& sprite) {
     return c == QColor(0, 255, 0) ? -1 : c.red();
 }
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
-TEST(AnimDibStatic, LoadsSevenFramesAndReportsEachMissingOne) {
-    testsupport::TempProgramFolder folder;
-    WriteFrames(folder, 4);  // frames 4 to 6 are missing
-    platform::FakeServices fake;
-    CAnimDibStatic sprite;
-    const CPalette palette = PaletteOf(FrameColours());
-    sprite.LoadFrames(&palette, platform::ProgramFolder() + "ants\\fish", 16, 12);
-    EXPECT_EQ(fake.Texts(), (std::vector<std::string>(3, "Error reading DIB file.")));
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(static_cast<bool>(sprite.FramePicture(i)), i < 4) << i;
+TEST_F(AnimDibStaticTest, PaintsTheFrameItsSpriteShowsAndNothingForAMissingFrame) {
+    for (int i = 4; i < 7; ++i) {
+        platform::RemoveFile(platform::ProgramFolder() + "ants\\fish" + std::to_string(i) + ".bmp");
     }
-}
-
-TEST(AnimDibStatic, PaintsTheFrameItsSpriteShows) {
-    testsupport::TempProgramFolder folder;
-    WriteFrames(folder, 4);
-    platform::FakeServices fake;
-    const CPalette palette = PaletteOf(FrameColours());
     // Sprites until one starts on the long sequence, whose frames here are missing.
     for (unsigned seed = 1; seed < 200; ++seed) {
         platform::SeedRand(seed);
+        fake.Clear();
         CAnimDibStatic sprite;
-        sprite.resize(16, 12);
-        sprite.LoadFrames(&palette, platform::ProgramFolder() + "ants\\fish", 16, 12);
-        const bool isLong = sprite.Sprite().SequenceKind() == CSprite::kLong;
+        Load(sprite, &palette);
+        EXPECT_EQ(fake.Texts(), (std::vector<std::string>(3, "Error reading DIB file.")));
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(bool(sprite.FramePicture(i)), i < 4) << i;
+        }
         EXPECT_EQ(PaintedRed(sprite), 10);  // frame 0, at rest
         while (!sprite.Sprite().IsUp()) {
             sprite.Step();
         }
-        if (isLong) {
-            // Frames 4 to 6 have no picture: nothing is drawn on them.
+        if (sprite.Sprite().SequenceKind() == CSprite::kLong) {
             EXPECT_EQ(sprite.Sprite().Frame(), 4);
             EXPECT_EQ(PaintedRed(sprite), -1);
             return;
         }
-        EXPECT_EQ(sprite.Sprite().Frame(), 1);
         EXPECT_EQ(PaintedRed(sprite), 20);
         sprite.Step();
         EXPECT_EQ(PaintedRed(sprite), 30);
@@ -109,39 +92,33 @@ TEST(AnimDibStatic, PaintsTheFrameItsSpriteShows) {
     ADD_FAILURE() << "no sprite started on the long sequence";
 }
 
-TEST(AnimDibStatic, WithoutAPaletteNothingIsPainted) {
-    testsupport::TempProgramFolder folder;
-    WriteFrames(folder, 7);
-    platform::FakeServices fake;
+TEST_F(AnimDibStaticTest, WithoutAPaletteNothingIsPainted) {
     CAnimDibStatic sprite;
-    sprite.resize(16, 12);
-    sprite.LoadFrames(nullptr, platform::ProgramFolder() + "ants\\fish", 16, 12);
+    Load(sprite, nullptr);
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(PaintedRed(sprite), -1);
 }
 
-TEST(AnimDibStatic, RepaintsOnlyOnTheTicksWhereTheFrameChanges) {
-    testsupport::TempProgramFolder folder;
-    WriteFrames(folder, 7);
-    platform::FakeServices fake;
-    const CPalette palette = PaletteOf(FrameColours());
+TEST_F(AnimDibStaticTest, RepaintsOnlyOnTheTicksWhereTheFrameChanges) {
     platform::SeedRand(1);  // a first pause of 1 and a short run
     QWidget window;
     window.resize(40, 40);
     auto* sprite = new CAnimDibStatic(&window);
-    sprite->setGeometry(4, 4, 16, 12);
-    sprite->LoadFrames(&palette, platform::ProgramFolder() + "ants\\fish", 16, 12);
+    Load(*sprite, &palette);
     window.show();
     QApplication::processEvents();
     PaintCounter counter;
     sprite->installEventFilter(&counter);
+    auto paintsAfter = [&](const std::function<void()>& act) {
+        const int before = counter.paints;
+        act();
+        QApplication::processEvents();
+        return counter.paints - before;
+    };
 
     std::vector<int> paintsPerTick;
     for (int tick = 0; tick < 9; ++tick) {
-        const int before = counter.paints;
-        sprite->Step();
-        QApplication::processEvents();
-        paintsPerTick.push_back(counter.paints - before);
+        paintsPerTick.push_back(paintsAfter([&] { sprite->Step(); }));
     }
     // The pause, then frames 1, 2, 3, 3, 2, 1, 0, 0.
     EXPECT_EQ(paintsPerTick, (std::vector<int>{0, 1, 1, 1, 0, 1, 1, 1, 0}));
@@ -151,9 +128,6 @@ TEST(AnimDibStatic, RepaintsOnlyOnTheTicksWhereTheFrameChanges) {
         sprite->Step();
     }
     QApplication::processEvents();
-    const int before = counter.paints;
-    sprite->Restart();
-    QApplication::processEvents();
-    EXPECT_EQ(counter.paints - before, 1);
+    EXPECT_EQ(paintsAfter([&] { sprite->Restart(); }), 1);
     EXPECT_EQ(sprite->Sprite().Frame(), 0);
 }

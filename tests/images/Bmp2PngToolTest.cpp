@@ -8,24 +8,18 @@
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
-using testsupport::Bytes;
+using testsupport::BmpFile;
 using testsupport::InfoHeader;
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string output;
-};
-
-ToolRun Tool(const testsupport::TempProgramFolder& folder, const std::string& arguments) {
-    ToolRun run;
+int Tool(const testsupport::TempProgramFolder& folder, const std::string& arguments,
+         std::string& output) {
     // The scratch folder is private, so Qt is content to keep its runtime files there.
-    run.status =
-        testsupport::RunCommand("cd '" + folder.Path() + "' && XDG_RUNTIME_DIR='" + folder.Path() +
-                                    "' '" QZ_TOOL_PATH "' bmp2png " + arguments + " 2>&1",
-                                &run.output);
-    return run;
+    return testsupport::RunCommand("cd '" + folder.Path() + "' && XDG_RUNTIME_DIR='" +
+                                       folder.Path() + "' '" QZ_TOOL_PATH "' bmp2png " + arguments +
+                                       " 2>&1",
+                                   &output);
 }
 
 }  // namespace
@@ -33,41 +27,38 @@ ToolRun Tool(const testsupport::TempProgramFolder& folder, const std::string& ar
 TEST(Bmp2PngTool, WritesTheDecodedPictureAsPng) {
     testsupport::TempProgramFolder folder;
     // A 3 x 2 picture, 8-bit run-length, top row: red green blue; bottom row: blue, black.
-    Bytes b = InfoHeader(3, 2, 8, 1, 3);
-    b.Color(0xFF0000).Color(0x00FF00).Color(0x0000FF);
-    b.Raw({2, 2, 0, 0, 0, 3, 0, 1, 2, 0, 0, 1});
-    folder.Write("data/Board.bmp", testsupport::BmpFile(b, 0));
-    ToolRun run = Tool(folder, "data/Board.bmp out.png");
-    ASSERT_EQ(run.status, 0) << run.output;
+    folder.Write("data/Board.bmp", BmpFile(InfoHeader(3, 2, 8, 1, 3)
+                                               .Color(0xFF0000)
+                                               .Color(0x00FF00)
+                                               .Color(0x0000FF)
+                                               .Raw({2, 2, 0, 0, 0, 3, 0, 1, 2, 0, 0, 1}),
+                                           0));
+    std::string output;
+    ASSERT_EQ(Tool(folder, "data/Board.bmp out.png", output), 0) << output;
     QImage png(QString::fromStdString(folder.File("out.png")));
     ASSERT_EQ(png.size(), QSize(3, 2));
-    EXPECT_EQ(png.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(png.pixel(1, 0), qRgb(0, 255, 0));
-    EXPECT_EQ(png.pixel(2, 0), qRgb(0, 0, 255));
-    EXPECT_EQ(png.pixel(0, 1), qRgb(0, 0, 255));
-    EXPECT_EQ(png.pixel(1, 1), qRgb(0, 0, 255));
-    EXPECT_EQ(png.pixel(2, 1), qRgb(0, 0, 0));
+    const QRgb expected[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                             qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(png.pixel(i % 3, i / 3), expected[i]) << i;
+    }
 }
 
 TEST(Bmp2PngTool, UnreadablePicturesFailWithOneLine) {
     testsupport::TempProgramFolder folder;
     folder.Write("text.bmp", std::string("hello, this is no picture"));
-    folder.Write("twobit.bmp", testsupport::BmpFile(InfoHeader(4, 4, 2).Zeros(16), 0));
-    folder.Write("huge.bmp", testsupport::BmpFile(InfoHeader(65536, 32768, 8), 0));
-    struct Case {
-        std::string arguments;
-        std::string says;
-    };
-    for (const Case& c : {Case{"text.bmp out.png", "not a Windows bitmap"},
-                          Case{"twobit.bmp out.png", "2 bits per pixel"},
-                          Case{"huge.bmp out.png", "65536 x 32768 pixels"},
-                          Case{"missing.bmp out.png", "cannot open missing.bmp"},
-                          Case{"text.bmp", "bmp2png takes IN.bmp OUT.png"}}) {
-        ToolRun run = Tool(folder, c.arguments);
-        EXPECT_EQ(run.status, 1) << c.arguments;
-        EXPECT_EQ(run.output.rfind("quizlex-tool: ", 0), 0u) << run.output;
-        EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
-        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    folder.Write("twobit.bmp", BmpFile(InfoHeader(4, 4, 2).Zeros(16), 0));
+    folder.Write("huge.bmp", BmpFile(InfoHeader(65536, 32768, 8), 0));
+    for (const auto& [arguments, says] : {std::pair{"text.bmp out.png", "not a Windows bitmap"},
+                                          {"twobit.bmp out.png", "2 bits per pixel"},
+                                          {"huge.bmp out.png", "65536 x 32768 pixels"},
+                                          {"missing.bmp out.png", "cannot open missing.bmp"},
+                                          {"text.bmp", "bmp2png takes IN.bmp OUT.png"}}) {
+        std::string output;
+        EXPECT_EQ(Tool(folder, arguments, output), 1) << arguments;
+        EXPECT_EQ(output.rfind(std::string("quizlex-tool: "), 0), 0u) << output;
+        EXPECT_NE(output.find(says), std::string::npos) << output;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
     }
     EXPECT_FALSE(folder.Exists("out.png"));
 }

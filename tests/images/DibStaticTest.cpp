@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <optional>
 
 #include "images/DibStatic.h"
 #include "platform/FakeServices.h"
@@ -16,30 +17,41 @@
 
 namespace {
 
-const std::vector<uint32_t> kColours = {0xFFFFFF, 0xC80000, 0x0000C8};
+const QColor kGreen(0, 255, 0);
 
 // 20 × 10: red on the left half, blue on the right.
 std::vector<uint8_t> HalfAndHalf() {
-    return testsupport::MakeBmp(20, 10, 8, kColours, [](int x, int) { return x < 10 ? 1 : 2; });
+    return testsupport::MakeBmp(20, 10, 8, {0xFFFFFF, 0xC80000, 0x0000C8},
+                                [](int x, int) { return x < 10 ? 1 : 2; });
 }
 
 QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(QColor(0, 255, 0));
+    image.fill(kGreen);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
 
+class DibStaticTest : public ::testing::Test {
+protected:
+    bool Load(const std::string& name, std::optional<std::vector<uint8_t>> bytes,
+              int* cause = nullptr) {
+        if (bytes) {
+            folder.Write("data/" + name, *bytes);
+        }
+        return control.LoadPicture(platform::ProgramFolder() + "data\\" + name, cause);
+    }
+    testsupport::TempProgramFolder folder;
+    platform::FakeServices fake;
+    QMainWindow mainWindow;
+    CDibStatic control{&mainWindow};
+};
+
 }  // namespace
 
-TEST(DibStatic, PaintsThePictureAtItsNaturalSizeInItsTopLeftCorner) {
-    testsupport::TempProgramFolder folder;
-    folder.Write("data/Head.bmp", HalfAndHalf());
-    platform::FakeServices fake;
-    CDibStatic control;
+TEST_F(DibStaticTest, PaintsThePictureAtItsNaturalSizeInItsTopLeftCorner) {
     control.resize(40, 30);
-    ASSERT_TRUE(control.LoadPicture(platform::ProgramFolder() + "data\\Head.bmp"));
-    EXPECT_TRUE(fake.messages.empty());
+    ASSERT_TRUE(Load("Head.bmp", HalfAndHalf()));
     ASSERT_NE(control.Palette(), nullptr);
     ASSERT_EQ(control.Palette()->entries.size(), 3u);
     EXPECT_EQ(control.Palette()->entries[1].red, 200);
@@ -49,72 +61,60 @@ TEST(DibStatic, PaintsThePictureAtItsNaturalSizeInItsTopLeftCorner) {
     EXPECT_EQ(image.pixelColor(2, 2), QColor(200, 0, 0));
     EXPECT_EQ(image.pixelColor(15, 9), QColor(0, 0, 200));
     // Never stretched: the rest of the control is left alone.
-    EXPECT_EQ(image.pixelColor(25, 5), QColor(0, 255, 0));
-    EXPECT_EQ(image.pixelColor(5, 15), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(25, 5), kGreen);
+    EXPECT_EQ(image.pixelColor(5, 15), kGreen);
     QApplication::processEvents();
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(DibStatic, APictureWithoutColourTableHasNoPaletteAndIsNotPainted) {
-    testsupport::TempProgramFolder folder;
-    folder.Write("data/true.bmp",
-                 testsupport::MakeBmp(8, 8, 24, {}, [](int, int) { return 0x0A141E; }));
-    platform::FakeServices fake;
-    CDibStatic control;
-    control.resize(8, 8);
-    EXPECT_FALSE(control.LoadPicture(platform::ProgramFolder() + "data\\true.bmp"));
-    EXPECT_EQ(fake.Texts(), (std::vector<std::string>{"Error creating palette from DIB."}));
-    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
-    EXPECT_EQ(control.Palette(), nullptr);
-    EXPECT_EQ(Render(control).pixelColor(4, 4), QColor(0, 255, 0));
-}
-
-TEST(DibStatic, AFileThatIsNotAPictureIsReportedTwiceAndTheGameGoesOn) {
-    testsupport::TempProgramFolder folder;
-    folder.Write("data/bad.bmp", std::string("not a bitmap at all"));
-    platform::FakeServices fake;
-    QMainWindow mainWindow;
+TEST_F(DibStaticTest, PicturesItCannotShowAreReportedAndTheGameGoesOn) {
     mainWindow.show();
-    CDibStatic control(&mainWindow);
-    EXPECT_FALSE(control.LoadPicture(platform::ProgramFolder() + "data\\bad.bmp"));
-    // The palette step follows the failed read and fails too.
-    EXPECT_EQ(fake.Texts(), (std::vector<std::string>{"Error reading DIB file.",
-                                                      "Error creating palette from DIB."}));
-    EXPECT_FALSE(control.Picture());
-    // A missing decoration does not take the game's window away.
-    EXPECT_TRUE(mainWindow.isVisible());
+    control.resize(8, 8);
+    const auto trueColour = testsupport::MakeBmp(8, 8, 24, {}, [](int, int) { return 0x0A141E; });
+    struct Case {
+        const char* name;
+        std::optional<std::vector<uint8_t>> bytes;
+        std::vector<std::string> messages;
+        int cause;
+    } cases[] = {
+        // No colour table: no palette, and nothing painted.
+        {"true.bmp", trueColour, {"Error creating palette from DIB."}, platform::kNone},
+        // The palette step follows the failed read and fails too.
+        {"bad.bmp",
+         std::vector<uint8_t>{'n', 'o', 't', ' ', 'a', ' ', 'b', 'i', 't', 'm', 'a', 'p'},
+         {"Error reading DIB file.", "Error creating palette from DIB."},
+         platform::kNone},
+        // A file that cannot be opened is left to the caller to report.
+        {"none.bmp", std::nullopt, {}, platform::kFileNotFound},
+    };
+    for (const Case& c : cases) {
+        fake.Clear();
+        int cause = platform::kNone;
+        EXPECT_FALSE(Load(c.name, c.bytes, &cause)) << c.name;
+        EXPECT_EQ(fake.Texts(), c.messages) << c.name;
+        EXPECT_EQ(cause, c.cause) << c.name;
+        EXPECT_EQ(control.Palette(), nullptr) << c.name;
+        EXPECT_EQ(Render(control).pixelColor(4, 4), kGreen) << c.name;
+        // A missing decoration does not take the game's window away.
+        EXPECT_TRUE(mainWindow.isVisible());
+    }
+    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
 
     // Reloading a good picture replaces the failed one.
     fake.Clear();
-    folder.Write("data/good.bmp", HalfAndHalf());
-    EXPECT_TRUE(control.LoadPicture(platform::ProgramFolder() + "data\\good.bmp"));
+    EXPECT_TRUE(Load("good.bmp", HalfAndHalf()));
     EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(control.Palette()->entries[1].red, 200);
+    EXPECT_EQ(Render(control).pixelColor(4, 4), QColor(200, 0, 0));
 }
 
-TEST(DibStatic, AFileThatCannotBeOpenedIsLeftToTheCaller) {
-    testsupport::TempProgramFolder folder;
-    platform::FakeServices fake;
-    CDibStatic control;
-    int cause = platform::kNone;
-    EXPECT_FALSE(control.LoadPicture(platform::ProgramFolder() + "data\\none.bmp", &cause));
-    EXPECT_EQ(cause, platform::kFileNotFound);
-    EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST(DibStatic, APictureThatCannotBePaintedIsReportedOnceNotAtEveryRepaint) {
-    testsupport::TempProgramFolder folder;
+TEST_F(DibStaticTest, APictureThatCannotBePaintedIsReportedOnceNotAtEveryRepaint) {
     // A colour table of 16 but 3 bits per pixel: a palette can be made, the pixels cannot
     // be decoded.
-    std::vector<uint8_t> bytes =
-        testsupport::MakeBmp(4, 4, 8, kColours, [](int, int) { return 1; });
+    std::vector<uint8_t> bytes = HalfAndHalf();
     bytes[28] = 3;   // bits per pixel
     bytes[46] = 16;  // colours used
-    folder.Write("data/odd.bmp", bytes);
-    platform::FakeServices fake;
-    CDibStatic control;
     control.resize(4, 4);
-    ASSERT_TRUE(control.LoadPicture(platform::ProgramFolder() + "data\\odd.bmp"));
+    ASSERT_TRUE(Load("odd.bmp", bytes));
     for (int i = 0; i < 3; ++i) {
         Render(control);
         QApplication::processEvents();

@@ -9,28 +9,26 @@
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
+using testsupport::BmpFile;
 using testsupport::Bytes;
 using testsupport::CoreHeader;
 using testsupport::InfoHeader;
 
 namespace {
 
-std::vector<uint8_t> Packed(const Bytes& b) {
-    return b.data;
-}
-
 // An 8-bit 3 x 2 picture with a four-colour table.
-Bytes SmallEightBit(uint32_t colorsUsed = 4) {
-    Bytes b = InfoHeader(3, 2, 8, 0, colorsUsed);
-    b.Color(0x000000).Color(0xFF0000).Color(0x00FF00).Color(0x0000FF);
-    b.Raw({1, 2, 3, 0}).Raw({3, 2, 1, 0});
-    return b;
+Bytes SmallEightBit() {
+    return InfoHeader(3, 2, 8, 0, 4)
+        .U32({0, 0xFF0000, 0x00FF00, 0x0000FF})
+        .Raw({1, 2, 3, 0, 3, 2, 1, 0});
 }
 
-std::string SaveToFile(DibHandle& dib, const testsupport::TempProgramFolder& folder, bool* saved) {
+// Saves the picture to a new file; returns what was written ("" when nothing was).
+std::string Saved(DibHandle dib, bool expectSaved = true) {
+    testsupport::TempProgramFolder folder;
     CFile file;
     EXPECT_TRUE(file.Open(folder.Path() + "out.bmp", CFile::modeCreate | CFile::modeReadWrite));
-    *saved = SaveDibBlock(dib, file);
+    EXPECT_EQ(SaveDibBlock(dib, file), expectSaved);
     file.Close();
     return folder.Read("out.bmp");
 }
@@ -38,15 +36,12 @@ std::string SaveToFile(DibHandle& dib, const testsupport::TempProgramFolder& fol
 }  // namespace
 
 TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
-    std::vector<uint8_t> file = testsupport::BmpFile(SmallEightBit(), 14 + 40 + 16);
+    std::vector<uint8_t> file = BmpFile(SmallEightBit(), 14 + 40 + 16);
     DibHandle dib = LoadDibBlock(file);
-    ASSERT_TRUE(dib);
     // The block is the packed DIB followed by 14 zero bytes: as long as the whole file.
-    ASSERT_EQ(dib.Bytes().size(), file.size());
-    EXPECT_TRUE(std::equal(file.begin() + 14, file.end(), dib.Bytes().begin()));
-    for (size_t i = file.size() - 14; i < file.size(); ++i) {
-        EXPECT_EQ(dib.Bytes()[i], 0) << i;
-    }
+    std::vector<uint8_t> expected(file.begin() + 14, file.end());
+    expected.resize(file.size());
+    ASSERT_TRUE(std::ranges::equal(dib.Bytes(), expected));
 
     EXPECT_FALSE(LoadDibBlock(std::vector<uint8_t>{}));
     EXPECT_FALSE(LoadDibBlock(std::vector<uint8_t>(file.begin(), file.begin() + 13)));
@@ -57,105 +52,72 @@ TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
     DibHandle bare = LoadDibBlock(std::vector<uint8_t>(file.begin(), file.begin() + 14));
     ASSERT_TRUE(bare);
     EXPECT_TRUE(bare.Decoded().IsNull());
-}
 
-TEST(DibBlock, LoadFromAnOpenFileReadsFromItsStart) {
+    // From an open file: from its start, whatever was read before, and either case of a name.
     testsupport::TempProgramFolder folder;
-    std::vector<uint8_t> bytes = testsupport::BmpFile(SmallEightBit(), 0);
-    folder.Write("data\\Pic.bmp", bytes);
-    CFile file;
-    ASSERT_TRUE(file.Open(folder.Path() + "Data\\pic.BMP", CFile::modeRead));
-    char skip[5];
-    ASSERT_EQ(file.Read(skip, sizeof skip), sizeof skip);
-    DibHandle dib = LoadDibBlock(file);
-    ASSERT_TRUE(dib);
-    EXPECT_EQ(dib.Bytes().size(), bytes.size());
-    EXPECT_EQ(DibWidth(dib), 3);
-    EXPECT_EQ(dib.Decoded().Pixel(0, 0), 0xFF0000FFu);
-
+    folder.Write("data\\Pic.bmp", file);
     folder.Write("short.bmp", std::string("BM\x10"));
-    CFile shortFile;
+    CFile open, shortFile, closed;
+    ASSERT_TRUE(open.Open(folder.Path() + "Data\\pic.BMP", CFile::modeRead));
+    char skip[5];
+    ASSERT_EQ(open.Read(skip, sizeof skip), sizeof skip);
+    EXPECT_TRUE(std::ranges::equal(LoadDibBlock(open).Bytes(), expected));
     ASSERT_TRUE(shortFile.Open(folder.Path() + "short.bmp", CFile::modeRead));
     EXPECT_FALSE(LoadDibBlock(shortFile));
-    CFile closed;
     EXPECT_FALSE(LoadDibBlock(closed));
 }
 
-TEST(DibBlock, MeasuresOfTheInformationHeader) {
-    // Colours used 0 with 8 bits: a table of 256 four-byte entries.
-    Bytes b = InfoHeader(-5, -7, 8, 0, 0);
-    b.Zeros(256 * 4 + 8 * 7);
-    DibHandle dib(Packed(b));
-    EXPECT_TRUE(DibIsInfoHeader(dib));
-    EXPECT_EQ(DibWidth(dib), -5);
-    EXPECT_EQ(DibHeight(dib), -7);
-    EXPECT_EQ(DibColorCount(dib), 256);
-    EXPECT_EQ(DibColorTableSize(dib), 1024u);
-    EXPECT_EQ(DibBitsOffset(dib), 40u + 1024u);
-    EXPECT_EQ(DibBits(dib).size(), 8u * 7u);
-
-    // A non-zero colours-used field overrides the bit count, for any bit count.
-    DibHandle used(Packed(SmallEightBit(4)));
-    EXPECT_EQ(DibColorCount(used), 4);
-    EXPECT_EQ(DibColorTableSize(used), 16u);
-    EXPECT_EQ(DibBitsOffset(used), 56u);
-    DibHandle trueColorWithTable(Packed(InfoHeader(1, 1, 24, 0, 3).Zeros(12 + 4)));
-    EXPECT_EQ(DibColorCount(trueColorWithTable), 3);
-    EXPECT_EQ(DibBitsOffset(trueColorWithTable), 52u);
-
-    for (auto [bits, count] : {std::pair{1, 2}, {4, 16}, {8, 256}, {16, 0}, {24, 0}, {32, 0}}) {
-        DibHandle d(Packed(InfoHeader(1, 1, static_cast<uint16_t>(bits))));
-        EXPECT_EQ(DibColorCount(d), count) << bits;
-        EXPECT_EQ(DibColorTableSize(d), count * 4u) << bits;
+TEST(DibBlock, MeasuresOfEachHeader) {
+    // A 124-byte header is read with the core layout: its 32-bit width of 70000 reads as
+    // 16-bit width 4464 and height 1 (the width's high half).
+    Bytes v5 = Bytes().U32({124, 70000, 10}).U16({1, 8}).Zeros(124 - 16);
+    struct Case {
+        const char* what;
+        Bytes packed;
+        int32_t width, height;
+        uint16_t colors;
+        uint32_t tableSize;
+        size_t bitsOffset;
+    } cases[] = {
+        {"colours used 0 with 8 bits: 256 entries", InfoHeader(-5, -7, 8).Zeros(1024 + 56), -5, -7,
+         256, 1024, 1064},
+        {"colours used overrides the bit count", SmallEightBit(), 3, 2, 4, 16, 56},
+        {"also for true colour", InfoHeader(1, 1, 24, 0, 3).Zeros(16), 1, 1, 3, 12, 52},
+        {"1 bit", InfoHeader(1, 1, 1), 1, 1, 2, 8, 48},
+        {"4 bits", InfoHeader(1, 1, 4), 1, 1, 16, 64, 104},
+        {"16, 24 and 32 bits have no table", InfoHeader(1, 1, 32), 1, 1, 0, 0, 40},
+        {"colours used is kept to 16 bits, the table is not",
+         InfoHeader(1, 1, 8, 0, 0x10000 + 20000), 1, 1, 20000, 80000, 80040},
+        {"bit-field masks come before the table", InfoHeader(1, 1, 16, 3, 2).Zeros(24), 1, 1, 2, 8,
+         60},
+        {"core header: 16-bit sizes, 3-byte entries", CoreHeader(0xFFFE, 3, 4).Zeros(48), 0xFFFE, 3,
+         16, 48, 60},
+        {"other header sizes read as the core one", v5, 4464, 1, 0, 0, 124},
+        {"a block too short for its header", Bytes().Raw({40, 0, 0, 0, 9, 0}), 0, 0, 0, 0, 40},
+    };
+    for (const Case& c : cases) {
+        DibHandle dib(c.packed.data);
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(DibIsInfoHeader(dib), c.packed.data[0] == 40);
+        EXPECT_EQ(DibWidth(dib), c.width);
+        EXPECT_EQ(DibHeight(dib), c.height);
+        EXPECT_EQ(DibColorCount(dib), c.colors);
+        EXPECT_EQ(DibColorTableSize(dib), c.tableSize);
+        EXPECT_EQ(DibBitsOffset(dib), c.bitsOffset);
+        EXPECT_EQ(DibBits(dib).size(),
+                  c.packed.data.size() - std::min(c.bitsOffset, c.packed.data.size()));
     }
-    // Colours used is kept to 16 bits; the table size is not cut down with it.
-    DibHandle many(Packed(InfoHeader(1, 1, 8, 0, 0x10000 + 20000)));
-    EXPECT_EQ(DibColorCount(many), 20000);
-    EXPECT_EQ(DibColorTableSize(many), 80000u);
-
-    // The three masks of a bit-field picture come before its colour table and bits.
-    DibHandle fields(Packed(InfoHeader(1, 1, 16, 3, 2).Zeros(12 + 8 + 4)));
-    EXPECT_EQ(DibBitsOffset(fields), 40u + 12u + 8u);
-
+    EXPECT_EQ(DibCompression(DibHandle(CoreHeader(1, 1, 24).data)), 0u);
+    EXPECT_EQ(DibBitCount(DibHandle(v5.data)), 0);
     DibHandle none;
     EXPECT_EQ(DibWidth(none), 0);
     EXPECT_EQ(DibColorCount(none), 0);
     EXPECT_TRUE(DibBits(none).empty());
 }
 
-TEST(DibBlock, MeasuresOfTheCoreHeaderAndOfHeadersReadAsIt) {
-    // Core header: 16-bit width and height, three-byte colour entries.
-    Bytes b = CoreHeader(0xFFFE, 3, 4);
-    b.Zeros(16 * 3);
-    DibHandle dib(Packed(b));
-    EXPECT_FALSE(DibIsInfoHeader(dib));
-    EXPECT_EQ(DibWidth(dib), 0xFFFE);
-    EXPECT_EQ(DibHeight(dib), 3);
-    EXPECT_EQ(DibColorCount(dib), 16);
-    EXPECT_EQ(DibColorTableSize(dib), 48u);
-    EXPECT_EQ(DibBitsOffset(dib), 12u + 48u);
-    EXPECT_EQ(DibCompression(dib), 0u);
-
-    // Any size other than 40 is read with the core layout: a 124-byte header's 32-bit width
-    // of 70000 reads as 16-bit width 4464 and height 1 (the width's high half).
-    Bytes v5;
-    v5.U32(124).U32(70000).U32(10).U16(1).U16(8);
-    v5.Zeros(124 - 16);
-    DibHandle misread(Packed(v5));
-    EXPECT_EQ(DibWidth(misread), 70000 & 0xFFFF);
-    EXPECT_EQ(DibHeight(misread), 1);
-    EXPECT_EQ(DibBitCount(misread), 0);
-    EXPECT_EQ(DibBitsOffset(misread), 124u);
-
-    // A block too short for its header measures 0 in the fields it lacks.
-    DibHandle stub(std::vector<uint8_t>{40, 0, 0, 0, 9, 0});
-    EXPECT_EQ(DibWidth(stub), 0);
-    EXPECT_TRUE(stub.Decoded().IsNull());
-}
-
 TEST(DibBlock, PaletteFromTheColourTable) {
     CPalette palette;
-    ASSERT_TRUE(MakeDibPalette(DibHandle(Packed(SmallEightBit())), palette));
+    ASSERT_TRUE(MakeDibPalette(DibHandle(SmallEightBit().data), palette));
     ASSERT_EQ(palette.entries.size(), 4u);
     EXPECT_EQ(palette.entries[1].red, 0xFF);
     EXPECT_EQ(palette.entries[1].green, 0);
@@ -163,155 +125,97 @@ TEST(DibBlock, PaletteFromTheColourTable) {
     EXPECT_EQ(palette.entries[3].flags, 0);
 
     // Core header: three-byte entries.
-    Bytes core = CoreHeader(1, 1, 1);
-    core.Color(0x123456, false).Color(0xABCDEF, false).Raw({0x80, 0, 0, 0});
+    Bytes core = CoreHeader(1, 1, 1).Color(0x123456, false).Color(0xABCDEF, false).Zeros(4);
     CPalette corePalette;
-    ASSERT_TRUE(MakeDibPalette(DibHandle(Packed(core)), corePalette));
+    ASSERT_TRUE(MakeDibPalette(DibHandle(core.data), corePalette));
     ASSERT_EQ(corePalette.entries.size(), 2u);
     EXPECT_EQ(corePalette.entries[1].red, 0xAB);
     EXPECT_EQ(corePalette.entries[1].green, 0xCD);
     EXPECT_EQ(corePalette.entries[1].blue, 0xEF);
 
     // A 24-bit picture has no table: no palette, and the palette given is left alone.
-    CPalette untouched = palette;
-    EXPECT_FALSE(MakeDibPalette(DibHandle(Packed(InfoHeader(1, 1, 24).Zeros(4))), untouched));
-    EXPECT_EQ(untouched.entries.size(), 4u);
-    EXPECT_FALSE(MakeDibPalette(DibHandle(), untouched));
+    EXPECT_FALSE(MakeDibPalette(DibHandle(InfoHeader(1, 1, 24).Zeros(4).data), palette));
+    EXPECT_FALSE(MakeDibPalette(DibHandle(), palette));
+    EXPECT_EQ(palette.entries.size(), 4u);
 
     // A table longer than the block: the entries the block lacks are black.
-    Bytes longTable = InfoHeader(1, 1, 8, 0, 300);
-    longTable.Color(0x0A0B0C);
     CPalette partial;
-    ASSERT_TRUE(MakeDibPalette(DibHandle(Packed(longTable)), partial));
+    ASSERT_TRUE(
+        MakeDibPalette(DibHandle(InfoHeader(1, 1, 8, 0, 300).Color(0x0A0B0C).data), partial));
     ASSERT_EQ(partial.entries.size(), 300u);
     EXPECT_EQ(partial.entries[0].red, 0x0A);
     EXPECT_EQ(partial.entries[1].red, 0);
     EXPECT_EQ(partial.entries[299].blue, 0);
 }
 
-TEST(DibBlock, SaveWritesTheFileHeaderAndRoundTripsByteForByte) {
-    testsupport::TempProgramFolder folder;
-    // Image size left 0 in the header: saving computes it and writes it back.
-    Bytes packed = SmallEightBit();
-    std::vector<uint8_t> original = testsupport::BmpFile(packed, 14 + 40 + 16);
-    DibHandle dib = LoadDibBlock(original);
-    bool saved = false;
-    std::string file = SaveToFile(dib, folder, &saved);
-    ASSERT_TRUE(saved);
-    std::vector<uint8_t> expected = original;
+TEST(DibBlock, SaveWritesTheFileHeaderAndTheImageSize) {
+    // Image size left 0 in the header, a wrong size and offset in the file header: saving
+    // writes them right, and saving what was loaded from that gives the same bytes.
+    std::vector<uint8_t> original = BmpFile(SmallEightBit(), 0x77);
+    original[2] = 0x99;
+    std::vector<uint8_t> expected = BmpFile(SmallEightBit(), 14 + 40 + 16);
     expected[14 + 20] = 8;  // two rows of 4 bytes
-    EXPECT_EQ(file, testsupport::AsString(expected));
-    EXPECT_EQ(dib.Bytes()[20], 8);
+    std::string saved = Saved(LoadDibBlock(original));
+    EXPECT_EQ(saved, testsupport::AsString(expected));
+    EXPECT_EQ(Saved(LoadDibBlock(std::vector<uint8_t>(saved.begin(), saved.end()))), saved);
 
-    // Loading what was saved and saving again gives the same bytes.
-    DibHandle again = LoadDibBlock(std::vector<uint8_t>(file.begin(), file.end()));
-    std::string second = SaveToFile(again, folder, &saved);
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(second, file);
-
-    // A wrong offset and file size in the file header are rewritten.
-    std::vector<uint8_t> wrongHeader = expected;
-    wrongHeader[2] = 0x99;
-    wrongHeader[10] = 0x77;
-    DibHandle fixed = LoadDibBlock(wrongHeader);
-    EXPECT_EQ(SaveToFile(fixed, folder, &saved), testsupport::AsString(expected));
-}
-
-TEST(DibBlock, SaveComputesTheImageSizeForEachLayout) {
-    testsupport::TempProgramFolder folder;
-    bool saved = false;
-    // Run-length pictures keep the header's image size and write that many bytes.
-    Bytes rle = InfoHeader(4, 1, 8, 1, 2, 6);
-    rle.Color(0xFFFFFF).Color(0).Raw({4, 1, 0, 0, 0, 1});
-    DibHandle rleDib(Packed(rle));
-    std::string rleFile = SaveToFile(rleDib, folder, &saved);
-    ASSERT_TRUE(saved);
-    ASSERT_EQ(rleFile.size(), 14u + 40 + 8 + 6);
-    EXPECT_EQ(static_cast<uint8_t>(rleFile[14 + 20]), 6);
-    EXPECT_EQ(static_cast<uint8_t>(rleFile[10]), 14 + 40 + 8);
-
-    // A top-down picture counts its rows like a bottom-up one.
-    Bytes topDown = InfoHeader(5, -3, 24, 0, 0, 0);
-    topDown.Zeros(16 * 3);
-    DibHandle topDownDib(Packed(topDown));
-    std::string topDownFile = SaveToFile(topDownDib, folder, &saved);
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(topDownFile.size(), 14u + 40 + 48);
-    EXPECT_EQ(static_cast<uint8_t>(topDownFile[14 + 20]), 48);
-
-    // Bit-field masks are written with the picture and counted before the bits.
-    Bytes fields = InfoHeader(2, 1, 16, 3);
-    fields.U32(0xF800).U32(0x07E0).U32(0x001F).Raw({0xFF, 0xFF, 0, 0});
-    DibHandle fieldsDib(Packed(fields));
-    std::string fieldsFile = SaveToFile(fieldsDib, folder, &saved);
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(fieldsFile.size(), 14u + 40 + 12 + 4);
-    EXPECT_EQ(static_cast<uint8_t>(fieldsFile[10]), 14 + 40 + 12);
+    struct Case {
+        const char* what;
+        Bytes packed;
+        size_t fileSize;
+        uint8_t imageSize, bitsOffset;
+    } cases[] = {
+        {"run-length keeps the header's image size",
+         InfoHeader(4, 1, 8, 1, 2, 6).Color(0xFFFFFF).Color(0).Raw({4, 1, 0, 0, 0, 1}),
+         14 + 40 + 8 + 6, 6, 14 + 40 + 8},
+        {"top-down rows count like bottom-up ones", InfoHeader(5, -3, 24).Zeros(48), 14 + 40 + 48,
+         48, 14 + 40},
+        {"bit-field masks are written before the bits",
+         InfoHeader(2, 1, 16, 3).U32({0xF800, 0x07E0, 0x001F}).Raw({0xFF, 0xFF, 0, 0}),
+         14 + 40 + 12 + 4, 4, 14 + 40 + 12},
+    };
+    for (const Case& c : cases) {
+        std::string file = Saved(DibHandle(c.packed.data));
+        ASSERT_EQ(file.size(), c.fileSize) << c.what;
+        EXPECT_EQ(uint8_t(file[14 + 20]), c.imageSize) << c.what;
+        EXPECT_EQ(uint8_t(file[10]), c.bitsOffset) << c.what;
+    }
 }
 
 TEST(DibBlock, SaveRefusesWithoutWritingAnything) {
-    testsupport::TempProgramFolder folder;
-    bool saved = true;
-    // The core header is never saved.
-    Bytes core = CoreHeader(1, 1, 24);
-    core.Zeros(4);
-    DibHandle coreDib(Packed(core));
-    EXPECT_EQ(SaveToFile(coreDib, folder, &saved), "");
-    EXPECT_FALSE(saved);
+    const std::pair<const char*, Bytes> refused[] = {
+        {"the core header is never saved", CoreHeader(1, 1, 24).Zeros(4)},
+        {"bits claimed past the block", InfoHeader(100, 100, 24).Zeros(30)},
+        {"bits claimed far past it", InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 32)},
+        {"a run-length image size past it", InfoHeader(4, 1, 8, 1, 1, 1000).Zeros(8)},
+    };
+    for (const auto& [what, bytes] : refused) {
+        EXPECT_EQ(Saved(DibHandle(bytes.data), false), "") << what;
+    }
+    EXPECT_EQ(Saved(DibHandle(), false), "");
 
-    DibHandle none;
-    EXPECT_EQ(SaveToFile(none, folder, &saved), "");
-    EXPECT_FALSE(saved);
-
-    // Bits claimed past the end of the block are not invented.
-    Bytes cut = InfoHeader(100, 100, 24);
-    cut.Zeros(30);
-    DibHandle cutDib(Packed(cut));
-    EXPECT_EQ(SaveToFile(cutDib, folder, &saved), "");
-    EXPECT_FALSE(saved);
-    Bytes huge = InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 32);
-    DibHandle hugeDib(Packed(huge));
-    EXPECT_EQ(SaveToFile(hugeDib, folder, &saved), "");
-    EXPECT_FALSE(saved);
-    Bytes rleTooLong = InfoHeader(4, 1, 8, 1, 1, 1000);
-    rleTooLong.Zeros(8);
-    DibHandle rleDib(Packed(rleTooLong));
-    EXPECT_EQ(SaveToFile(rleDib, folder, &saved), "");
-    EXPECT_FALSE(saved);
-}
-
-TEST(DibBlock, SaveReportsAFileError) {
     testsupport::TempProgramFolder folder;
     folder.Write("ro.bmp", std::string());
-    DibHandle dib(Packed(SmallEightBit()));
+    DibHandle dib(SmallEightBit().data);
     CFile file;
     ASSERT_TRUE(file.Open(folder.Path() + "ro.bmp", CFile::modeRead));
     EXPECT_FALSE(SaveDibBlock(dib, file));
     EXPECT_NE(file.Cause(), platform::kNone);
 }
 
-TEST(DibBlock, DuplicateIsAnIndependentCopy) {
-    DibHandle dib = LoadDibBlock(testsupport::BmpFile(SmallEightBit(), 0));
+TEST(DibBlock, DuplicatesAndDecodedPicturesAreIndependentOfTheBlock) {
+    DibHandle dib = LoadDibBlock(BmpFile(SmallEightBit(), 0));
     DibHandle copy = DuplicateDibBlock(dib);
-    ASSERT_TRUE(copy);
     ASSERT_TRUE(std::ranges::equal(copy.Bytes(), dib.Bytes()));
-    EXPECT_EQ(copy.Decoded().Pixel(2, 0), dib.Decoded().Pixel(2, 0));
-    // Changing the original's colour table changes its picture, not the copy's.
+    std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
+    EXPECT_EQ(kept.get(), dib.SharedDecoded().get());  // decoded once, then kept
+    // Changing the original's colour table changes its picture, not the copy's nor the one
+    // decoded before.
     dib.MutableBytes()[40 + 4 * 3] = 0x80;
-    EXPECT_EQ(dib.Decoded().Pixel(1, 0), 0xFF00FF00u);
     EXPECT_EQ(dib.Decoded().Pixel(2, 1), 0xFF000080u);
     EXPECT_EQ(copy.Decoded().Pixel(2, 1), 0xFF0000FFu);
-    EXPECT_FALSE(DuplicateDibBlock(DibHandle()));
-}
-
-TEST(DibBlock, DecodedPicturesOutliveTheirBlock) {
-    DibHandle dib(Packed(SmallEightBit()));
-    std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
-    ASSERT_TRUE(kept && !kept->IsNull());
-    EXPECT_EQ(kept.get(), dib.SharedDecoded().get());  // decoded once, then kept
-    dib.MutableBytes();
-    EXPECT_NE(kept.get(), dib.SharedDecoded().get());
     dib.Free();
-    EXPECT_EQ(kept->Pixel(0, 1), 0xFFFF0000u);
+    EXPECT_EQ(kept->Pixel(2, 1), 0xFF0000FFu);
     EXPECT_TRUE(dib.Decoded().IsNull());
+    EXPECT_FALSE(DuplicateDibBlock(DibHandle()));
 }

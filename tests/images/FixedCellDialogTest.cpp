@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "images/FixedCellDialog.h"
@@ -32,13 +31,11 @@ public:
         : CFixedCellDialog(parent) {
         m_pFont = font;
         resize(300, 200);
-        label = new QLabel(QStringLiteral("Picture"), this);
         label->setGeometry(20, 10, 100, 30);
-        button = new QPushButton(QStringLiteral("OK"), this);
         button->setGeometry(201, 151, 50, 21);
     }
-    QLabel* label;
-    QPushButton* button;
+    QLabel* label = new QLabel(QStringLiteral("Picture"), this);
+    QPushButton* button = new QPushButton(QStringLiteral("OK"), this);
     int initialisations = 0;
 
 protected:
@@ -50,49 +47,43 @@ protected:
 
 }  // namespace
 
-TEST(FixedCellDialog, OnTheDesignedCellEdgesStayUpToRounding) {
+TEST(FixedCellDialog, EdgesMoveOntoTheCell) {
+    // On the designed units edges stay, up to rounding.
     for (int edge = 0; edge < 2000; ++edge) {
         EXPECT_LE(std::abs(CFixedCellDialog::CellEdgeX(edge, 8, 8) - edge), 1) << edge;
         EXPECT_LE(std::abs(CFixedCellDialog::CellEdgeY(edge, 16, 16) - edge), 1) << edge;
     }
-    EXPECT_EQ(CFixedCellDialog::CellEdgeX(120, 8, 8), 120);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeY(64, 16, 16), 64);
+    // {edge, base units, cell, expected}: larger units shrink to the cell, small units (6 × 13,
+    // a desktop the dialogs were laid out on here) grow, negative edges (a screen left of the
+    // main one) keep their sign.
+    const int x[][4] = {
+        {120, 8, 8, 120}, {20, 10, 8, 16}, {120, 10, 8, 96}, {60, 6, 8, 80}, {-10, 10, 8, -8}};
+    const int y[][4] = {
+        {64, 16, 16, 64}, {10, 20, 16, 8}, {40, 20, 16, 32}, {26, 13, 16, 32}, {-20, 20, 16, -16}};
+    for (const auto& c : x) {
+        EXPECT_EQ(CFixedCellDialog::CellEdgeX(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1];
+    }
+    for (const auto& c : y) {
+        EXPECT_EQ(CFixedCellDialog::CellEdgeY(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1];
+    }
 }
 
-TEST(FixedCellDialog, OnLargerUnitsEverythingShrinksToTheCell) {
-    // 10 × 20: a control 100 pixels wide from x = 20 becomes 80 wide from 16.
-    EXPECT_EQ(CFixedCellDialog::CellEdgeX(20, 10, 8), 16);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeX(120, 10, 8), 96);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeY(10, 20, 16), 8);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeY(40, 20, 16), 32);
-    // Small units grow: 6 × 13 is the desktop the dialogs were laid out on here.
-    EXPECT_EQ(CFixedCellDialog::CellEdgeX(60, 6, 8), 80);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeY(26, 13, 16), 32);
-    // A negative edge (a screen left of the main one) keeps its sign.
-    EXPECT_EQ(CFixedCellDialog::CellEdgeX(-10, 10, 8), -8);
-    EXPECT_EQ(CFixedCellDialog::CellEdgeY(-20, 20, 16), -16);
-}
-
-TEST(FixedCellDialog, MovesEveryControlOntoTheCellAndKeepsTheDialogCentred) {
+TEST(FixedCellDialog, MovesEveryControlOntoTheCellOnceAndKeepsTheDialogCentred) {
     BaseUnitsFor units({10, 20});
     QWidget parent;
     parent.setGeometry(100, 100, 800, 600);
     PictureDialog dialog(&parent);
-    dialog.show();
-    EXPECT_EQ(dialog.initialisations, 1);
-    EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
-    // 201..251 × 151..172 → (80, 60) to (100, 68) cells → 160..200 × 120..136.
-    EXPECT_EQ(dialog.button->geometry(), QRect(160, 120, 40, 16));
-    EXPECT_EQ(dialog.size(), QSize(240, 160));
-    EXPECT_NEAR(dialog.geometry().center().x(), parent.geometry().center().x(), 2);
-    EXPECT_NEAR(dialog.geometry().center().y(), parent.geometry().center().y(), 2);
-    dialog.done(QDialog::Accepted);
-
-    // Showing it again does not move anything a second time.
-    dialog.show();
-    EXPECT_EQ(dialog.initialisations, 1);
-    EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
-    dialog.done(QDialog::Accepted);
+    for (int shown = 0; shown < 2; ++shown) {
+        dialog.show();
+        EXPECT_EQ(dialog.initialisations, 1);
+        EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
+        // 201..251 × 151..172 → (80, 60) to (100, 68) cells → 160..200 × 120..136.
+        EXPECT_EQ(dialog.button->geometry(), QRect(160, 120, 40, 16));
+        EXPECT_EQ(dialog.size(), QSize(240, 160));
+        EXPECT_NEAR(dialog.geometry().center().x(), parent.geometry().center().x(), 2);
+        EXPECT_NEAR(dialog.geometry().center().y(), parent.geometry().center().y(), 2);
+        dialog.done(QDialog::Accepted);
+    }
 }
 
 TEST(FixedCellDialog, OnTheDesignedUnitsNothingMovesAndTheFontGoesToEveryControl) {

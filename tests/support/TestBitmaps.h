@@ -20,6 +20,18 @@ public:
     }
     Bytes& U16(uint32_t v) { return U8(v).U8(v >> 8); }
     Bytes& U32(uint32_t v) { return U16(v & 0xFFFF).U16(v >> 16); }
+    Bytes& U16(std::initializer_list<uint32_t> values) {
+        for (uint32_t v : values) {
+            U16(v);
+        }
+        return *this;
+    }
+    Bytes& U32(std::initializer_list<uint32_t> values) {
+        for (uint32_t v : values) {
+            U32(v);
+        }
+        return *this;
+    }
     Bytes& Raw(std::initializer_list<uint8_t> bytes) {
         data.insert(data.end(), bytes);
         return *this;
