@@ -2,83 +2,64 @@
 // The "10 Highest Scores" dialog: what it shows, and the table it stores however it closes.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <functional>
 
 #include "platform/Services.h"
 #include "reward/HighScoresDlg.h"
 #include "support/TestSupport.h"
 
+using Lines = std::vector<std::string>;
+
 namespace {
 
-std::vector<std::string> Items(const QListWidget* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->count(); ++i) {
-        items.push_back(list->item(i)->text().toStdString());
-    }
-    return items;
+// Runs the dialog for the entry, ends it with end(dialog) once it is up; what it showed.
+Lines RunAndEnd(const std::string& entry, int result,
+                const std::function<void(CHighScoresDlg&)>& end) {
+    CHighScoresDlg dialog;
+    Lines shown;
+    QTimer::singleShot(0, &dialog, [&] {
+        shown = {dialog.windowTitle().toStdString(), dialog.ResultLabel()->text().toStdString()};
+        for (int i = 0; i < dialog.List()->count(); ++i) {
+            shown.push_back(dialog.List()->item(i)->text().toStdString());
+        }
+        EXPECT_EQ(dialog.List()->selectionMode(), QAbstractItemView::NoSelection);
+        EXPECT_EQ(dialog.List()->property("controlId").toInt(), 1052);
+        EXPECT_EQ(dialog.ResultLabel()->property("controlId").toInt(), 1053);
+        end(dialog);
+    });
+    EXPECT_EQ(dialog.Run(entry, "You caught some fish!"), result);
+    return shown;
 }
 
 }  // namespace
 
-TEST(HighScoresDlg, ShowsTheResultAndTheTableAndStoresItOnOk) {
+TEST(HighScoresDlg, ShowsTheResultAndTheTableAndStoresItHoweverItCloses) {
     testsupport::TempProgramFolder folder;
-    folder.Write("ants/scores.dat", "3\r\n12\tAnn\r\n10\tBob\r\n04\tCid\r\n");
-    CHighScoresDlg dialog;
-    std::string title, result;
-    std::vector<std::string> items;
-    bool selectable = true;
-    QTimer::singleShot(0, &dialog, [&] {
-        title = dialog.windowTitle().toStdString();
-        result = dialog.ResultLabel()->text().toStdString();
-        items = Items(dialog.List());
-        selectable = dialog.List()->selectionMode() != QAbstractItemView::NoSelection;
-        dialog.done(platform::IDOK);
-    });
-    EXPECT_EQ(dialog.Run("11\tZoe", "You caught 11 fish!"), platform::IDOK);
-    EXPECT_EQ(title, "10 Highest Scores");
-    EXPECT_EQ(result, "You caught 11 fish!");
-    EXPECT_EQ(items, (std::vector<std::string>{"12\tAnn", "11\tZoe", "10\tBob"}));
-    EXPECT_FALSE(selectable);
-    EXPECT_EQ(folder.Read("ants/scores.dat"), "3\r\n12\tAnn\r\n11\tZoe\r\n10\tBob\r\n");
-    EXPECT_EQ(dialog.List()->property("controlId").toInt(), 1052);
-    EXPECT_EQ(dialog.ResultLabel()->property("controlId").toInt(), 1053);
-}
-
-TEST(HighScoresDlg, EscapeAndClosingStoreTheTableToo) {
-    testsupport::TempProgramFolder folder;
-    folder.MakeFolder("ants");
+    folder.Write("ants/scores.dat", "5\r\n12\tAnn\r\n04\tCid\r\n");
+    EXPECT_EQ(
+        RunAndEnd("11\tZoe", platform::IDOK, [](auto& d) { d.done(platform::IDOK); }),
+        (Lines{"10 Highest Scores", "You caught some fish!", "12\tAnn", "11\tZoe", "04\tCid"}));
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "5\r\n12\tAnn\r\n11\tZoe\r\n04\tCid\r\n");
+    RunAndEnd("10\tBob", platform::IDCANCEL, [](auto& d) { d.reject(); });
+    RunAndEnd("09\tDee", platform::IDCANCEL, [](auto& d) { d.close(); });
     {
-        CHighScoresDlg dialog;
-        QTimer::singleShot(0, &dialog, [&] { dialog.reject(); });
-        EXPECT_EQ(dialog.Run("05\tAnn", "You caught 5 fish!"), platform::IDCANCEL);
-    }
-    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n05\tAnn\r\n");
-    {
-        CHighScoresDlg dialog;
-        QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
-        dialog.Run("07\tBob", "You caught 7 fish!");
-    }
-    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n07\tBob\r\n05\tAnn\r\n");
-    {
-        // Destroyed while it is still open.
-        CHighScoresDlg dialog;
-        dialog.SetEntry("06\tCid", "You caught 6 fish!");
+        CHighScoresDlg dialog;  // destroyed while it is still open
+        dialog.SetEntry("08\tEve", "");
         dialog.show();
     }
-    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n07\tBob\r\n06\tCid\r\n05\tAnn\r\n");
+    EXPECT_EQ(folder.Read("ants/scores.dat"),
+              "5\r\n12\tAnn\r\n11\tZoe\r\n10\tBob\r\n09\tDee\r\n08\tEve\r\n");
 }
 
 TEST(HighScoresDlg, SaysGameOverUntilItIsGivenAResult) {
     testsupport::TempProgramFolder folder;
-    folder.MakeFolder("ants");
     CHighScoresDlg dialog;
     dialog.show();
     EXPECT_EQ(dialog.ResultLabel()->text().toStdString(), "Game over...");
-    dialog.done(platform::IDOK);
 }
 
 TEST(HighScoresDlg, NamesLineUpOnTheTabStopWhateverTheCount) {
@@ -92,14 +73,12 @@ TEST(HighScoresDlg, NamesLineUpOnTheTabStopWhateverTheCount) {
     QImage image(list->viewport()->size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     list->viewport()->render(&image);
-    const QRect first = list->visualItemRect(list->item(0));
-    const QRect second = list->visualItemRect(list->item(1));
     // Right of the first tab stop (32 dialog units) both rows hold the same name.
-    const int tab = 40;
-    auto inkColumns = [&](const QRect& row) {
+    auto inkColumns = [&](int row) {
+        const QRect r = list->visualItemRect(list->item(row));
         std::vector<int> columns;
-        for (int x = tab; x < row.right(); ++x) {
-            for (int y = row.top(); y <= row.bottom(); ++y) {
+        for (int x = 40; x < r.right(); ++x) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
                 if (qGray(image.pixel(x, y)) < 128) {
                     columns.push_back(x);
                     break;
@@ -108,8 +87,7 @@ TEST(HighScoresDlg, NamesLineUpOnTheTabStopWhateverTheCount) {
         }
         return columns;
     };
-    const std::vector<int> a = inkColumns(first);
-    EXPECT_FALSE(a.empty());
-    EXPECT_EQ(a, inkColumns(second));
+    EXPECT_FALSE(inkColumns(0).empty());
+    EXPECT_EQ(inkColumns(0), inkColumns(1));
     dialog.done(platform::IDOK);
 }
