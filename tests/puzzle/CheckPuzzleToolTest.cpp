@@ -6,62 +6,37 @@
 #include "support/TestSupport.h"
 
 using testsupport::CrLf;
-using testsupport::MakeBmp;
-using testsupport::RunCommand;
-using testsupport::TempProgramFolder;
 
 namespace {
 
 int CheckPuzzle(const std::string& hostPath, std::string& output) {
-    return RunCommand(
+    return testsupport::RunCommand(
         std::string("'") + QZ_TOOL_PATH + "' check-puzzle '" + hostPath + "' 2>/dev/null", &output);
 }
 
 }  // namespace
 
-TEST(CheckPuzzleTool, AGoodPuzzleGivesItsCountsAndNoProblem) {
-    TempProgramFolder folder;
-    folder.Write("data/board.bmp", MakeBmp(30, 30, 8, {0}));
-    std::string path = folder.Write("data/good.bgd", CrLf({"board.bmp",  "10",
-                                                           "Offsets",    "2",
-                                                           "3",          "Start Grid",
-                                                           "0",          "0",
-                                                           "1",          "0",
-                                                           "End Grid",   "Start Answer",
-                                                           "0,0,4",      "1,0,9",
-                                                           "End Answer", "Start Primary Hint",
-                                                           "0,0,1",      "Start Secondary Hint",
-                                                           "1,0,2",      "End Hint"}));
+TEST(CheckPuzzleTool, AGoodPuzzleGivesItsCountsAndABadOneEveryProblem) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/board.bmp", testsupport::MakeBmp(30, 30, 8, {0}));
     std::string output;
-    EXPECT_EQ(CheckPuzzle(path, output), 0);
+    EXPECT_EQ(
+        CheckPuzzle(folder.Write("data/good.bgd",
+                                 CrLf("board.bmp|10|Offsets|2|3|Start Grid|0|0|1|0|End Grid|Start "
+                                      "Answer|0,0,4|1,0,9|End Answer|Start Primary "
+                                      "Hint|0,0,1|Start Secondary Hint|1,0,2|End Hint")),
+                    output),
+        0);
     EXPECT_EQ(output,
               "picture: board.bmp\ncell size: 10\noffsets: 2 3\ncells: 2\nanswers: 2\nhints: 1\n");
-}
 
-TEST(CheckPuzzleTool, ABadPuzzleListsEveryProblem) {
-    TempProgramFolder folder;
-    std::string path = folder.Write("data/bad.bgd", CrLf({"gone.bmp",
-                                                          "0",
-                                                          "Start Grid",
-                                                          "0",
-                                                          "0",
-                                                          "1",
-                                                          "0",
-                                                          "End Grid",
-                                                          "Start Answer",
-                                                          "0,0,12",
-                                                          "5,5,1",
-                                                          "1,0",
-                                                          "0,0,3",
-                                                          "End Answer",
-                                                          "Start Primary Hint",
-                                                          "7,7,1",
-                                                          "Start Secondary Hint",
-                                                          "1,0,2",
-                                                          "0,9,2",
-                                                          "End Hint"}));
-    std::string output;
-    EXPECT_EQ(CheckPuzzle(path, output), 1);
+    EXPECT_EQ(
+        CheckPuzzle(folder.Write("data/bad.bgd",
+                                 CrLf("gone.bmp|0|Start Grid|0|0|1|0|End Grid|Start "
+                                      "Answer|0,0,12|5,5,1|1,0|0,0,3|End Answer|Start Primary "
+                                      "Hint|7,7,1|Start Secondary Hint|1,0,2|0,9,2|End Hint")),
+                    output),
+        1);
     for (const char* expected :
          {"cell size: 15\n", "cells: 2\n", "answers: 4\n", "hints: 1\n",
           "problem: cell size 0 is below 1; 15 is used\n",
@@ -79,8 +54,7 @@ TEST(CheckPuzzleTool, ABadPuzzleListsEveryProblem) {
     EXPECT_EQ(output.find("secondary line 1"), std::string::npos) << output;
 
     // A puzzle without answers, and a picture name that leaves the folder.
-    path = folder.Write("data/none.bgd", CrLf({"../board.bmp", "15", "Start Grid", "End Grid"}));
-    EXPECT_EQ(CheckPuzzle(path, output), 1);
+    EXPECT_EQ(CheckPuzzle(folder.Write("data/none.bgd", CrLf("../board.bmp|15")), output), 1);
     EXPECT_NE(output.find("problem: the puzzle has no answers\n"), std::string::npos) << output;
     EXPECT_NE(output.find("problem: The picture name \"../board.bmp\" is not a plain file name"),
               std::string::npos)

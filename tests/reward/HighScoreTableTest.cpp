@@ -16,9 +16,13 @@ using testsupport::CrLf;
 
 namespace {
 
-std::string WithSize(const std::string& size, Lines lines) {
-    lines.insert(lines.begin(), size);
-    return CrLf(lines);
+// The scores file: its size line, then the entries.
+std::string WithSize(const std::string& size, const Lines& lines) {
+    std::string text = size + "\r\n";
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
 }
 
 }  // namespace
@@ -48,18 +52,10 @@ TEST(HighScoreTable, ANewEntryTakesItsPlaceAndTheTableIsWrittenBack) {
         {"an entry below a full table is not kept", WithSize("10", full), "01\tZed", 10, full},
         {"an equal count with a lower name goes after", WithSize("10", full), "02\tAbe", 10, full},
         {"an equal count with a higher name goes before", WithSize("10", full), "02\tKim", 10, kim},
-        {"an equal entry goes after",
-         CrLf({"10", "07\tAnn"}),
-         "07\tAnn",
-         10,
-         {"07\tAnn", "07\tAnn"}},
-        {"equal counts order by name",
-         CrLf({"10", "07\tAnn"}),
-         "07\tZoe",
-         10,
-         {"07\tZoe", "07\tAnn"}},
+        {"an equal entry goes after", CrLf("10|07\tAnn"), "07\tAnn", 10, {"07\tAnn", "07\tAnn"}},
+        {"equal counts order by name", CrLf("10|07\tAnn"), "07\tZoe", 10, {"07\tZoe", "07\tAnn"}},
         {"counts of a hundred and more order as text",
-         CrLf({"10", "99\tAnn", "15\tBob", "10\tCid"}),
+         CrLf("10|99\tAnn|15\tBob|10\tCid"),
          "100\tZed",
          10,
          {"99\tAnn", "15\tBob", "100\tZed", "10\tCid"}},

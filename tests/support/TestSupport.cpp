@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <sys/wait.h>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -90,20 +91,23 @@ void WriteFileBytes(const std::string& hostPath, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string CrLf(const std::vector<std::string>& lines) {
+namespace {
+std::string Ended(std::string_view lines, std::string_view end) {
     std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
+    for (size_t from = 0, bar; from <= lines.size(); from = bar + 1) {
+        bar = std::min(lines.find('|', from), lines.size());
+        text.append(lines.substr(from, bar - from)).append(end);
     }
     return text;
 }
+}  // namespace
 
-std::string Lf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
+std::string CrLf(std::string_view lines) {
+    return Ended(lines, "\r\n");
+}
+
+std::string Lf(std::string_view lines) {
+    return Ended(lines, "\n");
 }
 
 SoundsOn::SoundsOn() {

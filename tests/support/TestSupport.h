@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -41,10 +42,10 @@ private:
 std::string ReadFileBytes(const std::string& hostPath);
 void WriteFileBytes(const std::string& hostPath, const std::string& bytes);
 
-// Lines joined, each ending in CR LF as the game writes them, or in LF as an editor on another
-// host may write them.
-std::string CrLf(const std::vector<std::string>& lines);
-std::string Lf(const std::vector<std::string>& lines);
+// Lines written "first|second|third", each ended in CR LF as the game writes them, or in LF as
+// an editor on another host may write them.
+std::string CrLf(std::string_view lines);
+std::string Lf(std::string_view lines);
 
 // Sounds on for the object's lifetime (tests otherwise run with them off).
 class SoundsOn {
