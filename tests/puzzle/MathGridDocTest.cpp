@@ -42,6 +42,7 @@ TEST(CellKeys, ColumnRowAndValueComeFromTheCommas) {
         {"x,7,9,1", 0, 7, 9},
         {"8", 8, 0, 0},
         {"99999999999,-99999999999,2", kMaxCellIndex, -kMaxCellIndex, 2},
+        {"1,99999999999", 1, kMaxCellIndex, 0},
     };
     for (const Case& c : cases) {
         CellKey k = ParseCellKey(c.key);
