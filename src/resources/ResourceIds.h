@@ -26,11 +26,18 @@ inline constexpr int ID_HELP_INDEX = 57670;
 inline constexpr int ID_NEXT_PANE = 57680;
 inline constexpr int ID_PREV_PANE = 57681;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_EDIT_COPY = 57634;
+inline constexpr int ID_EDIT_PASTE = 57637;
 
 // Standard controls.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDHELP = 9;
+
+// The number pad (dialog 145): "clear", then the digits 0 to 9.
+inline constexpr int IDD_NUMBER_PAD = 145;
+inline constexpr int IDC_PAD_CLEAR = 1000;
+inline constexpr int IDC_PAD_0 = 1001;  // digit d is IDC_PAD_0 + d, up to 1010 for 9
 
 // Status bar and panes.
 inline constexpr int AFX_IDW_STATUS_BAR = 59393;
