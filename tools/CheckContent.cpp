@@ -17,9 +17,9 @@ int RunCheck(const tool::Arguments& arguments) {
     for (const std::string& problem : result.problems) {
         std::printf("problem: %s\n", problem.c_str());
     }
-    std::printf("checked %d games, %d pages, %d pictures, %d sounds: %zu problem%s\n",
-                result.games, result.pages, result.pictures, result.sounds,
-                result.problems.size(), result.problems.size() == 1 ? "" : "s");
+    std::printf("checked %d games, %d pages, %d pictures, %d sounds: %zu problem%s\n", result.games,
+                result.pages, result.pictures, result.sounds, result.problems.size(),
+                result.problems.size() == 1 ? "" : "s");
     return result.problems.empty() ? 0 : 1;
 }
 

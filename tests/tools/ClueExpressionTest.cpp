@@ -108,8 +108,9 @@ TEST(ClueExpression, GivesAReasonForEveryMistake) {
     EXPECT_EQ(ErrorOf("(1 + 2"), "a '(' is not closed");
     EXPECT_EQ(ErrorOf("1 + 2)"), "there is a ')' with no '(' before it");
     EXPECT_EQ(ErrorOf("3 $ 4"), "unexpected '$' at character 3");
-    EXPECT_EQ(ErrorOf("12X"), "unexpected 'X' at character 3 after the number 12 (an entry is "
-                              "written like 3A or 12D)");
+    EXPECT_EQ(ErrorOf("12X"),
+              "unexpected 'X' at character 3 after the number 12 (an entry is "
+              "written like 3A or 12D)");
     EXPECT_EQ(ErrorOf("0A + 1"), "there is no entry 0A (entries are numbered from 1)");
     EXPECT_EQ(ErrorOf("sq(3, 4)"), "sq takes 1 number, not 2");
     EXPECT_EQ(ErrorOf("sq 3"), "sq needs its number in brackets, like sq(12)");

@@ -18,8 +18,8 @@ using content::SoundRecipe;
 TEST(SoundSynth, WritesShortQuietEndedPcmSounds) {
     std::vector<SoundRecipe> recipes;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadSoundRecipes("ding bell C5:90 E5>G5:120 r:20\nswish noise 500>3000:200\n",
-                                          "s.txt", recipes, errors));
+    ASSERT_TRUE(content::ReadSoundRecipes(
+        "ding bell C5:90 E5>G5:120 r:20\nswish noise 500>3000:200\n", "s.txt", recipes, errors));
     ASSERT_EQ(recipes.size(), 2u);
     std::set<std::vector<uint8_t>> distinct;
     for (const SoundRecipe& recipe : recipes) {

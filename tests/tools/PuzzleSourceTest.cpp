@@ -113,15 +113,14 @@ TEST(PuzzleSource, TellsTheAuthorTheLineAndTheReason) {
               (std::vector<std::string>{
                   "p.qzp:22: the clue of 4 Down uses 9 Down, which is not an answer on this "
                   "board"}));
-    EXPECT_EQ(Errors(Replace(kGood, "down 4 ", "down 7 ")),
-              (std::vector<std::string>{
-                  "p.qzp:22: the grid has no 7 Down (its down answers are 1, 2, 4)",
-                  "p.qzp:9: 4 Down has no clue"}));
+    EXPECT_EQ(
+        Errors(Replace(kGood, "down 4 ", "down 7 ")),
+        (std::vector<std::string>{"p.qzp:22: the grid has no 7 Down (its down answers are 1, 2, 4)",
+                                  "p.qzp:9: 4 Down has no clue"}));
     EXPECT_EQ(Errors(Replace(kGood, "  hint    Square 8.\n", "")),
               (std::vector<std::string>{"p.qzp:22: 4 Down has no hint"}));
     EXPECT_EQ(Errors(Replace(kGood, "{=2D + 2}", "{=2D / 0}")),
-              (std::vector<std::string>{
-                  "p.qzp:21: {=2D / 0} does not work out: it divides by 0"}));
+              (std::vector<std::string>{"p.qzp:21: {=2D / 0} does not work out: it divides by 0"}));
     EXPECT_EQ(Errors(Replace(kGood, "  . . .\n  # . .", "  . . .\n  # . #")),
               (std::vector<std::string>{
                   "p.qzp:15: the grid has no 5 Across (its across answers are 1, 3)",
@@ -129,9 +128,9 @@ TEST(PuzzleSource, TellsTheAuthorTheLineAndTheReason) {
 }
 
 TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
-    EXPECT_EQ(Errors(Replace(kGood, "Tiny Test", "Tiny")),
-              (std::vector<std::string>{
-                  "p.qzp:2: the title \"Tiny\" is shorter than 6 characters"}));
+    EXPECT_EQ(
+        Errors(Replace(kGood, "Tiny Test", "Tiny")),
+        (std::vector<std::string>{"p.qzp:2: the title \"Tiny\" is shorter than 6 characters"}));
     EXPECT_EQ(Errors(Replace(kGood, "stem    tiny", "stem    ../x")),
               (std::vector<std::string>{"p.qzp:3: the stem \"../x\" must be 1 to 20 letters and "
                                         "digits (it names the game's files)"}));
@@ -141,9 +140,9 @@ TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
                                         "p.qzp:10: 1 Across has no hint"}));
     EXPECT_EQ(Errors(Replace(kGood, "  # . .\n", "  # . .\n  . # #\n")).front(),
               "p.qzp:9: the square at column 1, row 4 belongs to no across or down answer");
-    EXPECT_EQ(Errors(Replace(kGood, "level   easy", "level   tricky")),
-              (std::vector<std::string>{
-                  "p.qzp:4: the level is easy, medium or hard, not \"tricky\""}));
+    EXPECT_EQ(
+        Errors(Replace(kGood, "level   easy", "level   tricky")),
+        (std::vector<std::string>{"p.qzp:4: the level is easy, medium or hard, not \"tricky\""}));
     EXPECT_EQ(Errors(Replace(kGood, "  . . #\n", "  . . #\n  . x #\n")).front(),
               "p.qzp:7: a grid row holds only '.' (a square) and '#' (a block), not 'x'");
     // 22 answers: more than the game has hint buttons for.
@@ -154,6 +153,7 @@ TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
     wide += "end\n";
     const std::vector<std::string> errors = Errors(wide);
     ASSERT_FALSE(errors.empty());
-    EXPECT_EQ(errors.front(), "p.qzp:4: the grid has 24 answers; the game has hint buttons for "
-                              "21 at most");
+    EXPECT_EQ(errors.front(),
+              "p.qzp:4: the grid has 24 answers; the game has hint buttons for "
+              "21 at most");
 }

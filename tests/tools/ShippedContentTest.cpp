@@ -14,8 +14,8 @@
 #include "content/PuzzlePages.h"
 #include "content/PuzzleSource.h"
 #include "hypertext/FakeHtfMetrics.h"
-#include "platform/File.h"
 #include "platform/FakeServices.h"
+#include "platform/File.h"
 #include "puzzle/MathGridDoc.h"
 #include "support/TestSupport.h"
 

@@ -102,7 +102,9 @@ std::vector<Rgb> SeaPalette() {
     return p;
 }
 
-int SandLine(int x) { return 418 + static_cast<int>(std::lround(9 * std::sin(x / 47.0))); }
+int SandLine(int x) {
+    return 418 + static_cast<int>(std::lround(9 * std::sin(x / 47.0)));
+}
 
 void DrawFish(PixelCanvas& c, double cx, double cy, double length, int colour, bool facingRight) {
     const uint8_t body = static_cast<uint8_t>(kFish + 2 * colour);
@@ -147,8 +149,8 @@ void DrawShark(PixelCanvas& c, double cx, double cy, double length, bool facingR
                  cx - dir * rx * 0.2, cy - ry * 2.0, kSharkDark);
     c.FillEllipse(cx, cy, rx, ry, kShark);
     c.FillEllipse(cx + dir * rx * 0.1, cy + ry * 0.45, rx * 0.75, ry * 0.5, kBelly);
-    FillTriangle(c, cx, cy + ry * 0.4, cx - dir * rx * 0.35, cy + ry * 1.3,
-                 cx - dir * rx * 0.3, cy + ry * 0.5, kSharkDark);
+    FillTriangle(c, cx, cy + ry * 0.4, cx - dir * rx * 0.35, cy + ry * 1.3, cx - dir * rx * 0.3,
+                 cy + ry * 0.5, kSharkDark);
     const double eyeX = cx + dir * rx * 0.62;
     c.FillEllipse(eyeX, cy - ry * 0.3, ry * 0.16, ry * 0.16, kBlack);
     // the mouth and its teeth
@@ -294,8 +296,8 @@ PixelCanvas MakeSeaPicture(const std::vector<SpriteSpec>& sprites) {
                 ++band;
             }
             // light rays slanting down from the surface
-            const bool ray = y < 300 && ((x + y / 2) % 160) < 18 && ((x * 7 + y) % 5) != 0 &&
-                             band < 11;
+            const bool ray =
+                y < 300 && ((x + y / 2) % 160) < 18 && ((x * 7 + y) % 5) != 0 && band < 11;
             sea.Set(x, y, ray ? static_cast<uint8_t>(kRay) : static_cast<uint8_t>(kSea0 + band));
         }
     }
@@ -328,8 +330,8 @@ PixelCanvas MakeSeaPicture(const std::vector<SpriteSpec>& sprites) {
         const double cy = s.y + s.height / 2.0;
         sea.FillEllipse(cx + 3, cy + 4, s.width * 0.62, s.height * 0.66, kRock + 2);
         sea.FillEllipse(cx, cy, s.width * 0.6, s.height * 0.64, kRock + 1);
-        sea.FillEllipse(cx - s.width * 0.12, cy - s.height * 0.15, s.width * 0.38,
-                        s.height * 0.36, kRock);
+        sea.FillEllipse(cx - s.width * 0.12, cy - s.height * 0.15, s.width * 0.38, s.height * 0.36,
+                        kRock);
         sea.FillEllipse(cx, cy + 2, s.width * 0.34, s.height * 0.3, kHole);
     }
     // bubbles rising

@@ -11,7 +11,7 @@ namespace content {
 namespace {
 
 constexpr int64_t kMaxValue = 1'000'000'000'000'000'000;  // 10^18
-constexpr int64_t kMaxPrimeSearch = 1'000'000'000'000;      // 10^12
+constexpr int64_t kMaxPrimeSearch = 1'000'000'000'000;    // 10^12
 constexpr int64_t kMaxPrimePlace = 100'000;
 
 // Precedences of what a clue shows, loosest first. Words (function calls, general powers)
@@ -72,12 +72,18 @@ std::string FunctionList() {
 }
 
 // Values stay within ±10^18, so negating one cannot overflow.
-std::string Num(int64_t v) { return v < 0 ? kMinus + std::to_string(-v) : std::to_string(v); }
+std::string Num(int64_t v) {
+    return v < 0 ? kMinus + std::to_string(-v) : std::to_string(v);
+}
 
 // Plain text of a number for messages (ASCII minus).
-std::string Plain(int64_t v) { return std::to_string(v); }
+std::string Plain(int64_t v) {
+    return std::to_string(v);
+}
 
-bool TooBig(int64_t v) { return v > kMaxValue || v < -kMaxValue; }
+bool TooBig(int64_t v) {
+    return v > kMaxValue || v < -kMaxValue;
+}
 
 bool Multiply(int64_t a, int64_t b, int64_t& out) {
     return !__builtin_mul_overflow(a, b, &out) && !TooBig(out);
@@ -124,7 +130,9 @@ int64_t IntegerSqrt(int64_t n) {
 
 }  // namespace
 
-std::string EntryRef::Key() const { return std::to_string(number) + (across ? "A" : "D"); }
+std::string EntryRef::Key() const {
+    return std::to_string(number) + (across ? "A" : "D");
+}
 
 std::string EntryRef::Name() const {
     return std::to_string(number) + (across ? " Across" : " Down");
@@ -618,8 +626,8 @@ bool ClueExpression::EvaluateNode(int index, const Lookup& lookup, int64_t& valu
         }
         case kPrime:
             if (a < 1 || a > kMaxPrimePlace) {
-                error = "prime needs a place from 1 to " + Plain(kMaxPrimePlace) + ", not " +
-                        Plain(a);
+                error =
+                    "prime needs a place from 1 to " + Plain(kMaxPrimePlace) + ", not " + Plain(a);
                 return false;
             }
             value = NthPrime(a);
@@ -685,7 +693,9 @@ std::vector<EntryRef> ClueExpression::References() const {
 
 namespace {
 
-bool IsSuperscript(int64_t exponent) { return exponent == 2 || exponent == 3; }
+bool IsSuperscript(int64_t exponent) {
+    return exponent == 2 || exponent == 3;
+}
 
 }  // namespace
 
@@ -800,8 +810,7 @@ int ClueExpression::PrecedenceOf(const std::vector<Node>& nodes, int index) {
                 return kProduct;
             }
             const Node& exponent = nodes[static_cast<size_t>(node.children[1])];
-            return exponent.kind == Kind::Number && IsSuperscript(exponent.value) ? kPower
-                                                                                   : kWords;
+            return exponent.kind == Kind::Number && IsSuperscript(exponent.value) ? kPower : kWords;
         }
         case Kind::Call:
             return node.function == kSq || node.function == kCube ? kPower : kWords;

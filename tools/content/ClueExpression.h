@@ -57,10 +57,10 @@ private:
     enum class Kind : uint8_t { Number, Ref, Negate, Binary, Call };
     struct Node {
         Kind kind = Kind::Number;
-        int64_t value = 0;   // Number
-        EntryRef ref;        // Ref
-        char op = 0;         // Binary: + - * / ^
-        int function = 0;    // Call: index into the function table
+        int64_t value = 0;  // Number
+        EntryRef ref;       // Ref
+        char op = 0;        // Binary: + - * / ^
+        int function = 0;   // Call: index into the function table
         std::vector<int> children;
     };
     friend class ClueParser;

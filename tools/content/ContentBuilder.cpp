@@ -172,13 +172,14 @@ void Builder::ReadGames() {
             continue;
         }
         if (!stems.emplace(puzzle.stem, name).second) {
-            Error(source, 0, "the stem " + puzzle.stem + " is used by " + stems[puzzle.stem] +
-                                 " already");
+            Error(source, 0,
+                  "the stem " + puzzle.stem + " is used by " + stems[puzzle.stem] + " already");
             continue;
         }
         if (!titles.emplace(puzzle.title, name).second) {
-            Error(source, 0, "the title \"" + Cp1252ToUtf8(puzzle.title) + "\" is used by " +
-                                 titles[puzzle.title] + " already");
+            Error(source, 0,
+                  "the title \"" + Cp1252ToUtf8(puzzle.title) + "\" is used by " +
+                      titles[puzzle.title] + " already");
             continue;
         }
         m_puzzles.push_back(std::move(puzzle));
@@ -211,8 +212,9 @@ void Builder::ReadHelp() {
         const bool found = std::any_of(m_helpPages.begin(), m_helpPages.end(),
                                        [&](const PageFile& p) { return p.name == name; });
         if (!found) {
-            Error(folder, 0, "has no page for help topic " + std::to_string(topic) + " (" +
-                                 name.substr(0, name.size() - 4) + ".page)");
+            Error(folder, 0,
+                  "has no page for help topic " + std::to_string(topic) + " (" +
+                      name.substr(0, name.size() - 4) + ".page)");
         }
     }
 }
@@ -228,8 +230,7 @@ void Builder::ReadAbout() {
         const std::string key = content.substr(0, cut);
         std::string value;
         std::string bad;
-        if (cut == std::string::npos ||
-            !Utf8ToCp1252(Trim(content.substr(cut + 1)), value, &bad)) {
+        if (cut == std::string::npos || !Utf8ToCp1252(Trim(content.substr(cut + 1)), value, &bad)) {
             Error(file, line, "a line is a key and its text");
             continue;
         }
@@ -338,9 +339,10 @@ void Builder::ReadReward() {
             !ParseWhole(y, 0, kSeaHeight, s.y) || !ParseWhole(w, 24, 200, s.width) ||
             !ParseWhole(h, 24, 200, s.height) ||
             !ParseWhole(colour, 0, kFishColours - 1, s.colour)) {
-            Error(file, line, "a sprite is a prefix, x, y, width (24 to 200), height (24 to 200) "
-                              "and a fish colour from 0 to " +
-                                  std::to_string(kFishColours - 1));
+            Error(file, line,
+                  "a sprite is a prefix, x, y, width (24 to 200), height (24 to 200) "
+                  "and a fish colour from 0 to " +
+                      std::to_string(kFishColours - 1));
             continue;
         }
         if (s.x + s.width > kSeaWidth || s.y + s.height > kSeaHeight) {
@@ -353,15 +355,15 @@ void Builder::ReadReward() {
         Error(file, 0, "names no background");
     }
     if (m_reward.sprites.size() != 10) {
-        Error(file, 0, "has " + std::to_string(m_reward.sprites.size()) +
-                           " sprites; the reward game has exactly 10");
+        Error(file, 0,
+              "has " + std::to_string(m_reward.sprites.size()) +
+                  " sprites; the reward game has exactly 10");
     }
 }
 
 bool Builder::WriteText(const fs::path& path, const std::string& text) {
     CTextFile file;
-    if (!file.Open(path.string(), CFile::modeReplace) || !file.WriteString(text) ||
-        !file.Close()) {
+    if (!file.Open(path.string(), CFile::modeReplace) || !file.WriteString(text) || !file.Close()) {
         Error(path, 0, "cannot be written (file error " + std::to_string(file.Cause()) + ")");
         return false;
     }
@@ -515,9 +517,9 @@ bool Builder::Write(BuildSummary& summary) {
 
 const std::vector<std::string>& GameSoundNames() {
     static const std::vector<std::string> names = {
-        "start",    "new",      "correct",  "clue", "corcheck", "inccheck",
-        "incshow",  "wrong",    "whoosh",   "errorchk", "qxup", "qzxdown",
-        "About",    "startant", "gotcha",   "gotbee", "shoop", "endant"};
+        "start",   "new",      "correct", "clue",     "corcheck", "inccheck",
+        "incshow", "wrong",    "whoosh",  "errorchk", "qxup",     "qzxdown",
+        "About",   "startant", "gotcha",  "gotbee",   "shoop",    "endant"};
     return names;
 }
 

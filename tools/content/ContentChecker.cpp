@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kMaxHints = 21;       // the action bar's numbered buttons
+constexpr int kMaxHints = 21;  // the action bar's numbered buttons
 constexpr double kMaxSoundSeconds = 5.0;
 
 // Keeps the game's messages instead of showing them, so they become problems.
@@ -194,8 +194,7 @@ void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
         if (!doc.IsGridCell(key.column, key.row)) {
             Problem(game + "the answer \"" + answer + "\" names a cell that is not a grid cell");
         }
-        if (std::count(answer.begin(), answer.end(), ',') != 2 || key.value < 0 ||
-            key.value > 9) {
+        if (std::count(answer.begin(), answer.end(), ',') != 2 || key.value < 0 || key.value > 9) {
             Problem(game + "the answer \"" + answer + "\" is not a cell with a digit 0 to 9");
         }
         if (!answered.insert({key.column, key.row}).second) {
@@ -398,8 +397,8 @@ void Checker::CheckReward() {
         seaBytes.begin() + static_cast<std::ptrdiff_t>(tableStart + DibColorTableSize(sea)));
     for (int i = 0; i < CAntsData::kSpriteCount; ++i) {
         const AntSprite& sprite = ants.m_sprites[static_cast<size_t>(i)];
-        const std::string name = "sprite " + std::to_string(i + 1) + " (\"" + sprite.strPrefix +
-                                 "\")";
+        const std::string name =
+            "sprite " + std::to_string(i + 1) + " (\"" + sprite.strPrefix + "\")";
         const std::string prefix = ants.FramePrefix(i, antsFolder);
         if (sprite.strPrefix.empty() || prefix.empty()) {
             Problem(name + " has no plain frame file prefix in ants\\ants.dat");
@@ -422,10 +421,9 @@ void Checker::CheckReward() {
             }
             const std::span<const uint8_t> bytes = dib.Bytes();
             const size_t start = DibHeaderSize(dib);
-            const bool samePalette =
-                DibColorTableSize(dib) == seaTable.size() &&
-                std::equal(seaTable.begin(), seaTable.end(),
-                           bytes.begin() + static_cast<std::ptrdiff_t>(start));
+            const bool samePalette = DibColorTableSize(dib) == seaTable.size() &&
+                                     std::equal(seaTable.begin(), seaTable.end(),
+                                                bytes.begin() + static_cast<std::ptrdiff_t>(start));
             if (!samePalette) {
                 Problem(path + " does not share the background's palette, which it is drawn with");
             }

@@ -71,9 +71,8 @@ bool BuildPageFromSource(std::string_view source, const std::string& fileName,
             ++cut;
         }
         Element element{lineNumber, line.substr(0, cut), Trim(line.substr(cut))};
-        static const char* kKeywords[] = {"title", "large", "heading", "sub",  "para",
-                                          "small", "red",   "item",    "link", "ask",
-                                          "gap",   "smallgap"};
+        static const char* kKeywords[] = {"title", "large", "heading", "sub", "para", "small",
+                                          "red",   "item",  "link",    "ask", "gap",  "smallgap"};
         bool known = false;
         for (const char* keyword : kKeywords) {
             known = known || element.keyword == keyword;

@@ -68,14 +68,13 @@ int PageWriter::Width(const std::string& text, int itemCode) const {
 }
 
 void PageWriter::Emit(const std::string& text, int itemCode, bool lineEnd) {
-    m_text += OneLine(text) + "\n" + std::to_string(itemCode) + "\n" + (lineEnd ? "1" : "0") +
-              "\n";
+    m_text += OneLine(text) + "\n" + std::to_string(itemCode) + "\n" + (lineEnd ? "1" : "0") + "\n";
 }
 
 void PageWriter::EmitLink(const std::string& text, const std::string& target, int left) {
     Emit(text, code::kLink, false);
-    m_text += std::to_string(left + Width(text, code::kLink)) + "\n" + std::to_string(left) +
-              "\n" + OneLine(target) + "\n";
+    m_text += std::to_string(left + Width(text, code::kLink)) + "\n" + std::to_string(left) + "\n" +
+              OneLine(target) + "\n";
 }
 
 void PageWriter::StartLine() {

@@ -42,8 +42,7 @@ public:
     static constexpr int kGlyphWidth = 5;
     static constexpr int kGlyphHeight = 7;
     static int TextWidth(const std::string& text, int scale, int spacing = 1);
-    void DrawText(int x, int y, const std::string& text, uint8_t index, int scale,
-                  int spacing = 1);
+    void DrawText(int x, int y, const std::string& text, uint8_t index, int scale, int spacing = 1);
 
     // The picture as the bytes of a packed DIB: a 40-byte header, the colour table, and the
     // rows bottom-up, each padded to 4 bytes.

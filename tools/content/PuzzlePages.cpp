@@ -169,9 +169,10 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
         }
     }
     page.Gap();
-    page.Paragraph("On the board, the answer's squares are marked in the first hint colour; "
-                   "squares it shares with other answers, or uses, in the second.",
-                   code::kSmallBlue);
+    page.Paragraph(
+        "On the board, the answer's squares are marked in the first hint colour; "
+        "squares it shares with other answers, or uses, in the second.",
+        code::kSmallBlue);
     return {PageName(puzzle.stem, false, hint), page.Text()};
 }
 
@@ -243,8 +244,7 @@ PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
         page.Paragraph(paragraph);
     }
     page.Gap();
-    page.Paragraph("Press a hint button to see how each answer is worked out.",
-                   code::kSmallBlue);
+    page.Paragraph("Press a hint button to see how each answer is worked out.", code::kSmallBlue);
     return {PageName(puzzle.stem, true, 0), page.Text()};
 }
 

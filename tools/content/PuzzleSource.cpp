@@ -100,8 +100,8 @@ std::vector<BoardCell> PuzzleSource::Cells() const {
 }
 
 int PuzzleSource::AcrossCount() const {
-    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
-                                          [](const Entry& e) { return e.ref.across; }));
+    return static_cast<int>(
+        std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return e.ref.across; }));
 }
 
 class PuzzleReader {
@@ -271,9 +271,8 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
     } else if (keyword == "stem") {
         once(m_out.stem, "stem");
         const bool plain = !rest.empty() && rest.size() <= 20 &&
-                           std::all_of(rest.begin(), rest.end(), [](unsigned char c) {
-                               return std::isalnum(c) != 0;
-                           });
+                           std::all_of(rest.begin(), rest.end(),
+                                       [](unsigned char c) { return std::isalnum(c) != 0; });
         if (!rest.empty() && !plain) {
             Error(line, "the stem \"" + Shown(rest) +
                             "\" must be 1 to 20 letters and digits (it names the game's files)");
@@ -608,10 +607,9 @@ void PuzzleReader::CheckCrossings() {
                 const Entry& first = *owner[at];
                 Error(entry.line, entry.ref.Name() + " is " + entry.digits + ", which puts " +
                                       std::string(1, digit) + " in the square at " +
-                                      SquareName(cell) + "; but " + first.ref.Name() +
-                                      " (line " + std::to_string(first.line) + ") is " +
-                                      first.digits + ", which puts " +
-                                      std::string(1, p.m_digits[at]) + " there");
+                                      SquareName(cell) + "; but " + first.ref.Name() + " (line " +
+                                      std::to_string(first.line) + ") is " + first.digits +
+                                      ", which puts " + std::string(1, p.m_digits[at]) + " there");
             }
         }
     }
@@ -706,6 +704,10 @@ bool ExpandPuzzleText(const PuzzleSource& puzzle, const std::string& text, std::
             return false;
         }
         out += result < 0 ? "\x96" + std::to_string(-result) : std::to_string(result);
+    }
+    // A hyphen between blanks is a minus sign: shown as the en dash the clues use.
+    for (size_t at = out.find(" - "); at != std::string::npos; at = out.find(" - ", at + 3)) {
+        out[at + 1] = '\x96';
     }
     return true;
 }

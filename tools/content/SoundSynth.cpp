@@ -31,8 +31,8 @@ bool ParsePitch(const std::string& text, double& hertz) {
         return false;
     }
     if (std::isdigit(static_cast<unsigned char>(text[0]))) {
-        if (text.size() > 6 ||
-            !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        if (text.size() > 6 || !std::all_of(text.begin(), text.end(),
+                                            [](unsigned char c) { return std::isdigit(c); })) {
             return false;
         }
         hertz = std::stoi(text);
@@ -155,10 +155,9 @@ bool ReadSoundRecipes(std::string_view text, const std::string& fileName,
             fail("the voice is sine, bell, soft, chirp or noise, not \"" + recipe.voice + "\"");
             continue;
         }
-        const bool plainName =
-            !recipe.name.empty() && recipe.name.size() <= 20 &&
-            std::all_of(recipe.name.begin(), recipe.name.end(),
-                        [](unsigned char c) { return std::isalnum(c) != 0; });
+        const bool plainName = !recipe.name.empty() && recipe.name.size() <= 20 &&
+                               std::all_of(recipe.name.begin(), recipe.name.end(),
+                                           [](unsigned char c) { return std::isalnum(c) != 0; });
         if (!plainName) {
             fail("a sound's name is 1 to 20 letters and digits");
             continue;
@@ -191,8 +190,7 @@ bool ReadSoundRecipes(std::string_view text, const std::string& fileName,
         }
         for (const SoundRecipe& other : recipes) {
             if (other.name == recipe.name) {
-                fail(recipe.name + " is written already (line " + std::to_string(other.line) +
-                     ")");
+                fail(recipe.name + " is written already (line " + std::to_string(other.line) + ")");
                 ok = false;
             }
         }
@@ -239,8 +237,8 @@ std::vector<uint8_t> SynthesizeWav(const SoundRecipe& recipe) {
                 }
                 value *= Envelope(recipe.voice, t, length);
             }
-            samples.push_back(static_cast<int16_t>(std::lround(std::clamp(value, -1.0, 1.0) * 0.7 *
-                                                               32767)));
+            samples.push_back(
+                static_cast<int16_t>(std::lround(std::clamp(value, -1.0, 1.0) * 0.7 * 32767)));
         }
     }
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
@@ -298,8 +296,9 @@ bool ReadWavInfo(const std::vector<uint8_t>& bytes, WavInfo& info, std::string& 
             if (info.channels < 1 || info.channels > 2 || info.sampleRate < 8000 ||
                 info.sampleRate > 48000 || (info.bitsPerSample != 8 && info.bitsPerSample != 16) ||
                 blockAlign != info.channels * info.bitsPerSample / 8) {
-                why = "the format is not one the game plays (1 or 2 channels, 8 or 16 bits, 8 to "
-                      "48 kHz)";
+                why =
+                    "the format is not one the game plays (1 or 2 channels, 8 or 16 bits, 8 to "
+                    "48 kHz)";
                 return false;
             }
             haveFormat = true;
