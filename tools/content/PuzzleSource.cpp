@@ -248,7 +248,10 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
         }
         return;
     }
-    auto [keyword, rest] = SplitKeyword(trimmed);
+    // Named copies, not a structured binding: the lambda below captures them.
+    const std::pair<std::string, std::string> parts = SplitKeyword(trimmed);
+    const std::string& keyword = parts.first;
+    const std::string& rest = parts.second;
     if (rest.size() > kMaxTextChars) {
         Error(line, "the line is longer than " + std::to_string(kMaxTextChars) + " characters");
         return;
