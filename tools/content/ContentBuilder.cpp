@@ -405,18 +405,27 @@ bool Builder::WritePuzzle(const PuzzleSource& puzzle, const BoardLayout& layout)
         for (const BoardCell& cell : entry.cells) {
             primary.push_back(MakeMarkKey(cell.column, cell.row, 1));
         }
-        // The second colour: the squares this answer shares with others, and the answers its
-        // clue uses.
+        // The second colour: the other squares of the answers that cross this one and of the
+        // answers its clue uses. The answer's own squares keep the first colour, so the pupil
+        // sees the answer and what it connects to.
         std::vector<BoardCell> second;
-        auto add = [&second](const BoardCell& cell) {
-            if (std::find(second.begin(), second.end(), cell) == second.end()) {
+        auto add = [&second, &entry](const BoardCell& cell) {
+            if (std::find(entry.cells.begin(), entry.cells.end(), cell) == entry.cells.end() &&
+                std::find(second.begin(), second.end(), cell) == second.end()) {
                 second.push_back(cell);
             }
         };
-        for (const BoardCell& cell : entry.cells) {
-            for (const Entry& other : puzzle.entries) {
-                if (other.ref.across != entry.ref.across &&
-                    std::find(other.cells.begin(), other.cells.end(), cell) != other.cells.end()) {
+        for (const Entry& other : puzzle.entries) {
+            if (other.ref.across == entry.ref.across) {
+                continue;
+            }
+            bool crosses =
+                std::any_of(entry.cells.begin(), entry.cells.end(), [&](const BoardCell& c) {
+                    return std::find(other.cells.begin(), other.cells.end(), c) !=
+                           other.cells.end();
+                });
+            if (crosses) {
+                for (const BoardCell& cell : other.cells) {
                     add(cell);
                 }
             }

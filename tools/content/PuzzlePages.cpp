@@ -171,7 +171,7 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     page.Gap();
     page.Paragraph(
         "On the board, the answer's squares are marked in the first hint colour; "
-        "squares it shares with other answers, or uses, in the second.",
+        "the squares of the answers that cross it, or that its clue uses, in the second.",
         code::kSmallBlue);
     return {PageName(puzzle.stem, false, hint), page.Text()};
 }
