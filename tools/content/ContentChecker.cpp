@@ -14,6 +14,7 @@
 #include "hypertext/HtfDocument.h"
 #include "hypertext/HtfDraw.h"
 #include "images/Dib.h"
+#include "platform/FakeServices.h"
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
@@ -28,31 +29,6 @@ namespace {
 
 constexpr int kMaxHints = 21;  // the action bar's numbered buttons
 constexpr double kMaxSoundSeconds = 5.0;
-
-// Keeps the game's messages instead of showing them, so they become problems.
-class MessageKeeper final : public platform::IServices {
-public:
-    MessageKeeper() : m_previous(platform::InstallServices(this)) {}
-    ~MessageKeeper() override { platform::InstallServices(m_previous); }
-    MessageKeeper(const MessageKeeper&) = delete;
-    MessageKeeper& operator=(const MessageKeeper&) = delete;
-
-    int MessageBox(const std::string& text, const std::string&, unsigned) override {
-        texts.push_back(text);
-        return platform::IDOK;
-    }
-    void PlaySound(const std::string&) override {}
-    void WinHelp(const std::string&, platform::HelpCommand, int) override {}
-    bool OpenTextViewer(const std::string&) override { return false; }
-    bool ChooseColor(platform::ColorRef&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-
-    std::vector<std::string> texts;
-
-private:
-    platform::IServices* m_previous;
-};
 
 // Notes the right edge of every piece of text a page draws.
 class WidthCanvas final : public IHtfCanvas {
@@ -160,11 +136,12 @@ void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
         Problem(game + "the stem \"" + stem + "\" is not a plain file name");
         return;
     }
-    MessageKeeper messages;
+    // The game's messages become problems instead of boxes.
+    platform::FakeServices messages;
     CMathGridDoc doc;
     const std::string puzzle = "data\\" + stem + ".bgd";
     if (!doc.OnOpenDocument(Path(puzzle))) {
-        Problem(game + puzzle + " cannot be opened: " + Joined(messages.texts));
+        Problem(game + puzzle + " cannot be opened: " + Joined(messages.Texts()));
         return;
     }
     for (const std::string& note : doc.m_readNotes) {
@@ -173,7 +150,7 @@ void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
     ++m_result.pictures;
     if (doc.m_hDIB.IsNull()) {
         Problem(game + "the board picture data\\" + doc.m_strImageName +
-                " cannot be loaded: " + Joined(messages.texts));
+                " cannot be loaded: " + Joined(messages.Texts()));
     } else {
         const int64_t width = DibWidth(doc.m_hDIB);
         const int64_t height = std::abs(static_cast<int64_t>(DibHeight(doc.m_hDIB)));
