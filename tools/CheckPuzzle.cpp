@@ -8,44 +8,10 @@
 #include <vector>
 
 #include "Tool.h"
-#include "platform/Services.h"
+#include "ToolSupport.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace {
-
-// Keeps the game's messages instead of showing them, so they can be reported as problems.
-class MessageRecorder final : public platform::IServices {
-public:
-    MessageRecorder() : m_previous(platform::InstallServices(this)) {}
-    ~MessageRecorder() override { platform::InstallServices(m_previous); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    int MessageBox(const std::string& text, const std::string&, unsigned type) override {
-        texts.push_back(text);
-        return (type & platform::MB_BUTTONMASK) == platform::MB_YESNO ? platform::IDYES
-                                                                      : platform::IDOK;
-    }
-    void PlaySound(const std::string&) override {}
-    void WinHelp(const std::string&, platform::HelpCommand, int) override {}
-    bool OpenTextViewer(const std::string&) override { return false; }
-    bool ChooseColor(platform::ColorRef&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-
-    std::vector<std::string> texts;
-
-private:
-    platform::IServices* m_previous;
-};
-
-std::string Joined(const std::vector<std::string>& texts) {
-    std::string joined;
-    for (const std::string& text : texts) {
-        joined += (joined.empty() ? "" : " / ") + text;
-    }
-    return joined;
-}
 
 std::string CellText(const CellKey& key) {
     return "(" + std::to_string(key.column) + "," + std::to_string(key.row) + ")";
@@ -76,24 +42,23 @@ int RunCheckPuzzle(const tool::Arguments& arguments) {
     if (arguments.size() != 1) {
         return tool::Fail("usage: quizlex-tool check-puzzle FILE.bgd");
     }
-    const std::string& path = arguments[0];
-    MessageRecorder recorder;
     CMathGridDoc doc;
-    if (!doc.OnOpenDocument(path)) {
+    std::vector<std::string> messages;
+    if (!tool::OpenPuzzle(arguments[0], doc, messages)) {
         std::printf("problem: the puzzle file cannot be read: %s\n",
-                    Joined(recorder.texts).c_str());
+                    tool::Joined(messages).c_str());
         return 1;
     }
     std::vector<std::string> problems = doc.m_readNotes;
     if (doc.m_hDIB.IsNull()) {
         // The game's messages say why, less those the notes above say already.
         std::vector<std::string> why;
-        for (const std::string& text : recorder.texts) {
+        for (const std::string& text : messages) {
             if (std::find(problems.begin(), problems.end(), text) == problems.end()) {
                 why.push_back(text);
             }
         }
-        problems.push_back("the picture cannot be loaded: " + Joined(why));
+        problems.push_back("the picture cannot be loaded: " + tool::Joined(why));
     }
 
     std::map<std::pair<int, int>, size_t> answered;

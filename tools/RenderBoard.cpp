@@ -11,37 +11,12 @@
 #include <vector>
 
 #include "Tool.h"
+#include "ToolSupport.h"
 #include "board/BoardColors.h"
 #include "board/BoardPainter.h"
-#include "platform/Services.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace {
-
-// Keeps the game's messages from showing; the tool reports them itself.
-class MessageKeeper final : public platform::IServices {
-public:
-    MessageKeeper() : m_previous(platform::InstallServices(this)) {}
-    ~MessageKeeper() override { platform::InstallServices(m_previous); }
-    MessageKeeper(const MessageKeeper&) = delete;
-    MessageKeeper& operator=(const MessageKeeper&) = delete;
-
-    int MessageBox(const std::string& text, const std::string&, unsigned) override {
-        texts.push_back(text);
-        return platform::IDOK;
-    }
-    void PlaySound(const std::string&) override {}
-    void WinHelp(const std::string&, platform::HelpCommand, int) override {}
-    bool OpenTextViewer(const std::string&) override { return false; }
-    bool ChooseColor(platform::ColorRef&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-
-    std::vector<std::string> texts;
-
-private:
-    platform::IServices* m_previous;
-};
 
 // A whole decimal integer, nothing else.
 bool ParseInt(const std::string& text, int& value) {
@@ -125,17 +100,13 @@ int RunRenderBoard(const tool::Arguments& arguments) {
         }
     }
 
-    MessageKeeper keeper;
     CMathGridDoc doc;
-    if (!doc.OnOpenDocument(arguments[0])) {
+    std::vector<std::string> messages;
+    if (!tool::OpenPuzzle(arguments[0], doc, messages)) {
         return tool::Fail("cannot read the puzzle " + arguments[0]);
     }
     if (!doc.m_hDIB) {
-        std::string why;
-        for (const std::string& text : keeper.texts) {
-            why += (why.empty() ? "" : " / ") + text;
-        }
-        return tool::Fail("the board picture cannot be loaded: " + why);
+        return tool::Fail("the board picture cannot be loaded: " + tool::Joined(messages));
     }
     std::string problem;
     if (!ApplyMarks(doc, marks, problem)) {

@@ -3,8 +3,8 @@
 #include "board/BoardGeometry.h"
 
 #include <algorithm>
-#include <climits>
 
+#include "platform/TextFile.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace board {
@@ -28,26 +28,6 @@ constexpr int kTextMargin = 64;
 
 Rect Grown(const Rect& r, int by) {
     return Shrunk(r, -by, -by);
-}
-
-// The runtime's atoi from position i, as the game's files are read: white space, a sign,
-// digits, saturating. Leaves i after the digits; never passes a comma.
-int AtoiAt(std::string_view text, size_t& i) {
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value <= int64_t{INT_MAX} + 1) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    return static_cast<int>(std::clamp<int64_t>(negative ? -value : value, INT_MIN, INT_MAX));
 }
 
 // Moves i past the next comma; false when there is none.
@@ -185,18 +165,18 @@ CellKey ParseBoardKey(std::string_view key, std::string_view* rest) {
     if (rest) {
         *rest = {};
     }
-    result.column = ClampIndex(AtoiAt(key, i));
+    result.column = ClampIndex(platform::AtoiAt(key, i));
     if (!PastComma(key, i)) {
         return result;
     }
-    result.row = ClampIndex(AtoiAt(key, i));
+    result.row = ClampIndex(platform::AtoiAt(key, i));
     if (!PastComma(key, i)) {
         return result;
     }
     if (rest) {
         *rest = key.substr(i);
     }
-    result.value = AtoiAt(key, i);
+    result.value = platform::AtoiAt(key, i);
     return result;
 }
 

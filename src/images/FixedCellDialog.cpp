@@ -7,7 +7,6 @@
 #include <QScreen>
 
 #include "platform/DialogUnits.h"
-#include "platform/Services.h"
 
 void CenterDialog(QWidget& dialog) {
     QRect area;
@@ -23,7 +22,7 @@ void CenterDialog(QWidget& dialog) {
     dialog.move(area.center().x() - dialog.width() / 2, area.center().y() - dialog.height() / 2);
 }
 
-CFixedCellDialog::CFixedCellDialog(QWidget* parent) : QDialog(parent) {}
+CFixedCellDialog::CFixedCellDialog(QWidget* parent) : CGameDialog(parent) {}
 
 CFixedCellDialog::~CFixedCellDialog() = default;
 
@@ -46,6 +45,7 @@ int CFixedCellDialog::CellEdgeY(int edge, int baseY, int cellHeight) {
 }
 
 bool CFixedCellDialog::OnInitDialog() {
+    CGameDialog::OnInitDialog();
     const platform::BaseUnits units = platform::DialogBaseUnits();
     auto convert = [&](const QRect& r) {
         const int left = CellEdgeX(r.left(), units.x, m_nCellWidth);
@@ -70,33 +70,4 @@ bool CFixedCellDialog::OnInitDialog() {
         }
     }
     return true;
-}
-
-int CFixedCellDialog::DoModal() {
-    m_bEnded = false;
-    if (!m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
-    if (m_bEnded) {
-        return result();
-    }
-    return exec();
-}
-
-void CFixedCellDialog::done(int result) {
-    m_bEnded = true;
-    QDialog::done(result);
-}
-
-void CFixedCellDialog::reject() {
-    done(platform::IDCANCEL);
-}
-
-void CFixedCellDialog::setVisible(bool visible) {
-    if (visible && !m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
-    QDialog::setVisible(visible);
 }

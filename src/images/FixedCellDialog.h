@@ -3,45 +3,32 @@
 // cell were 8 × 16 pixels, so pictures and controls keep their designed pixel positions.
 #pragma once
 
-#include <QDialog>
+#include "images/GameDialog.h"
 
 class QFont;
 
 // Centres a dialog over its parent's window, or over the screen when it has none.
 void CenterDialog(QWidget& dialog);
 
-class CFixedCellDialog : public QDialog {
+class CFixedCellDialog : public CGameDialog {
     Q_OBJECT
 
 public:
     explicit CFixedCellDialog(QWidget* parent = nullptr);
     ~CFixedCellDialog() override;
 
-    // Initialises the dialog (once) and runs it modally unless the initialisation already
-    // ended it; returns the result given to done().
-    int DoModal();
-
     // One edge in pixels laid out with base units bx (or by) moved onto the fixed cell:
     // u = edge × 4 / bx, then u × cell width / 4 (and × 8 / by, × cell height / 8).
     static int CellEdgeX(int edge, int baseX, int cellWidth);
     static int CellEdgeY(int edge, int baseY, int cellHeight);
 
-    void done(int result) override;
-    // Escape and the close box end the dialog with IDCANCEL, as they always did.
-    void reject() override;
-    void setVisible(bool visible) override;
-
 protected:
     // Derived dialogs call this first from their own initialisation, after their controls
     // exist: centres the dialog, moves it and every control onto the fixed cell, and gives
     // each control the font when one is set.
-    virtual bool OnInitDialog();
+    bool OnInitDialog() override;
 
     const QFont* m_pFont = nullptr;  // not owned
     short m_nCellWidth = 8;
     short m_nCellHeight = 16;
-
-private:
-    bool m_bInitialised = false;
-    bool m_bEnded = false;
 };

@@ -2,10 +2,11 @@
 // The placed dialog base: a dialog that opens where the player last left it during the run.
 #pragma once
 
-#include <QDialog>
 #include <QPoint>
 
-class CPlacedDialog : public QDialog {
+#include "images/GameDialog.h"
+
+class CPlacedDialog : public CGameDialog {
     Q_OBJECT
 
 public:
@@ -18,19 +19,15 @@ public:
     // dialog.
     int DoModal(QPoint* position);
 
+    // Every way out of the dialog comes through here (buttons, Escape, the close box).
     void done(int result) override;
-    // Escape and the close box end the dialog with IDCANCEL, as they always did.
-    void reject() override;
-    void setVisible(bool visible) override;
 
 protected:
     // Derived dialogs call this from their own initialisation.
-    virtual bool OnInitDialog();
+    bool OnInitDialog() override;
 
 private:
     void StorePosition();
 
     QPoint* m_pPosition = nullptr;
-    bool m_bInitialised = false;
-    bool m_bEnded = false;
 };

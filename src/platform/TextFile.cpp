@@ -2,8 +2,34 @@
 // The line-oriented text file through which every data file of the game is read and written.
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+
+namespace platform {
+
+int AtoiAt(std::string_view text, size_t& position) {
+    size_t& i = position;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        // Past INT_MAX + 1 the value only needs to stay out of range.
+        if (value <= int64_t{INT_MAX} + 1) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    return static_cast<int>(std::clamp<int64_t>(negative ? -value : value, INT_MIN, INT_MAX));
+}
+
+}  // namespace platform
 
 bool CTextFile::ReadString(std::string& line) {
     line.clear();
@@ -61,32 +87,9 @@ bool CTextFile::WriteString(const std::string& text) {
     return Write(out.data(), out.size());
 }
 
-int CTextFile::Atoi(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value <= static_cast<long long>(INT_MAX) + 1) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    if (negative) {
-        value = -value;
-    }
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
+int CTextFile::Atoi(std::string_view text) {
+    size_t position = 0;
+    return platform::AtoiAt(text, position);
 }
 
 std::string CTextFile::TrimRight(const std::string& text) {

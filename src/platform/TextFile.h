@@ -2,9 +2,20 @@
 // The line-oriented text file through which every data file of the game is read and written.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/File.h"
+
+namespace platform {
+
+// The runtime's atoi from text[position] on: leading white space, an optional sign, then
+// digits; anything else stops the number, and no digits give 0. Values beyond int saturate.
+// Leaves position just after what it read, so it never passes a comma.
+int AtoiAt(std::string_view text, size_t& position);
+
+}  // namespace platform
 
 // Lines are read without their line end (LF or CR LF). Reading past the end gives an empty
 // line and false. Written text has every "\n" stored as CR LF, as the game's files always were.
@@ -21,9 +32,8 @@ public:
     // Writes the text with each "\n" stored as CR LF.
     bool WriteString(const std::string& text);
 
-    // The runtime's atoi: leading white space, an optional sign, then digits; anything else
-    // stops the number, and no digits give 0. Values beyond int saturate.
-    static int Atoi(const std::string& text);
+    // The runtime's atoi of the whole text (platform::AtoiAt from its start).
+    static int Atoi(std::string_view text);
 
     // Trailing white space removed (space, tab, CR, LF, vertical tab, form feed).
     static std::string TrimRight(const std::string& text);

@@ -12,7 +12,6 @@
 #include "app/MainFrame.h"
 #include "platform/FakeServices.h"
 #include "platform/GameSwitches.h"
-#include "platform/ProgramFolder.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -20,15 +19,12 @@ namespace {
 // Runs start-up with the working directory in a scratch program folder.
 class StartUp : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_previous = std::filesystem::current_path();
-        std::filesystem::current_path(m_folder.Path());
-    }
+    void SetUp() override { std::filesystem::current_path(m_folder.Path()); }
     void TearDown() override { std::filesystem::current_path(m_previous); }
 
+    std::filesystem::path m_previous = std::filesystem::current_path();
     testsupport::TempProgramFolder m_folder;
     platform::FakeServices m_services;
-    std::filesystem::path m_previous;
 };
 
 }  // namespace
@@ -36,71 +32,62 @@ protected:
 TEST_F(StartUp, AnyCommandLineArgumentIsRefused) {
     CGameApp app;
     EXPECT_FALSE(app.InitInstance({"hunt0.gme"}));
-    ASSERT_EQ(m_services.messages.size(), 1u);
-    EXPECT_EQ(m_services.messages[0].text, "Please start a saved game from within the game!");
-    EXPECT_EQ(m_services.messages[0].caption, "Math Quizlex");
+    EXPECT_EQ(m_services.Texts(),
+              std::vector<std::string>{"Please start a saved game from within the game!"});
     EXPECT_EQ(app.MainFrame(), nullptr);
 }
 
-TEST_F(StartUp, NotesTheProgramFolderAndShowsTheEmptyFrame) {
+TEST_F(StartUp, NotesTheProgramFolderAndShowsTheEmptyFrameWithItsCommands) {
     CGameApp app;
     ASSERT_TRUE(app.InitInstance({}));
-    std::string expected = std::filesystem::canonical(m_folder.Path()).string() + "/";
-    EXPECT_EQ(std::filesystem::canonical(app.ProgramFolder()).string() + "/", expected);
-    EXPECT_EQ(app.ProgramFolder().back(), '/');
+    EXPECT_EQ(std::filesystem::canonical(app.ProgramFolder()),
+              std::filesystem::canonical(m_folder.Path()));
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->windowTitle(), "Math Quizlex");
     EXPECT_TRUE(frame->isVisible());
     EXPECT_NE(frame->MdiClient(), nullptr);
-    EXPECT_EQ(frame->StatusPane(0)->text(), "Ready");
-    EXPECT_EQ(frame->StatusPane(1)->text(), "Hints: 0   ");
-    EXPECT_EQ(frame->StatusPane(2)->text(), "Checks: 0   ");
-    EXPECT_EQ(frame->StatusPane(3)->text(), "Played: 0   ");
-    EXPECT_TRUE(m_services.messages.empty());
-
+    EXPECT_EQ(frame->windowTitle(), "Math Quizlex");
     frame->SetGameTitle("Number Hunt");
     EXPECT_EQ(frame->windowTitle(), "Number Hunt");
-}
-
-TEST_F(StartUp, EveryMenuCommandShownCarriesItsId) {
-    CGameApp app;
-    ASSERT_TRUE(app.InitInstance({}));
+    const char* panes[] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(frame->StatusPane(i)->text(), panes[i]);
+    }
     int commands = 0;
-    for (QAction* menu : app.MainFrame()->menuBar()->actions()) {
+    for (QAction* menu : frame->menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
-            if (item->isSeparator()) {
-                continue;
-            }
-            EXPECT_TRUE(item->property("commandId").isValid()) << item->text().toStdString();
-            ++commands;
+            EXPECT_TRUE(item->isSeparator() || item->property("commandId").isValid())
+                << item->text().toStdString();
+            commands += !item->isSeparator();
         }
     }
     EXPECT_GT(commands, 0);
+    EXPECT_TRUE(m_services.messages.empty());
 }
 
-TEST_F(StartUp, ReadsTheTwoSwitchesOfTheSettingsFile) {
-    m_folder.Write("data/Sound.dat", std::string("TRUE\r\nFALSE\r\n0\r\n0\r\n255\r\n"));
-    CGameApp app;
-    ASSERT_TRUE(app.InitInstance({}));
-    EXPECT_TRUE(app.PlaySounds());
-    EXPECT_EQ(app.MainFrame()->m_bUseErrorDetection, 0);
-}
-
-TEST_F(StartUp, SwitchesAreCaseSensitiveAndAMissingLineIsNotTrue) {
-    m_folder.Write("Data/Sound.dat", std::string("true\r\n"));
-    platform::SetPlaySounds(true);
-    CGameApp app;
-    ASSERT_TRUE(app.InitInstance({}));
-    EXPECT_FALSE(app.PlaySounds());
-    EXPECT_EQ(app.MainFrame()->m_bUseErrorDetection, 0);
-}
-
-TEST_F(StartUp, WithoutASettingsFileSoundsAreOffAndErrorDetectionOn) {
-    platform::SetPlaySounds(true);
-    CGameApp app;
-    ASSERT_TRUE(app.InitInstance({}));
-    EXPECT_FALSE(app.PlaySounds());
-    EXPECT_EQ(app.MainFrame()->m_bUseErrorDetection, 1);
+TEST_F(StartUp, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
+    const struct {
+        const char* file;  // nullptr: no file
+        bool sounds;
+        int errorDetection;
+    } cases[] = {
+        {"TRUE\r\nFALSE\r\n0\r\n0\r\n255\r\n", true, 0},
+        {"FALSE\r\nTRUE\r\n", false, 1},
+        {"true\r\n", false, 0},  // case matters, and a missing line is not TRUE
+        {nullptr, false, 1},     // without the file: sounds off, error detection on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        if (c.file) {
+            m_folder.Write("Data/Sound.dat", std::string(c.file));
+        } else {
+            std::filesystem::remove(m_folder.File("Data/Sound.dat"));
+        }
+        platform::SetPlaySounds(!c.sounds);
+        CGameApp app;
+        ASSERT_TRUE(app.InitInstance({}));
+        EXPECT_EQ(app.PlaySounds(), c.sounds);
+        EXPECT_EQ(app.MainFrame()->m_bUseErrorDetection, c.errorDetection);
+    }
     EXPECT_TRUE(m_services.messages.empty());
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "images/Dib.h"
-#include "puzzle/DibDoc.h"
+#include "puzzle/MathGridDoc.h"
 
 namespace boardtest {
 
@@ -20,72 +20,40 @@ struct Grid {
     int rows = 0;
 };
 
-// An 8-bit .bmp file, bottom-up with the 40-byte header: white, with the grid's lines in
-// black when a grid is given. Colour 2 of its table is (fill), used for every pixel instead of
-// white when paper is false.
-inline std::string GridBmp(int width, int height, const Grid& grid = Grid{}, bool paper = true,
-                           uint8_t fillRed = 40, uint8_t fillGreen = 90, uint8_t fillBlue = 160) {
-    auto put16 = [](std::string& s, uint32_t v) {
-        s.push_back(static_cast<char>(v & 0xFF));
-        s.push_back(static_cast<char>((v >> 8) & 0xFF));
-    };
-    auto put32 = [&](std::string& s, uint32_t v) {
-        put16(s, v & 0xFFFF);
-        put16(s, v >> 16);
-    };
-    const uint32_t stride = (static_cast<uint32_t>(width) + 3) / 4 * 4;
-    const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-    const uint32_t offset = 14 + 40 + 3 * 4;
-    std::string s = "BM";
-    put32(s, offset + imageSize);
-    put32(s, 0);
-    put32(s, offset);
-    put32(s, 40);
-    put32(s, static_cast<uint32_t>(width));
-    put32(s, static_cast<uint32_t>(height));
-    put16(s, 1);
-    put16(s, 8);
-    put32(s, 0);
-    put32(s, imageSize);
-    put32(s, 2835);
-    put32(s, 2835);
-    put32(s, 3);
-    put32(s, 0);
-    const uint8_t table[3][3] = {{255, 255, 255}, {0, 0, 0}, {fillRed, fillGreen, fillBlue}};
-    for (const auto& c : table) {
-        s.push_back(static_cast<char>(c[2]));
-        s.push_back(static_cast<char>(c[1]));
-        s.push_back(static_cast<char>(c[0]));
-        s.push_back(0);
-    }
-    auto onLine = [&](int v, int origin, int count) {
-        return count > 0 && v >= origin && v <= origin + count * grid.cell &&
-               (v - origin) % grid.cell == 0;
-    };
-    auto inside = [&](int v, int origin, int count) {
-        return v >= origin && v <= origin + count * grid.cell;
-    };
-    for (int row = height - 1; row >= 0; --row) {  // bottom-up
-        std::string line(stride, '\0');
-        for (int x = 0; x < width; ++x) {
-            bool black =
-                (onLine(x, grid.offsetX, grid.columns) && inside(row, grid.offsetY, grid.rows)) ||
-                (onLine(row, grid.offsetY, grid.rows) && inside(x, grid.offsetX, grid.columns));
-            line[static_cast<size_t>(x)] = static_cast<char>(black ? 1 : (paper ? 0 : 2));
-        }
-        s += line;
-    }
-    return s;
-}
-
-inline std::span<const uint8_t> Bytes(const std::string& s) {
-    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
-}
-
 // Gives the document a picture from .bmp bytes, as opening it would.
 inline void SetPicture(CDibDoc& doc, const std::string& bmp) {
-    doc.ReplaceHDIB(LoadDibBlock(Bytes(bmp)));
+    doc.ReplaceHDIB(
+        LoadDibBlock(std::span(reinterpret_cast<const uint8_t*>(bmp.data()), bmp.size())));
     doc.InitDIBData();
+}
+
+// The grid's cells, size and offsets, without a picture; a number board answers cell (c, r)
+// with (c + r) % 10.
+inline void MakeBoard(CGridDoc& doc, const Grid& grid) {
+    doc.m_nCellSize = grid.cell;
+    doc.m_nOffsetX = grid.offsetX;
+    doc.m_nOffsetY = grid.offsetY;
+    for (int r = 0; r < grid.rows; ++r) {
+        for (int c = 0; c < grid.columns; ++c) {
+            doc.AddCell(c, r);
+            if (dynamic_cast<CMathGridDoc*>(&doc)) {
+                doc.m_answers.push_back(MakeMarkKey(c, r, (c + r) % 10));
+            }
+        }
+    }
+}
+
+using Lists = std::vector<std::vector<std::string>>;
+
+// The puzzle's hints (primary lists, and secondary lists on a number board), one highlighted.
+inline void SetHints(CGridDoc& doc, const Lists& primary, const Lists& secondary = {},
+                     int selected = 1) {
+    doc.m_hints = primary;
+    doc.m_nHintCount = static_cast<int>(primary.size());
+    doc.m_nSelectedHint = selected;
+    if (auto* math = dynamic_cast<CMathGridDoc*>(&doc)) {
+        math->m_secondaryHints = secondary;
+    }
 }
 
 // Lines joined with CR LF.

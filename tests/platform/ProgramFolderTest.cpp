@@ -42,15 +42,11 @@ TEST(ProgramFolder, AnExactMatchWinsOverAnotherCase) {
 }
 
 TEST(ProgramFolder, BareFileNamesOnly) {
-    EXPECT_TRUE(platform::IsBareFileName("Mary0.ply"));
-    EXPECT_TRUE(platform::IsBareFileName("hunt0.gme"));
-    EXPECT_TRUE(platform::IsBareFileName("a..b"));
-    EXPECT_FALSE(platform::IsBareFileName(""));
-    EXPECT_FALSE(platform::IsBareFileName(".."));
-    EXPECT_FALSE(platform::IsBareFileName("."));
-    EXPECT_FALSE(platform::IsBareFileName("..\\data\\games.dat"));
-    EXPECT_FALSE(platform::IsBareFileName("../../etc/passwd"));
-    EXPECT_FALSE(platform::IsBareFileName("/etc/passwd"));
-    EXPECT_FALSE(platform::IsBareFileName("C:boot.ini"));
-    EXPECT_FALSE(platform::IsBareFileName(std::string("a\nb")));
+    for (const char* name : {"Mary0.ply", "hunt0.gme", "a..b"}) {
+        EXPECT_TRUE(platform::IsBareFileName(name)) << name;
+    }
+    for (const char* name : {"", "..", ".", "..\\data\\games.dat", "../../etc/passwd",
+                             "/etc/passwd", "C:boot.ini", "a\nb"}) {
+        EXPECT_FALSE(platform::IsBareFileName(name)) << name;
+    }
 }

@@ -79,17 +79,34 @@ TEST(TextFile, ReadsPiecesOfLongLinesLikeTheRuntime) {
     EXPECT_EQ(piece, "");
 }
 
-TEST(TextFile, AtoiTakesLeadingDigitsOnly) {
-    EXPECT_EQ(CTextFile::Atoi("15"), 15);
-    EXPECT_EQ(CTextFile::Atoi("  -12abc"), -12);
-    EXPECT_EQ(CTextFile::Atoi("+7"), 7);
-    EXPECT_EQ(CTextFile::Atoi("\t42 "), 42);
-    EXPECT_EQ(CTextFile::Atoi("abc"), 0);
-    EXPECT_EQ(CTextFile::Atoi(""), 0);
-    EXPECT_EQ(CTextFile::Atoi("- 5"), 0);
-    EXPECT_EQ(CTextFile::Atoi("3,12"), 3);
-    EXPECT_EQ(CTextFile::Atoi("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(CTextFile::Atoi("-99999999999999999999"), INT_MIN);
+TEST(TextFile, AtoiTakesLeadingDigitsOnlyAndStopsRightAfterThem) {
+    const struct {
+        const char* text;
+        int value;
+        size_t end;  // where reading stopped
+    } cases[] = {
+        {"15", 15, 2},
+        {"  -12abc", -12, 5},
+        {"+7", 7, 2},
+        {"\t42 ", 42, 3},
+        {"abc", 0, 0},
+        {"", 0, 0},
+        {"- 5", 0, 1},
+        {"3,12", 3, 1},
+        {" \v\f,9", 0, 3},
+        {"99999999999999999999", INT_MAX, 20},
+        {"-99999999999999999999,1", INT_MIN, 21},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CTextFile::Atoi(c.text), c.value) << c.text;
+        size_t position = 0;
+        EXPECT_EQ(platform::AtoiAt(c.text, position), c.value) << c.text;
+        EXPECT_EQ(position, c.end) << c.text;
+    }
+    // From a position inside a line, as a board reads "column,row,digit".
+    size_t position = 3;
+    EXPECT_EQ(platform::AtoiAt("12, -7,5", position), -7);
+    EXPECT_EQ(position, 6u);
 }
 
 TEST(TextFile, TrimRightRemovesOnlyTrailingWhiteSpace) {
@@ -106,8 +123,8 @@ TEST(File, ReportsTheCauseOfAFailedOpen) {
     folder.MakeFolder("games");
     EXPECT_FALSE(file.Open(folder.Path() + "games", CFile::modeRead, &cause));
     EXPECT_EQ(cause, platform::kAccessDenied);
-    EXPECT_FALSE(file.Open(folder.Path() + "nofolder\\x.gme", CFile::modeWrite | CFile::modeCreate,
-                           &cause));
+    EXPECT_FALSE(
+        file.Open(folder.Path() + "nofolder\\x.gme", CFile::modeWrite | CFile::modeCreate, &cause));
     EXPECT_EQ(cause, platform::kFileNotFound);
 }
 
@@ -177,7 +194,8 @@ TEST(File, ExclusiveCreateRefusesAnExistingFile) {
     CFile file;
     int cause = 0;
     EXPECT_FALSE(file.Open(folder.Path() + "pic.bmp",
-                           CFile::modeReadWrite | CFile::modeCreate | CFile::modeExclusive, &cause));
+                           CFile::modeReadWrite | CFile::modeCreate | CFile::modeExclusive,
+                           &cause));
     EXPECT_EQ(cause, platform::kAccessDenied);
     EXPECT_EQ(folder.Read("pic.bmp"), "BM");
 }

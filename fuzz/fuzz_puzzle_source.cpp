@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// Fuzzes the puzzle source reader and its clue arithmetic: reading, solving, showing and
+// working out every clue of whatever an author might type.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "content/ClueExpression.h"
+#include "content/PuzzleSource.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    content::PuzzleSource puzzle;
+    std::vector<std::string> errors;
+    if (content::ReadPuzzleSource(text, "fuzz.qzp", puzzle, errors)) {
+        auto lookup = [&puzzle](const content::EntryRef& ref, int64_t& value) {
+            const content::Entry* entry = puzzle.Find(ref);
+            if (entry == nullptr) {
+                return false;
+            }
+            value = entry->value;
+            return true;
+        };
+        for (const content::Entry& entry : puzzle.entries) {
+            (void)entry.clue.Display();
+            (void)entry.clue.Working(lookup);
+        }
+    }
+    // Each line also as a clue on its own.
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        end = end == std::string_view::npos ? text.size() : end;
+        content::ClueExpression clue;
+        std::string error;
+        if (clue.Parse(text.substr(start, end - start), error)) {
+            int64_t value = 0;
+            auto seven = [](const content::EntryRef&, int64_t& v) {
+                v = 7;
+                return true;
+            };
+            (void)clue.Evaluate(seven, value, error);
+            (void)clue.Display();
+            (void)clue.Working(seven);
+        }
+        start = end + 1;
+    }
+    return 0;
+}

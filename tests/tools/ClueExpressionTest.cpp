@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+// The clue arithmetic: values, what the pupil reads, the working, and every author mistake
+// turned into a reason.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "content/ClueExpression.h"
+
+using content::ClueExpression;
+using content::EntryRef;
+
+namespace {
+
+struct Result {
+    bool parsed = false;
+    bool evaluated = false;
+    int64_t value = 0;
+    std::string error;
+};
+
+const std::map<std::string, int64_t> kBoard = {{"1A", 345}, {"2D", 67}, {"3A", 120}};
+
+bool Lookup(const EntryRef& ref, int64_t& value) {
+    auto found = kBoard.find(ref.Key());
+    if (found == kBoard.end()) {
+        return false;
+    }
+    value = found->second;
+    return true;
+}
+
+Result Run(const std::string& text) {
+    Result result;
+    ClueExpression clue;
+    result.parsed = clue.Parse(text, result.error);
+    if (result.parsed) {
+        result.evaluated = clue.Evaluate(Lookup, result.value, result.error);
+    }
+    return result;
+}
+
+int64_t Value(const std::string& text) {
+    Result result = Run(text);
+    EXPECT_TRUE(result.evaluated) << text << ": " << result.error;
+    return result.value;
+}
+
+std::string ErrorOf(const std::string& text) {
+    Result result = Run(text);
+    EXPECT_FALSE(result.evaluated) << text << " gave " << result.value;
+    return result.error;
+}
+
+std::string Shown(const std::string& text) {
+    ClueExpression clue;
+    std::string error;
+    EXPECT_TRUE(clue.Parse(text, error)) << error;
+    return clue.Display();
+}
+
+}  // namespace
+
+TEST(ClueExpression, WorksOutArithmeticInTheUsualOrder) {
+    EXPECT_EQ(Value("12 + 9"), 21);
+    EXPECT_EQ(Value("2 + 3 * 4"), 14);
+    EXPECT_EQ(Value("(2 + 3) * 4"), 20);
+    EXPECT_EQ(Value("20 - 8 - 2"), 10);
+    EXPECT_EQ(Value("100 / 10 / 5"), 2);
+    EXPECT_EQ(Value("2^3^2"), 512);
+    EXPECT_EQ(Value("-3 + 10"), 7);
+    EXPECT_EQ(Value("6 \xC3\x97 7"), 42);  // × and ÷ as typed in UTF-8
+    EXPECT_EQ(Value("84 \xC3\xB7 4"), 21);
+    EXPECT_EQ(Value("1A + 2D"), 412);
+    EXPECT_EQ(Value("3a / 2 - 44"), 16);
+}
+
+TEST(ClueExpression, KnowsItsFunctions) {
+    EXPECT_EQ(Value("sq(35)"), 1225);
+    EXPECT_EQ(Value("cube(9)"), 729);
+    EXPECT_EQ(Value("sqrt(1225)"), 35);
+    EXPECT_EQ(Value("digitsum(4079)"), 20);
+    EXPECT_EQ(Value("digitproduct(234)"), 24);
+    EXPECT_EQ(Value("reverse(284)"), 482);
+    EXPECT_EQ(Value("prime(1)"), 2);
+    EXPECT_EQ(Value("prime(22)"), 79);
+    EXPECT_EQ(Value("prime(100000)"), 1299709);
+    EXPECT_EQ(Value("nextprime(64)"), 67);
+    EXPECT_EQ(Value("prevprime(1000)"), 997);
+    EXPECT_EQ(Value("triangle(33)"), 561);
+    EXPECT_EQ(Value("rem(100, 7)"), 2);
+    EXPECT_EQ(Value("sq(digitsum(1A) - 2)"), 100);
+}
+
+TEST(ClueExpression, GivesAReasonForEveryMistake) {
+    EXPECT_EQ(ErrorOf("12 / 5"), "12 / 5 does not come out even");
+    EXPECT_EQ(ErrorOf("12 / (3 - 3)"), "it divides by 0");
+    EXPECT_EQ(ErrorOf("sqrt(50)"), "the square root of 50 is not a whole number");
+    EXPECT_EQ(ErrorOf("7D + 1"), "7 Down has no value");
+    EXPECT_EQ(ErrorOf("10^19"), "10 to the power 19 is too big");
+    EXPECT_EQ(ErrorOf("999999999999 * 999999999"), "the numbers grow too big");
+    EXPECT_EQ(ErrorOf("prime(0)"), "prime needs a place from 1 to 100000, not 0");
+    EXPECT_EQ(ErrorOf("prevprime(2)"), "there is no prime number before 2");
+    EXPECT_EQ(ErrorOf("reverse(120)"), "120 ends in 0, so written backwards it would start with 0");
+    EXPECT_EQ(ErrorOf("digitsum(0 - 5)"), "the digits of a negative number (-5) are not used");
+    EXPECT_EQ(ErrorOf("12 +"), "the clue stops before its end");
+    EXPECT_EQ(ErrorOf(""), "the clue is empty");
+    EXPECT_EQ(ErrorOf("(1 + 2"), "a '(' is not closed");
+    EXPECT_EQ(ErrorOf("1 + 2)"), "there is a ')' with no '(' before it");
+    EXPECT_EQ(ErrorOf("3 $ 4"), "unexpected '$' at character 3");
+    EXPECT_EQ(ErrorOf("12X"),
+              "unexpected 'X' at character 3 after the number 12 (an entry is "
+              "written like 3A or 12D)");
+    EXPECT_EQ(ErrorOf("0A + 1"), "there is no entry 0A (entries are numbered from 1)");
+    EXPECT_EQ(ErrorOf("sq(3, 4)"), "sq takes 1 number, not 2");
+    EXPECT_EQ(ErrorOf("sq 3"), "sq needs its number in brackets, like sq(12)");
+    EXPECT_NE(ErrorOf("square(3)").find("'square' is not a function (the functions are sq, "),
+              std::string::npos);
+    EXPECT_EQ(ErrorOf(std::string(40, '(') + "1" + std::string(40, ')')),
+              "the clue has brackets nested too deeply");
+    EXPECT_EQ(ErrorOf(std::string(500, '1')), "the clue is longer than 400 characters");
+}
+
+TEST(ClueExpression, ShowsTheClueAsAPupilReadsIt) {
+    EXPECT_EQ(Shown("500 - 17"), "500 \x96 17");
+    EXPECT_EQ(Shown("6 * 6 * 6"), "6 \xD7 6 \xD7 6");
+    EXPECT_EQ(Shown("98 / 2"), "98 \xF7 2");
+    EXPECT_EQ(Shown("sq(35)"), "35\xB2");
+    EXPECT_EQ(Shown("cube(8)"), "8\xB3");
+    EXPECT_EQ(Shown("2^15 - 932"), "(2 to the power 15) \x96 932");
+    EXPECT_EQ(Shown("(3 + 4) * 2"), "(3 + 4) \xD7 2");
+    EXPECT_EQ(Shown("10 - (3 - 1)"), "10 \x96 (3 \x96 1)");
+    EXPECT_EQ(Shown("sq(1A)"), "(1 Across)\xB2");
+    EXPECT_EQ(Shown("digitsum(6A) * 5 + 4"), "(the sum of the digits of 6 Across) \xD7 5 + 4");
+    EXPECT_EQ(Shown("prime(22)"), "the 22nd prime number");
+    EXPECT_EQ(Shown("triangle(33)"), "the 33rd triangle number");
+    EXPECT_EQ(Shown("reverse(284)"), "284 written backwards");
+    EXPECT_EQ(Shown("sqrt(1A) * 4 - 24"), "(the square root of 1 Across) \xD7 4 \x96 24");
+    EXPECT_EQ(Shown("nextprime(2D + 1)"), "the first prime number after (2 Down + 1)");
+}
+
+TEST(ClueExpression, WorksThroughTheClueStepByStep) {
+    ClueExpression clue;
+    std::string error;
+    ASSERT_TRUE(clue.Parse("1A + 2D * 2", error));
+    EXPECT_EQ(clue.Working(Lookup),
+              (std::vector<std::string>{"= 345 + 67 \xD7 2", "= 345 + 134", "= 479"}));
+    ASSERT_TRUE(clue.Parse("sq(digitsum(3A) - 2)", error));
+    EXPECT_EQ(clue.Working(Lookup),
+              (std::vector<std::string>{"= ((the sum of the digits of 120) \x96 2)\xB2",
+                                        "= (3 \x96 2)\xB2", "= 1\xB2", "= 1"}));
+    ASSERT_TRUE(clue.Parse("42", error));
+    EXPECT_TRUE(clue.Working(Lookup).empty());
+    EXPECT_EQ(clue.References(), (std::vector<EntryRef>{}));
+    ASSERT_TRUE(clue.Parse("1A + 2D - 1A", error));
+    EXPECT_EQ(clue.References(), (std::vector<EntryRef>{{1, true}, {2, false}}));
+}

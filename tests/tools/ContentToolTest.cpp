@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+// quizlex-tool build and check, run on the shipped content as the build and CI run them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+using testsupport::RunCommand;
+using testsupport::TempProgramFolder;
+
+namespace {
+
+const std::string kTool = std::string("'") + QZ_TOOL_PATH + "'";
+const std::string kContent = std::string("'") + QZ_SOURCE_DIR + "/content'";
+
+int Tool(const std::string& arguments, std::string& output) {
+    return RunCommand(kTool + " " + arguments + " 2>&1", &output);
+}
+
+std::string Files(const std::string& folder) {
+    std::string all;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            names.push_back(std::filesystem::relative(entry.path(), folder).string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        all += name + "\n" + testsupport::ReadFileBytes(folder + "/" + name);
+    }
+    return all;
+}
+
+}  // namespace
+
+TEST(ContentTool, TheShippedContentBuildsAndPassesTheCheck) {
+    TempProgramFolder folder;
+    std::string output;
+    ASSERT_EQ(Tool("build " + kContent + " '" + folder.Path() + "'", output), 0) << output;
+    EXPECT_NE(output.find("built"), std::string::npos) << output;
+    ASSERT_EQ(Tool("check '" + folder.Path() + "'", output), 0) << output;
+    EXPECT_NE(output.find(": 0 problems"), std::string::npos) << output;
+    EXPECT_EQ(output.find("problem:"), std::string::npos) << output;
+    EXPECT_TRUE(folder.Exists("players"));
+    EXPECT_TRUE(folder.Exists("games"));
+    // Every text the game reads has CR LF line ends.
+    EXPECT_EQ(folder.Read("data/games.dat").substr(0, 13), "First Steps\r\n");
+    EXPECT_EQ(folder.Read("data/Sound.dat"),
+              "TRUE\r\nTRUE\r\n0\r\n0\r\n255\r\n0\r\n255\r\n0\r\n255\r\n255\r\n0\r\n");
+}
+
+TEST(ContentTool, BuildsTheSameBytesEveryTime) {
+    TempProgramFolder first;
+    TempProgramFolder second;
+    std::string output;
+    ASSERT_EQ(Tool("build " + kContent + " '" + first.Path() + "'", output), 0) << output;
+    ASSERT_EQ(Tool("build " + kContent + " '" + second.Path() + "'", output), 0) << output;
+    EXPECT_TRUE(Files(first.Path()) == Files(second.Path()));
+}
+
+TEST(ContentTool, CheckReportsEachProblemOnItsOwnLine) {
+    TempProgramFolder folder;
+    std::string output;
+    ASSERT_EQ(Tool("build " + kContent + " '" + folder.Path() + "'", output), 0) << output;
+    std::filesystem::remove(folder.File("data/steps_03.htf"));
+    folder.Write("data/whoosh.wav", "RIFF....WAVE");
+    folder.Write("data/About.dat", "Linux\r\n");
+    std::string ants = folder.Read("ants/ants.dat");
+    folder.Write("ants/ants.dat", "../sea\r\n" + ants.substr(ants.find('\n') + 1));
+    EXPECT_EQ(Tool("check '" + folder.Path() + "'", output), 1);
+    EXPECT_NE(output.find("problem: data\\steps_03.htf cannot be read (file error 2)\n"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("problem: data\\whoosh.wav is not a sound the game can play"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("problem: data\\About.dat has no year line\n"), std::string::npos);
+    EXPECT_NE(output.find("problem: ants\\ants.dat names the background \"../sea\", which is "
+                          "not a plain file name\n"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find(": 5 problems\n"), std::string::npos) << output;
+}
+
+TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
+    TempProgramFolder folder;
+    std::filesystem::copy(std::string(QZ_SOURCE_DIR) + "/content", folder.File("content"),
+                          std::filesystem::copy_options::recursive);
+    std::string puzzle = folder.Read("content/puzzles/01-first-steps.qzp");
+    puzzle.replace(puzzle.find("5 × 5"), std::string("5 × 5").size(), "5 × 50");
+    folder.Write("content/puzzles/01-first-steps.qzp", puzzle);
+    std::string output;
+    EXPECT_EQ(Tool("build '" + folder.File("content") + "' '" + folder.File("out") + "'", output),
+              1);
+    EXPECT_NE(output.find("01-first-steps.qzp:15: 1 Across works out to 250, which has 3 digits: "
+                          "too long for its 2 squares"),
+              std::string::npos)
+        << output;
+    EXPECT_FALSE(folder.Exists("out/data/games.dat"));
+}

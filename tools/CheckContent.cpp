@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// quizlex-tool check: checks a whole program folder the way the game reads it.
+#include <cstdio>
+
+#include "Tool.h"
+#include "content/ContentChecker.h"
+#include "hypertext/HtfQtFonts.h"
+
+namespace {
+
+int RunCheck(const tool::Arguments& arguments) {
+    if (arguments.size() != 1) {
+        return tool::Fail("usage: quizlex-tool check PROGRAM_FOLDER");
+    }
+    CHtfQtFonts fonts;
+    const content::CheckResult result = content::CheckProgramFolder(arguments[0], fonts);
+    for (const std::string& problem : result.problems) {
+        std::printf("problem: %s\n", problem.c_str());
+    }
+    std::printf("checked %d games, %d pages, %d pictures, %d sounds: %zu problem%s\n", result.games,
+                result.pages, result.pictures, result.sounds, result.problems.size(),
+                result.problems.size() == 1 ? "" : "s");
+    return result.problems.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+QZ_TOOL_COMMAND("check", "PROGRAM_FOLDER",
+                "checks every game, page, picture, sound and the reward data of a program folder",
+                &RunCheck);

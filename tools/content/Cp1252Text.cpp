@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// UTF-8 and Windows-1252.
+#include "content/Cp1252Text.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+namespace content {
+namespace {
+
+// Code points of bytes 0x80 to 0x9F; 0 where the byte is unassigned.
+constexpr std::array<uint16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool ToByte(uint32_t cp, char& byte) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        byte = static_cast<char>(cp);
+        return true;
+    }
+    if (cp == 0x2212) {  // the minus sign is written as the en dash the fonts have
+        byte = static_cast<char>(0x96);
+        return true;
+    }
+    for (size_t i = 0; i < kHigh.size(); ++i) {
+        if (kHigh[i] != 0 && kHigh[i] == cp) {
+            byte = static_cast<char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Describe(uint32_t cp) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
+    return text;
+}
+
+}  // namespace
+
+bool Utf8ToCp1252(std::string_view utf8, std::string& out, std::string* bad) {
+    out.clear();
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<uint8_t>(utf8[i]);
+        uint32_t cp = 0;
+        size_t extra = 0;
+        if (lead < 0x80) {
+            cp = lead;
+        } else if ((lead & 0xE0) == 0xC0 && lead >= 0xC2) {
+            cp = lead & 0x1F;
+            extra = 1;
+        } else if ((lead & 0xF0) == 0xE0) {
+            cp = lead & 0x0F;
+            extra = 2;
+        } else if ((lead & 0xF8) == 0xF0 && lead <= 0xF4) {
+            cp = lead & 0x07;
+            extra = 3;
+        } else {
+            if (bad) {
+                char text[24];
+                std::snprintf(text, sizeof text, "a byte 0x%02X", lead);
+                *bad = text;
+            }
+            return false;
+        }
+        if (extra > 0 && i + extra >= utf8.size()) {
+            if (bad) {
+                *bad = "a character cut short";
+            }
+            return false;
+        }
+        for (size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<uint8_t>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                if (bad) {
+                    *bad = "a broken UTF-8 sequence";
+                }
+                return false;
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        i += extra + 1;
+        char byte = 0;
+        if (!ToByte(cp, byte)) {
+            if (bad) {
+                *bad = Describe(cp);
+            }
+            return false;
+        }
+        out.push_back(byte);
+    }
+    return true;
+}
+
+std::string Cp1252ToUtf8(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<uint8_t>(c);
+        uint32_t cp = byte;
+        if (byte >= 0x80 && byte < 0xA0) {
+            cp = kHigh[byte - 0x80] != 0 ? kHigh[byte - 0x80] : '?';
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+}  // namespace content

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// Turns the UTF-8 text an author types into the Windows-1252 bytes every game file holds.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace content {
+
+// Converts UTF-8 to Windows-1252. False when the text is not UTF-8 or holds a character the
+// game's character set lacks; then *bad tells which (as "U+2192" or "a byte 0xFF").
+bool Utf8ToCp1252(std::string_view utf8, std::string& out, std::string* bad = nullptr);
+
+// The reverse, for messages printed on the author's terminal.
+std::string Cp1252ToUtf8(std::string_view text);
+
+}  // namespace content

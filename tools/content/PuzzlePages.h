@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// The hypertext pages of one puzzle: instructions with the clues, a hint page per answer for
+// play, a worked-answer page per answer for after the solution, and the solution page.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "content/PuzzleSource.h"
+#include "hypertext/HtfStyle.h"
+
+namespace content {
+
+struct PageFile {
+    std::string name;  // file name in the data folder
+    std::string text;  // lines ending in "\n"
+};
+
+// Page names as the game builds them from the stem: "_00" instructions, "_NN" hints during
+// play, "-NN" hints after the solution, "-00" the solution.
+std::string PageName(const std::string& stem, bool solved, int hint);
+
+// All pages of a solved puzzle (ReadPuzzleSource succeeded).
+std::vector<PageFile> MakePuzzlePages(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics);
+
+}  // namespace content
