@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "PlayerTestFiles.h"
 #include "platform/FakeServices.h"
@@ -79,6 +80,21 @@ protected:
         player.m_strName = "carl";
         player.m_strFileName = "carl0.ply";
         player.SelectGame("carl's game", false);
+    }
+
+    // Answers the dialog's question No, then Yes: No keeps the dialog open and the players as
+    // they were; Yes closes it. The question is a Yes/No one, "Confirmation" its caption.
+    void NoThenYes(QDialog& dialog, const std::string& question, const std::function<void()>& act) {
+        const std::string index = folder.Read("players/data");
+        fake.answers.push_back(platform::IDNO);
+        act();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(folder.Read("players/data"), index);
+        act();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        ASSERT_EQ(fake.Texts(), (std::vector<std::string>{question, question}));
+        EXPECT_EQ(fake.messages[1].caption, "Confirmation");
+        EXPECT_EQ(fake.messages[1].type & platform::MB_BUTTONMASK, platform::MB_YESNO);
     }
 
     platform::FakeServices fake;
@@ -178,16 +194,7 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     QTest::keyClicks(edit, "Jo");
     EXPECT_EQ(List(&dialog)->GetCurSel(), 4) << "Joan begins with Jo";
-    fake.answers.push_back(platform::IDNO);
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible()) << "No keeps the dialog open";
-    EXPECT_FALSE(folder.Exists("players/Jo0.ply"));
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(fake.messages[1].text + "|" + fake.messages[1].caption,
-              "Add new player?|Confirmation");
-    EXPECT_EQ(fake.messages[1].type & platform::MB_BUTTONMASK, platform::MB_YESNO);
+    NoThenYes(dialog, "Add new player?", [&] { QTest::keyClick(edit, Qt::Key_Return); });
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Jo|Jo0.ply");
     EXPECT_TRUE(player.Stats().empty());
     EXPECT_EQ(folder.Read("players/Jo0.ply"), "Jo\r\nNo Saved Games\r\n");
@@ -364,15 +371,8 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersAndKeepsTheIndexTrue) {
     EXPECT_EQ(list->GetSelItems(), (std::vector<int>{0, 2}));
     EXPECT_TRUE(ok->isEnabled());
 
-    fake.answers.push_back(platform::IDNO);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(folder.Exists("players/ann0.ply"));
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(fake.messages[1].text + "|" + fake.messages[1].caption,
-              "Delete the selected players and their saved games?|Confirmation");
+    NoThenYes(dialog, "Delete the selected players and their saved games?",
+              [&] { QTest::mouseClick(ok, Qt::LeftButton); });
     EXPECT_FALSE(folder.Exists("players/ann0.ply"));
     EXPECT_FALSE(folder.Exists("games/Puzzl0.gme")) << "ann's saved game goes with her";
     EXPECT_FALSE(folder.Exists("players/Bob1.ply"));
