@@ -192,15 +192,9 @@ TEST(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
     EXPECT_EQ(player.Stats().size(), 1u) << "the player stays as it was";
 
-    // The new file cannot even be started beside the old one.
+    // The disk fills up while the file is written: the failure shows when it is closed.
     fake.Clear();
     ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
-    player.SelectGame("Math Puzzle 1", false);
-    folder.MakeFolder("players/Ann0.ply.new~");
-    EXPECT_FALSE(player.Save(PlayersFolder()));
-    std::filesystem::remove(folder.File("players/Ann0.ply.new~"));
-
-    // The disk fills up while the file is written: the failure shows when it is closed.
     for (int i = 0; i < 200; ++i) {
         player.SelectGame("A long title to fill the file " + std::to_string(i), false);
     }
@@ -216,8 +210,7 @@ TEST(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     EXPECT_FALSE(saved);
     const std::string path = folder.File("players/Ann0.ply");
     EXPECT_EQ(fake.Texts(),
-              (std::vector<std::string>{"Unable to save " + path + " because of error 5.",
-                                        "Unable to save " + path + " because of error 13."}));
+              std::vector<std::string>{"Unable to save " + path + " because of error 13."});
     EXPECT_EQ(folder.Read("players/Ann0.ply"), previous);
     EXPECT_FALSE(folder.Exists("players/Ann0.ply.new~"));
 }
@@ -303,11 +296,6 @@ TEST(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
     }
     EXPECT_EQ(folder.Read("games/Puzzl0.gme"), kWritten);
     EXPECT_FALSE(folder.Exists("games/Puzzl1.gme"));
-    EXPECT_EQ(folder.Read("players/Ann0.ply")
-                  .rfind("Ann\r\nStart Saved Games\r\nMath Puzzle 12\r\nPuzzl0.gme\r\nmath12\r\n"
-                         "End Saved Games\r\nStart Game Stats\r\nMath Puzzle 12\r\n",
-                         0),
-              0u);
 
     // The game starts again: the player comes back from the file.
     CPlayer player;
