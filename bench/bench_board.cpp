@@ -96,27 +96,40 @@ QImage Target() {
     return target;
 }
 
-void BM_BoardRepaint(benchmark::State& state) {
-    Board& board = TheBoard();
+// Paints into the backing store once per iteration.
+template <class Paint>
+void PaintLoop(benchmark::State& state, Paint paint) {
     QImage target = Target();
     for (auto _ : state) {
         QPainter painter(&target);
-        board::PaintMathBoard(painter, board.doc, board::BoardColors{}, true, true);
+        paint(painter);
         painter.end();
         benchmark::DoNotOptimize(target.constBits());
     }
+}
+
+// The board's picture decoded, as the reference draws it; false, with the benchmark stopped,
+// when it does not decode.
+bool BarePicture(benchmark::State& state, QImage& picture) {
+    picture = DibImage(TheBoard().doc.m_hDIB);
+    if (picture.isNull()) {
+        state.SkipWithError("the board picture does not decode");
+        return false;
+    }
+    return true;
+}
+
+void BM_BoardRepaint(benchmark::State& state) {
+    Board& board = TheBoard();
+    PaintLoop(state, [&](QPainter& painter) {
+        board::PaintMathBoard(painter, board.doc, board::BoardColors{}, true, true);
+    });
 }
 BENCHMARK(BM_BoardRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_BoardPictureOnly(benchmark::State& state) {
     Board& board = TheBoard();
-    QImage target = Target();
-    for (auto _ : state) {
-        QPainter painter(&target);
-        board::PaintDocPicture(painter, board.doc);
-        painter.end();
-        benchmark::DoNotOptimize(target.constBits());
-    }
+    PaintLoop(state, [&](QPainter& painter) { board::PaintDocPicture(painter, board.doc); });
 }
 BENCHMARK(BM_BoardPictureOnly)->Unit(benchmark::kMicrosecond);
 
@@ -130,32 +143,19 @@ void BM_BoardPlanOnly(benchmark::State& state) {
 BENCHMARK(BM_BoardPlanOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_BoardOverlaysOnly(benchmark::State& state) {
-    Board& board = TheBoard();
-    std::vector<board::BoardOp> ops = board::PlanMathBoard(board.doc, true, board::kWholeBoard);
-    QImage target = Target();
-    for (auto _ : state) {
-        QPainter painter(&target);
-        board::PaintBoardOps(painter, ops, board::BoardColors{});
-        painter.end();
-        benchmark::DoNotOptimize(target.constBits());
-    }
+    std::vector<board::BoardOp> ops =
+        board::PlanMathBoard(TheBoard().doc, true, board::kWholeBoard);
+    PaintLoop(state,
+              [&](QPainter& painter) { board::PaintBoardOps(painter, ops, board::BoardColors{}); });
 }
 BENCHMARK(BM_BoardOverlaysOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_BareDrawImage(benchmark::State& state) {
-    Board& board = TheBoard();
-    QImage picture = DibImage(board.doc.m_hDIB);
-    if (picture.isNull()) {
-        state.SkipWithError("the board picture does not decode");
+    QImage picture;
+    if (!BarePicture(state, picture)) {
         return;
     }
-    QImage target = Target();
-    for (auto _ : state) {
-        QPainter painter(&target);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        benchmark::DoNotOptimize(target.constBits());
-    }
+    PaintLoop(state, [&](QPainter& painter) { painter.drawImage(0, 0, picture); });
 }
 BENCHMARK(BM_BareDrawImage)->Unit(benchmark::kMicrosecond);
 
@@ -163,9 +163,8 @@ BENCHMARK(BM_BareDrawImage)->Unit(benchmark::kMicrosecond);
 // counter is the repaint's time over the bare draw's.
 void BM_RepaintOverBareDraw(benchmark::State& state) {
     Board& board = TheBoard();
-    QImage picture = DibImage(board.doc.m_hDIB);
-    if (picture.isNull()) {
-        state.SkipWithError("the board picture does not decode");
+    QImage picture;
+    if (!BarePicture(state, picture)) {
         return;
     }
     QImage target = Target();

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "images/Dib.h"
@@ -85,16 +86,45 @@ const std::string& Path(int bits) {
     return bits == 8 ? path8 : path24;
 }
 
+// The picture of the benchmark's argument, 8 or 24 bits.
+const std::string& PathOf(const benchmark::State& state) {
+    return Path(static_cast<int>(state.range(0)));
+}
+
+// The game's block read from the picture file; false, with the benchmark stopped, when it
+// cannot be opened.
+bool ReadBlock(benchmark::State& state, const std::string& path, DibHandle& dib) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) {
+        state.SkipWithError("cannot open the picture");
+        return false;
+    }
+    dib = LoadDibBlock(file);
+    return true;
+}
+
+// Qt's own reader, as an application would load the file.
+bool QtRead(benchmark::State& state, const QString& path, QImage& image) {
+    image = QImage(path);
+    if (image.isNull()) {
+        state.SkipWithError("Qt could not read the picture");
+        return false;
+    }
+    return true;
+}
+
+void CountBytes(benchmark::State& state) {
+    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(PathOf(state)));
+}
+
 // The game: read the block, decode it for painting.
 void GameLoad(benchmark::State& state) {
-    const std::string& path = Path(static_cast<int>(state.range(0)));
+    const std::string& path = PathOf(state);
     for (auto _ : state) {
-        CFile file;
-        if (!file.Open(path, CFile::modeRead)) {
-            state.SkipWithError("cannot open the picture");
+        DibHandle dib;
+        if (!ReadBlock(state, path, dib)) {
             return;
         }
-        DibHandle dib = LoadDibBlock(file);
         const DecodedDib& decoded = dib.Decoded();
         if (decoded.IsNull()) {
             state.SkipWithError("the picture did not decode");
@@ -102,30 +132,26 @@ void GameLoad(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(decoded.pixels[0]);
     }
-    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(path));
+    CountBytes(state);
 }
 
 // The two halves of the game's load, to see where the time goes.
 void GameReadBlock(benchmark::State& state) {
-    const std::string& path = Path(static_cast<int>(state.range(0)));
+    const std::string& path = PathOf(state);
     for (auto _ : state) {
-        CFile file;
-        if (!file.Open(path, CFile::modeRead)) {
-            state.SkipWithError("cannot open the picture");
+        DibHandle dib;
+        if (!ReadBlock(state, path, dib)) {
             return;
         }
-        DibHandle dib = LoadDibBlock(file);
         benchmark::DoNotOptimize(dib.Bytes().data());
     }
 }
 
 void GameDecode(benchmark::State& state) {
-    CFile file;
-    if (!file.Open(Path(static_cast<int>(state.range(0))), CFile::modeRead)) {
-        state.SkipWithError("cannot open the picture");
+    DibHandle dib;
+    if (!ReadBlock(state, PathOf(state), dib)) {
         return;
     }
-    DibHandle dib = LoadDibBlock(file);
     auto packed = dib.Bytes().first(dib.Bytes().size() - kBitmapFileHeaderSize);
     for (auto _ : state) {
         DecodedDib decoded = DecodeDib(packed);
@@ -133,48 +159,44 @@ void GameDecode(benchmark::State& state) {
     }
 }
 
-// Qt's own reader, as an application would load the file.
 void QtLoad(benchmark::State& state) {
-    const QString path = QString::fromStdString(Path(static_cast<int>(state.range(0))));
+    const QString path = QString::fromStdString(PathOf(state));
     for (auto _ : state) {
-        QImage image(path);
-        if (image.isNull()) {
-            state.SkipWithError("Qt could not read the picture");
+        QImage image;
+        if (!QtRead(state, path, image)) {
             return;
         }
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(path.toStdString()));
+    CountBytes(state);
 }
 
 // Qt's reader followed by the conversion to the 32-bit pixels the game paints from; an
 // 8-bit picture comes out of Qt's reader still indexed.
 void QtLoadAs32(benchmark::State& state) {
-    const QString path = QString::fromStdString(Path(static_cast<int>(state.range(0))));
+    const QString path = QString::fromStdString(PathOf(state));
     for (auto _ : state) {
-        QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
-        if (image.isNull()) {
-            state.SkipWithError("Qt could not read the picture");
+        QImage image;
+        if (!QtRead(state, path, image)) {
             return;
         }
+        image = std::move(image).convertToFormat(QImage::Format_RGB32);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(path.toStdString()));
+    CountBytes(state);
 }
 
 // Loading and then painting the whole picture once, one to one, into a 32-bit canvas like a
 // window's: the game paints from the 32-bit pixels it decoded; Qt's reader keeps an 8-bit
 // picture indexed, and converts it whenever it is painted.
 void GameLoadAndPaint(benchmark::State& state) {
-    const std::string& path = Path(static_cast<int>(state.range(0)));
+    const std::string& path = PathOf(state);
     QImage canvas(kSide, kSide, QImage::Format_RGB32);
     for (auto _ : state) {
-        CFile file;
-        if (!file.Open(path, CFile::modeRead)) {
-            state.SkipWithError("cannot open the picture");
+        DibHandle dib;
+        if (!ReadBlock(state, path, dib)) {
             return;
         }
-        DibHandle dib = LoadDibBlock(file);
         QPainter painter(&canvas);
         QRect all(0, 0, kSide, kSide);
         if (PaintDibBlock(painter, all, dib, all) != kSide) {
@@ -185,12 +207,11 @@ void GameLoadAndPaint(benchmark::State& state) {
 }
 
 void QtLoadAndPaint(benchmark::State& state) {
-    const QString path = QString::fromStdString(Path(static_cast<int>(state.range(0))));
+    const QString path = QString::fromStdString(PathOf(state));
     QImage canvas(kSide, kSide, QImage::Format_RGB32);
     for (auto _ : state) {
-        QImage image(path);
-        if (image.isNull()) {
-            state.SkipWithError("Qt could not read the picture");
+        QImage image;
+        if (!QtRead(state, path, image)) {
             return;
         }
         QPainter painter(&canvas);

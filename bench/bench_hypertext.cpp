@@ -113,6 +113,28 @@ const CHtfQtFonts& Fonts() {
 
 // Both sides draw into a picture made once before timing: what is measured is reading, layout
 // and drawing, not the system handing out fresh memory pages for a 40 MB picture.
+void FitPicture(benchmark::State& state, QImage& picture, int height) {
+    if (picture.height() != height) {
+        state.PauseTiming();
+        picture = QImage(kHtfPageWidth, height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        state.ResumeTiming();
+    }
+}
+
+// A page window in an MDI area of its own, as the main frame makes it.
+struct PageWindow {
+    PageWindow() {
+        area.resize(800, 600);
+        window->Create(&area);
+        window->show();
+        area.show();
+    }
+    platform::FakeServices services;
+    QMdiArea area;
+    CMuWnd* window = new CMuWnd;  // the area owns it once it is created
+};
+
 void BM_HtfLoadLayoutDraw(benchmark::State& state) {
     const Sample& sample = TheSample();
     const CHtfQtFonts& fonts = Fonts();
@@ -123,13 +145,7 @@ void BM_HtfLoadLayoutDraw(benchmark::State& state) {
             state.SkipWithError("cannot read the page");
             return;
         }
-        const int height = HtfPictureHeight(doc.m_nDocHeight);
-        if (picture.height() != height) {
-            state.PauseTiming();
-            picture = QImage(kHtfPageWidth, height, QImage::Format_RGB32);
-            picture.fill(Qt::white);
-            state.ResumeTiming();
-        }
+        FitPicture(state, picture, HtfPictureHeight(doc.m_nDocHeight));
         CHtfDrawer drawer(doc, fonts);
         QPainter painter(&picture);
         DrawHtfPicture(painter, drawer, fonts, doc.m_nDocHeight, 0, picture.height(), true);
@@ -148,12 +164,7 @@ void BM_QtRichTextLayoutDraw(benchmark::State& state) {
         doc.setDocumentMargin(5);
         doc.setHtml(sample.html);
         doc.setTextWidth(kHtfPageWidth);
-        const int height = static_cast<int>(doc.size().height()) + 1;
-        if (picture.height() != height) {
-            state.PauseTiming();
-            picture = QImage(kHtfPageWidth, height, QImage::Format_RGB32);
-            state.ResumeTiming();
-        }
+        FitPicture(state, picture, static_cast<int>(doc.size().height()) + 1);
         picture.fill(Qt::white);
         QPainter painter(&picture);
         doc.drawContents(&painter);
@@ -166,15 +177,9 @@ BENCHMARK(BM_QtRichTextLayoutDraw)->Unit(benchmark::kMillisecond);
 
 // The window's whole load as the game does it, making a new page picture every time.
 void BM_HtfWindowLoadFile(benchmark::State& state) {
-    platform::FakeServices services;
-    QMdiArea area;
-    area.resize(800, 600);
-    auto* window = new CMuWnd;
-    window->Create(&area);
-    window->show();
-    area.show();
+    PageWindow page;
     for (auto _ : state) {
-        if (!window->LoadFile(TheSample().path, 0, 0, 0)) {
+        if (!page.window->LoadFile(TheSample().path, 0, 0, 0)) {
             state.SkipWithError("cannot load the page");
             return;
         }
@@ -184,13 +189,8 @@ BENCHMARK(BM_HtfWindowLoadFile)->Unit(benchmark::kMillisecond);
 
 // One scroll step of the page window and the paint that follows: a copy of the band.
 void BM_HtfWindowScrollStep(benchmark::State& state) {
-    platform::FakeServices services;
-    QMdiArea area;
-    area.resize(800, 600);
-    auto* window = new CMuWnd;
-    window->Create(&area);
-    window->show();
-    area.show();
+    PageWindow page;
+    CMuWnd* window = page.window;
     if (!window->LoadFile(TheSample().path, 0, 0, 0)) {
         state.SkipWithError("cannot load the page");
         return;

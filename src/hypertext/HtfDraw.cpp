@@ -60,27 +60,45 @@ std::string BlockText(const CHtfDocument& doc, const HtfRevealTable& block, int 
     return text;
 }
 
-}  // namespace
-
-int HtfTabbedWidth(const IHtfFontMetrics& metrics, HtfFont font, std::string_view text, int x,
-                   int origin, int tabUnit) {
+// Walks a run of text from x with tab stops every tabUnit pixels from origin, handing each
+// piece between tabs to `piece` with its left edge; returns where the run ends.
+template <class Piece>
+int64_t WalkTabs(const IHtfFontMetrics& metrics, HtfFont font, std::string_view text, int64_t x,
+                 int64_t origin, int tabUnit, Piece&& piece) {
     tabUnit = std::max(1, tabUnit);
     int64_t pos = x;
     size_t start = 0;
     for (;;) {
         size_t tab = text.find('\t', start);
-        std::string_view piece = text.substr(
+        std::string_view run = text.substr(
             start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (!piece.empty()) {
-            pos = Clamp(pos + metrics.TextWidth(font, piece));
+        if (!run.empty()) {
+            piece(pos, run);
+            pos = Clamp(pos + metrics.TextWidth(font, run));
         }
         if (tab == std::string_view::npos) {
-            break;
+            return pos;
         }
         pos = Clamp(origin + ((pos - origin) / tabUnit + 1) * tabUnit);
         start = tab + 1;
     }
-    return Clamp(pos - x);
+}
+
+// The next reveal block of the kind from `next` on, `next` then pointing past it; null when
+// none is left.
+HtfRevealTable* NextBlockOfKind(std::vector<HtfRevealTable>& blocks, size_t& next, int kind) {
+    while (next < blocks.size() && blocks[next].m_nKind != kind) {
+        ++next;
+    }
+    return next < blocks.size() ? &blocks[next++] : nullptr;
+}
+
+}  // namespace
+
+int HtfTabbedWidth(const IHtfFontMetrics& metrics, HtfFont font, std::string_view text, int x,
+                   int origin, int tabUnit) {
+    return Clamp(
+        WalkTabs(metrics, font, text, x, origin, tabUnit, [](int64_t, std::string_view) {}) - x);
 }
 
 std::string HtfBlockText(const CHtfDocument& doc, const HtfRevealTable& block) {
@@ -113,38 +131,22 @@ int CHtfDrawer::DrawRun(State& s, IHtfCanvas* canvas, HtfFont font, platform::Co
     const int height = m_metrics.CharHeight(font);
     const bool visible = canvas != nullptr && s.y + height > bandTop && s.y < bandBottom;
     reach = std::max(reach, Clamp(int64_t{s.y} + height));
-    const int tabUnit = m_m.tabUnit;
-    int64_t pos = s.x;
-    size_t start = 0;
-    for (;;) {
-        size_t tab = text.find('\t', start);
-        std::string_view piece = text.substr(
-            start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (!piece.empty()) {
+    const int64_t end = WalkTabs(
+        m_metrics, font, text, s.x, s.x, m_m.tabUnit, [&](int64_t x, std::string_view run) {
             if (visible) {
-                canvas->DrawText(font, colour, static_cast<int>(pos), s.y, piece);
+                canvas->DrawText(font, colour, static_cast<int>(x), s.y, run);
             }
-            pos = Clamp(pos + m_metrics.TextWidth(font, piece));
-        }
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        pos = Clamp(s.x + ((pos - s.x) / tabUnit + 1) * tabUnit);
-        start = tab + 1;
-    }
-    return Clamp(pos - s.x);
+        });
+    return Clamp(end - s.x);
 }
 
 void CHtfDrawer::PositionQuestionBlock(State& s) {
-    auto& blocks = m_doc.m_blocks;
-    while (s.nextQuestion < blocks.size() &&
-           blocks[s.nextQuestion].m_nKind != HtfRevealTable::kQuestion) {
-        ++s.nextQuestion;
-    }
-    if (s.nextQuestion >= blocks.size()) {
+    HtfRevealTable* found =
+        NextBlockOfKind(m_doc.m_blocks, s.nextQuestion, HtfRevealTable::kQuestion);
+    if (found == nullptr) {
         return;
     }
-    HtfRevealTable& question = blocks[s.nextQuestion++];
+    HtfRevealTable& question = *found;
     for (bool state : {false, true}) {
         int top = s.y;
         for (size_t i = 0; i < question.m_rows.size(); ++i) {
@@ -160,15 +162,11 @@ void CHtfDrawer::PositionQuestionBlock(State& s) {
 
 void CHtfDrawer::DrawAnswerBlock(State& s, IHtfCanvas* canvas, int bandTop, int bandBottom,
                                  int& reach) {
-    auto& blocks = m_doc.m_blocks;
-    while (s.nextAnswer < blocks.size() &&
-           blocks[s.nextAnswer].m_nKind != HtfRevealTable::kAnswer) {
-        ++s.nextAnswer;
-    }
-    if (s.nextAnswer >= blocks.size()) {
+    HtfRevealTable* found = NextBlockOfKind(m_doc.m_blocks, s.nextAnswer, HtfRevealTable::kAnswer);
+    if (found == nullptr) {
         return;
     }
-    HtfRevealTable& block = blocks[s.nextAnswer++];
+    HtfRevealTable& block = *found;
     const bool revealed = block.m_bRevealed != 0;
     platform::ColorRef colour;
     if (revealed) {

@@ -12,7 +12,6 @@
 #include "players/PlayerFiles.h"
 #include "resources/ResourceIds.h"
 
-using dlgtemplate::AddButton;
 using dlgtemplate::AddText;
 using dlgtemplate::Place;
 
@@ -28,18 +27,10 @@ CDeletePlayersDlg::CDeletePlayersDlg(QWidget* parent) : QDialog(parent) {
     m_pList = new CItemTextListBox(this);
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Place(m_pList, ids::IDC_PLAYER_LIST, "playerList", 7, 28, 136, 95);
-    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("OK"), 150, 28, 50, 14);
-    m_pOk->setDefault(true);
-    m_pOk->setEnabled(false);
-    QPushButton* cancel =
-        AddButton(this, ids::IDCANCEL, "cancelButton", tr("Cancel"), 150, 46, 50, 14);
-    QPushButton* help = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 150, 64, 50, 14);
+    m_pOk = dlgtemplate::AddOkCancelHelp(this, 150, 28, ids::HELP_DELETE_PLAYERS);
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CDeletePlayersDlg::OnSelChange);
     connect(m_pOk, &QPushButton::clicked, this, &CDeletePlayersDlg::OnOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [] { platform::WinHelp(platform::HelpCommand::Context, ids::HELP_DELETE_PLAYERS); });
 }
 
 int CDeletePlayersDlg::Run(const std::string& currentName, const std::string& currentFileName) {

@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "platform/DialogUnits.h"
+#include "platform/Services.h"
+#include "resources/ResourceIds.h"
 
 namespace dlgtemplate {
 
@@ -40,6 +42,21 @@ QLabel* AddText(QDialog* dialog, int id, const char* name, const QString& text, 
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(label, id, name, x, y, cx, cy);
     return label;
+}
+
+QPushButton* AddOkCancelHelp(QDialog* dialog, int x, int y, int helpContext) {
+    QPushButton* ok = AddButton(dialog, ids::IDOK, "okButton", QObject::tr("OK"), x, y, 50, 14);
+    ok->setDefault(true);
+    ok->setEnabled(false);
+    QPushButton* cancel =
+        AddButton(dialog, ids::IDCANCEL, "cancelButton", QObject::tr("Cancel"), x, y + 18, 50, 14);
+    QPushButton* help =
+        AddButton(dialog, ids::IDHELP, "helpButton", QObject::tr("Help"), x, y + 36, 50, 14);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(help, &QPushButton::clicked, dialog, [helpContext] {
+        platform::WinHelp(platform::HelpCommand::Context, helpContext);
+    });
+    return ok;
 }
 
 QWidget* Control(const QWidget* dialog, int id) {

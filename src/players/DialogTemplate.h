@@ -24,6 +24,10 @@ QPushButton* AddButton(QDialog* dialog, int id, const char* name, const QString&
 QLabel* AddText(QDialog* dialog, int id, const char* name, const QString& text, int x, int y,
                 int cx, int cy);
 
+// OK (the default button, off until a choice is made), Cancel and Help stacked from (x, y)
+// down: Cancel rejects the dialog and Help opens its help topic. Returns the OK button.
+QPushButton* AddOkCancelHelp(QDialog* dialog, int x, int y, int helpContext);
+
 // The control of a dialog with that id, or null.
 QWidget* Control(const QWidget* dialog, int id);
 

@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
+#include "players/FolderFile.h"
 
 bool IsOfferedSavedGame(const CSavedGame& game) {
     // A record whose .gme file could never be named holds nothing to continue.
@@ -14,20 +15,10 @@ bool IsOfferedSavedGame(const CSavedGame& game) {
 }
 
 bool CPlayer::Load(const std::string& playersFolder) {
-    if (m_strFileName.empty()) {
-        return false;
-    }
-    std::string path = playersFolder + m_strFileName;
     // The file name comes from the players index: it must name a file in the players folder.
-    if (!platform::IsBareFileName(m_strFileName)) {
-        platform::MessageBox(
-            FileErrorMessage("Unable to load %s because of error %d.", path, platform::kBadPath));
-        return false;
-    }
     CTextFile file;
-    if (!file.Open(path, CFile::modeRead)) {
-        platform::MessageBox(
-            FileErrorMessage("Unable to load %s because of error %d.", path, file.Cause()));
+    if (m_strFileName.empty() || !OpenFolderFile(file, playersFolder, m_strFileName,
+                                                 "Unable to load %s because of error %d.")) {
         return false;
     }
     ReadPlayerFile(file, false);
@@ -77,29 +68,8 @@ void CPlayer::ReadPlayerFile(CTextFile& file, bool takeNameFromFile) {
 }
 
 bool CPlayer::Save(const std::string& playersFolder) {
-    if (m_strFileName.empty()) {
-        return false;
-    }
-    std::string path = playersFolder + m_strFileName;
-    if (!platform::IsBareFileName(m_strFileName)) {
-        platform::MessageBox(
-            FileErrorMessage("Unable to save %s because of error %d.", path, platform::kBadPath));
-        return false;
-    }
-    CTextFile file;
-    if (!file.Open(path, CFile::modeReplace)) {
-        platform::MessageBox(
-            FileErrorMessage("Unable to save %s because of error %d.", path, file.Cause()));
-        return false;
-    }
-    WritePlayerFile(file);
-    // Written beside the old file and renamed over it: a failed save leaves the old one whole.
-    if (!file.Close()) {
-        platform::MessageBox(
-            FileErrorMessage("Unable to save %s because of error %d.", path, file.Cause()));
-        return false;
-    }
-    return true;
+    return SaveFolderFile(playersFolder, m_strFileName,
+                          [this](CTextFile& file) { WritePlayerFile(file); });
 }
 
 void CPlayer::WritePlayerFile(CTextFile& file) {

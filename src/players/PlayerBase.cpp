@@ -2,7 +2,7 @@
 // A player: a name and the name of the player file in the players folder.
 #include "players/PlayerBase.h"
 
-#include "players/FileStem.h"
+#include "players/FolderFile.h"
 
 bool CPlayerBase::Load(const std::string&) {
     return false;
@@ -16,5 +16,5 @@ void CPlayerBase::Clear() {}
 
 bool CPlayerBase::MakeFileName(const std::string& name, const std::string& playersFolder) {
     m_strName = name;
-    return ReserveNumberedFile(playersFolder, MakeFileStem(name), ".ply", m_strFileName);
+    return ReserveFileName(name, playersFolder, ".ply", m_strFileName);
 }

@@ -25,8 +25,3 @@ public:
     std::string m_strFileName;
     std::string m_strGameStem;
 };
-
-// The message for a file that could not be opened, with its full path as this system spells
-// it and the cause code:
-// "Unable to save %s because of error %d." and its load and read siblings.
-std::string FileErrorMessage(const char* format, const std::string& path, int cause);

@@ -4,13 +4,11 @@
 
 #include <QPushButton>
 
-#include "platform/Services.h"
 #include "players/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
 #include "resources/ResourceIds.h"
 
-using dlgtemplate::AddButton;
 using dlgtemplate::AddText;
 using dlgtemplate::Place;
 
@@ -22,12 +20,7 @@ CSavedGamesDlg::CSavedGamesDlg(const CPlayer& player, QWidget* parent) : QDialog
     AddText(this, -1, "prompt", tr("Select the game you wish to continue."), 7, 7, 186, 8);
     m_pList = new CItemTextListBox(this);
     Place(m_pList, ids::IDC_GAME_TITLES, "savedGames", 7, 19, 130, 94);
-    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("OK"), 143, 19, 50, 14);
-    m_pOk->setDefault(true);
-    m_pOk->setEnabled(false);
-    QPushButton* cancel =
-        AddButton(this, ids::IDCANCEL, "cancelButton", tr("Cancel"), 143, 37, 50, 14);
-    QPushButton* help = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 143, 55, 50, 14);
+    m_pOk = dlgtemplate::AddOkCancelHelp(this, 143, 19, ids::HELP_SAVED_GAMES);
 
     for (const auto& game : player.SavedGames()) {
         if (IsOfferedSavedGame(*game)) {
@@ -42,9 +35,6 @@ CSavedGamesDlg::CSavedGamesDlg(const CPlayer& player, QWidget* parent) : QDialog
         }
     });
     connect(m_pOk, &QPushButton::clicked, this, &CSavedGamesDlg::OnOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [] { platform::WinHelp(platform::HelpCommand::Context, ids::HELP_SAVED_GAMES); });
 }
 
 void CSavedGamesDlg::OnSelChange() {

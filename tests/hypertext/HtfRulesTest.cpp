@@ -6,37 +6,34 @@
 #include "HtfTestPages.h"
 #include "hypertext/HtfRules.h"
 
-using htftest::Lines;
+using htftest::Page;
 using htftest::ReadPage;
 
 TEST(HtfRules, ScrollRequestsMoveByVisualLines) {
-    const int lines = 20;
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEDOWN, 10, lines, 0), 19);
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEDOWN, 2, lines, 0), 17);
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEUP, 14, lines, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEUP, 16, lines, 0), 1);
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEUP, 15, lines, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_LINEUP, 0, lines, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_LINEUP, 5, lines, 0), 4);
-    EXPECT_EQ(HtfScrollTopLine(SB_LINEDOWN, 19, lines, 0), 19);
-    EXPECT_EQ(HtfScrollTopLine(SB_LINEDOWN, 18, lines, 0), 19);
-    EXPECT_EQ(HtfScrollTopLine(SB_THUMBTRACK, 3, lines, 12), 12);
-    EXPECT_EQ(HtfScrollTopLine(SB_THUMBPOSITION, 3, lines, 7), 7);
-    EXPECT_EQ(HtfScrollTopLine(SB_TOP, 9, lines, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_BOTTOM, 9, lines, 0), 19);
-    EXPECT_EQ(HtfScrollTopLine(SB_ENDSCROLL, 9, lines, 0), 9);
+    // request, top line, thumb position, the new top line; on a page of 20 lines.
+    const int cases[][4] = {
+        {SB_PAGEDOWN, 10, 0, 19},   {SB_PAGEDOWN, 2, 0, 17},     {SB_PAGEUP, 14, 0, 0},
+        {SB_PAGEUP, 16, 0, 1},      {SB_PAGEUP, 15, 0, 0},       {SB_LINEUP, 0, 0, 0},
+        {SB_LINEUP, 5, 0, 4},       {SB_LINEDOWN, 19, 0, 19},    {SB_LINEDOWN, 18, 0, 19},
+        {SB_THUMBTRACK, 3, 12, 12}, {SB_THUMBPOSITION, 3, 7, 7}, {SB_TOP, 9, 0, 0},
+        {SB_BOTTOM, 9, 0, 19},      {SB_ENDSCROLL, 9, 0, 9},
+    };
+    for (const auto& [request, top, thumb, expected] : cases) {
+        EXPECT_EQ(HtfScrollTopLine(request, top, 20, thumb), expected)
+            << "request " << request << " from line " << top;
+    }
     // A page without lines never scrolls to a line before the first.
-    EXPECT_EQ(HtfScrollTopLine(SB_BOTTOM, 0, 0, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_PAGEDOWN, 0, 0, 0), 0);
-    EXPECT_EQ(HtfScrollTopLine(SB_LINEDOWN, 0, 0, 0), 0);
+    for (int request : {SB_BOTTOM, SB_PAGEDOWN, SB_LINEDOWN}) {
+        EXPECT_EQ(HtfScrollTopLine(request, 0, 0, 0), 0) << "request " << request;
+    }
 }
 
 TEST(HtfRules, RevealBlocksAddStopsButScrollingEndsAtTheLastLine) {
-    std::string page = Lines({"T", "", "14", "1", "b", "start"});
+    std::string page = Page("T||14|1|b|start");
     for (int i = 0; i < 6; ++i) {
-        page += Lines({"1", "2", "q", "1", "2", "a"});
+        page += Page("1|2|q|1|2|a");
     }
-    page += Lines({"end", "after", "13", "1"});
+    page += Page("end|after|13|1");
     CHtfDocument doc = ReadPage(page);
     ASSERT_EQ(doc.LineCount(), 2);
     ASSERT_EQ(doc.m_stops.size(), 8u);
@@ -75,15 +72,6 @@ TEST(HtfRules, LinksAreTestedBeforeRevealBlocks) {
     doc.m_blocks[1].m_bRevealed = 1;
     EXPECT_EQ(HtfFindRevealBlock(doc, 10, 70, 0), 1);
     EXPECT_EQ(HtfFindRevealBlock(doc, 10, 50, 0), 2);
-
-    // The search goes on past a block only when it is a question block now revealed.
-    HtfRevealTable block;
-    block.m_nKind = HtfRevealTable::kQuestion;
-    EXPECT_FALSE(HtfRevealSearchGoesOn(block));
-    block.m_bRevealed = 1;
-    EXPECT_TRUE(HtfRevealSearchGoesOn(block));
-    block.m_nKind = HtfRevealTable::kAnswer;
-    EXPECT_FALSE(HtfRevealSearchGoesOn(block));
 }
 
 TEST(HtfRules, OneButtonPerVisualLineFromTheTopLineDown) {
@@ -116,25 +104,27 @@ TEST(HtfRules, OneButtonPerVisualLineFromTheTopLineDown) {
 }
 
 TEST(HtfRules, PrintoutsKeepTheScreenSizeAndAreCentred) {
-    // 600 dpi printer, 96 dpi screen: 6.25 times; 320 pixels print 2000 wide.
-    HtfPrintPlacement p = HtfPlacePrint(96, 96, 600, 600, 4800, 6600, 320, 400);
-    EXPECT_DOUBLE_EQ(p.fx, 6.25);
-    EXPECT_EQ(p.width, 2000);
-    EXPECT_EQ(p.height, 2500);
-    EXPECT_EQ(p.left, 2400 - 1000);
-    EXPECT_EQ(p.top, 3300 - 1250);
-
-    // A printer coarser than the screen still enlarges: the factor is never below 1.
-    p = HtfPlacePrint(96, 96, 72, 72, 576, 756, 320, 100);
-    EXPECT_DOUBLE_EQ(p.fx, 96.0 / 72.0);
-    EXPECT_EQ(p.width, 426);
-    EXPECT_EQ(p.height, 133);
-    EXPECT_EQ(p.left, 288 - 213);
-    EXPECT_EQ(p.top, 378 - 66);
-
-    // A page taller than the sheet is centred all the same; its ends fall off the sheet.
-    p = HtfPlacePrint(96, 120, 300, 300, 2400, 3000, 320, 5000);
-    EXPECT_DOUBLE_EQ(p.fy, 2.5);
-    EXPECT_EQ(p.height, 12500);
-    EXPECT_EQ(p.top, 1500 - 6250);
+    struct Case {
+        int screen[2], printer[2], sheet[2], docHeight;
+        double fx, fy;
+        int left, top, width, height;
+    };
+    const Case cases[] = {
+        // 600 dpi printer, 96 dpi screen: 6.25 times; 320 pixels print 2000 wide.
+        {{96, 96}, {600, 600}, {4800, 6600}, 400, 6.25, 6.25, 1400, 2050, 2000, 2500},
+        // A printer coarser than the screen still enlarges: the factor is never below 1.
+        {{96, 96}, {72, 72}, {576, 756}, 100, 96.0 / 72, 96.0 / 72, 75, 312, 426, 133},
+        // A page taller than the sheet is centred all the same; its ends fall off the sheet.
+        {{96, 120}, {300, 300}, {2400, 3000}, 5000, 3.125, 2.5, 700, -4750, 1000, 12500},
+    };
+    for (const Case& c : cases) {
+        const HtfPrintPlacement p =
+            HtfPlacePrint(c.screen[0], c.screen[1], c.printer[0], c.printer[1], c.sheet[0],
+                          c.sheet[1], 320, c.docHeight);
+        EXPECT_DOUBLE_EQ(p.fx, c.fx);
+        EXPECT_DOUBLE_EQ(p.fy, c.fy);
+        EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}),
+                  std::vector<int>({c.left, c.top, c.width, c.height}))
+            << "printer at " << c.printer[0] << " dpi";
+    }
 }

@@ -1,94 +1,91 @@
 // SPDX-License-Identifier: MIT
-// Player files: how they are named, their lines on disk, reading them back, and what a
-// damaged, hostile or unwritable file does.
+// Player files and saved games: their names, their lines on disk, reading them back, what a
+// damaged, hostile or unwritable file does, and the life of a saved game across a restart.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include <sys/resource.h>
 #include <csignal>
+#include <filesystem>
 
+#include "PlayerTestFiles.h"
 #include "platform/FakeServices.h"
-#include "platform/TextFile.h"
-#include "players/Player.h"
-#include "players/PlayerFiles.h"
 #include "support/TestSupport.h"
 
+using playertest::LoadPlayer;
 using testsupport::TempProgramFolder;
 
 namespace {
 
-std::string FileNameFor(const std::string& name) {
-    CPlayer player;
-    EXPECT_TRUE(player.MakeFileName(name, PlayersFolder()));
-    EXPECT_EQ(player.m_strName, name);
-    return player.m_strFileName;
+// A player's saved games as "title|file|stem;" and records as "title|score;", in order.
+std::string Records(const CPlayer& player) {
+    std::string out;
+    for (const auto& game : player.SavedGames()) {
+        out += game->m_strTitle + "|" + game->m_strFileName + "|" + game->m_strGameStem + ";";
+    }
+    for (const auto& record : player.Stats()) {
+        out += record->m_strTitle + "|" + std::to_string(record->m_nScore) + ";";
+    }
+    return out;
 }
 
-// A player of the index entry (name, file) loaded from the players folder.
-bool LoadPlayer(CPlayer& player, const std::string& name, const std::string& file) {
-    player.m_strName = name;
-    player.m_strFileName = file;
-    return player.Load(PlayersFolder());
-}
-
-const char kTwoOfEverything[] =
-    "Ann\r\n"
-    "Start Saved Games\r\n"
-    "Math Puzzle 12\r\nPuzzl0.gme\r\nmath12\r\n"
-    "Logic Puzzle 3\r\nPuzzl1.gme\r\nlogic3\r\n"
-    "End Saved Games\r\n"
-    "Start Game Stats\r\n"
-    "Math Puzzle 12\r\nLast played this game on Monday, 01/05/98 at 09:15 AM\r\n\r\nFALSE\r\n"
-    "2\r\n0\r\n0\r\n9\r\n1\r\n2\r\n0\r\n0\r\n1\r\nTRUE\r\nFALSE\r\n"
-    "End Game Stats\r\n"
-    "Start Game Stats\r\n"
-    "Logic Puzzle 3\r\nFinished this game on Monday, 01/05/98 at 10:00 AM\r\nnote\r\nTRUE\r\n"
-    "1\r\n16\r\n16\r\n16\r\n0\r\n1\r\n1\r\n0\r\n95\r\nFALSE\r\n"
-    "End Game Stats\r\n";
+const std::vector<std::string> kMarks{"3,4", "0,0,7", "12,1"};
+const char kWritten[] =
+    "Math Puzzle 12\r\nmath12\r\nAnn\r\n5\r\n-2\r\nStart Grid\r\n3,4\r\n0,0,7\r\n12,1\r\n"
+    "End Grid\r\n";
 
 }  // namespace
 
-TEST(PlayerFileName, FollowsTheNameCutByTwoAndNumbered) {
+TEST(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumber) {
     TempProgramFolder folder;
     folder.MakeFolder("players");
-    EXPECT_EQ(FileNameFor("Mary Ann"), "Mary0.ply");
-    EXPECT_EQ(FileNameFor("Bob"), "Bob0.ply");
-    EXPECT_EQ(FileNameFor("Bob"), "Bob1.ply") << "a second Bob gets the next number";
-    EXPECT_EQ(FileNameFor("J.R."), "J_R_0.ply");
-    EXPECT_EQ(FileNameFor("abcdefgh"), "abcd0.ply");
-    EXPECT_EQ(FileNameFor("abcdefg"), "abcde0.ply");
-    EXPECT_EQ(FileNameFor(".."), "__0.ply");
-    EXPECT_EQ(FileNameFor(" {}[];~`!./+=\\|:\"'"), "____0.ply") << "18 characters, cut to 4";
-    EXPECT_EQ(FileNameFor("{}[]"), "____1.ply");
-    EXPECT_EQ(FileNameFor(";~`!"), "____2.ply");
-    EXPECT_EQ(FileNameFor("/+=\\"), "____3.ply");
-    EXPECT_EQ(FileNameFor("|:\"'"), "____4.ply");
-    EXPECT_EQ(FileNameFor("a-*?"), "a-*?0.ply") << "every other character stays";
-    EXPECT_EQ(FileNameFor("%,<"), "%,<0.ply");
-    // The name is reserved at once as an empty file.
-    EXPECT_TRUE(folder.Exists("players/Mary0.ply"));
+    folder.MakeFolder("games");
+    const std::pair<const char*, const char*> players[] = {
+        {"Mary Ann", "Mary0.ply"}, {"Bob", "Bob0.ply"},
+        {"Bob", "Bob1.ply"},       {"J.R.", "J_R_0.ply"},
+        {"abcdefgh", "abcd0.ply"}, {"abcdefg", "abcde0.ply"},
+        {"..", "__0.ply"},         {" {}[];~`!./+=\\|:\"'", "____0.ply"},  // all 18, cut to 4
+        {"{}[]", "____1.ply"},     {";~`!", "____2.ply"},
+        {"/+=\\", "____3.ply"},    {"|:\"'", "____4.ply"},
+        {"a-*?", "a-*?0.ply"},     {"%,<", "%,<0.ply"}};
+    for (const auto& [name, file] : players) {
+        CPlayer player;
+        EXPECT_TRUE(player.MakeFileName(name, PlayersFolder()));
+        EXPECT_EQ(player.m_strName + " -> " + player.m_strFileName,
+                  name + std::string(" -> ") + file);
+    }
+    const std::pair<const char*, const char*> games[] = {
+        {"Math Puzzle 12", "Puzzl0.gme"},
+        {"Math Puzzle 12", "Puzzl1.gme"},
+        {"Logic Puzzle 3", "_Puzz0.gme"},  // " Puzzle 3" -> "_Puzzle_3" -> cut to 5
+        {"Quiz1", "0.gme"},
+        {"Math", "1.gme"}};
+    for (const auto& [title, file] : games) {
+        CSavedGame game("", "", "");
+        EXPECT_TRUE(game.MakeFileName(title, GamesFolder()));
+        EXPECT_EQ(game.m_strTitle + " -> " + game.m_strFileName,
+                  title + std::string(" -> ") + file);
+    }
+    // A name is reserved at once as an empty file.
     EXPECT_EQ(folder.Read("players/Bob1.ply"), "");
+    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), "");
 }
 
-TEST(PlayerFileName, GivesUpAfterAHundredNumbersAndNeverEmptiesAFile) {
+TEST(FileNames, SkipWhatCannotBeCreatedAndGiveUpAfterAHundredNumbers) {
     TempProgramFolder folder;
-    for (int n = 0; n < 100; ++n) {
-        folder.Write("players/Zed" + std::to_string(n) + ".ply", "Zed\r\nNo Saved Games\r\n");
-    }
     // A folder in the way can be neither read as a file nor created: skipped, not emptied.
     folder.Write("players/Amy0.ply/inside", "x");
     CPlayer player;
-    player.m_strFileName = "kept.ply";
-    EXPECT_FALSE(player.MakeFileName("Zed", PlayersFolder()));
-    EXPECT_EQ(player.m_strFileName, "kept.ply");
-    EXPECT_EQ(folder.Read("players/Zed42.ply"), "Zed\r\nNo Saved Games\r\n");
-    EXPECT_EQ(FileNameFor("Amy"), "Amy1.ply");
-    TempProgramFolder noPlayersFolder;
-    EXPECT_FALSE(player.MakeFileName("Zed", PlayersFolder()));
+    EXPECT_TRUE(player.MakeFileName("Amy", PlayersFolder()));
+    EXPECT_EQ(player.m_strFileName, "Amy1.ply");
+    TempProgramFolder noFolders;
+    EXPECT_FALSE(player.MakeFileName("Amy", PlayersFolder()));
+    EXPECT_EQ(player.m_strFileName, "Amy1.ply") << "left as it was";
+    CSavedGame game("", "", "");
+    EXPECT_FALSE(game.MakeFileName("Math Puzzle 12", GamesFolder()));
+    EXPECT_EQ(game.m_strFileName, "");
 }
 
-TEST(PlayerFile, IsWrittenLineByLineWithCrLf) {
+TEST(PlayerFile, IsWrittenAndReadBackLineByLine) {
     platform::FakeServices fake;
     TempProgramFolder folder;
     folder.MakeFolder("players");
@@ -97,167 +94,107 @@ TEST(PlayerFile, IsWrittenLineByLineWithCrLf) {
     ASSERT_TRUE(player.Save(PlayersFolder()));
     EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nNo Saved Games\r\n");
 
-    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
-    folder.Write("players/Ann0.ply", kTwoOfEverything);
-    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
-    ASSERT_TRUE(player.Save(PlayersFolder()));
-    EXPECT_EQ(folder.Read("players/Ann0.ply"), kTwoOfEverything);
-    EXPECT_TRUE(fake.messages.empty());
-
-    // Nothing is written for a player without a file.
-    CPlayer nameless;
-    nameless.m_strName = "Nobody";
-    EXPECT_FALSE(nameless.Save(PlayersFolder()));
-    EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST(PlayerFile, LoadsSavedGamesAndRecordsInFileOrder) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.Write("players/Ann0.ply", kTwoOfEverything);
-    CPlayer player;
+    const std::string sample = playertest::SampleFile("Ann");
+    folder.Write("players/Ann0.ply", sample);
     player.SelectGame("left over", false);
     ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
-    ASSERT_EQ(player.SavedGames().size(), 2u);
-    EXPECT_EQ(player.SavedGames()[0]->m_strTitle, "Math Puzzle 12");
-    EXPECT_EQ(player.SavedGames()[0]->m_strFileName, "Puzzl0.gme");
-    EXPECT_EQ(player.SavedGames()[0]->m_strGameStem, "math12");
-    EXPECT_EQ(player.SavedGames()[1]->m_strGameStem, "logic3");
-    EXPECT_EQ(player.SavedGames()[1]->m_bFinished, 0);
-    ASSERT_EQ(player.Stats().size(), 2u) << "loading starts from a cleared player";
-    EXPECT_EQ(player.Stats()[0]->m_strTitle, "Math Puzzle 12");
-    EXPECT_EQ(player.Stats()[0]->m_hintTaken, (std::vector<uint16_t>{1, 0}));
-    EXPECT_EQ(player.Stats()[1]->m_strTitle, "Logic Puzzle 3");
-    EXPECT_EQ(player.Stats()[1]->m_strExtra, "note");
-    EXPECT_EQ(player.Stats()[1]->m_nScore, 95);
+    EXPECT_EQ(Records(player),
+              "Math Puzzle 12|Puzzl0.gme|math12;Logic Puzzle 3|Puzzl1.gme|logic3;"
+              "Math Puzzle 12|55;Logic Puzzle 3|95;")
+        << "loading starts from a cleared player";
     EXPECT_EQ(player.CurrentStats(), nullptr);
+    ASSERT_TRUE(player.Save(PlayersFolder()));
+    EXPECT_EQ(folder.Read("players/Ann0.ply"), sample);
+
+    // Without a file nothing is read or written, and nothing said.
+    CPlayer nameless;
+    EXPECT_FALSE(nameless.Save(PlayersFolder()));
+    EXPECT_FALSE(LoadPlayer(nameless, "Nobody", ""));
     EXPECT_TRUE(fake.messages.empty());
-
-    // Two records back to back in one block: the line after the first record is read as the
-    // block's possible end, and the second record follows it.
-    folder.Write("players/Cy0.ply",
-                 "Cy\nNo Saved Games\nStart Game Stats\n"
-                 "One\nL\n\nFALSE\n1\n0\n0\n4\n0\n1\n0\n0\n1\nTRUE\n"
-                 "-\nTwo\nL\n\nFALSE\n1\n0\n0\n4\n0\n0\n0\n0\n1\nEnd Game Stats\n");
-    ASSERT_TRUE(LoadPlayer(player, "Cy", "Cy0.ply"));
-    ASSERT_EQ(player.Stats().size(), 2u);
-    EXPECT_EQ(player.Stats()[0]->m_strTitle, "One");
-    EXPECT_EQ(player.Stats()[0]->m_hintTaken, std::vector<uint16_t>{1});
-    EXPECT_EQ(player.Stats()[1]->m_strTitle, "Two");
-
-    folder.Write("players/Bob0.ply", "Bob\nNo Saved Games\n");
-    ASSERT_TRUE(LoadPlayer(player, "Bob", "Bob0.ply"));
-    EXPECT_TRUE(player.SavedGames().empty());
-    EXPECT_TRUE(player.Stats().empty());
 }
 
-TEST(PlayerFile, ANameThatDiffersIsReportedAndLoadingGoesOn) {
+TEST(PlayerFile, DamagedFilesAreReadAsFarAsTheyGo) {
     platform::FakeServices fake;
     TempProgramFolder folder;
-    folder.Write("players/Ann0.ply", kTwoOfEverything);
+    const std::string one = "One\nL\n\nFALSE\n1\n0\n0\n4\n0\n1\n0\n0\n1\nTRUE\n";
+    const std::string two = "Two\nL\n\nFALSE\n1\n0\n0\n4\n0\n0\n0\n0\n2\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"A\nNo Saved Games\n", ""},
+        // After a record comes the block's possible end; any other line starts the next one.
+        {"A\nNo Saved Games\nStart Game Stats\n" + one + "-\n" + two + "End Game Stats\n",
+         "One|1;Two|2;"},
+        {"A\nNo Saved Games\nStart Game Stats\n" + one + "End Game Stats\nStart Game Stats\n" + two,
+         "One|1;Two|2;"},
+        {"A\nStart Saved Games\nMath Puzzle 1\nPuzzl0.gme", "Math Puzzle 1|Puzzl0.gme|;"},
+        {"A\nNo Saved Games\nStart Game Stats\nMath Puzzle 1\nLast", "Math Puzzle 1|0;"},
+        {"A\nNo Saved Games\nStart Game Stats\n", ""},
+    };
+    for (const auto& [bytes, records] : cases) {
+        folder.Write("players/A0.ply", bytes);
+        CPlayer player;
+        EXPECT_TRUE(LoadPlayer(player, "A", "A0.ply"));
+        EXPECT_EQ(Records(player), records) << bytes;
+    }
+    EXPECT_TRUE(fake.messages.empty());
+
+    // A name that differs from the index's is said, and loading goes on.
+    folder.Write("players/Ann0.ply", playertest::SampleFile("Ann"));
     CPlayer player;
     ASSERT_TRUE(LoadPlayer(player, "ann", "Ann0.ply"));
     EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Player's name and file name do not match!"});
-    EXPECT_EQ(player.m_strName, "ann") << "the name from the index stays";
+    EXPECT_EQ(player.m_strName, "ann");
     EXPECT_EQ(player.Stats().size(), 2u);
-}
-
-TEST(PlayerFile, AFileThatCannotBeOpenedLeavesThePlayerAsItWas) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
-    CPlayer player;
-    player.SelectGame("Math Puzzle 1", false);
-    EXPECT_FALSE(LoadPlayer(player, "Gone", "Gone0.ply"));
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text,
-              "Unable to load " + folder.File("players/Gone0.ply") + " because of error 2.");
-    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
-    EXPECT_EQ(player.Stats().size(), 1u);
-    fake.Clear();
-    EXPECT_FALSE(LoadPlayer(player, "Nobody", ""));
-    EXPECT_TRUE(fake.messages.empty()) << "no file name: nothing to load, nothing said";
-}
-
-TEST(PlayerFile, ATruncatedFileEndsTheReadingInsideAnyBlock) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    CPlayer player;
-    folder.Write("players/A0.ply", "A\nStart Saved Games\nMath Puzzle 1\nPuzzl0.gme");
-    ASSERT_TRUE(LoadPlayer(player, "A", "A0.ply"));
-    ASSERT_EQ(player.SavedGames().size(), 1u);
-    EXPECT_EQ(player.SavedGames()[0]->m_strFileName, "Puzzl0.gme");
-    EXPECT_EQ(player.SavedGames()[0]->m_strGameStem, "");
-
-    folder.Write("players/A0.ply", "A\nNo Saved Games\nStart Game Stats\nMath Puzzle 1\nLast");
-    ASSERT_TRUE(LoadPlayer(player, "A", "A0.ply"));
-    ASSERT_EQ(player.Stats().size(), 1u);
-    EXPECT_EQ(player.Stats()[0]->m_strTitle, "Math Puzzle 1");
-    EXPECT_EQ(player.Stats()[0]->m_strLastPlayed, "Last");
-
-    folder.Write("players/A0.ply", "A\nNo Saved Games\nStart Game Stats\n");
-    ASSERT_TRUE(LoadPlayer(player, "A", "A0.ply"));
-    EXPECT_TRUE(player.Stats().empty()) << "a block with nothing in it makes no record";
-
-    // Two blocks, the second without its end line; then a stray line ends the reading.
-    folder.Write(
-        "players/A0.ply",
-        "A\nNo Saved Games\nStart Game Stats\nOne\nL\n\nFALSE\n1\n0\n0\n4\n0\n0\n0\n0\n1"
-        "\nEnd Game Stats\nStart Game Stats\nTwo\nL\n\nFALSE\n1\n0\n0\n4\n0\n0\n0\n0\n1\n");
-    ASSERT_TRUE(LoadPlayer(player, "A", "A0.ply"));
-    ASSERT_EQ(player.Stats().size(), 2u);
-    EXPECT_EQ(player.Stats()[1]->m_strTitle, "Two");
-    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST(PlayerFile, NamesReadFromFilesNeverLeadOutOfTheFolders) {
     platform::FakeServices fake;
     TempProgramFolder folder;
-    folder.Write("secret.ply", "Eve\nNo Saved Games\n");
+    const std::string outside = "Eve\nNo Saved Games\n";
+    folder.Write("secret", outside);
     folder.Write("players/Eve0.ply",
-                 "Eve\nStart Saved Games\nStolen\n..\\secret.gme\nstem\n"
+                 "Eve\nStart Saved Games\nStolen\n..\\secret\nstem\n"
                  "Fine\nFine0.gme\nfine\nRoot\n/etc/passwd\nstem\nEnd Saved Games\n");
     CPlayer player;
-    EXPECT_FALSE(LoadPlayer(player, "Eve", "..\\secret.ply"));
-    EXPECT_EQ(fake.Texts(),
-              std::vector<std::string>{"Unable to load " + folder.File("players/../secret.ply") +
-                                       " because of error 3."});
-    EXPECT_TRUE(player.Stats().empty());
-    fake.Clear();
-    player.m_strFileName = "../secret.ply";
+    EXPECT_FALSE(LoadPlayer(player, "Eve", "..\\secret"));
+    player.m_strFileName = "../secret";
     EXPECT_FALSE(player.Save(PlayersFolder()));
-    EXPECT_EQ(folder.Read("secret.ply"), "Eve\nNo Saved Games\n");
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_NE(fake.messages[0].text.find("because of error 3."), std::string::npos);
+    CSavedGame game("Math Puzzle 12", "..\\secret", "math12");
+    int first = 0, second = 0;
+    std::vector<std::string> marks;
+    EXPECT_FALSE(game.Read(GamesFolder(), first, second, marks));
+    EXPECT_FALSE(game.Write(GamesFolder(), "Ann", 1, 2, kMarks));
+    EXPECT_EQ(folder.Read("secret"), outside);
+    EXPECT_TRUE(player.Stats().empty() && marks.empty());
+    const std::string ply = folder.File("players/../secret"), gme = folder.File("games/../secret");
+    EXPECT_EQ(fake.Texts(),
+              (std::vector<std::string>{"Unable to load " + ply + " because of error 3.",
+                                        "Unable to save " + ply + " because of error 3.",
+                                        "Unable to read " + gme + " because of error 3.",
+                                        "Unable to save " + gme + " because of error 3."}));
 
     // Saved games whose files lie elsewhere are dropped; the others stay.
     fake.Clear();
     ASSERT_TRUE(LoadPlayer(player, "Eve", "Eve0.ply"));
-    ASSERT_EQ(player.SavedGames().size(), 1u);
-    EXPECT_EQ(player.SavedGames()[0]->m_strTitle, "Fine");
+    EXPECT_EQ(Records(player), "Fine|Fine0.gme|fine;");
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(PlayerFile, AFailedSaveLeavesThePreviousFileWholeAndSaysSo) {
+TEST(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     platform::FakeServices fake;
     TempProgramFolder folder;
     const std::string previous = "Ann\r\nNo Saved Games\r\n";
     folder.Write("players/Ann0.ply", previous);
     CPlayer player;
-    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
     player.SelectGame("Math Puzzle 1", false);
-
-    // The new file cannot even be started beside the old one.
-    folder.MakeFolder("players/Ann0.ply.new~");
-    EXPECT_FALSE(player.Save(PlayersFolder()));
-    EXPECT_EQ(fake.Texts(),
-              std::vector<std::string>{"Unable to save " + folder.File("players/Ann0.ply") +
-                                       " because of error 5."});
-    EXPECT_EQ(folder.Read("players/Ann0.ply"), previous);
-    std::filesystem::remove(folder.File("players/Ann0.ply.new~"));
+    EXPECT_FALSE(LoadPlayer(player, "Gone", "Gone0.ply"));
+    EXPECT_EQ(fake.messages.at(0).text,
+              "Unable to load " + folder.File("players/Gone0.ply") + " because of error 2.");
+    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
+    EXPECT_EQ(player.Stats().size(), 1u) << "the player stays as it was";
 
     // The disk fills up while the file is written: the failure shows when it is closed.
     fake.Clear();
+    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
     for (int i = 0; i < 200; ++i) {
         player.SelectGame("A long title to fill the file " + std::to_string(i), false);
     }
@@ -271,9 +208,151 @@ TEST(PlayerFile, AFailedSaveLeavesThePreviousFileWholeAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
+    const std::string path = folder.File("players/Ann0.ply");
     EXPECT_EQ(fake.Texts(),
-              std::vector<std::string>{"Unable to save " + folder.File("players/Ann0.ply") +
-                                       " because of error 13."});
+              std::vector<std::string>{"Unable to save " + path + " because of error 13."});
     EXPECT_EQ(folder.Read("players/Ann0.ply"), previous);
     EXPECT_FALSE(folder.Exists("players/Ann0.ply.new~"));
+}
+
+TEST(SavedGameFile, IsWrittenAndReadLineByLineAndAsFarAsItGoes) {
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+    folder.MakeFolder("games");
+    CSavedGame game("Math Puzzle 12", "Puzzl0.gme", "math12");
+    ASSERT_TRUE(game.Write(GamesFolder(), "Ann", 5, -2, kMarks));
+    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), kWritten);
+    EXPECT_FALSE(CSavedGame("T", "", "s").Write(GamesFolder(), "Ann", 0, 0, kMarks))
+        << "no file name, nothing written";
+
+    struct Case {
+        std::string bytes;
+        std::string read;                // title|stem|first,second
+        std::vector<std::string> marks;  // appended to those already there
+    };
+    const Case cases[] = {
+        {kWritten, "Math Puzzle 12|math12|5,-2", {"old", "3,4", "0,0,7", "12,1"}},
+        {"Math Puzzle 12\nmath12\nAnn\n1\n2\nGrid\n3,4\nEnd Grid\n",
+         "Math Puzzle 12|math12|1,2",
+         {"old"}},
+        {"Math Puzzle 12\nmath12\nAnn\n1\n2\nStart Grid\n3,4\n5,6",
+         "Math Puzzle 12|math12|1,2",
+         {"old", "3,4", "5,6"}},
+        {"", "T|s|0,0", {"old"}},  // reserved, never written: the record keeps its own
+    };
+    for (const Case& c : cases) {
+        folder.Write("games/Puzzl0.gme", c.bytes);
+        CSavedGame copy("T", "Puzzl0.gme", "s");
+        int first = 9, second = 9;
+        std::vector<std::string> marks{"old"};
+        EXPECT_TRUE(copy.Read(GamesFolder(), first, second, marks));
+        EXPECT_EQ(copy.m_strTitle + "|" + copy.m_strGameStem + "|" + std::to_string(first) + "," +
+                      std::to_string(second),
+                  c.read);
+        EXPECT_EQ(marks, c.marks) << c.bytes;
+    }
+    EXPECT_TRUE(fake.messages.empty());
+
+    std::filesystem::remove(folder.File("games/Puzzl0.gme"));
+    int first = 0, second = 0;
+    std::vector<std::string> marks{"kept"};
+    EXPECT_FALSE(game.Read(GamesFolder(), first, second, marks));
+    EXPECT_EQ(fake.Texts(),
+              std::vector<std::string>{"Unable to read " + folder.File("games/Puzzl0.gme") +
+                                       " because of error 2."});
+    EXPECT_EQ(marks, std::vector<std::string>{"kept"});
+}
+
+TEST(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+    folder.MakeFolder("players");
+    folder.MakeFolder("games");
+    const std::string title = "Math Puzzle 12";
+    {
+        CPlayer player;
+        ASSERT_TRUE(player.MakeFileName("Ann", PlayersFolder()));
+        player.SelectGame(title, false);
+        player.SetCorrectCount(title, 9, 3);
+        player.Hint(0);
+        EXPECT_FALSE(player.HasSavedGames());
+        player.SaveGame(GamesFolder(), title, "math12", 1, 2, {"3,4"}, false);
+        player.SaveGame(GamesFolder(), title, "math12", 5, -2, kMarks, false);
+        player.SaveGame(GamesFolder(), "", "", 0, 0, kMarks, false);
+        // A save that cannot be written is told and keeps the file it had.
+        folder.MakeFolder("games/Puzzl0.gme.new~");
+        player.SaveGame(GamesFolder(), title, "math12", 0, 0, {}, false);
+        std::filesystem::remove(folder.File("games/Puzzl0.gme.new~"));
+        EXPECT_EQ(fake.Texts(),
+                  std::vector<std::string>{"Unable to save " + folder.File("games/Puzzl0.gme") +
+                                           " because of error 5."});
+        fake.Clear();
+        ASSERT_EQ(player.SavedGames().size(), 1u)
+            << "saving again keeps one record; no title, none";
+        EXPECT_TRUE(player.HasSavedGames());
+        EXPECT_TRUE(player.HasSavedGame(title));
+        EXPECT_FALSE(player.HasSavedGame("math puzzle 12"));
+        ASSERT_TRUE(player.Save(PlayersFolder()));
+    }
+    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), kWritten);
+    EXPECT_FALSE(folder.Exists("games/Puzzl1.gme"));
+
+    // The game starts again: the player comes back from the file.
+    CPlayer player;
+    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
+    EXPECT_TRUE(player.HasSavedGame(title));
+    player.SelectGame("Another", false);
+    int first = 0, second = 0;
+    std::vector<std::string> marks;
+    ASSERT_TRUE(player.LoadSavedGame(GamesFolder(), title, first, second, marks));
+    EXPECT_EQ(std::to_string(first) + "," + std::to_string(second), "5,-2");
+    EXPECT_EQ(marks, kMarks);
+    EXPECT_EQ(player.TimesHintTaken(), 1) << "the title's record is current again";
+
+    // The game ends: it is no longer offered, and the next save with the solution shown
+    // takes its record and file away.
+    player.GameOver(9, 9);
+    EXPECT_FALSE(player.HasSavedGame(title));
+    EXPECT_FALSE(player.HasSavedGames());
+    EXPECT_TRUE(folder.Exists("games/Puzzl0.gme"));
+    player.SaveGame(GamesFolder(), title, "math12", 5, 6, kMarks, true);
+    EXPECT_TRUE(player.SavedGames().empty());
+    EXPECT_FALSE(folder.Exists("games/Puzzl0.gme"));
+    EXPECT_FALSE(player.LoadSavedGame(GamesFolder(), title, first, second, marks));
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST(SavedGames, AGameFinishedBeforeItsFirstSaveIsOnlyReserved) {
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+    folder.MakeFolder("players");
+    folder.MakeFolder("games");
+    CPlayer player;
+    ASSERT_TRUE(player.MakeFileName("Ann", PlayersFolder()));
+    player.SaveGame(GamesFolder(), "Math Puzzle 7", "math7", 1, 2, kMarks, true);
+    ASSERT_EQ(player.SavedGames().size(), 1u);
+    EXPECT_FALSE(player.HasSavedGames());
+    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), "") << "reserved, never written";
+    // The finished flag is not stored: after a restart the record is there again.
+    ASSERT_TRUE(player.Save(PlayersFolder()));
+    CPlayer again;
+    ASSERT_TRUE(LoadPlayer(again, "Ann", "Ann0.ply"));
+    EXPECT_TRUE(again.HasSavedGame("Math Puzzle 7"));
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST(SavedGames, DroppingARecordWithoutAFileRemovesNothingElse) {
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+    folder.MakeFolder("games");
+    folder.Write("players/Ann0.ply",
+                 "Ann\nStart Saved Games\nMath Puzzle 12\n\nmath12\nEnd Saved Games\n");
+    CPlayer player;
+    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
+    ASSERT_EQ(player.SavedGames().size(), 1u);
+    EXPECT_FALSE(player.HasSavedGames()) << "a record without a file holds nothing to continue";
+    player.SaveGame(GamesFolder(), "Math Puzzle 12", "math12", 0, 0, kMarks, true);
+    EXPECT_TRUE(player.SavedGames().empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("games")))
+        << "the games folder itself is never removed";
 }

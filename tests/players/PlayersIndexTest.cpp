@@ -11,36 +11,23 @@
 
 using testsupport::TempProgramFolder;
 
-namespace {
-
-std::vector<PlayerEntry> ReadIndexBytes(const TempProgramFolder& folder, const std::string& bytes) {
-    folder.Write("players/data", bytes);
-    return OpenPlayersIndex();
-}
-
-std::vector<std::string> Flat(const std::vector<PlayerEntry>& entries) {
-    std::vector<std::string> flat;
-    for (const PlayerEntry& e : entries) {
-        flat.push_back(e.name + "|" + e.fileName);
-    }
-    return flat;
-}
-
-}  // namespace
-
-TEST(PlayersIndex, ReadsNameAndFilePairs) {
+TEST(PlayersIndex, ReadsNameAndFilePairsOfThePlayersFolderOnly) {
     platform::FakeServices fake;
     TempProgramFolder folder;
-    EXPECT_EQ(Flat(ReadIndexBytes(folder, "Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n")),
-              (std::vector<std::string>{"Bob|Bob0.ply", "Mary Ann|Mary0.ply"}));
-    // An empty name line is skipped alone; a name at the very end has no file.
-    EXPECT_EQ(Flat(ReadIndexBytes(folder, "\nBob\nBob0.ply\n\n\nAnn\nAnn0.ply\nZed")),
-              (std::vector<std::string>{"Bob|Bob0.ply", "Ann|Ann0.ply", "Zed|"}));
-    // Files elsewhere than the players folder are not the index's to name.
-    EXPECT_EQ(Flat(ReadIndexBytes(folder,
-                                  "Eve\n../../etc/passwd\nMal\nC:\\boot.ini\n"
-                                  "Dot\n..\nBob\nBob0.ply\n")),
-              std::vector<std::string>{"Bob|Bob0.ply"});
+    const std::pair<std::string, std::string> cases[] = {
+        {"Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n", "Bob|Bob0.ply;Mary Ann|Mary0.ply;"},
+        // An empty name line is skipped alone; a name at the very end has no file.
+        {"\nBob\nBob0.ply\n\n\nAnn\nAnn0.ply\nZed", "Bob|Bob0.ply;Ann|Ann0.ply;Zed|;"},
+        {"Eve\n../../etc/passwd\nMal\nC:\\boot.ini\nDot\n..\nBob\nBob0.ply\n", "Bob|Bob0.ply;"},
+    };
+    for (const auto& [bytes, entries] : cases) {
+        folder.Write("players/data", bytes);
+        std::string read;
+        for (const PlayerEntry& e : OpenPlayersIndex()) {
+            read += e.name + "|" + e.fileName + ";";
+        }
+        EXPECT_EQ(read, entries);
+    }
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -49,7 +36,6 @@ TEST(PlayersIndex, IsCreatedWhenMissingOrReportedWhenItCannotBe) {
     TempProgramFolder folder;
     folder.MakeFolder("players");
     EXPECT_TRUE(OpenPlayersIndex().empty());
-    EXPECT_TRUE(folder.Exists("players/data"));
     EXPECT_EQ(folder.Read("players/data"), "");
     EXPECT_TRUE(fake.messages.empty());
 
@@ -63,27 +49,29 @@ TEST(PlayersIndex, IsCreatedWhenMissingOrReportedWhenItCannotBe) {
 TEST(PlayersIndex, AppendsAPlayerAndRewritesTheWholeList) {
     platform::FakeServices fake;
     TempProgramFolder folder;
-    folder.Write("players/data", "Bob\r\nBob0.ply\r\n");
-    EXPECT_TRUE(AppendToPlayersIndex({"Mary Ann", "Mary0.ply"}));
-    EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n");
-    folder.Write("players/data", "Bob\r\nBob0.ply");
-    EXPECT_TRUE(AppendToPlayersIndex({"Zed", ""}));
-    EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nZed\r\n\r\n")
-        << "a last line without its end is ended first";
-    folder.Write("players/data", "Bob\r\nBob0.ply\r\nZed");
-    EXPECT_TRUE(AppendToPlayersIndex({"Amy", "Amy0.ply"}));
-    EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nZed\r\n\r\nAmy\r\nAmy0.ply\r\n")
-        << "a name left without its file line keeps an empty one; Amy stays Amy";
-    EXPECT_TRUE(fake.messages.empty());
-
+    const std::tuple<std::string, PlayerEntry, std::string> appends[] = {
+        {"Bob\r\nBob0.ply\r\n",
+         {"Mary Ann", "Mary0.ply"},
+         "Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n"},
+        {"Bob\r\nBob0.ply", {"Zed", ""}, "Bob\r\nBob0.ply\r\nZed\r\n\r\n"},
+        // A name left without its file line keeps an empty one; Amy stays Amy.
+        {"Bob\r\nBob0.ply\r\nZed",
+         {"Amy", "Amy0.ply"},
+         "Bob\r\nBob0.ply\r\nZed\r\n\r\nAmy\r\nAmy0.ply\r\n"},
+    };
+    for (const auto& [before, entry, after] : appends) {
+        folder.Write("players/data", before);
+        EXPECT_TRUE(AppendToPlayersIndex(entry));
+        EXPECT_EQ(folder.Read("players/data"), after);
+    }
     EXPECT_TRUE(RewritePlayersIndex({{"Ann", "Ann0.ply"}, {"Bob", "Bob0.ply"}}));
     EXPECT_EQ(folder.Read("players/data"), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
+    EXPECT_TRUE(fake.messages.empty());
 
     std::filesystem::remove(folder.File("players/data"));
     EXPECT_FALSE(AppendToPlayersIndex({"Zed", "Zed0.ply"}));
     EXPECT_FALSE(folder.Exists("players/data")) << "appending never creates the index";
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Unable to open data file");
     EXPECT_EQ(fake.messages[0].caption, "File Error!");
 
     // A failed rewrite leaves the index as it was.
@@ -99,19 +87,20 @@ TEST(PlayersIndex, AppendsAPlayerAndRewritesTheWholeList) {
 
 TEST(PlayerRemoval, FindsTheSavedGameFilesOfAPlayerFile) {
     TempProgramFolder folder;
-    auto scan = [&](const std::string& bytes) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Ann\nStart Saved Games\nA\nA0.gme\na\nB\nB0.gme\nb\nEnd Saved Games\n",
+         {"A0.gme", "B0.gme"}},
+        {"Ann\nNo Saved Games\nStart Saved Games\nX\nX0.gme\nx\n", {}},
+        {"Ann\nneither marker\n", {}},
+        {"", {}},
+        {"Ann\nStart Saved Games\nA title\nA0.gme", {"A0.gme"}},
+    };
+    for (const auto& [bytes, names] : cases) {
         folder.Write("p.ply", bytes);
         CTextFile file;
-        EXPECT_TRUE(file.Open(folder.File("p.ply"), CFile::modeRead));
-        return SavedGameFilesOf(file);
-    };
-    EXPECT_EQ(scan("Ann\nStart Saved Games\nA title\nA0.gme\na\nB title\nB0.gme\nb\n"
-                   "End Saved Games\n"),
-              (std::vector<std::string>{"A0.gme", "B0.gme"}));
-    EXPECT_TRUE(scan("Ann\nNo Saved Games\nStart Saved Games\nX\nX0.gme\nx\n").empty());
-    EXPECT_TRUE(scan("Ann\nneither marker\n").empty());
-    EXPECT_TRUE(scan("").empty());
-    EXPECT_EQ(scan("Ann\nStart Saved Games\nA title\nA0.gme"), std::vector<std::string>{"A0.gme"});
+        ASSERT_TRUE(file.Open(folder.File("p.ply"), CFile::modeRead));
+        EXPECT_EQ(SavedGameFilesOf(file), names) << bytes;
+    }
 }
 
 TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
@@ -120,10 +109,9 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     folder.Write("players/Ann0.ply",
                  "Ann\nStart Saved Games\nA\nA0.gme\na\nB\nB0.gme\nb\nC\nGone0.gme\nc\n"
                  "E\n..\\keep.gme\ne\nF\n\nf\nEnd Saved Games\n");
-    folder.Write("games/A0.gme", "x");
-    folder.Write("games/B0.gme", "x");
-    folder.Write("games/Other0.gme", "x");
-    folder.Write("keep.gme", "x");
+    for (const char* file : {"games/A0.gme", "games/B0.gme", "games/Other0.gme", "keep.gme"}) {
+        folder.Write(file, "x");
+    }
     EXPECT_TRUE(DeletePlayerFiles("Ann0.ply"));
     EXPECT_FALSE(folder.Exists("players/Ann0.ply"));
     EXPECT_FALSE(folder.Exists("games/A0.gme"));
@@ -131,15 +119,10 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     EXPECT_TRUE(folder.Exists("games/Other0.gme"));
     EXPECT_TRUE(folder.Exists("keep.gme")) << "only files of the games folder go";
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("games")));
-    EXPECT_TRUE(fake.messages.empty()) << "files already gone count as removed";
-
-    folder.Write("players/Bob0.ply", "Bob\nNo Saved Games\n");
-    EXPECT_TRUE(DeletePlayerFiles("Bob0.ply"));
-    EXPECT_TRUE(folder.Exists("games/Other0.gme"));
     EXPECT_TRUE(DeletePlayerFiles("Never0.ply")) << "a player file already gone";
     EXPECT_TRUE(DeletePlayerFiles("")) << "a player who never had a file";
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("players")));
-    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_TRUE(fake.messages.empty()) << "files already gone count as removed";
 
     // A player file that cannot be removed stays, and says why.
     folder.Write("players/Stuck0.ply/inside", "x");
