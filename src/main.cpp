@@ -2,13 +2,11 @@
 // Math Quizlex: starts the application object on the desktop's services.
 #include <QApplication>
 #include <QFont>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "app/GameApp.h"
 #include "platform/QtServices.h"
-#include "platform/Rand.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
@@ -27,6 +25,5 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(arguments)) {
         return 0;
     }
-    platform::SeedRand(static_cast<unsigned>(std::time(nullptr)));
     return QApplication::exec();
 }

@@ -1,30 +1,69 @@
 // SPDX-License-Identifier: MIT
-// The application object: start-up, the program folder, the sounds switch.
+// The application object: start-up, the program folder, the sounds switch, the current player.
 #include "app/GameApp.h"
 
+#include <ctime>
+
+#include "app/AboutDlg.h"
 #include "app/MainFrame.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Rand.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
+#include "players/SelectGameDlg.h"
+#include "players/SelectPlayerDlg.h"
 
 namespace {
 CGameApp* g_app = nullptr;
+
+constexpr int kPlaySelectedGame = 1;
+constexpr int kOpenSavedGame = 1038;
+}  // namespace
+
+CGameApp::CGameApp() {
+    g_app = this;
 }
 
-CGameApp::CGameApp() { g_app = this; }
-
 CGameApp::~CGameApp() {
+    // The frame's windows go before the player they count for.
+    m_pMainWnd.reset();
     if (g_app == this) {
         g_app = nullptr;
     }
 }
 
-CGameApp* CGameApp::Get() { return g_app; }
+CGameApp* CGameApp::Get() {
+    return g_app;
+}
 
-bool CGameApp::PlaySounds() const { return platform::PlaySoundsOn(); }
+bool CGameApp::PlaySounds() const {
+    return platform::PlaySoundsOn();
+}
 
-void CGameApp::SetPlaySounds(bool on) { platform::SetPlaySounds(on); }
+void CGameApp::SetPlaySounds(bool on) {
+    platform::SetPlaySounds(on);
+}
+
+std::unique_ptr<CMainFrame> CGameApp::NewMainFrame() {
+    return std::make_unique<CMainFrame>(m_currentPlayer);
+}
+
+int CGameApp::RunAbout(CAboutDlg& dialog) {
+    return dialog.DoModal();
+}
+
+void CGameApp::OnAbout() {
+    CAboutDlg about(m_pMainWnd.get());
+    about.m_strSoundPath = m_strProgramFolder + "data\\About.wav";
+    about.Setup(m_strProgramFolder + "data\\Qzxgame.bmp", m_strProgramFolder + "data\\About.dat",
+                PlaySounds());
+    RunAbout(about);
+}
+
+void CGameApp::OnHelp() {
+    platform::WinHelp(platform::HelpCommand::Contents, 0);
+}
 
 bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     if (!arguments.empty()) {
@@ -35,11 +74,12 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     platform::SetProgramFolder(platform::CurrentDirectory());
     m_strProgramFolder = platform::ProgramFolder();
 
-    m_pMainWnd = std::make_unique<CMainFrame>();
+    m_pMainWnd = NewMainFrame();
     if (!m_pMainWnd->Create()) {
         m_pMainWnd.reset();
         return false;
     }
+    CMainFrame& frame = *m_pMainWnd;
 
     // The two switches of the settings file; a missing file leaves sounds off and error
     // detection on.
@@ -49,12 +89,52 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
         settings.ReadString(line);
         SetPlaySounds(line == "TRUE");
         settings.ReadString(line);
-        m_pMainWnd->m_bUseErrorDetection = line == "TRUE";
+        frame.m_bUseErrorDetection = line == "TRUE";
         settings.Close();
     } else {
         SetPlaySounds(false);
     }
 
-    m_pMainWnd->show();
+    OnAbout();
+
+    CSelectPlayerDlg selectPlayer(m_currentPlayer, true, false, &frame);
+    if (frame.RunSelectPlayer(selectPlayer) != platform::IDOK) {
+        return false;
+    }
+
+    CSelectGameDlg selectGame(m_currentPlayer, &frame);
+    selectGame.m_bStartUp = true;
+    selectGame.m_bHasSavedGames = m_currentPlayer.HasSavedGames();
+    selectGame.m_bShowQuickInstructions = frame.m_bShowQuickInstructions != 0;
+    int choice = frame.RunSelectGame(selectGame);
+    if (choice != kPlaySelectedGame && choice != kOpenSavedGame) {
+        return false;
+    }
+
+    if (!frame.CreateGameWindows()) {
+        return false;
+    }
+    frame.m_strGameStem = selectGame.m_strSelectedGameStem;
+    frame.m_strGameTitle = selectGame.m_strSelectedTitle;
+    if (!frame.StartGame(frame.m_strGameStem)) {
+        return false;
+    }
+    if (choice == kOpenSavedGame) {
+        frame.RestoreSavedGame(frame.m_strGameTitle);
+        frame.PrepareGameRecord(false);
+    } else {
+        frame.PrepareGameRecord(true);
+    }
+    frame.m_bShowQuickInstructions = selectGame.m_bShowQuickInstructions ? 1 : 0;
+    if (frame.m_bShowQuickInstructions) {
+        frame.OnQuickInstructions();
+    }
+    frame.SetGameTitle(frame.m_strGameTitle);
+    frame.SaveCurrentGame();
+    frame.UpdateStatusPanes(false);
+    frame.show();
+    frame.ShowStartMessage();
+
+    platform::SeedRand(static_cast<unsigned>(std::time(nullptr)));
     return true;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The main window of the game: a multiple-document frame with its menu and status bar.
+// The main window of the game: menu, status bar, game windows and their layout, closing.
 #include "app/MainFrame.h"
 
 #include <QAction>
@@ -8,45 +8,156 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <algorithm>
 
+#include "app/ActionBar.h"
+#include "app/ChildFrame.h"
+#include "app/GameApp.h"
+#include "app/SelectCellDlg.h"
+#include "board/MathGridView.h"
+#include "hypertext/MuWnd.h"
 #include "platform/Cp1252.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
+#include "players/Player.h"
+#include "puzzle/MathGridDoc.h"
 #include "resources/ResourceIds.h"
 
-CMainFrame::CMainFrame() { setWindowTitle(QString::fromLatin1(platform::kAppTitle)); }
+CMainFrame::CMainFrame(CPlayer& player) : m_player(player) {
+    setWindowTitle(QString::fromLatin1(platform::kAppTitle));
+}
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The view leaves the document as it goes, so it goes first.
+    delete m_pBoardFrame;
+    m_pBoardFrame = nullptr;
+    m_pBoardView = nullptr;
+    m_pHintFinder = nullptr;
+}
 
 bool CMainFrame::Create() {
     setObjectName("mainFrame");
     m_pMdiClient = new QMdiArea(this);
     m_pMdiClient->setObjectName("mdiClient");
     m_pMdiClient->setBackground(QBrush(QColor(128, 128, 128)));
+    m_pMdiClient->installEventFilter(this);
     setCentralWidget(m_pMdiClient);
     CreateMenus();
     if (!CreateStatusBar()) {
         return false;
     }
-    resize(900, 560);
+    resize(1060, 720);
     return true;
 }
 
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId, const char* prompt,
+                                void (CMainFrame::*handler)()) {
+    QAction* action = menu->addAction(text);
+    action->setProperty("commandId", commandId);
+    if (prompt) {
+        // The prompt's first line is the status-bar text; a second line names the command.
+        QString full = QString::fromLatin1(prompt);
+        action->setProperty("prompt", full);
+        action->setStatusTip(full.section(QLatin1Char('\n'), 0, 0));
+    }
+    if (handler) {
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    }
+    return action;
+}
+
 void CMainFrame::CreateMenus() {
-    // Only the commands that work are on the menu; the game's other commands join as they
-    // are built.
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
-    exit->setProperty("commandId", ids::ID_APP_EXIT);
-    exit->setStatusTip(tr("Quit the application; prompts to save documents"));
+    AddCommand(file, tr("&New Game"), ids::ID_NEW_GAME, "Select a new game to play\nNew Game",
+               &CMainFrame::OnNewGame);
+    AddCommand(file, tr("&Load Saved Game"), ids::ID_LOAD_SAVED_GAME,
+               "Load a previously saved game\nLoad Saved Game", &CMainFrame::OnLoadSavedGame);
+    AddCommand(file, tr("&Save Game"), ids::ID_SAVE_GAME, "Save this game\nSave Game",
+               &CMainFrame::SaveCurrentGame);
+    file->addSeparator();
+    QAction* exit = AddCommand(file, tr("E&xit"), ids::ID_APP_EXIT,
+                               "Quit the application; prompts to save documents\nExit", nullptr);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* actions = menuBar()->addMenu(tr("&Actions"));
+    AddCommand(actions, tr("&Show Solution"), ids::ID_SHOW_SOLUTION,
+               "See the answer and end the game.", &CMainFrame::OnShowSolution);
+    AddCommand(actions, tr("Check &Answer"), ids::ID_CHECK_ANSWER,
+               "See if your answer is correct so far.", &CMainFrame::OnCheckAnswer);
+    AddCommand(actions, tr("&Find Hints For A Cell"), ids::ID_FIND_HINTS,
+               "Click on a cell and see its associated hint.", &CMainFrame::OnFindHints);
+    AddCommand(actions, tr("Play Reward Game"), ids::ID_PLAY_REWARD_GAME,
+               "Play the reward game!\nReward Game!", &CMainFrame::OnPlayRewardGame);
+    actions->addSeparator();
+    QMenu* stats = actions->addMenu(tr("&View Statistics"));
+    AddCommand(stats, tr("&Current Player"), ids::ID_STATS_CURRENT_PLAYER,
+               "See statistics for games this player has played.",
+               &CMainFrame::OnStatsCurrentPlayer);
+    AddCommand(stats, tr("&Any Player"), ids::ID_STATS_ANY_PLAYER,
+               "See statistics for games a player has played.", &CMainFrame::OnStatsAnyPlayer);
+    QMenu* maintenance = actions->addMenu(tr("Game &Maintenance"));
+    AddCommand(maintenance, tr("&Settings"), ids::ID_SETTINGS, "Modify various game settings.",
+               &CMainFrame::OnSettings);
+    AddCommand(maintenance, tr("&Delete Player"), ids::ID_DELETE_PLAYER,
+               "Remove a player from the player database.", &CMainFrame::OnDeletePlayer);
+    AddCommand(actions, tr("&New Player"), ids::ID_NEW_PLAYER, "Select or create a new player.",
+               &CMainFrame::OnNewPlayer);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    QAction* statusBarToggle = view->addAction(tr("&Status Bar"));
-    statusBarToggle->setProperty("commandId", ids::ID_VIEW_STATUS_BAR);
+    QAction* statusBarToggle = AddCommand(view, tr("&Status Bar"), ids::ID_VIEW_STATUS_BAR,
+                                          "Show or hide the status bar\nToggle StatusBar", nullptr);
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
-    statusBarToggle->setStatusTip(tr("Show or hide the status bar"));
     connect(statusBarToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* about =
+        AddCommand(help, tr("&About..."), ids::ID_APP_ABOUT,
+                   "Display program information, version number and copyright\nAbout", nullptr);
+    connect(about, &QAction::triggered, this, [] {
+        if (CGameApp* app = CGameApp::Get()) {
+            app->OnAbout();
+        }
+    });
+    help->addSeparator();
+    AddCommand(help, tr("&Quick Instructions"), ids::ID_QUICK_INSTRUCTIONS,
+               "Displays example game\nExample Game", &CMainFrame::OnQuickInstructions);
+    QAction* instructions = AddCommand(help, tr("&Instructions"), ids::ID_HELP_INDEX,
+                                       "Displays Game Help File\nHelp", nullptr);
+    connect(instructions, &QAction::triggered, this, [] {
+        if (CGameApp* app = CGameApp::Get()) {
+            app->OnHelp();
+        }
+    });
+    AddCommand(help, tr("&Scoring"), ids::ID_SCORING, nullptr, &CMainFrame::OnScoring);
+
+    for (QMenu* menu : {file, actions}) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
+    UpdateCommandStates();
+}
+
+QAction* CMainFrame::CommandAction(int commandId) const {
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (action->property("commandId").toInt() == commandId) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::UpdateCommandStates() {
+    bool playing = !(m_pBoardView && m_pBoardView->m_bShowSolution);
+    for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
+        if (QAction* action = CommandAction(id)) {
+            action->setEnabled(playing);
+        }
+    }
+    if (QAction* reward = CommandAction(ids::ID_PLAY_REWARD_GAME)) {
+        reward->setEnabled(m_bRewardAvailable != 0);
+    }
 }
 
 bool CMainFrame::CreateStatusBar() {
@@ -56,8 +167,7 @@ bool CMainFrame::CreateStatusBar() {
     }
     bar->setObjectName("statusBar");
     bar->setProperty("controlId", ids::AFX_IDW_STATUS_BAR);
-    static const char* const kInitial[4] = {"Ready", "Hints: 0   ", "Checks: 0   ",
-                                            "Played: 0   "};
+    static const char* const kInitial[4] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
     for (int i = 0; i < 4; ++i) {
         m_panes[i] = new QLabel(QString::fromLatin1(kInitial[i]), bar);
         m_panes[i]->setObjectName(QStringLiteral("pane%1").arg(i));
@@ -76,11 +186,133 @@ QLabel* CMainFrame::StatusPane(int index) const {
     return index >= 0 && index < 4 ? m_panes[index] : nullptr;
 }
 
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Prompts go to pane 0 and leave the counters in sight.
+        QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_panes[0]->setText(tip.isEmpty() ? QStringLiteral("Ready") : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::SetGameTitle(const std::string& title) {
     setWindowTitle(platform::FromCp1252(title));
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    // The page window blanks the caption when it takes the focus; the game's title comes back.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle().isEmpty() &&
+        !m_strGameTitle.empty()) {
+        SetGameTitle(m_strGameTitle);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+bool CMainFrame::CreateGameWindows() {
+    if (HasGameWindows() || !m_pMdiClient) {
+        return HasGameWindows();
+    }
+    // The bar lies over the top of the MDI area, where the game windows never go.
+    m_pActionBar = new CActionBar(*this, m_pMdiClient);
+    PlaceActionBar();
+    m_pActionBar->show();
+    m_pActionBar->raise();
+
+    m_pHypertext = new CMuWnd;
+    m_pHypertext->setObjectName(QStringLiteral("hypertext"));
+    if (!m_pHypertext->Create(m_pMdiClient)) {
+        delete m_pHypertext;
+        m_pHypertext = nullptr;
+        return false;
+    }
+    m_pHypertext->move(0, 1);
+    m_pHypertext->resize(320, 398);
+    m_pHypertext->show();
+
+    m_pBoardFrame = new CChildFrame;
+    m_pBoardView = new CMathGridView;
+    m_pBoardView->setObjectName(QStringLiteral("boardView"));
+    m_pBoardView->setProperty("controlId", ids::AFX_IDW_PANE_FIRST);
+    m_pBoardFrame->setWidget(m_pBoardView);
+    m_pMdiClient->addSubWindow(m_pBoardFrame);
+    m_pBoardFrame->setGeometry(0, 1, 320, 398);
+
+    m_pHintFinder = new CSelectCellDlg(*this, m_pBoardView);
+    m_pBoardView->SetHintFinder(m_pHintFinder->MakeForwarder());
+
+    m_pDocument = std::make_unique<CMathGridDoc>();
+    m_pBoardView->SetDocument(m_pDocument.get());
+
+    m_pBoardFrame->move(321, 1);
+    m_pBoardFrame->show();
+    m_pActionBar->raise();
+    return true;
+}
+
+void CMainFrame::PlaceActionBar() {
+    if (!m_pActionBar || !m_pMdiClient) {
+        return;
+    }
+    QPoint origin = m_pMdiClient->viewport()->geometry().topLeft();
+    m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1,
+                              std::max(1, m_pMdiClient->viewport()->width() - 1),
+                              m_pActionBar->m_nHeight);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pMdiClient && event->type() == QEvent::Resize) {
+        PlaceActionBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::LayOutGameWindows() {
+    int h = m_pActionBar->m_nHeight;
+    m_pHypertext->m_nMinTop = h;
+    m_pBoardFrame->m_nMinTop = h;
+    if (m_pHypertext->isMinimized() || m_pHypertext->isMaximized()) {
+        m_pHypertext->showNormal();
+    }
+    if (m_pBoardFrame->isMinimized() || m_pBoardFrame->isMaximized()) {
+        m_pBoardFrame->showNormal();
+    }
+    // A text column 305 pixels wide, whatever the window's borders and scroll bar take.
+    int decoration = m_pHypertext->width() - m_pHypertext->ClientArea()->width();
+    int w = decoration + 305;
+    m_pHypertext->setGeometry(0, h, w, 398);
+
+    // The board frame shows the whole picture inside its borders and caption.
+    CSize picture = m_pDocument->GetDocSize();
+    QMargins margins = m_pBoardFrame->contentsMargins();
+    int border = 2 * m_pBoardView->frameWidth();
+    m_pBoardFrame->setGeometry(w + 1, h, picture.cx + border + margins.left() + margins.right(),
+                               picture.cy + border + margins.top() + margins.bottom());
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Until a game is under way there is nothing to save and nothing to confirm.
-    event->accept();
+    if (m_bClosing || OnClose()) {
+        m_bClosing = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool CMainFrame::OnClose() {
+    SetHintMode(false);
+    if (platform::MessageBox("Are you sure you want to quit this game?", "Confirmation",
+                             platform::MB_YESNO) != platform::IDYES) {
+        return false;
+    }
+    if (HasGameWindows()) {
+        SaveCurrentGame();
+        SavePlayer();
+        m_pActionBar->m_bCloseAllowed = 1;
+        m_pActionBar->hide();
+        m_pHypertext->m_bCloseAllowed = 1;
+        m_pBoardFrame->m_bCloseAllowed = 1;
+    }
+    m_bClosing = true;
+    return true;
 }

@@ -51,6 +51,31 @@ inline constexpr int ID_INDICATOR_HINTS = 61403;
 inline constexpr int ID_INDICATOR_CHECKS = 61404;
 inline constexpr int ID_INDICATOR_PLAYED = 61405;
 
+// The game's own windows: error detection (131, 132), the action bar (134), the hint finder
+// (135) and Congratulations (139), with their controls and help topics.
+inline constexpr int IDD_ERROR_DETECT = 131;
+inline constexpr int IDD_ERRORS_SHOWN = 132;
+inline constexpr int IDD_ACTION_BAR = 134;
+inline constexpr int IDD_SELECT_CELL = 135;
+inline constexpr int IDD_CONGRATS = 139;
+inline constexpr int IDC_BAR_CHECK_ANSWER = 1003;
+inline constexpr int IDC_BAR_FIND_HINTS = 1004;
+inline constexpr int IDC_BAR_CLEAR = 1005;
+inline constexpr int IDC_BAR_FIRST_HINT = 1006;  // hint i is 1006 + i - 1
+inline constexpr int IDC_BAR_LAST_CONNECTED_HINT = 1026;
+inline constexpr int IDC_BAR_SHOW_SOLUTION = 1036;
+inline constexpr int IDC_BAR_ENTER = 1062;
+inline constexpr int IDC_BAR_HINT_PLACE = 1066;
+inline constexpr int IDC_CELL_HINT_LIST = 1026;
+inline constexpr int IDC_CELL_HINT_LABEL = 1027;
+inline constexpr int IDC_PLAY_REWARD = 6;
+inline constexpr int IDC_CONGRATS_FINISHED = 1039;
+inline constexpr int IDC_CONGRATS_SCORE = 1040;
+inline constexpr int IDC_CONGRATS_NOTE = 1064;
+inline constexpr int IDC_CONGRATS_QUIT = 1067;
+inline constexpr int HELP_SELECT_CELL = 11;
+inline constexpr int HELP_QUICK_INSTRUCTIONS = 13;
+
 // Players, statistics, saved games and their removal: dialog templates, controls, help topics.
 inline constexpr int IDD_SELECT_PLAYER = 136;
 inline constexpr int IDD_PLAYER_STATS = 137;

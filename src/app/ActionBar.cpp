@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// The action bar across the top of the game.
+#include "app/ActionBar.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/MainFrame.h"
+#include "platform/DialogUnits.h"
+#include "players/DialogTemplate.h"
+#include "resources/ResourceIds.h"
+
+CActionBar::CActionBar(CMainFrame& frame, QWidget* parent)
+    : QDialog(parent, Qt::Widget), m_frame(frame) {
+    setObjectName(QStringLiteral("actionBar"));
+    setProperty("controlId", ids::IDD_ACTION_BAR);
+    setAutoFillBackground(true);
+    platform::PixelRect size = platform::DluToPixels(0, 0, 339, 17);
+    resize(size.width, size.height);
+
+    m_pSolutionButton = dlgtemplate::AddButton(this, ids::IDC_BAR_SHOW_SOLUTION, "showSolution",
+                                               tr("Show The Solution"), 2, 1, 77, 14);
+    m_pCheckButton = dlgtemplate::AddButton(this, ids::IDC_BAR_CHECK_ANSWER, "checkAnswer",
+                                            tr("Check My Answer"), 83, 1, 77, 14);
+    QPushButton* find = dlgtemplate::AddButton(this, ids::IDC_BAR_FIND_HINTS, "findHints",
+                                               tr("Find Hints For A Cell"), 164, 1, 77, 14);
+    QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 246, 4, 26, 8);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setWordWrap(false);
+    // Takes the Enter key so that it presses nothing else.
+    QPushButton* enter = dlgtemplate::AddButton(this, ids::IDC_BAR_ENTER, "enterSink",
+                                                QStringLiteral("x"), 248, 3, 7, 6);
+    enter->setDefault(true);
+    enter->hide();
+    QPushButton* clear =
+        dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 276, 1, 29, 14);
+    m_pHintPlace = dlgtemplate::AddButton(this, ids::IDC_BAR_HINT_PLACE, "hintPlace", QString(),
+                                          307, 1, 16, 14);
+    m_pHintPlace->hide();
+
+    connect(m_pSolutionButton, &QPushButton::clicked, this, [this] { m_frame.OnShowSolution(); });
+    connect(m_pCheckButton, &QPushButton::clicked, this, [this] { m_frame.OnCheckAnswer(); });
+    connect(find, &QPushButton::clicked, this, [this] { m_frame.OnFindHints(); });
+    connect(clear, &QPushButton::clicked, this, [this] { m_frame.ShowHint(0); });
+
+    m_nWidth = width();
+    m_nHeight = height();
+}
+
+CActionBar::~CActionBar() = default;
+
+void CActionBar::BuildHintButtons(int count) {
+    QRect place = m_pHintPlace->geometry();
+    for (QPushButton* button : m_hintButtons) {
+        delete button;
+    }
+    m_hintButtons.clear();
+    count = std::min(count, kMaxHintButtons);
+    for (int i = 1; i <= count; ++i) {
+        if (i >= 2) {
+            place.translate(place.width() + 3, 0);
+        }
+        auto* button = new QPushButton(QString::number(i), this);
+        int id = ids::IDC_BAR_FIRST_HINT + i - 1;
+        button->setProperty("controlId", id);
+        button->setObjectName(QStringLiteral("hint%1").arg(i));
+        button->setAutoDefault(false);
+        button->setGeometry(place);
+        if (i <= kConnectedHints) {
+            connect(button, &QPushButton::clicked, this, [this, i] { m_frame.ShowHint(i); });
+        }
+        button->show();
+        m_hintButtons.push_back(button);
+    }
+}
+
+void CActionBar::EnableAllHintButtons() {
+    for (QPushButton* button : m_hintButtons) {
+        button->setEnabled(true);
+    }
+}
+
+void CActionBar::SelectHintButton(int n) {
+    EnableAllHintButtons();
+    if (QPushButton* button = HintButton(n)) {
+        button->setEnabled(false);
+    }
+}
+
+QPushButton* CActionBar::HintButton(int i) const {
+    return i >= 1 && i <= HintButtonCount() ? m_hintButtons[i - 1] : nullptr;
+}
+
+void CActionBar::accept() {
+    if (m_bCloseAllowed) {
+        QDialog::accept();
+    }
+}
+
+void CActionBar::reject() {
+    if (m_bCloseAllowed) {
+        QDialog::reject();
+    }
+}
+
+void CActionBar::closeEvent(QCloseEvent* event) {
+    if (m_bCloseAllowed) {
+        QDialog::closeEvent(event);
+    } else {
+        event->ignore();
+    }
+}

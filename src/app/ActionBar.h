@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// The action bar across the top of the game: Show The Solution, Check My Answer, Find Hints
+// For A Cell, Clear and one numbered button per hint of the puzzle.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+class CMainFrame;
+class QPushButton;
+
+class CActionBar : public QDialog {  // template 134
+    Q_OBJECT
+
+public:
+    // The buttons call the frame's handlers, as the menu commands do.
+    explicit CActionBar(CMainFrame& frame, QWidget* parent);
+    ~CActionBar() override;
+
+    // Replaces the numbered buttons by count new ones, "1" to count, in a row from the place
+    // of the hidden control 1066. Only the first 21 show a hint when pressed.
+    void BuildHintButtons(int count);
+    void EnableAllHintButtons();
+    // Enables every numbered button, then greys button n (the hint on show), if it exists.
+    void SelectHintButton(int n);
+
+    int HintButtonCount() const { return static_cast<int>(m_hintButtons.size()); }
+    // Button i (from 1), or null.
+    QPushButton* HintButton(int i) const;
+    QPushButton* CheckButton() const { return m_pCheckButton; }
+    QPushButton* SolutionButton() const { return m_pSolutionButton; }
+
+    // The bar's measures in pixels, taken when it was built.
+    int m_nHeight = 0;
+    int m_nWidth = 0;
+    // Set when the game closes; until then the bar ignores close requests, Enter and Escape.
+    int m_bCloseAllowed = 0;
+
+    // More buttons than this would not fit any screen, nor name a page ("_%.2d.htf").
+    static constexpr int kMaxHintButtons = 99;
+    static constexpr int kConnectedHints = 21;
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CMainFrame& m_frame;
+    std::vector<QPushButton*> m_hintButtons;
+    QPushButton* m_pCheckButton = nullptr;
+    QPushButton* m_pSolutionButton = nullptr;
+    QPushButton* m_pHintPlace = nullptr;
+};
