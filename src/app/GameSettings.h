@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+// Storing the player's settings in the settings file "Data\Sound.dat".
+#pragma once
+
+#include "platform/Services.h"
+
+// Writes the eleven lines of the settings file: play sounds and error detection as "TRUE" or
+// "FALSE", then red, green and blue of the highlight, primary and secondary colours. Only an
+// existing, writable file is written (a missing one is not created) and nothing is reported;
+// a failed write leaves the old file whole. True when the file was written.
+bool WriteGameSettings(bool playSounds, bool useErrorDetection, platform::ColorRef highlight,
+                       platform::ColorRef primary, platform::ColorRef secondary);

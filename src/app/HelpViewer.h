@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// The game's help viewer: a window of its own showing the help pages "data\help\qzx_NN.htf"
+// (the contents are page 00, topic N is page NN).
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/Services.h"
+
+class CMuWnd;
+class QLabel;
+class QMdiArea;
+
+class CHelpViewer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CHelpViewer(QWidget* parent = nullptr);
+    ~CHelpViewer() override;
+
+    // The page file (a game path relative to the program folder) for a help request on a help
+    // file such as "qzx.hlp"; empty when the request names no page.
+    static std::string PageFor(const std::string& helpFile, platform::HelpCommand command,
+                               int context);
+
+    // Shows the page of the request and raises the window. A missing page is said in the
+    // window. Matches platform::QtServices::HelpViewer.
+    void ShowHelp(const std::string& helpFile, platform::HelpCommand command, int context);
+
+    // The page file shown last (game path), and whether it could be shown.
+    const std::string& PageFile() const { return m_strPageFile; }
+    bool PageShown() const { return m_bPageShown; }
+    CMuWnd* PageWindow() const { return m_pPage; }
+
+private:
+    QMdiArea* m_pArea = nullptr;
+    CMuWnd* m_pPage = nullptr;
+    QLabel* m_pMissing = nullptr;
+    std::string m_strPageFile;
+    bool m_bPageShown = false;
+};
