@@ -2,8 +2,11 @@
 // The main frame's game flow: starting, saving and resuming games, the player commands, the
 // answer checks, the end of a game, hints, error detection, scoring and settings.
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
@@ -34,10 +37,26 @@ namespace {
 constexpr int kPlaySelectedGame = 1;
 constexpr int kOpenSavedGame = 1038;
 
-std::string Format(const char* format, int a, int b = 0) {
-    char text[256];
-    std::snprintf(text, sizeof text, format, a, b);
+// The game's texts with their "%d" fields filled in order.
+std::string Format(std::string_view format, std::initializer_list<int> values) {
+    std::string text;
+    auto value = values.begin();
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format.substr(i, 2) == "%d" && value != values.end()) {
+            text += std::to_string(*value++);
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
     return text;
+}
+
+// A hint page: stem + "_" (or "-" once the solution shows) + the two-digit hint number.
+std::string HintPage(const std::string& stem, bool solutionShown, int n) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%.2d", n);
+    return stem + (solutionShown ? "-" : "_") + number + ".htf";
 }
 
 void SetPane(QLabel* pane, const std::string& text) {
@@ -96,7 +115,7 @@ bool CMainFrame::StartGame(const std::string& stem) {
 
     m_player.SelectGame(m_strGameTitle);
     m_player.IncTimesPlayed(true);
-    SetPane(m_panes[3], Format("Played: %d", m_player.TimesPlayed()));
+    SetPane(m_panes[3], Format("Played: %d", {m_player.TimesPlayed()}));
     statusBar()->update();
 
     m_pActionBar->BuildHintButtons(m_pDocument->m_nHintCount);
@@ -154,9 +173,9 @@ void CMainFrame::SavePlayer() {
 }
 
 void CMainFrame::UpdateStatusPanes(bool repaint) {
-    SetPane(m_panes[3], Format("Played: %d", m_player.TimesPlayed()));
-    SetPane(m_panes[2], Format("Checks: %d", m_player.TimesAnswerChecked()));
-    SetPane(m_panes[1], Format("Hints: %d", m_player.TimesHintTaken()));
+    SetPane(m_panes[3], Format("Played: %d", {m_player.TimesPlayed()}));
+    SetPane(m_panes[2], Format("Checks: %d", {m_player.TimesAnswerChecked()}));
+    SetPane(m_panes[1], Format("Hints: %d", {m_player.TimesHintTaken()}));
     if (repaint) {
         statusBar()->update();
     }
@@ -170,12 +189,12 @@ std::string CMainFrame::StartMessageText() const {
         return Format(
             "For this game, each hint or answer check deducts 1 point from your score.\nThe "
             "average score is %d.",
-            average);
+            {average});
     }
     return Format(
         "For this game, each hint or answer check deducts %d points from your score.\nThe "
         "average score is %d.",
-        points, average);
+        {points, average});
 }
 
 void CMainFrame::ShowStartMessage() {
@@ -353,7 +372,7 @@ void CMainFrame::EndGame(bool solved, int marked, int correct) {
 int CMainFrame::Congratulate(int score) {
     CCongratsDlg dialog(this);
     dialog.m_nScore = score;
-    dialog.m_strScoreText = Format("Your score is %d out of 100.", score);
+    dialog.m_strScoreText = Format("Your score is %d out of 100.", {score});
     int result = RunCongrats(dialog, m_player.m_strName);
     switch (result) {
         case CCongratsDlg::kNewGame:
@@ -393,16 +412,16 @@ void CMainFrame::OnCheckAnswer() {
     } else if (marked == 1) {
         text = correct != 0 ? "The item marked is correct." : "The item marked is incorrect.";
     } else if (correct == 1) {
-        text = Format("Of the %d items marked, %d of them is correct.", marked, correct);
+        text = Format("Of the %d items marked, %d of them is correct.", {marked, correct});
     } else {
-        text = Format("Of the %d items marked, %d of them are correct.", marked, correct);
+        text = Format("Of the %d items marked, %d of them are correct.", {marked, correct});
     }
     platform::PlayGameSound(marked == 0         ? "data\\clue.wav"
                             : marked == correct ? "data\\corcheck.wav"
                                                 : "data\\inccheck.wav");
     m_player.CheckAnswer();
     platform::MessageBox(text, "Quick Check");
-    SetPane(m_panes[2], Format("Checks: %d", m_player.TimesAnswerChecked()));
+    SetPane(m_panes[2], Format("Checks: %d", {m_player.TimesAnswerChecked()}));
     statusBar()->update();
     m_pBoardFrame->update();
 }
@@ -497,11 +516,10 @@ void CMainFrame::ShowHint(int n) {
     } else {
         m_pActionBar->EnableAllHintButtons();
     }
-    const char* format = m_pBoardView->m_bShowSolution ? "-%.2d.htf" : "_%.2d.htf";
-    LoadPage(m_strGameStem + Format(format, n));
+    LoadPage(HintPage(m_strGameStem, m_pBoardView->m_bShowSolution != 0, n));
     m_pDocument->m_nSelectedHint = n;
     m_pBoardView->OnInitialUpdate();
-    SetPane(m_panes[1], Format("Hints: %d", m_player.TimesHintTaken()));
+    SetPane(m_panes[1], Format("Hints: %d", {m_player.TimesHintTaken()}));
     statusBar()->update();
     platform::PlayGameSound("data\\whoosh.wav");
     if (n != 0) {
