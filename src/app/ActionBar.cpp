@@ -12,8 +12,9 @@
 #include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
-CActionBar::CActionBar(CMainFrame& frame, QWidget* parent)
-    : QDialog(parent, Qt::Widget), m_frame(frame) {
+CActionBar::CActionBar(CMainFrame& frame, QWidget* parent) : QDialog(parent), m_frame(frame) {
+    // A bar inside the main window, not a window of its own.
+    setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("actionBar"));
     setProperty("controlId", ids::IDD_ACTION_BAR);
     setAutoFillBackground(true);

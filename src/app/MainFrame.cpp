@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <algorithm>
@@ -41,7 +42,7 @@ bool CMainFrame::Create() {
     m_pMdiClient = new QMdiArea(this);
     m_pMdiClient->setObjectName("mdiClient");
     m_pMdiClient->setBackground(QBrush(QColor(128, 128, 128)));
-    m_pMdiClient->installEventFilter(this);
+    m_pMdiClient->viewport()->installEventFilter(this);
     setCentralWidget(m_pMdiClient);
     CreateMenus();
     if (!CreateStatusBar()) {
@@ -220,7 +221,6 @@ bool CMainFrame::CreateGameWindows() {
     m_pActionBar->raise();
 
     m_pHypertext = new CMuWnd;
-    m_pHypertext->setObjectName(QStringLiteral("hypertext"));
     if (!m_pHypertext->Create(m_pMdiClient)) {
         delete m_pHypertext;
         m_pHypertext = nullptr;
@@ -261,14 +261,16 @@ void CMainFrame::PlaceActionBar() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pMdiClient && event->type() == QEvent::Resize) {
+    if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::LayOutGameWindows() {
-    int h = m_pActionBar->m_nHeight;
+    // The bar lies on rows 1 to its height; the windows start on the row below it.
+    int h = m_pActionBar->m_nHeight + 1;
     m_pHypertext->m_nMinTop = h;
     m_pBoardFrame->m_nMinTop = h;
     if (m_pHypertext->isMinimized() || m_pHypertext->isMaximized()) {
@@ -278,7 +280,11 @@ void CMainFrame::LayOutGameWindows() {
         m_pBoardFrame->showNormal();
     }
     // A text column 305 pixels wide, whatever the window's borders and scroll bar take.
-    int decoration = m_pHypertext->width() - m_pHypertext->ClientArea()->width();
+    QMargins frame = m_pHypertext->contentsMargins();
+    int decoration = frame.left() + frame.right();
+    if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
+        decoration += scrollBar->sizeHint().width();
+    }
     int w = decoration + 305;
     m_pHypertext->setGeometry(0, h, w, 398);
 

@@ -1,71 +1,155 @@
 // SPDX-License-Identifier: MIT
-// Start-up of the game: the refused command line, the program folder, the settings switches
-// and the empty main frame.
-#include <gtest/gtest.h>
-
-#include <QLabel>
+// Start-up of the game: the refused command line, the settings switches, the order of the
+// start-up dialogs, the ways out, the start message and the game windows' layout.
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <filesystem>
 
-#include "app/GameApp.h"
-#include "app/MainFrame.h"
-#include "platform/FakeServices.h"
+#include "GameFixture.h"
+#include "app/ChildFrame.h"
+#include "app/SelectCellDlg.h"
 #include "platform/GameSwitches.h"
-#include "support/TestSupport.h"
 
-namespace {
+using apptest::GameTest;
+using apptest::ScriptedFrame;
 
-// Runs start-up with the working directory in a scratch program folder.
-class StartUp : public ::testing::Test {
-protected:
-    void SetUp() override { std::filesystem::current_path(m_folder.Path()); }
-    void TearDown() override { std::filesystem::current_path(m_previous); }
-
-    std::filesystem::path m_previous = std::filesystem::current_path();
-    testsupport::TempProgramFolder m_folder;
-    platform::FakeServices m_services;
-};
-
-}  // namespace
-
-TEST_F(StartUp, AnyCommandLineArgumentIsRefused) {
-    CGameApp app;
+TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
+    apptest::ScriptedApp app(m_script);
     EXPECT_FALSE(app.InitInstance({"hunt0.gme"}));
     EXPECT_EQ(m_services.Texts(),
               std::vector<std::string>{"Please start a saved game from within the game!"});
     EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_TRUE(m_script.log.empty());
 }
 
-TEST_F(StartUp, NotesTheProgramFolderAndShowsTheEmptyFrameWithItsCommands) {
-    CGameApp app;
-    ASSERT_TRUE(app.InitInstance({}));
-    EXPECT_EQ(std::filesystem::canonical(app.ProgramFolder()),
-              std::filesystem::canonical(m_folder.Path()));
-    CMainFrame* frame = app.MainFrame();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_NE(frame->MdiClient(), nullptr);
-    EXPECT_EQ(frame->windowTitle(), "Math Quizlex");
-    frame->SetGameTitle("Number Hunt");
-    EXPECT_EQ(frame->windowTitle(), "Number Hunt");
-    const char* panes[] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(frame->StatusPane(i)->text(), panes[i]);
-    }
-    int commands = 0;
-    for (QAction* menu : frame->menuBar()->actions()) {
+TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_script.log,
+              (std::vector<std::string>{"about", "select player", "select game at start"}));
+    ScriptedFrame& frame = Frame();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), "Number Hunt");
+    EXPECT_EQ(frame.m_strGameStem, "hunt");
+    EXPECT_EQ(PageName(), "hunt_00.htf");
+    EXPECT_EQ(Doc().m_nHintCount, 12);
+    EXPECT_EQ(Pane(3), "Played: 1");
+    EXPECT_EQ(Pane(2), "Checks: 0");
+    EXPECT_EQ(Pane(1), "Hints: 0");
+    // The game is saved at once, under the player's name.
+    EXPECT_TRUE(frame.Player().HasSavedGame("Number Hunt"));
+    // Every menu item carries its command id.
+    for (QAction* menu : frame.menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
-            EXPECT_TRUE(item->isSeparator() || item->property("commandId").isValid())
+            EXPECT_TRUE(item->isSeparator() || item->menu() ||
+                        item->property("commandId").isValid())
                 << item->text().toStdString();
-            commands += !item->isSeparator();
         }
     }
-    EXPECT_GT(commands, 0);
-    EXPECT_TRUE(m_services.messages.empty());
 }
 
-TEST_F(StartUp, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
+// The start-up's own messages, recorded from a fresh fake so the greeting can be seen.
+TEST(StartUpMessages, TheGreetingNamesThePointsPerHintOrCheck) {
+    const struct {
+        const char* stem;
+        const char* text;
+    } cases[] = {
+        {"hunt",
+         "For this game, each hint or answer check deducts 1 point from your score.\nThe "
+         "average score is 84."},
+        {"steps",
+         "For this game, each hint or answer check deducts 2 points from your score.\nThe "
+         "average score is 76."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stem);
+        auto previous = std::filesystem::current_path();
+        testsupport::TempProgramFolder folder;
+        std::filesystem::current_path(folder.Path());
+        folder.MakeFolder("players");
+        folder.MakeFolder("games");
+        apptest::WriteGame(folder, c.stem, c.stem == std::string("hunt") ? 12 : 8);
+        platform::FakeServices services;
+        apptest::Script script;
+        script.games.push_back({1, "Game", c.stem});
+        {
+            apptest::ScriptedApp app(script);
+            ASSERT_TRUE(app.InitInstance({}));
+            ASSERT_FALSE(services.messages.empty());
+            EXPECT_EQ(services.messages.back().text, c.text);
+            EXPECT_EQ(services.messages.back().caption, "Let's begin...");
+            services.Clear();
+            app.MainFrame()->OnScoring();
+            ASSERT_EQ(services.messages.size(), 1u);
+            EXPECT_EQ(services.messages[0].text, c.text);
+            EXPECT_EQ(services.messages[0].caption, "Scoring...");
+        }
+        std::filesystem::current_path(previous);
+    }
+}
+
+TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
+    const struct {
+        int player;
+        int game;
+        const char* stem;
+        size_t dialogs;
+    } cases[] = {
+        {2, 1, "hunt", 2},      // Cancel in Select Player
+        {1, 1037, "hunt", 3},   // Quit Game in Select Game
+        {1, 1, "missing", 3},   // no instructions page
+        {1, 1, "..\\hunt", 3},  // a stem that is not a plain file name
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stem);
+        m_script = {};
+        m_script.selectPlayer = c.player;
+        m_script.games.push_back({c.game, "Number Hunt", c.stem});
+        m_services.Clear();
+        apptest::ScriptedApp app(m_script);
+        EXPECT_FALSE(app.InitInstance({}));
+        EXPECT_EQ(m_script.log.size(), c.dialogs);
+        for (const auto& m : m_services.messages) {
+            EXPECT_NE(m.caption, "Let's begin...");
+        }
+    }
+}
+
+TEST_F(GameTest, QuickInstructionsOpenWhenTickedAndStayOffOnceUnticked) {
+    ASSERT_TRUE(m_folder.Exists("data/hunt.bgd"));
+    m_script.games.push_back({1, "Number Hunt", "hunt"});
+    apptest::ScriptedApp app(m_script);
+    ASSERT_TRUE(app.InitInstance({}));
+    ASSERT_EQ(m_services.helpCalls.size(), 1u);
+    EXPECT_EQ(m_services.helpCalls[0].command, platform::HelpCommand::Context);
+    EXPECT_EQ(m_services.helpCalls[0].context, 13);
+}
+
+TEST_F(GameTest, TheBarIsOnTopTheTextLeftAndTheBoardRightJustBelowIt) {
+    ASSERT_TRUE(Start());
+    ScriptedFrame& frame = Frame();
+    QApplication::processEvents();
+    QRect bar = frame.ActionBar()->geometry().translated(
+        -frame.MdiClient()->viewport()->geometry().topLeft());
+    QRect text = frame.Hypertext()->geometry();
+    QRect board = frame.BoardFrame()->geometry();
+    EXPECT_EQ(bar.topLeft(), QPoint(1, 1));
+    EXPECT_EQ(text.topLeft(), QPoint(0, bar.bottom() + 1));
+    EXPECT_EQ(board.top(), bar.bottom() + 1);
+    EXPECT_EQ(board.left(), text.right() + 2);
+    EXPECT_EQ(frame.Hypertext()->ClientArea()->width(), 305);
+    // The whole 60 × 40 picture shows in the board frame.
+    EXPECT_GE(frame.BoardView()->viewport()->width(), 60);
+    EXPECT_GE(frame.BoardView()->viewport()->height(), 40);
+    EXPECT_EQ(frame.Hypertext()->m_nMinTop, bar.bottom() + 1);
+    // Dragged above the bar, the windows stop below it.
+    frame.BoardFrame()->move(board.left(), 0);
+    EXPECT_EQ(frame.BoardFrame()->y(), bar.bottom() + 1);
+    // Closing the board during play puts it aside.
+    frame.BoardFrame()->close();
+    EXPECT_TRUE(frame.BoardFrame()->isMinimized());
+}
+
+TEST_F(GameTest, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
     const struct {
         const char* file;  // nullptr: no file
         bool sounds;
@@ -84,10 +168,35 @@ TEST_F(StartUp, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
             std::filesystem::remove(m_folder.File("Data/Sound.dat"));
         }
         platform::SetPlaySounds(!c.sounds);
-        CGameApp app;
-        ASSERT_TRUE(app.InitInstance({}));
-        EXPECT_EQ(app.PlaySounds(), c.sounds);
-        EXPECT_EQ(app.MainFrame()->m_bUseErrorDetection, c.errorDetection);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(m_app->PlaySounds(), c.sounds);
+        EXPECT_EQ(Frame().m_bUseErrorDetection, c.errorDetection);
+        m_app.reset();
     }
-    EXPECT_TRUE(m_services.messages.empty());
+    platform::SetPlaySounds(false);
+}
+
+TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(0, 0, 1);
+    Frame().OnFindHints();
+    m_services.answers = {platform::IDNO};
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(m_services.Texts(),
+              std::vector<std::string>{"Are you sure you want to quit this game?"});
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Confirmation"});
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    EXPECT_EQ(Doc().m_marks, std::vector<std::string>{"0,0,1"});
+
+    // Yes saves the game and the player before the frame goes.
+    m_services.answers = {platform::IDYES};
+    EXPECT_TRUE(Frame().close());
+    EXPECT_NE(m_folder.Read("players/Ann0.ply").find("Number Hunt"), std::string::npos);
+    bool markSaved = false;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.File("games"))) {
+        markSaved |=
+            testsupport::ReadFileBytes(entry.path().string()).find("0,0,1") != std::string::npos;
+    }
+    EXPECT_TRUE(markSaved);
 }

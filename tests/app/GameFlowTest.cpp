@@ -1,0 +1,385 @@
+// SPDX-License-Identifier: MIT
+// One game under the controller: answer checks, the end of a game, the reward, hints, error
+// detection, switching and resuming games, settings.
+#include "GameFixture.h"
+#include "app/SelectCellDlg.h"
+#include "platform/GameSwitches.h"
+#include "resources/ResourceIds.h"
+
+using apptest::GameTest;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+bool Enabled(const CMainFrame& frame, int commandId) {
+    return frame.CommandAction(commandId)->isEnabled();
+}
+
+}  // namespace
+
+TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
+    const struct {
+        Lines marks;
+        const char* text;
+        const char* sound;
+    } cases[] = {
+        {{}, "No items are marked.", "data\\clue.wav"},
+        {{"1,0,2"}, "The item marked is correct.", "data\\corcheck.wav"},
+        {{"1,0,5"}, "The item marked is incorrect.", "data\\inccheck.wav"},
+        {{"0,0,1", "1,0,7", "0,1,7"},
+         "Of the 3 items marked, 1 of them is correct.",
+         "data\\inccheck.wav"},
+        {{"0,0,1", "1,0,2", "0,1,7"},
+         "Of the 3 items marked, 2 of them are correct.",
+         "data\\inccheck.wav"},
+        {{"0,0,1", "1,0,2", "0,1,3"},
+         "Of the 3 items marked, 3 of them are correct.",
+         "data\\corcheck.wav"},
+        // Every answer and one more: not solved.
+        {{"0,0,1", "1,0,2", "0,1,3", "1,1,4", "0,0,1"},
+         "Of the 5 items marked, 5 of them are correct.",
+         "data\\corcheck.wav"},
+    };
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    int checks = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        m_services.Clear();
+        Doc().m_marks = c.marks;
+        Frame().OnCheckAnswer();
+        ++checks;
+        EXPECT_EQ(m_services.Texts(), Lines{c.text});
+        EXPECT_EQ(Captions(), Lines{"Quick Check"});
+        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{c.sound});
+        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(checks));
+        EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
+    }
+}
+
+TEST_F(GameTest, ASolvedBoardEndsTheGameWithCongratulationsFromEitherCommand) {
+    for (int command : {ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
+        SCOPED_TRACE(command);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        testsupport::SoundsOn sounds;
+        Doc().m_marks = apptest::kAllRight;
+        Frame().ShowHint(3);
+        m_services.Clear();
+        m_script.log.clear();
+        Frame().CommandAction(command)->trigger();
+        // One hint taken at 1 point of 100.
+        EXPECT_EQ(m_script.log, Lines{"congrats Ann: Your score is 99 out of 100."});
+        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{"data\\correct.wav"});
+        EXPECT_TRUE(m_services.messages.empty());
+        EXPECT_EQ(PageName(), "hunt-00.htf");
+        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
+        EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+        EXPECT_EQ(Doc().m_nSelectedHint, 0);
+        EXPECT_FALSE(Frame().ActionBar()->CheckButton()->isEnabled());
+        EXPECT_FALSE(Frame().ActionBar()->SolutionButton()->isEnabled());
+        EXPECT_TRUE(Frame().ActionBar()->HintButton(3)->isEnabled());
+        // A finished game leaves no saved game behind once it is saved.
+        Frame().SaveCurrentGame();
+        EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
+    const struct {
+        Lines marks;
+        const char* question;
+    } cases[] = {
+        {{"0,0,5"},
+         "One or more of your answers is marked incorrectly.\nDo you want to display the "
+         "correct answer and end the game?"},
+        {{},
+         "You have not marked any answers.\nDo you want to display the correct answer and end "
+         "the game?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        testsupport::SoundsOn sounds;
+        Doc().m_marks = c.marks;
+        Frame().OnFindHints();
+        m_services.answers = {platform::IDNO};
+        Frame().OnShowSolution();
+        EXPECT_EQ(m_services.Texts(), Lines{c.question});
+        EXPECT_EQ(Captions(), Lines{"Confirmation"});
+        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{"data\\incshow.wav"});
+        EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
+        EXPECT_FALSE(Frame().HintFinder()->isVisible());
+        EXPECT_EQ(PageName(), "hunt_00.htf");
+        EXPECT_EQ(Doc().m_marks, c.marks);
+
+        m_services.Clear();
+        m_services.answers = {platform::IDYES};
+        Frame().OnShowSolution();
+        EXPECT_EQ(testsupport::SoundNames(m_services),
+                  (Lines{"data\\incshow.wav", "data\\wrong.wav"}));
+        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
+        EXPECT_EQ(PageName(), "hunt-00.htf");
+        for (const std::string& entry : m_script.log) {
+            EXPECT_EQ(entry.find("congrats"), std::string::npos);
+        }
+        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
+        EXPECT_EQ(Frame().Player().CurrentStats()->m_bFinished, 1);
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, TheMenuFollowsTheFinishedGameAndTheRewardFollowsCongratulations) {
+    const struct {
+        int result;
+        int quitAnswer;
+        bool reward;
+    } cases[] = {
+        {6, 0, true},               // Check Solution before the reward game
+        {2, 0, false},              // Check Solution after it
+        {7, platform::IDNO, true},  // Quit, then No to quitting
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
+            EXPECT_TRUE(Enabled(Frame(), id));
+        }
+        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
+        Doc().m_marks = apptest::kAllRight;
+        m_script.congrats = {c.result};
+        if (c.quitAnswer) {
+            m_services.answers = {c.quitAnswer};
+        }
+        Frame().OnCheckAnswer();
+        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
+            EXPECT_FALSE(Enabled(Frame(), id));
+        }
+        EXPECT_EQ(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME), c.reward);
+        EXPECT_TRUE(Frame().isVisible());
+        if (c.reward) {
+            Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
+            EXPECT_EQ(m_script.log.back(), "reward game Ann 100");
+            EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
+        }
+        // Checking a finished game does nothing.
+        m_services.Clear();
+        Frame().OnCheckAnswer();
+        Frame().OnShowSolution();
+        EXPECT_TRUE(m_services.messages.empty());
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, HintButtonsShowTheirPagesAndCountEachHintOnce) {
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    CActionBar& bar = *Frame().ActionBar();
+    ASSERT_EQ(bar.HintButtonCount(), 12);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
+        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
+        EXPECT_GT(bar.HintButton(i)->x(), i > 1 ? bar.HintButton(i - 1)->geometry().right() : 0);
+    }
+    bar.HintButton(12)->click();
+    bar.HintButton(12)->setEnabled(true);
+    bar.HintButton(12)->click();
+    EXPECT_EQ(PageName(), "hunt_12.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_EQ(testsupport::SoundNames(m_services), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
+    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
+    EXPECT_TRUE(bar.HintButton(11)->isEnabled());
+    EXPECT_EQ(Doc().m_nSelectedHint, 12);
+
+    // Clear: the instructions, no highlight, no hint counted.
+    bar.findChild<QPushButton*>("clearHint")->click();
+    EXPECT_EQ(PageName(), "hunt_00.htf");
+    EXPECT_EQ(Doc().m_nSelectedHint, 0);
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
+
+    // After the end: the answer-bearing pages, still nothing counted.
+    m_services.answers = {platform::IDYES};
+    Frame().OnShowSolution();
+    bar.HintButton(5)->click();
+    EXPECT_EQ(PageName(), "hunt-05.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    bar.findChild<QPushButton*>("clearHint")->click();
+    EXPECT_EQ(PageName(), "hunt-00.htf");
+}
+
+TEST_F(GameTest, TheHintFinderShowsTheOneHintOfACellAndIgnoresOthers) {
+    ASSERT_TRUE(Start());
+    CSelectCellDlg& finder = *Frame().HintFinder();
+    Frame().OnFindHints();
+    EXPECT_TRUE(finder.isVisible());
+    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+    finder.ShowCellHints("Hint 1, Hint 5, Hint 9", 0);
+    EXPECT_EQ(PageName(), "hunt_00.htf");
+    EXPECT_EQ(finder.m_strHintList, "");
+    finder.ShowCellHints("Hint 2", 2);
+    EXPECT_EQ(PageName(), "hunt_02.htf");
+    EXPECT_EQ(finder.m_strHintList, "Hint 2");
+    finder.accept();
+    EXPECT_FALSE(finder.isVisible());
+    EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
+}
+
+TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
+    const struct {
+        int hint;
+        int useErrorDetection;
+        bool offered;
+    } cases[] = {{2, 1, false}, {0, 1, false}, {1, 0, false}, {1, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hint);
+        m_script.log.clear();
+        Frame().m_bUseErrorDetection = c.useErrorDetection;
+        Frame().ShowHint(c.hint);
+        EXPECT_EQ(m_script.log, c.offered ? Lines{"error detect"} : Lines{});
+    }
+    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 0);
+
+    // Yes: the asterisks show while the notice is up, and cost 5 points at the end.
+    m_services.Clear();
+    m_script.log.clear();
+    m_script.errorDetect = {1};
+    Frame().ShowHint(1);
+    EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
+    EXPECT_EQ(testsupport::SoundNames(m_services),
+              (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
+    EXPECT_EQ(Doc().m_bShowErrors, 0);
+    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
+    EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
+
+    // Not after the solution shows.
+    m_services.answers = {platform::IDYES};
+    Frame().OnShowSolution();
+    m_script.log.clear();
+    Frame().ShowHint(1);
+    EXPECT_EQ(m_script.log, Lines{});
+}
+
+TEST_F(GameTest, ANewGameSavesTheGameLeftAndResumingKeepsThePlayCount) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(1, 1, 4);
+    Frame().ShowHint(1);
+    m_script.games = {{1, "Number Steps", "steps"}};
+    Frame().OnNewGame();
+    EXPECT_EQ(Frame().windowTitle(), "Number Steps");
+    EXPECT_EQ(PageName(), "steps_00.htf");
+    EXPECT_TRUE(Doc().m_marks.empty());
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+    EXPECT_EQ(m_services.messages.back().caption, "Let's begin...");
+
+    // Back to the hunt through Select Game's "Open Saved Game".
+    m_script.games = {{1038, "Number Hunt", "hunt"}};
+    Frame().OnNewGame();
+    EXPECT_EQ(Frame().m_strGameStem, "hunt");
+    EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
+    EXPECT_EQ(Pane(3), "Played: 1");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+
+    // And through File › Load Saved Game.
+    m_script.savedTitle = "Number Steps";
+    m_script.savedStem = "steps";
+    Frame().OnLoadSavedGame();
+    EXPECT_EQ(Frame().windowTitle(), "Number Steps");
+    EXPECT_EQ(Pane(3), "Played: 1");
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+}
+
+TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(0, 0, 1);
+    m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
+    for (const char* stem : {"nothing", "broken", "../hunt"}) {
+        SCOPED_TRACE(stem);
+        m_script.games = {{1, "Broken", stem}};
+        m_services.Clear();
+        Frame().OnNewGame();
+        EXPECT_FALSE(m_services.messages.empty());
+        for (const auto& m : m_services.messages) {
+            EXPECT_NE(m.caption, "Let's begin...");
+        }
+        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
+        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
+        EXPECT_EQ(PageName(), "hunt_00.htf");
+        EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
+        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
+    }
+}
+
+TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
+    ASSERT_TRUE(Start());
+    const auto before = Frame().BoardView()->Colors();
+    m_script.settings = [](CSettingsDlg& dialog) {
+        dialog.m_bPlaySounds = 1;
+        dialog.m_bUseErrorDetection = 0;
+        dialog.m_crPrimary = platform::Rgb(1, 2, 3);
+        return 2;
+    };
+    Frame().OnSettings();
+    EXPECT_FALSE(platform::PlaySoundsOn());
+    EXPECT_EQ(Frame().m_bUseErrorDetection, 1);
+    EXPECT_EQ(Frame().BoardView()->m_crPrimary, before.primary);
+
+    m_script.settings = [](CSettingsDlg& dialog) {
+        EXPECT_EQ(dialog.m_bUseErrorDetection, 1);
+        dialog.m_bPlaySounds = 1;
+        dialog.m_bUseErrorDetection = 0;
+        dialog.m_crPrimary = platform::Rgb(1, 2, 3);
+        return 1;
+    };
+    Frame().OnSettings();
+    EXPECT_TRUE(platform::PlaySoundsOn());
+    EXPECT_EQ(Frame().m_bUseErrorDetection, 0);
+    EXPECT_EQ(Frame().BoardView()->m_crPrimary, platform::Rgb(1, 2, 3));
+    platform::SetPlaySounds(false);
+}
+
+namespace {
+
+class RewardCongrats : public CCongratsDlg {
+public:
+    std::vector<std::string> played;
+
+protected:
+    void RunRewardGame(int score, const std::string& name) override {
+        played.push_back(name + " " + std::to_string(score));
+    }
+};
+
+}  // namespace
+
+TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
+    platform::FakeServices services;
+    for (bool play : {false, true}) {
+        RewardCongrats dialog;
+        dialog.m_nScore = 87;
+        dialog.m_strScoreText = "Your score is 87 out of 100.";
+        dialog.SetUp("Ann");
+        auto* score = dialog.findChild<QLabel*>("scoreText");
+        EXPECT_EQ(score->text(), "Your score is 87 out of 100.");
+        EXPECT_EQ(score->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        if (play) {
+            dialog.RewardButton()->click();
+            EXPECT_EQ(dialog.played, std::vector<std::string>{"Ann 87"});
+            EXPECT_FALSE(dialog.RewardButton()->isEnabled());
+            EXPECT_FALSE(dialog.findChild<QLabel*>("congratsNote")->isEnabled());
+        }
+        dialog.findChild<QPushButton*>("checkSolution")->click();
+        EXPECT_EQ(dialog.result(), play ? 2 : 6);
+    }
+    for (auto [name, result] : {std::pair{"newGame", 1}, std::pair{"quit", 7}}) {
+        RewardCongrats dialog;
+        dialog.findChild<QPushButton*>(name)->click();
+        EXPECT_EQ(dialog.result(), result);
+    }
+}
