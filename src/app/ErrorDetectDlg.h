@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The error dialogs of a hint: the offer to show wrong marks (Error Detection) and the notice
-// while they are shown (Errors Displayed). Both reopen where the player last left them.
+// The Error Detection offer after a hint: show the hint's wrong marks for 5 points? It
+// reopens where the player last left it.
 #pragma once
 
 #include "images/PlacedDialog.h"
@@ -11,12 +11,4 @@ class CErrorDetectDlg : public CPlacedDialog {  // template 131 "Error Detection
 public:
     explicit CErrorDetectDlg(QWidget* parent = nullptr);
     ~CErrorDetectDlg() override;
-};
-
-class CErrorsShownDlg : public CPlacedDialog {  // template 132 "Errors Displayed"
-    Q_OBJECT
-
-public:
-    explicit CErrorsShownDlg(QWidget* parent = nullptr);
-    ~CErrorsShownDlg() override;
 };

@@ -12,6 +12,7 @@
 #include "app/ChildFrame.h"
 #include "app/CongratsDlg.h"
 #include "app/ErrorDetectDlg.h"
+#include "app/ErrorsShownDlg.h"
 #include "app/GameSettings.h"
 #include "app/MainFrame.h"
 #include "app/SelectCellDlg.h"

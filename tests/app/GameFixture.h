@@ -17,12 +17,14 @@
 #include "app/ActionBar.h"
 #include "app/CongratsDlg.h"
 #include "app/ErrorDetectDlg.h"
+#include "app/ErrorsShownDlg.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
 #include "app/SettingsDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
 #include "platform/FakeServices.h"
+#include "platform/ProgramFolder.h"
 #include "players/SavedGamesDlg.h"
 #include "players/SelectGameDlg.h"
 #include "players/SelectPlayerDlg.h"
@@ -36,6 +38,7 @@ namespace apptest {
 struct Script {
     std::vector<std::string> log;
     int selectPlayer = 1;
+    std::string playerName = "Ann";  // the player Select Player picks (made when new)
     // Select Game: the result, and the title and stem it chooses.
     std::deque<std::tuple<int, std::string, std::string>> games;
     std::deque<int> congrats;
@@ -61,8 +64,15 @@ public:
     int RunSelectPlayer(CSelectPlayerDlg&) override {
         m_script.log.push_back("select player");
         if (m_script.selectPlayer == 1) {
-            Player().m_strName = "Ann";
-            Player().m_strFileName = "Ann0.ply";
+            const std::string players = platform::ProgramFolder() + "players\\";
+            Player().Clear();
+            Player().m_strName = m_script.playerName;
+            Player().m_strFileName = m_script.playerName + "0.ply";
+            if (std::filesystem::exists(platform::HostPath(players + Player().m_strFileName))) {
+                Player().Load(players);
+            } else {
+                Player().Save(players);
+            }
         }
         return m_script.selectPlayer;
     }

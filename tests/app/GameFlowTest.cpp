@@ -383,3 +383,39 @@ TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
         EXPECT_EQ(dialog.result(), result);
     }
 }
+
+TEST_F(GameTest, ANewPlayerWhoKeepsTheGameOnShowPlaysTheirOwnCopyOfIt) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(1, 1, 4);
+    Frame().ShowHint(2);
+    // Bob comes and cancels Select Game: the hunt goes on, fresh, as Bob's.
+    m_script.playerName = "Bob";
+    m_script.games = {{1037, "", ""}};
+    Frame().OnNewPlayer();
+    EXPECT_EQ(Frame().Player().m_strName, "Bob");
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
+    EXPECT_TRUE(Doc().m_marks.empty());
+    EXPECT_EQ(Pane(1), "Hints: 0");
+    EXPECT_EQ(Pane(3), "Played: 1");
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+    // Ann comes back to her own marks and counts.
+    m_script.playerName = "Ann";
+    m_script.games = {{1037, "", ""}};
+    Frame().OnNewPlayer();
+    EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_EQ(Pane(3), "Played: 1");
+}
+
+TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
+    ASSERT_TRUE(Start());
+    Frame().CommandAction(ids::ID_HELP_INDEX)->trigger();
+    Frame().CommandAction(ids::ID_QUICK_INSTRUCTIONS)->trigger();
+    ASSERT_EQ(m_services.helpCalls.size(), 2u);
+    EXPECT_EQ(m_services.helpCalls[0].command, platform::HelpCommand::Contents);
+    EXPECT_EQ(m_services.helpCalls[1].context, 13);
+    QAction* newGame = Frame().CommandAction(ids::ID_NEW_GAME);
+    EXPECT_EQ(newGame->statusTip(), "Select a new game to play");
+    newGame->showStatusText(&Frame());
+    EXPECT_EQ(Pane(0), "Select a new game to play");
+}
