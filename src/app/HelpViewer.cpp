@@ -77,15 +77,16 @@ std::string CHelpViewer::PageFor(const std::string& helpFile, platform::HelpComm
 
 void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand command,
                            int context) {
+    // Shown first: the page window's first showing would take the viewer's caption.
+    show();
+    raise();
+    activateWindow();
     const std::string page = PageFor(helpFile, command, context);
     if (page.empty()) {
         ShowMissing(tr("There is no help for this topic."));
     } else {
         ShowPage(page);
     }
-    show();
-    raise();
-    activateWindow();
 }
 
 void CHelpViewer::ShowPage(const std::string& pageName) {
@@ -103,9 +104,20 @@ void CHelpViewer::ShowPage(const std::string& pageName) {
     }
     m_pMissing->hide();
     m_pArea->show();
-    m_pPage->showMaximized();
-    setWindowTitle(m_pPage->windowTitle().isEmpty() ? tr("Math Quizlex Help")
-                                                    : m_pPage->windowTitle());
+    // Not maximised: a maximised page would take over the viewer's caption.
+    FitPage();
+    m_pPage->show();
+    const QString title = platform::FromCp1252(m_pPage->Document().m_strTitle);
+    setWindowTitle(title.isEmpty() ? tr("Math Quizlex Help") : title);
+}
+
+void CHelpViewer::FitPage() {
+    m_pPage->setGeometry(QRect(QPoint(0, 0), m_pArea->viewport()->size()));
+}
+
+void CHelpViewer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitPage();
 }
 
 void CHelpViewer::ShowMissing(const QString& text) {

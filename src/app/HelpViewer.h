@@ -40,7 +40,11 @@ public:
     bool PageShown() const { return m_bPageShown; }
     CMuWnd* PageWindow() const { return m_pPage; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitPage();
     void ShowMissing(const QString& text);
 
     QMdiArea* m_pArea = nullptr;
