@@ -8,6 +8,7 @@
 #include "images/DibStatic.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
+#include "platform/File.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
 #include "players/DialogTemplate.h"
@@ -57,9 +58,12 @@ CAboutDlg::~CAboutDlg() = default;
 
 void CAboutDlg::Setup(const std::string& imagePath, const std::string& dataPath, bool playSound) {
     if (!imagePath.empty()) {
-        // A missing picture leaves the box without it; a broken one is reported by the
-        // picture control.
-        m_pPicture->LoadPicture(imagePath);
+        // A picture that cannot be opened is told as one that cannot be read (the picture
+        // control reports that one itself); the box opens without it.
+        int cause = platform::kNone;
+        if (!m_pPicture->LoadPicture(imagePath, &cause) && cause != platform::kNone) {
+            platform::MessageBox("Error reading DIB file.");
+        }
     } else {
         platform::MessageBox("No image path given!\nThis could only be caused by human error.");
     }

@@ -9,6 +9,7 @@
 #include "images/DibStatic.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
+#include "platform/File.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
@@ -82,8 +83,13 @@ bool CSelectGameDlg::OnInitDialog() {
     setFixedSize(size());
     m_pQuickInstructions->setChecked(m_bShowQuickInstructions);
 
-    // A missing head picture leaves its place blank; the list is what matters.
-    m_pHead->LoadPicture(platform::ProgramFolder() + "data\\Head.bmp");
+    // A head picture that cannot be opened is told as one that cannot be read (the picture
+    // control reports that one itself); its place stays blank.
+    int cause = platform::kNone;
+    if (!m_pHead->LoadPicture(platform::ProgramFolder() + "data\\Head.bmp", &cause) &&
+        cause != platform::kNone) {
+        platform::MessageBox("Error reading DIB file.");
+    }
 
     for (const GameListEntry& game : ReadGameList(platform::ProgramFolder() + kGameListFile)) {
         auto* item = new QListWidgetItem(platform::FromCp1252(game.title), m_pList);

@@ -83,8 +83,11 @@ TEST_F(AboutBox, AShortOrMissingDataFileAndTheGreeting) {
     EXPECT_EQ(shortFile.m_strPlatform, "Only the platform");
     EXPECT_EQ(shortFile.m_strYear, "") << "a missing line reads as empty";
     EXPECT_EQ(shortFile.m_strVersion, "");
-    EXPECT_TRUE(fake.messages.empty()) << "a missing picture leaves its place blank";
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Error reading DIB file."})
+        << "a missing picture is told, and its place stays blank";
+    fake.Clear();
 
+    folder.Write("data/Qzxgame.bmp", testsupport::MakeBmp(4, 4, 8, {0x000000}));
     CAboutDlg missing;
     missing.m_strSoundPath = Path("data\\About.wav");
     missing.Setup(Path("data\\Qzxgame.bmp"), Path("data\\Nothing.dat"), true);

@@ -117,7 +117,7 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
     EXPECT_EQ(again.m_strSelectedGameStem, "takeaway");
 }
 
-TEST_F(SelectGame, AMissingListLeavesOnlyCancel) {
+TEST_F(SelectGame, AMissingListLeavesOnlyCancelAndAMissingPictureIsTold) {
     folder.Write("data/games.dat", "");
     std::filesystem::remove(folder.File("data/games.dat"));
     std::filesystem::remove(folder.File("data/Head.bmp"));
@@ -125,7 +125,8 @@ TEST_F(SelectGame, AMissingListLeavesOnlyCancel) {
     dialog.show();
     EXPECT_EQ(List(&dialog)->count(), 0);
     EXPECT_FALSE(Find(&dialog, ids::IDOK)->isEnabled());
-    EXPECT_TRUE(fake.messages.empty()) << "neither the list nor the picture is reported";
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Error reading DIB file."})
+        << "the picture is reported, the list is not";
     QTest::mouseClick(Find(&dialog, ids::IDC_SELECT_GAME_CANCEL), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), ids::IDC_SELECT_GAME_CANCEL);
 }
