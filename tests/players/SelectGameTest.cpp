@@ -79,7 +79,7 @@ protected:
 }  // namespace
 
 TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
-    ScriptedSelectGame dialog(player);
+    ScriptedSelectGame dialog(player);  // sounds are off
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select Game To Play");
     QListWidget* list = List(&dialog);
@@ -110,8 +110,12 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
     EXPECT_EQ(dialog.m_strSelectedGameStem, "adding");
     EXPECT_TRUE(fake.messages.empty()) << "no saved game for the title, so no question";
 
+    EXPECT_TRUE(fake.sounds.empty());
+
+    testsupport::SoundsOn soundsOn;
     ScriptedSelectGame again(player);
     again.show();
+    EXPECT_EQ(testsupport::SoundNames(fake), std::vector<std::string>{"data\\new.wav"});
     Click(List(&again), 2, true);
     EXPECT_EQ(again.result(), ids::IDOK) << "a double click plays";
     EXPECT_EQ(again.m_strSelectedGameStem, "takeaway");
@@ -217,16 +221,4 @@ TEST_F(SelectGame, OpensASavedGameThroughTheSavedGamesDialog) {
     EXPECT_EQ(dialog.m_strSelectedTitle, "Saved Title");
     EXPECT_EQ(dialog.m_strSelectedGameStem, "savedstem");
     EXPECT_FALSE(dialog.m_bShowQuickInstructions);
-}
-
-TEST_F(SelectGame, GreetsWithASoundOnlyWhileSoundsAreOn) {
-    {
-        ScriptedSelectGame quiet(player);
-        quiet.show();
-    }
-    EXPECT_TRUE(fake.sounds.empty());
-    testsupport::SoundsOn on;
-    ScriptedSelectGame dialog(player);
-    dialog.show();
-    EXPECT_EQ(testsupport::SoundNames(fake), std::vector<std::string>{"data\\new.wav"});
 }
