@@ -32,6 +32,8 @@ constexpr int kViewerHeight = 520;
 
 CHelpViewer::CHelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("helpViewer");
+    // Help left open does not keep the game running once its main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Math Quizlex Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -205,6 +205,7 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindow) {
                                         int context) { viewer.ShowHelp(file, command, context); });
         platform::WinHelp(platform::HelpCommand::Contents);
         EXPECT_TRUE(viewer.isVisible());
+        EXPECT_FALSE(viewer.testAttribute(Qt::WA_QuitOnClose)) << "help keeps no game running";
         EXPECT_TRUE(viewer.PageShown());
         EXPECT_EQ(viewer.PageFile(), "data\\help\\qzx_00.htf");
         EXPECT_EQ(viewer.PageWindow()->FileName(), Path("data\\help\\qzx_00.htf"));
