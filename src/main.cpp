@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GameApp.h"
+#include "app/HelpViewer.h"
 #include "platform/QtServices.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
     // The dialogs were designed on an 8-point sans-serif face.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     platform::QtServices services;
+    CHelpViewer help;
+    services.SetHelpViewer([&help](const std::string& file, platform::HelpCommand command,
+                                   int context) { help.ShowHelp(file, command, context); });
 
     std::vector<std::string> arguments;
     const QStringList qtArguments = QApplication::arguments();

@@ -35,6 +35,3 @@ private:
     QLabel* m_pYearText = nullptr;
     QLabel* m_pVersionText = nullptr;
 };
-
-// Help › About and start-up: the box with the shipped picture, data and sound, run modally.
-void RunAboutBox(QWidget* parent, bool playSounds);

@@ -1,10 +1,131 @@
 // SPDX-License-Identifier: MIT
-// The game's help viewer.
+// The game's help viewer: the help pages shown in a window of their own.
 #include "app/HelpViewer.h"
 
-CHelpViewer::CHelpViewer(QWidget* parent) : QWidget(parent) {}
-CHelpViewer::~CHelpViewer() = default;
-std::string CHelpViewer::PageFor(const std::string&, platform::HelpCommand, int) {
-    return {};
+#include <QLabel>
+#include <QMdiArea>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "hypertext/MuWnd.h"
+#include "platform/Cp1252.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+// The help's page window: its links lead to other help pages in the viewer, without the
+// announcement a puzzle page makes.
+class CHelpPageWnd : public CMuWnd {
+public:
+    explicit CHelpPageWnd(CHelpViewer& viewer) : m_viewer(viewer) {}
+
+    void OnLinkClicked(const HtfLink& link) override { m_viewer.ShowPage(link.m_strTarget); }
+
+private:
+    CHelpViewer& m_viewer;
+};
+
+constexpr int kViewerWidth = 360;
+constexpr int kViewerHeight = 520;
+
+}  // namespace
+
+CHelpViewer::CHelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("helpViewer");
+    // Help left open does not keep the game running once its main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(tr("Math Quizlex Help"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pArea = new QMdiArea(this);
+    m_pArea->setObjectName("helpArea");
+    layout->addWidget(m_pArea);
+    m_pMissing = new QLabel(this);
+    m_pMissing->setObjectName("helpMissing");
+    m_pMissing->setAlignment(Qt::AlignCenter);
+    m_pMissing->setWordWrap(true);
+    m_pMissing->setMargin(12);
+    m_pMissing->hide();
+    layout->addWidget(m_pMissing);
+
+    auto* page = new CHelpPageWnd(*this);
+    m_pPage = page;
+    m_pPage->Create(m_pArea);
+    m_pPage->setWindowFlags(Qt::FramelessWindowHint);
+    m_pPage->m_bCloseAllowed = 1;
+    resize(kViewerWidth, kViewerHeight);
 }
-void CHelpViewer::ShowHelp(const std::string&, platform::HelpCommand, int) {}
+
+CHelpViewer::~CHelpViewer() = default;
+
+std::string CHelpViewer::PageFor(const std::string& helpFile, platform::HelpCommand command,
+                                 int context) {
+    // The pages carry the help file's name: "qzx.hlp" is shown from "qzx_NN.htf".
+    std::string stem = helpFile.substr(0, helpFile.rfind('.'));
+    if (!platform::IsBareFileName(helpFile) || stem.empty()) {
+        return {};
+    }
+    int number = 0;
+    if (command == platform::HelpCommand::Context) {
+        if (context < 0 || context > 99) {
+            return {};
+        }
+        number = context;
+    }
+    char suffix[8];
+    std::snprintf(suffix, sizeof suffix, "_%.2d.htf", number);
+    return stem + suffix;
+}
+
+void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand command,
+                           int context) {
+    // Shown first: the page window's first showing would take the viewer's caption.
+    show();
+    raise();
+    activateWindow();
+    const std::string page = PageFor(helpFile, command, context);
+    if (page.empty()) {
+        ShowMissing(tr("There is no help for this topic."));
+    } else {
+        ShowPage(page);
+    }
+}
+
+void CHelpViewer::ShowPage(const std::string& pageName) {
+    // Only pages of the help folder are shown, whatever a link names.
+    if (!platform::IsBareFileName(pageName)) {
+        ShowMissing(tr("There is no help page \"%1\".").arg(platform::FromCp1252(pageName)));
+        return;
+    }
+    m_strPageFile = std::string(kHelpFolder) + pageName;
+    m_bPageShown = m_pPage->LoadFile(platform::ProgramFolder() + m_strPageFile, 0, 0, 0);
+    if (!m_bPageShown) {
+        ShowMissing(tr("The help page \"%1\" is missing.\nPlease reinstall this software.")
+                        .arg(platform::FromCp1252(m_strPageFile)));
+        return;
+    }
+    m_pMissing->hide();
+    m_pArea->show();
+    // Not maximised: a maximised page would take over the viewer's caption.
+    FitPage();
+    m_pPage->show();
+    const QString title = platform::FromCp1252(m_pPage->Document().m_strTitle);
+    setWindowTitle(title.isEmpty() ? tr("Math Quizlex Help") : title);
+}
+
+void CHelpViewer::FitPage() {
+    m_pPage->setGeometry(QRect(QPoint(0, 0), m_pArea->viewport()->size()));
+}
+
+void CHelpViewer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitPage();
+}
+
+void CHelpViewer::ShowMissing(const QString& text) {
+    m_bPageShown = false;
+    m_pArea->hide();
+    m_pMissing->setText(text);
+    m_pMissing->show();
+    setWindowTitle(tr("Math Quizlex Help"));
+}

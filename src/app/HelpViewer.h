@@ -19,8 +19,9 @@ public:
     explicit CHelpViewer(QWidget* parent = nullptr);
     ~CHelpViewer() override;
 
-    // The page file (a game path relative to the program folder) for a help request on a help
-    // file such as "qzx.hlp"; empty when the request names no page.
+    // The page's file name in the help folder for a help request on a help file such as
+    // "qzx.hlp": "qzx_00.htf" for the contents, "qzx_13.htf" for topic 13; empty when the
+    // request names no page.
     static std::string PageFor(const std::string& helpFile, platform::HelpCommand command,
                                int context);
 
@@ -28,12 +29,24 @@ public:
     // window. Matches platform::QtServices::HelpViewer.
     void ShowHelp(const std::string& helpFile, platform::HelpCommand command, int context);
 
-    // The page file shown last (game path), and whether it could be shown.
+    // Shows a page of the help folder by its file name, as a link in a help page names it.
+    void ShowPage(const std::string& pageName);
+
+    // The help pages, relative to the program folder.
+    static constexpr const char* kHelpFolder = "data\\help\\";
+
+    // The page file shown last (relative to the program folder), and whether it was shown.
     const std::string& PageFile() const { return m_strPageFile; }
     bool PageShown() const { return m_bPageShown; }
     CMuWnd* PageWindow() const { return m_pPage; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitPage();
+    void ShowMissing(const QString& text);
+
     QMdiArea* m_pArea = nullptr;
     CMuWnd* m_pPage = nullptr;
     QLabel* m_pMissing = nullptr;

@@ -29,6 +29,8 @@ public:
     void OnDefaultColors();
     void OnHelp();
     void OnOK();
+    // Cancel, Escape and the close box: the fields keep what the caller filled in.
+    void reject() override;
 
 protected:
     bool OnInitDialog() override;
@@ -42,4 +44,8 @@ private:
     QWidget* m_pHighlightSwatch = nullptr;
     QCheckBox* m_pPlaySounds = nullptr;
     QCheckBox* m_pUseErrorDetection = nullptr;
+    bool m_bStarted = false;
+    platform::ColorRef m_crHighlightAtStart = 0;
+    platform::ColorRef m_crPrimaryAtStart = 0;
+    platform::ColorRef m_crSecondaryAtStart = 0;
 };

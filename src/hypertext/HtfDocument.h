@@ -114,7 +114,3 @@ inline constexpr int kHtfAnswerModeNormal = 0;
 // error and doc is left unchanged.
 bool ReadHtfFile(const std::string& gamePath, const HtfMeasures& measures, int answerMode,
                  CHtfDocument& doc, int* cause = nullptr);
-
-// Reads a page from bytes, as if they were the file's contents.
-void ReadHtfBytes(const std::string& bytes, const HtfMeasures& measures, int answerMode,
-                  CHtfDocument& doc);

@@ -5,29 +5,50 @@
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 
+namespace {
+
+// The next line without its end, at most kMaxGameListLine bytes of it; false past the end.
+bool ReadLine(CTextFile& file, std::string& line) {
+    line.clear();
+    if (!file.ReadPiece(line, kMaxGameListLine)) {
+        return false;
+    }
+    bool ended = line.back() == '\n';
+    if (ended) {
+        line.pop_back();
+    }
+    std::string rest;
+    while (!ended && file.ReadPiece(rest, kMaxGameListLine)) {
+        ended = rest.back() == '\n';
+    }
+    return true;
+}
+
+}  // namespace
+
 std::vector<GameListEntry> ReadGameList(const std::string& gamePath) {
     std::vector<GameListEntry> games;
     CTextFile file;
     if (!file.Open(gamePath, CFile::modeRead)) {
         return games;
     }
-    std::string title;
-    // Lines are counted, not entries, so a file of nothing but empty or refused lines still
-    // ends in bounded time.
+    // Lines are counted, not entries, so a file of nothing but empty lines or refused stems
+    // still ends soon.
     size_t linesLeft = 2 * kMaxGameListEntries;
-    while (linesLeft > 0 && games.size() < kMaxGameListEntries && file.ReadString(title)) {
+    std::string title;
+    while (linesLeft > 0 && games.size() < kMaxGameListEntries && ReadLine(file, title)) {
         --linesLeft;
         if (title.empty()) {
             continue;
         }
         GameListEntry entry;
         entry.title = std::move(title);
-        file.ReadString(entry.stem);
-        if (linesLeft > 0) {
+        if (ReadLine(file, entry.stem)) {
             --linesLeft;
         }
-        // An empty stem (a title on the last line) is kept: it opens no file, and the game
-        // reports the missing puzzle as it would for any other.
+        // An empty stem (a title on the last line) is offered as the game always did: it
+        // opens no file, and starting it reports the missing puzzle. A stem with a folder in
+        // it could reach outside the data folder, so its game is not offered.
         if (entry.stem.empty() || platform::IsBareFileName(entry.stem)) {
             games.push_back(std::move(entry));
         }

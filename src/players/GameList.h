@@ -15,9 +15,11 @@ struct GameListEntry {
 inline constexpr const char* kGameListFile = "data\\games.dat";
 // More games than anyone ships; a longer file is cut here rather than filling memory.
 inline constexpr size_t kMaxGameListEntries = 10000;
+// Longer than any title the list box can show; the rest of a longer line is skipped.
+inline constexpr size_t kMaxGameListLine = 1024;
 
 // Reads the game list from the file of that game path, in file order. An empty title line is
 // skipped without taking a stem; a title on the last line gets an empty stem. An entry whose
 // stem names anything but a plain file of the data folder is dropped. A missing file gives an
-// empty list.
+// empty list; a line longer than kMaxGameListLine keeps its start.
 std::vector<GameListEntry> ReadGameList(const std::string& gamePath);

@@ -8,7 +8,7 @@
 #include "images/FixedCellDialog.h"
 
 class CDibStatic;
-class CItemTextListBox;
+class QListWidget;
 class CPlayer;
 class QCheckBox;
 class QPushButton;
@@ -48,7 +48,7 @@ private:
 
     CPlayer& m_player;
     CDibStatic* m_pHead = nullptr;
-    CItemTextListBox* m_pList = nullptr;
+    QListWidget* m_pList = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pOpenSaved = nullptr;
     QPushButton* m_pCancel = nullptr;

@@ -102,4 +102,27 @@ inline constexpr int IDC_REWARD_SPRITE_FIRST = 1051;  // ten sprites, 1051 to 10
 inline constexpr int IDC_SCORE_LIST = 1052;
 inline constexpr int IDC_SCORE_RESULT = 1053;
 
+// The game's own dialogs: Select Game (130), the about box (100) and the settings (141).
+inline constexpr int IDD_SELECT_GAME = 130;
+inline constexpr int IDC_QUICK_INSTRUCTIONS_BOX = 1000;
+inline constexpr int IDC_GAME_LIST = 1001;
+inline constexpr int IDC_DIB_PICTURE = 1036;  // the picture of the about box and Select Game
+inline constexpr int IDC_SELECT_GAME_CANCEL = 1037;
+inline constexpr int IDC_OPEN_SAVED_GAME = 1038;
+inline constexpr int IDD_ABOUT = 100;
+inline constexpr int IDC_ABOUT_PLATFORM = 1000;
+inline constexpr int IDC_ABOUT_YEAR = 1002;
+inline constexpr int IDC_ABOUT_VERSION = 1047;
+inline constexpr int IDD_SETTINGS = 141;
+inline constexpr int IDC_USE_ERROR_DETECTION = 1002;
+inline constexpr int IDC_PLAY_SOUNDS = 1041;
+inline constexpr int IDC_CHANGE_PRIMARY = 1042;
+inline constexpr int IDC_PRIMARY_SWATCH = 1043;
+inline constexpr int IDC_SECONDARY_SWATCH = 1044;
+inline constexpr int IDC_HIGHLIGHT_SWATCH = 1045;
+inline constexpr int IDC_CHANGE_SECONDARY = 1046;
+inline constexpr int IDC_CHANGE_HIGHLIGHT = 1047;
+inline constexpr int IDC_DEFAULT_COLORS = 1048;
+inline constexpr int HELP_SETTINGS = 8;
+
 }  // namespace ids

@@ -3,6 +3,7 @@
 #include "content/Cp1252Text.h"
 
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 
@@ -117,6 +118,18 @@ std::string Cp1252ToUtf8(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string Trim(std::string_view text) {
+    size_t start = 0;
+    size_t end = text.size();
+    while (start < end && std::isspace(static_cast<unsigned char>(text[start]))) {
+        ++start;
+    }
+    while (end > start && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
+        --end;
+    }
+    return std::string(text.substr(start, end - start));
 }
 
 }  // namespace content

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Turns the UTF-8 text an author types into the Windows-1252 bytes every game file holds.
+// The author's source text: UTF-8 as typed, turned into the Windows-1252 bytes every game
+// file holds, and trimmed.
 #pragma once
 
 #include <string>
@@ -13,5 +14,8 @@ bool Utf8ToCp1252(std::string_view utf8, std::string& out, std::string* bad = nu
 
 // The reverse, for messages printed on the author's terminal.
 std::string Cp1252ToUtf8(std::string_view text);
+
+// The text without the blanks (spaces, tabs, line ends) at either end.
+std::string Trim(std::string_view text);
 
 }  // namespace content

@@ -10,18 +10,6 @@
 namespace content {
 namespace {
 
-std::string Trim(std::string_view text) {
-    size_t start = 0;
-    size_t end = text.size();
-    while (start < end && std::isspace(static_cast<unsigned char>(text[start]))) {
-        ++start;
-    }
-    while (end > start && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
-        --end;
-    }
-    return std::string(text.substr(start, end - start));
-}
-
 bool SplitBar(const std::string& text, std::string& left, std::string& right) {
     const size_t bar = text.find('|');
     if (bar == std::string::npos) {

@@ -15,18 +15,6 @@ namespace {
 constexpr size_t kMaxSourceBytes = 1u << 20;
 constexpr size_t kMaxTextChars = 2000;
 
-std::string Trim(std::string_view text) {
-    size_t start = 0;
-    size_t end = text.size();
-    while (start < end && std::isspace(static_cast<unsigned char>(text[start]))) {
-        ++start;
-    }
-    while (end > start && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
-        --end;
-    }
-    return std::string(text.substr(start, end - start));
-}
-
 // Splits "keyword rest" at the first blank.
 std::pair<std::string, std::string> SplitKeyword(const std::string& line) {
     size_t cut = 0;

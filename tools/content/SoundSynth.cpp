@@ -8,22 +8,12 @@
 #include <cstring>
 #include <sstream>
 
+#include "content/Cp1252Text.h"
+
 namespace content {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-std::string Trim(std::string_view text) {
-    size_t start = 0;
-    size_t end = text.size();
-    while (start < end && std::isspace(static_cast<unsigned char>(text[start]))) {
-        ++start;
-    }
-    while (end > start && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
-        --end;
-    }
-    return std::string(text.substr(start, end - start));
-}
 
 // "A4", "C#5", "Bb3" or a number of hertz; false when it is neither or out of hearing.
 bool ParsePitch(const std::string& text, double& hertz) {

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// The game list "data\games.dat": line pairs in file order, with broken and hostile files.
+#include <gtest/gtest.h>
+
+#include "platform/ProgramFolder.h"
+#include "players/GameList.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// The list as "title|stem;".
+std::string Listed(const std::string& bytes) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/games.dat", bytes);
+    std::string listed;
+    for (const GameListEntry& game : ReadGameList(platform::ProgramFolder() + kGameListFile)) {
+        listed += game.title + "|" + game.stem + ";";
+    }
+    return listed;
+}
+
+}  // namespace
+
+TEST(GameList, ReadsTitleAndStemPairsInFileOrder) {
+    struct Case {
+        const char* bytes;
+        const char* listed;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Title A\r\nfileA\r\n\r\nTitle B\r\nfileB\r\n", "Title A|fileA;Title B|fileB;",
+         "an empty title line is skipped without taking a stem"},
+        {"Zebra\nzeb\nApple\napp\n", "Zebra|zeb;Apple|app;", "file order, not sorted; LF ends"},
+        {"Title A\r\nfileA\r\nLast Title", "Title A|fileA;Last Title|;",
+         "a title on the last line gets an empty stem"},
+        {"\r\n\r\n\r\nOnly\r\nonly\r\n", "Only|only;", "several empty lines in a row"},
+        {"", "", "an empty file"},
+        {"Caf\xe9 \x80\r\ncafe\r\n", "Caf\xe9 \x80|cafe;", "titles keep their bytes"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Listed(c.bytes), c.listed) << c.why;
+    }
+}
+
+TEST(GameList, AMissingFileGivesAnEmptyList) {
+    testsupport::TempProgramFolder folder;
+    EXPECT_TRUE(ReadGameList(platform::ProgramFolder() + kGameListFile).empty());
+}
+
+TEST(GameList, OffersNoStemThatReachesOutsideTheDataFolder) {
+    EXPECT_EQ(Listed("Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\n"
+                     "Drive\r\nC:evil\r\nDots\r\n..\r\nAlso kept\r\nalso\r\n"),
+              "Kept|kept;Also kept|also;");
+}
+
+TEST(GameList, HugeFilesAndLinesAreCut) {
+    std::string many;
+    for (size_t i = 0; i < kMaxGameListEntries + 50; ++i) {
+        many += "T\nt\n";
+    }
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/games.dat", many);
+    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), kMaxGameListEntries);
+
+    const std::string longTitle(5 * kMaxGameListLine, 'x');
+    folder.Write("data/games.dat", longTitle + "\r\nlong\r\nNext\r\nnext\r\n");
+    const std::vector<GameListEntry> games =
+        ReadGameList(platform::ProgramFolder() + kGameListFile);
+    ASSERT_EQ(games.size(), 2u) << "the rest of an overlong line is skipped, not taken as a stem";
+    EXPECT_EQ(games[0].title, std::string(kMaxGameListLine, 'x'));
+    EXPECT_EQ(games[0].stem, "long");
+    EXPECT_EQ(games[1].title, "Next");
+
+    // Binary noise: no line breaks, NUL bytes; it reads as one title and nothing worse.
+    folder.Write("data/games.dat", std::string("\0\x01\xff\0junk", 9));
+    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), 1u);
+}
