@@ -330,8 +330,10 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     EXPECT_EQ(Frame().m_bUseErrorDetection, 1);
     EXPECT_EQ(Frame().BoardView()->m_crPrimary, before.primary);
 
-    m_script.settings = [](CSettingsDlg& dialog) {
-        EXPECT_EQ(dialog.m_bUseErrorDetection, 1);
+    m_script.settings = [before](CSettingsDlg& dialog) {
+        // Filled from the game as it is.
+        EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
+        EXPECT_EQ(dialog.m_crPrimary, before.primary);
         dialog.m_bPlaySounds = 1;
         dialog.m_bUseErrorDetection = 0;
         dialog.m_crPrimary = platform::Rgb(1, 2, 3);
@@ -341,6 +343,18 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     EXPECT_TRUE(platform::PlaySoundsOn());
     EXPECT_EQ(Frame().m_bUseErrorDetection, 0);
     EXPECT_EQ(Frame().BoardView()->m_crPrimary, platform::Rgb(1, 2, 3));
+    // Without a settings file the choices hold for this run only.
+    EXPECT_FALSE(m_folder.Exists("Data/Sound.dat"));
+
+    // With one, they are kept.
+    m_script.settings = [](CSettingsDlg& dialog) {
+        EXPECT_EQ(dialog.m_bUseErrorDetection, 0);
+        return 1;
+    };
+    m_folder.Write("Data/Sound.dat", testsupport::CrLf("FALSE|TRUE|0|0|255|0|255|0|255|0|0"));
+    Frame().OnSettings();
+    EXPECT_EQ(m_folder.Read("Data/Sound.dat"),
+              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0"));
     platform::SetPlaySounds(false);
 }
 
