@@ -209,6 +209,17 @@ TEST_F(GameTest, HintButtonsShowTheirPagesAndCountEachHintOnce) {
     EXPECT_EQ(Pane(1), "Hints: 1");
     bar.findChild<QPushButton*>("clearHint")->click();
     EXPECT_EQ(PageName(), "hunt-00.htf");
+
+    // The bar serves 21 hints: a 22nd button is there but shows nothing.
+    m_folder.Write("data/hunt-21.htf", apptest::Page("hint 21"));
+    m_folder.Write("data/hunt-22.htf", apptest::Page("hint 22"));
+    bar.BuildHintButtons(22);
+    ASSERT_EQ(bar.HintButtonCount(), 22);
+    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
+    bar.HintButton(22)->click();
+    EXPECT_EQ(PageName(), "hunt-00.htf");
+    bar.HintButton(21)->click();
+    EXPECT_EQ(PageName(), "hunt-21.htf");
 }
 
 TEST_F(GameTest, TheHintFinderShowsTheOneHintOfACellAndIgnoresOthers) {
