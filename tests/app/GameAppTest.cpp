@@ -35,6 +35,9 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     EXPECT_EQ(Pane(3), "Played: 1");
     EXPECT_EQ(Pane(2), "Checks: 0");
     EXPECT_EQ(Pane(1), "Hints: 0");
+    // The quick instructions open, as the box in Select Game is ticked.
+    ASSERT_EQ(m_helpAtStart.size(), 1u);
+    EXPECT_EQ(m_helpAtStart[0].context, 13);
     // The game is saved at once, under the player's name.
     EXPECT_TRUE(frame.Player().HasSavedGame("Number Hunt"));
     // Every menu item carries its command id.
@@ -47,8 +50,7 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     }
 }
 
-// The start-up's own messages, recorded from a fresh fake so the greeting can be seen.
-TEST(StartUpMessages, TheGreetingNamesThePointsPerHintOrCheck) {
+TEST_F(GameTest, TheGreetingNamesThePointsPerHintOrCheck) {
     const struct {
         const char* stem;
         const char* text;
@@ -62,28 +64,15 @@ TEST(StartUpMessages, TheGreetingNamesThePointsPerHintOrCheck) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stem);
-        auto previous = std::filesystem::current_path();
-        testsupport::TempProgramFolder folder;
-        std::filesystem::current_path(folder.Path());
-        folder.MakeFolder("players");
-        folder.MakeFolder("games");
-        apptest::WriteGame(folder, c.stem, c.stem == std::string("hunt") ? 12 : 8);
-        platform::FakeServices services;
-        apptest::Script script;
-        script.games.push_back({1, "Game", c.stem});
-        {
-            apptest::ScriptedApp app(script);
-            ASSERT_TRUE(app.InitInstance({}));
-            ASSERT_FALSE(services.messages.empty());
-            EXPECT_EQ(services.messages.back().text, c.text);
-            EXPECT_EQ(services.messages.back().caption, "Let's begin...");
-            services.Clear();
-            app.MainFrame()->OnScoring();
-            ASSERT_EQ(services.messages.size(), 1u);
-            EXPECT_EQ(services.messages[0].text, c.text);
-            EXPECT_EQ(services.messages[0].caption, "Scoring...");
-        }
-        std::filesystem::current_path(previous);
+        ASSERT_TRUE(Start(1, "Game", c.stem));
+        ASSERT_FALSE(m_atStart.empty());
+        EXPECT_EQ(m_atStart.back().text, c.text);
+        EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+        Frame().OnScoring();
+        ASSERT_EQ(m_services.messages.size(), 1u);
+        EXPECT_EQ(m_services.messages[0].text, c.text);
+        EXPECT_EQ(m_services.messages[0].caption, "Scoring...");
+        m_app.reset();
     }
 }
 
@@ -112,16 +101,6 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
             EXPECT_NE(m.caption, "Let's begin...");
         }
     }
-}
-
-TEST_F(GameTest, QuickInstructionsOpenWhenTickedAndStayOffOnceUnticked) {
-    ASSERT_TRUE(m_folder.Exists("data/hunt.bgd"));
-    m_script.games.push_back({1, "Number Hunt", "hunt"});
-    apptest::ScriptedApp app(m_script);
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_EQ(m_services.helpCalls.size(), 1u);
-    EXPECT_EQ(m_services.helpCalls[0].command, platform::HelpCommand::Context);
-    EXPECT_EQ(m_services.helpCalls[0].context, 13);
 }
 
 TEST_F(GameTest, TheBarIsOnTopTheTextLeftAndTheBoardRightJustBelowIt) {

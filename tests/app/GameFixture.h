@@ -187,6 +187,8 @@ protected:
         m_script.games.push_front({choice, title, stem});
         m_app = std::make_unique<ScriptedApp>(m_script);
         bool started = m_app->InitInstance({});
+        m_atStart = m_services.messages;
+        m_helpAtStart = m_services.helpCalls;
         m_services.Clear();
         return started;
     }
@@ -210,6 +212,9 @@ protected:
     platform::FakeServices m_services;
     Script m_script;
     std::unique_ptr<ScriptedApp> m_app;
+    // What start-up said and opened.
+    std::vector<platform::FakeServices::Message> m_atStart;
+    std::vector<platform::FakeServices::HelpCall> m_helpAtStart;
 };
 
 }  // namespace apptest
