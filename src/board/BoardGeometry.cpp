@@ -225,12 +225,13 @@ Hit HitTest(const CGridDoc& doc, int scrollX, int scrollY, int clickX, int click
     return Hit{true, Bound(px / s), Bound(py / s)};
 }
 
-Origin PlaceNumberPad(int x, int y, int padHeight, int mainBottom) {
+Origin PlaceNumberPad(int x, int y, int padHeight, int mainBottom, int screenTop) {
     int64_t top = int64_t{y} - padHeight / 2;
     int64_t excess = top + padHeight - mainBottom;
     if (excess > 0) {
         top -= excess;
     }
+    top = std::max<int64_t>(top, screenTop);
     return Origin{x, Bound(top)};
 }
 

@@ -65,8 +65,9 @@ Hit HitTest(const CGridDoc& doc, int scrollX, int scrollY, int clickX, int click
 
 // Where the number pad's window goes for a requested point (screen coordinates): centred
 // vertically on it, then moved up as far as needed to keep its bottom edge above the main
-// window's bottom edge (mainBottom, exclusive).
-Origin PlaceNumberPad(int x, int y, int padHeight, int mainBottom);
+// window's bottom edge (mainBottom, exclusive), but never above the top of the screen
+// (screenTop): a pad pushed off the screen would hide its first buttons from the player.
+Origin PlaceNumberPad(int x, int y, int padHeight, int mainBottom, int screenTop);
 
 // The printed picture fills the page width and keeps its shape at the printer's resolution:
 // W = the printable width, H = W × height × dpiY ÷ (width × dpiX), truncated. Empty when any

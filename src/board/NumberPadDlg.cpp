@@ -51,9 +51,9 @@ void CNumberPadDlg::showEvent(QShowEvent* event) {
 void CNumberPadDlg::Place() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     QPoint at = owner ? owner->mapToGlobal(QPoint(m_nX, m_nY)) : QPoint(m_nX, m_nY);
-    int mainBottom = owner ? owner->frameGeometry().bottom() + 1
-                           : (screen() ? screen()->availableGeometry().bottom() + 1 : at.y());
-    board::Origin place =
-        board::PlaceNumberPad(at.x(), at.y(), frameGeometry().height(), mainBottom);
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(at, at);
+    int mainBottom = owner ? owner->frameGeometry().bottom() + 1 : screenArea.bottom() + 1;
+    board::Origin place = board::PlaceNumberPad(at.x(), at.y(), frameGeometry().height(),
+                                                mainBottom, screenArea.top());
     move(place.x, place.y);
 }

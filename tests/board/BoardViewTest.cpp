@@ -425,6 +425,13 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     frame = ClickWithPad(view, QPoint(75, 115), ids::IDC_PAD_CLEAR);  // cell (2, 3)
     ASSERT_FALSE(frame.isNull());
     EXPECT_EQ(frame.bottom(), m_window.frameGeometry().bottom());
+    // A click near the top of the screen keeps the whole pad, "clear" included, on the screen.
+    m_window.resize(700, 500);
+    m_window.move(m_window.screen()->availableGeometry().topLeft());
+    QCoreApplication::processEvents();
+    frame = ClickWithPad(view, QPoint(75, 25), ids::IDC_PAD_CLEAR);  // cell (2, 0)
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_EQ(frame.top(), m_window.screen()->availableGeometry().top());
 }
 
 TEST_F(BoardTest, BrokenBoardsPaintAndTakeClicksWithoutHarm) {
