@@ -21,6 +21,7 @@
 #include "support/TestSupport.h"
 
 using platform::Rgb;
+using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_F(AboutBox, AShortOrMissingDataFileAndTheGreeting) {
     EXPECT_EQ(shortFile.m_strPlatform, "Only the platform");
     EXPECT_EQ(shortFile.m_strYear, "") << "a missing line reads as empty";
     EXPECT_EQ(shortFile.m_strVersion, "");
-    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Error reading DIB file."})
+    EXPECT_EQ(fake.Texts(), Lines{"Error reading DIB file."})
         << "a missing picture is told, and its place stays blank";
     fake.Clear();
 
@@ -91,21 +92,20 @@ TEST_F(AboutBox, AShortOrMissingDataFileAndTheGreeting) {
     CAboutDlg missing;
     missing.m_strSoundPath = Path("data\\About.wav");
     missing.Setup(Path("data\\Qzxgame.bmp"), Path("data\\Nothing.dat"), true);
-    EXPECT_EQ(fake.Texts(),
-              std::vector<std::string>{"Missing about box data!\nPlease reinstall this software."});
+    EXPECT_EQ(fake.Texts(), Lines{"Missing about box data!\nPlease reinstall this software."});
     EXPECT_EQ(fake.messages[0].caption, platform::kAppTitle);
     missing.show();
     EXPECT_EQ(Text(&missing, ids::IDC_ABOUT_PLATFORM), "Microsoft Windows");
     EXPECT_EQ(Text(&missing, ids::IDC_ABOUT_YEAR), "1998");
     EXPECT_EQ(Text(&missing, ids::IDC_ABOUT_VERSION), "1.0");
-    EXPECT_EQ(testsupport::SoundNames(fake), std::vector<std::string>{"data\\About.wav"});
+    EXPECT_EQ(testsupport::SoundNames(fake), Lines{"data\\About.wav"});
 
     fake.Clear();
     CAboutDlg noPaths;
     noPaths.Setup("", "", true);
-    EXPECT_EQ(fake.Texts(), (std::vector<std::string>{
-                                "No image path given!\nThis could only be caused by human error.",
-                                "No data path given!\nThis could only be caused by human error."}));
+    EXPECT_EQ(fake.Texts(),
+              (Lines{"No image path given!\nThis could only be caused by human error.",
+                     "No data path given!\nThis could only be caused by human error."}));
     noPaths.show();
     EXPECT_TRUE(fake.sounds.empty()) << "no sound path, no sound";
 }

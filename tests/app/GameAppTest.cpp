@@ -12,20 +12,19 @@
 
 using apptest::GameTest;
 using apptest::ScriptedFrame;
+using Lines = std::vector<std::string>;
 
 TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
     apptest::ScriptedApp app(m_script);
     EXPECT_FALSE(app.InitInstance({"hunt0.gme"}));
-    EXPECT_EQ(m_services.Texts(),
-              std::vector<std::string>{"Please start a saved game from within the game!"});
+    EXPECT_EQ(m_services.Texts(), Lines{"Please start a saved game from within the game!"});
     EXPECT_EQ(app.MainFrame(), nullptr);
     EXPECT_TRUE(m_script.log.empty());
 }
 
 TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(m_script.log,
-              (std::vector<std::string>{"about", "select player", "select game at start"}));
+    EXPECT_EQ(m_script.log, (Lines{"about", "select player", "select game at start"}));
     ScriptedFrame& frame = Frame();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(frame.windowTitle(), "Number Hunt");
@@ -161,12 +160,11 @@ TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
     Frame().OnFindHints();
     m_services.answers = {platform::IDNO};
     EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_services.Texts(),
-              std::vector<std::string>{"Are you sure you want to quit this game?"});
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Confirmation"});
+    EXPECT_EQ(m_services.Texts(), Lines{"Are you sure you want to quit this game?"});
+    EXPECT_EQ(Captions(), Lines{"Confirmation"});
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
-    EXPECT_EQ(Doc().m_marks, std::vector<std::string>{"0,0,1"});
+    EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
 
     // Yes saves the game and the player before the frame goes.
     m_services.answers = {platform::IDYES};

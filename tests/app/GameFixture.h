@@ -199,6 +199,7 @@ protected:
         std::string name = Frame().Hypertext()->FileName();
         return name.substr(name.find_last_of("\\/") + 1);
     }
+    std::vector<std::string> Sounds() const { return testsupport::SoundNames(m_services); }
     std::vector<std::string> Captions() const {
         std::vector<std::string> captions;
         for (const auto& m : m_services.messages) {

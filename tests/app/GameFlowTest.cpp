@@ -51,7 +51,7 @@ TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
         ++checks;
         EXPECT_EQ(m_services.Texts(), Lines{c.text});
         EXPECT_EQ(Captions(), Lines{"Quick Check"});
-        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{c.sound});
+        EXPECT_EQ(Sounds(), Lines{c.sound});
         EXPECT_EQ(Pane(2), "Checks: " + std::to_string(checks));
         EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
     }
@@ -70,7 +70,7 @@ TEST_F(GameTest, ASolvedBoardEndsTheGameWithCongratulationsFromEitherCommand) {
         Frame().CommandAction(command)->trigger();
         // One hint taken at 1 point of 100.
         EXPECT_EQ(m_script.log, Lines{"congrats Ann: Your score is 99 out of 100."});
-        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{"data\\correct.wav"});
+        EXPECT_EQ(Sounds(), Lines{"data\\correct.wav"});
         EXPECT_TRUE(m_services.messages.empty());
         EXPECT_EQ(PageName(), "hunt-00.htf");
         EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
@@ -109,7 +109,7 @@ TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
         Frame().OnShowSolution();
         EXPECT_EQ(m_services.Texts(), Lines{c.question});
         EXPECT_EQ(Captions(), Lines{"Confirmation"});
-        EXPECT_EQ(testsupport::SoundNames(m_services), Lines{"data\\incshow.wav"});
+        EXPECT_EQ(Sounds(), Lines{"data\\incshow.wav"});
         EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
         EXPECT_FALSE(Frame().HintFinder()->isVisible());
         EXPECT_EQ(PageName(), "hunt_00.htf");
@@ -118,8 +118,7 @@ TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
         m_services.Clear();
         m_services.answers = {platform::IDYES};
         Frame().OnShowSolution();
-        EXPECT_EQ(testsupport::SoundNames(m_services),
-                  (Lines{"data\\incshow.wav", "data\\wrong.wav"}));
+        EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\wrong.wav"}));
         EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
         EXPECT_EQ(PageName(), "hunt-00.htf");
         for (const std::string& entry : m_script.log) {
@@ -189,7 +188,7 @@ TEST_F(GameTest, HintButtonsShowTheirPagesAndCountEachHintOnce) {
     bar.HintButton(12)->click();
     EXPECT_EQ(PageName(), "hunt_12.htf");
     EXPECT_EQ(Pane(1), "Hints: 1");
-    EXPECT_EQ(testsupport::SoundNames(m_services), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
+    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
     EXPECT_FALSE(bar.HintButton(12)->isEnabled());
     EXPECT_TRUE(bar.HintButton(11)->isEnabled());
     EXPECT_EQ(Doc().m_nSelectedHint, 12);
@@ -263,8 +262,7 @@ TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
     m_script.errorDetect = {1};
     Frame().ShowHint(1);
     EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
-    EXPECT_EQ(testsupport::SoundNames(m_services),
-              (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
+    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
     EXPECT_EQ(Doc().m_bShowErrors, 0);
     EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
     EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
@@ -330,26 +328,24 @@ TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
 TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     ASSERT_TRUE(Start());
     const auto before = Frame().BoardView()->Colors();
-    m_script.settings = [](CSettingsDlg& dialog) {
-        dialog.m_bPlaySounds = 1;
-        dialog.m_bUseErrorDetection = 0;
-        dialog.m_crPrimary = platform::Rgb(1, 2, 3);
-        return 2;
+    // The dialog is filled from the game as it is; the player changes three choices.
+    auto choose = [before](int result) {
+        return [before, result](CSettingsDlg& dialog) {
+            EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
+            EXPECT_EQ(dialog.m_crPrimary, before.primary);
+            dialog.m_bPlaySounds = 1;
+            dialog.m_bUseErrorDetection = 0;
+            dialog.m_crPrimary = platform::Rgb(1, 2, 3);
+            return result;
+        };
     };
+    m_script.settings = choose(2);
     Frame().OnSettings();
     EXPECT_FALSE(platform::PlaySoundsOn());
     EXPECT_EQ(Frame().m_bUseErrorDetection, 1);
     EXPECT_EQ(Frame().BoardView()->m_crPrimary, before.primary);
 
-    m_script.settings = [before](CSettingsDlg& dialog) {
-        // Filled from the game as it is.
-        EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
-        EXPECT_EQ(dialog.m_crPrimary, before.primary);
-        dialog.m_bPlaySounds = 1;
-        dialog.m_bUseErrorDetection = 0;
-        dialog.m_crPrimary = platform::Rgb(1, 2, 3);
-        return 1;
-    };
+    m_script.settings = choose(1);
     Frame().OnSettings();
     EXPECT_TRUE(platform::PlaySoundsOn());
     EXPECT_EQ(Frame().m_bUseErrorDetection, 0);

@@ -22,10 +22,8 @@ TEST(GameSettings, WritesTheElevenLinesOverAnExistingFile) {
     ASSERT_TRUE(WriteGameSettings(false, true, Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)));
     EXPECT_EQ(folder.Read("data/Sound.dat"),
               testsupport::CrLf("FALSE|TRUE|10|20|30|0|255|0|255|255|0"));
-    const board::BoardColors colors = board::ReadBoardColors();
-    EXPECT_EQ(colors.hint, Rgb(10, 20, 30));
-    EXPECT_EQ(colors.primary, Rgb(0, 255, 0));
-    EXPECT_EQ(colors.secondary, Rgb(255, 255, 0));
+    EXPECT_EQ(board::ReadBoardColors(),
+              (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)}));
 
     ASSERT_TRUE(WriteGameSettings(true, false, Rgb(0, 0, 255), Rgb(1, 2, 3), Rgb(4, 5, 6)));
     EXPECT_EQ(folder.Read("data/Sound.dat"), testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|4|5|6"));

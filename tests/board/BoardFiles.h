@@ -56,13 +56,4 @@ inline void SetHints(CGridDoc& doc, const Lists& primary, const Lists& secondary
     }
 }
 
-// Lines joined with CR LF.
-inline std::string CrLf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
-
 }  // namespace boardtest

@@ -208,9 +208,6 @@ TEST(BoardColors, LinesThreeToElevenOfTheSettingsFileGiveTheColoursLowEightBits)
         if (!c.file.empty()) {
             folder.Write("data/Sound.dat", c.file);
         }
-        board::BoardColors got = board::ReadBoardColors();
-        EXPECT_EQ(got.hint, c.want.hint) << c.what;
-        EXPECT_EQ(got.primary, c.want.primary) << c.what;
-        EXPECT_EQ(got.secondary, c.want.secondary) << c.what;
+        EXPECT_EQ(board::ReadBoardColors(), c.want) << c.what;
     }
 }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -66,6 +67,39 @@ inline bool IsReddish(QColor c) {
 }
 inline bool IsDark(QColor c) {
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
+
+// The bounding box of the pixels of the area that pass the test; null when none does.
+inline QRect BoxOf(const QImage& image, const QRect& area,
+                   const std::function<bool(QColor)>& test) {
+    QRect box;
+    QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            box |= test(image.pixelColor(x, y)) ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return box;
+}
+
+// Colours within the tolerance in every channel.
+inline std::function<bool(QColor)> Near(QColor want, int tolerance) {
+    return [want, tolerance](QColor c) {
+        return std::abs(c.red() - want.red()) <= tolerance &&
+               std::abs(c.green() - want.green()) <= tolerance &&
+               std::abs(c.blue() - want.blue()) <= tolerance;
+    };
+}
+
+// How many pixels of two images of one size differ by more than the tolerance.
+inline int Differing(const QImage& a, const QImage& b, int tolerance) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            n += Near(a.pixelColor(x, y), tolerance)(b.pixelColor(x, y)) ? 0 : 1;
+        }
+    }
+    return n;
 }
 
 inline bool AllOf(const QImage& image, const QRect& area, QColor want) {

@@ -97,11 +97,7 @@ QRect CellArea(const CGridDoc& doc, int column, int row) {
 // A board in a main window with the program folder, the fake services and sounds on.
 class BoardTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        platform::SetPlaySounds(true);
-        m_window.setGeometry(100, 80, 700, 560);
-    }
-    void TearDown() override { platform::SetPlaySounds(false); }
+    void SetUp() override { m_window.setGeometry(100, 80, 700, 560); }
 
     // A board on a white picture with its grid's lines and a margin; it outlives every view.
     template <class D>
@@ -130,17 +126,11 @@ protected:
         return *view;
     }
 
-    // The sounds played, without the program folder.
-    Texts Sounds() const {
-        Texts names;
-        for (const std::string& s : m_fake.sounds) {
-            names.push_back(s.substr(m_folder.Path().size()));
-        }
-        return names;
-    }
+    Texts Sounds() const { return testsupport::SoundNames(m_fake); }
 
     testsupport::TempProgramFolder m_folder;
     platform::FakeServices m_fake;
+    testsupport::SoundsOn m_sounds;
     std::vector<std::unique_ptr<CDocument>> m_docs;
     QMainWindow m_window;
 };
@@ -213,12 +203,7 @@ TEST_F(BoardTest, ThePlayersDigitIsCentredInItsCellInBlack) {
     auto& doc = NumberPuzzle();
     doc.SetCellValue(5, 3, 8);
     QImage image = Render(Show<CMathGridView>(doc));
-    QRect cell = CellArea(doc, 5, 3), ink;
-    for (int y = cell.top(); y <= cell.bottom(); ++y) {
-        for (int x = cell.left(); x <= cell.right(); ++x) {
-            ink |= IsDark(image.pixelColor(x, y)) ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
+    QRect cell = CellArea(doc, 5, 3), ink = BoxOf(image, cell, IsDark);
     ASSERT_FALSE(ink.isNull()) << "no digit drawn";
     EXPECT_GT(ink.height(), 7);
     EXPECT_NEAR(ink.left() + ink.right(), 2 * cell.center().x(), 5);
@@ -248,15 +233,7 @@ TEST(BoardTexts, StampedTextsLookLikeTheTextItself) {
     QPainter(&replayed).drawPicture(0, 0, recording);
     EXPECT_GT(Count(direct, direct.rect(), IsDark), 100);
     EXPECT_GT(Count(direct, direct.rect(), IsReddish), 50);
-    int differing = 0;
-    for (int y = 0; y < direct.height(); ++y) {
-        for (int x = 0; x < direct.width(); ++x) {
-            QColor a = direct.pixelColor(x, y), b = replayed.pixelColor(x, y);
-            differing += std::abs(a.red() - b.red()) > 2 || std::abs(a.green() - b.green()) > 2 ||
-                         std::abs(a.blue() - b.blue()) > 2;
-        }
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(Differing(direct, replayed, 2), 0);
 }
 
 TEST_F(BoardTest, ClicksCycleTheLogicCellUnderThemWithASoundAndRepaintOnlyTheCells) {
@@ -470,8 +447,7 @@ TEST_F(BoardTest, BrokenBoardsPaintAndTakeClicksWithoutHarm) {
 }
 
 TEST_F(BoardTest, TheColoursComeFromTheSettingsFileWhenTheViewIsMade) {
-    m_folder.Write("Data/Sound.dat",
-                   CrLf({"TRUE", "TRUE", "10", "20", "30", "0", "0", "255", "300"}));
+    m_folder.Write("Data/Sound.dat", testsupport::CrLf("TRUE|TRUE|10|20|30|0|0|255|300"));
     auto& view = Show<CMathGridView>(NumberPuzzle());
     EXPECT_EQ(view.Colors(), (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}));
 }

@@ -15,20 +15,17 @@ namespace {
 // A 5 × 3 number puzzle of 24-pixel cells at (8, 8) on a 136 × 88 picture. Answers: cell (c, r)
 // holds (c + 2r) % 10. Hint 1: primary (1,0) and (2,0); secondary (3,2).
 std::string Puzzle() {
-    std::vector<std::string> lines = {"board.bmp", "24", "Offsets", "8", "8", "Start Grid"};
-    std::vector<std::string> answers = {"End Grid", "Start Answer"};
+    std::string grid = "board.bmp|24|Offsets|8|8|Start Grid", answers;
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 5; ++c) {
-            lines.push_back(std::to_string(c));
-            lines.push_back(std::to_string(r));
-            answers.push_back(std::to_string(c) + "," + std::to_string(r) + "," +
-                              std::to_string((c + 2 * r) % 10));
+            grid += "|" + std::to_string(c) + "|" + std::to_string(r);
+            answers += "|" + std::to_string(c) + "," + std::to_string(r) + "," +
+                       std::to_string((c + 2 * r) % 10);
         }
     }
-    lines.insert(lines.end(), answers.begin(), answers.end());
-    lines.insert(lines.end(), {"End Answer", "Start Primary Hint", "1,0,1", "2,0,1",
-                               "Start Secondary Hint", "3,2,2", "End Hint"});
-    return CrLf(lines);
+    return testsupport::CrLf(grid + "|End Grid|Start Answer" + answers +
+                             "|End Answer|Start Primary Hint|1,0,1|2,0,1|Start Secondary Hint|"
+                             "3,2,2|End Hint");
 }
 
 class RenderBoardTool : public ::testing::Test {

@@ -51,15 +51,31 @@ TEST(RewardGame, TheScoreBuysThreeTenthsOfItsValueInSecondsButAtLeastFive) {
 }
 
 TEST(RewardGame, TheFirstTickShowsTheIntroAndThirtySecondsLastOneHundredTwentyFourTicks) {
-    platform::FakeServices fake;
     CRewardGame game;
+    auto fish = Sprite(SpriteRect{0, 0, 10, 10}, CSprite::kShort);
+    const int frame = fish->Frame();
+    game.AttachSprite(0, fish.get());
     game.Start(100, "Ann");
+    // The box is modal: ticks that come while it is up (here, from inside it) are ignored.
+    struct NestedTick : platform::FakeServices {
+        CRewardGame* game;
+        CRewardGame::Tick inner = CRewardGame::Tick::Running;
+        int MessageBox(const std::string& t, const std::string& c, unsigned type) override {
+            inner = game->OnTick();
+            return platform::FakeServices::MessageBox(t, c, type);
+        }
+    } fake;
+    fake.game = &game;
     EXPECT_EQ(game.OnTick(), CRewardGame::Tick::Waiting);
+    EXPECT_EQ(fake.inner, CRewardGame::Tick::Waiting);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].caption, "Fish!");
     EXPECT_EQ(fake.messages[0].text,
               "You have 30 seconds to catch (click on) as many fish as you can before the time "
               "runs out!\nDon't catch a shark or you will lose 5 seconds!");
+    EXPECT_EQ(fish->Frame(), frame);
+    EXPECT_EQ(game.TimeLeft(), 30);
+    EXPECT_EQ(game.Quarters(), 4);
 
     int ticks = 0;
     CRewardGame::Tick tick = CRewardGame::Tick::Running;
@@ -78,30 +94,6 @@ TEST(RewardGame, TheFirstTickShowsTheIntroAndThirtySecondsLastOneHundredTwentyFo
     EXPECT_EQ(shown[21], "09");
     EXPECT_EQ(Names(shown.end() - 2, shown.end()), (Names{"00", "0"}));
     EXPECT_EQ(fake.messages.size(), 1u);  // the intro only once
-}
-
-TEST(RewardGame, TicksWhileTheIntroIsUpDoNothing) {
-    CRewardGame game;
-    auto fish = Sprite(SpriteRect{0, 0, 10, 10}, CSprite::kShort);
-    const int frame = fish->Frame();
-    game.AttachSprite(0, fish.get());
-    game.Start(50, "Ann");
-    // The box is modal: ticks that come while it is up (here, from inside it) are ignored.
-    struct NestedTick : platform::FakeServices {
-        CRewardGame* game;
-        CRewardGame::Tick inner = CRewardGame::Tick::Running;
-        int MessageBox(const std::string& t, const std::string& c, unsigned type) override {
-            inner = game->OnTick();
-            return platform::FakeServices::MessageBox(t, c, type);
-        }
-    } services;
-    services.game = &game;
-    EXPECT_EQ(game.OnTick(), CRewardGame::Tick::Waiting);
-    EXPECT_EQ(services.inner, CRewardGame::Tick::Waiting);
-    EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(fish->Frame(), frame);
-    EXPECT_EQ(game.TimeLeft(), 15);
-    EXPECT_EQ(game.Quarters(), 4);
 }
 
 TEST(RewardGame, CatchingFishAndSharks) {
