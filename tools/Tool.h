@@ -11,8 +11,8 @@ using Arguments = std::vector<std::string>;
 
 struct Command {
     const char* name;
-    const char* usage;    // the arguments, for the help text
-    const char* summary;  // one line saying what it does
+    const char* usage;                       // the arguments, for the help text
+    const char* summary;                     // one line saying what it does
     int (*run)(const Arguments& arguments);  // exit status
 };
 

@@ -22,7 +22,9 @@ bool Register(const Command& command) {
     return true;
 }
 
-const std::vector<Command>& Commands() { return Table(); }
+const std::vector<Command>& Commands() {
+    return Table();
+}
 
 int Fail(const std::string& reason) {
     std::fprintf(stderr, "quizlex-tool: %s\n", reason.c_str());

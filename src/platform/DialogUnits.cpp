@@ -15,19 +15,28 @@ int MulDiv(int a, int b, int c) {
     }
     long long p = static_cast<long long>(a) * b;
     long long q = c;
-    long long r = (p >= 0) == (q > 0) ? (p + (q > 0 ? q : -q) / 2) / q : (p - (q > 0 ? q : -q) / 2) / q;
+    long long r =
+        (p >= 0) == (q > 0) ? (p + (q > 0 ? q : -q) / 2) / q : (p - (q > 0 ? q : -q) / 2) / q;
     return static_cast<int>(r);
 }
 
 }  // namespace
 
-BaseUnits DialogBaseUnits() { return g_units; }
+BaseUnits DialogBaseUnits() {
+    return g_units;
+}
 
-void SetDialogBaseUnits(BaseUnits units) { g_units = units; }
+void SetDialogBaseUnits(BaseUnits units) {
+    g_units = units;
+}
 
-int DluToPixelsX(int dluX) { return MulDiv(dluX, g_units.x, 4); }
+int DluToPixelsX(int dluX) {
+    return MulDiv(dluX, g_units.x, 4);
+}
 
-int DluToPixelsY(int dluY) { return MulDiv(dluY, g_units.y, 8); }
+int DluToPixelsY(int dluY) {
+    return MulDiv(dluY, g_units.y, 8);
+}
 
 PixelRect DluToPixels(int x, int y, int width, int height) {
     int left = DluToPixelsX(x);

@@ -9,7 +9,9 @@ namespace platform {
 
 FakePrintService::FakePrintService() : m_previous(InstallPrintService(this)) {}
 
-FakePrintService::~FakePrintService() { InstallPrintService(m_previous); }
+FakePrintService::~FakePrintService() {
+    InstallPrintService(m_previous);
+}
 
 std::unique_ptr<QPrinter> FakePrintService::RunPrintDialog(QWidget*) {
     ++requests;

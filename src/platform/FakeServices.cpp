@@ -6,10 +6,11 @@ namespace platform {
 
 FakeServices::FakeServices() : m_previous(InstallServices(this)) {}
 
-FakeServices::~FakeServices() { InstallServices(m_previous); }
+FakeServices::~FakeServices() {
+    InstallServices(m_previous);
+}
 
-int FakeServices::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned type) {
+int FakeServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
     messages.push_back(Message{text, caption, type});
     if (!answers.empty()) {
         int answer = answers.front();
@@ -19,7 +20,9 @@ int FakeServices::MessageBox(const std::string& text, const std::string& caption
     return (type & MB_BUTTONMASK) == MB_YESNO ? defaultYesNo : IDOK;
 }
 
-void FakeServices::PlaySound(const std::string& gamePath) { sounds.push_back(gamePath); }
+void FakeServices::PlaySound(const std::string& gamePath) {
+    sounds.push_back(gamePath);
+}
 
 void FakeServices::WinHelp(const std::string& helpFile, HelpCommand command, int context) {
     helpCalls.push_back(HelpCall{helpFile, command, context});
@@ -45,7 +48,9 @@ void FakeServices::BeginWaitCursor() {
     ++waitCursorShown;
 }
 
-void FakeServices::EndWaitCursor() { --waitCursorDepth; }
+void FakeServices::EndWaitCursor() {
+    --waitCursorDepth;
+}
 
 std::vector<std::string> FakeServices::Texts() const {
     std::vector<std::string> texts;

@@ -64,7 +64,9 @@ bool FileExists(const std::string& gamePath) {
 
 }  // namespace platform
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
     Abort();
@@ -193,9 +195,13 @@ uint64_t CFile::GetLength() {
     return end < 0 ? 0 : static_cast<uint64_t>(end);
 }
 
-bool CFile::SeekToBegin() { return m_file && std::fseek(m_file, 0, SEEK_SET) == 0; }
+bool CFile::SeekToBegin() {
+    return m_file && std::fseek(m_file, 0, SEEK_SET) == 0;
+}
 
-bool CFile::SeekToEnd() { return m_file && std::fseek(m_file, 0, SEEK_END) == 0; }
+bool CFile::SeekToEnd() {
+    return m_file && std::fseek(m_file, 0, SEEK_END) == 0;
+}
 
 bool CFile::Close() {
     if (!m_file) {
@@ -239,7 +245,9 @@ void CFile::Abort() {
     }
 }
 
-int CFile::GetByte() { return m_file ? getc_unlocked(m_file) : EOF; }
+int CFile::GetByte() {
+    return m_file ? getc_unlocked(m_file) : EOF;
+}
 
 void CFile::UngetByte(int c) {
     if (m_file && c != EOF) {

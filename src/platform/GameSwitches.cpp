@@ -10,9 +10,13 @@ namespace {
 bool g_playSounds = false;
 }
 
-bool PlaySoundsOn() { return g_playSounds; }
+bool PlaySoundsOn() {
+    return g_playSounds;
+}
 
-void SetPlaySounds(bool on) { g_playSounds = on; }
+void SetPlaySounds(bool on) {
+    g_playSounds = on;
+}
 
 void PlayGameSound(const std::string& relativeName) {
     if (g_playSounds) {

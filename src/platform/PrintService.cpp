@@ -25,7 +25,9 @@ IPrintService* g_service = &g_desktop;
 
 }  // namespace
 
-IPrintService& PrintService() { return *g_service; }
+IPrintService& PrintService() {
+    return *g_service;
+}
 
 IPrintService* InstallPrintService(IPrintService* service) {
     IPrintService* previous = g_service == &g_desktop ? nullptr : g_service;

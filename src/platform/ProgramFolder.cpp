@@ -34,7 +34,9 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-const std::string& ProgramFolder() { return g_programFolder; }
+const std::string& ProgramFolder() {
+    return g_programFolder;
+}
 
 void SetProgramFolder(const std::string& folder) {
     g_programFolder = folder;

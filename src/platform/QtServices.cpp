@@ -18,7 +18,9 @@ namespace platform {
 
 QtServices::QtServices() : m_previous(InstallServices(this)) {}
 
-QtServices::~QtServices() { InstallServices(m_previous); }
+QtServices::~QtServices() {
+    InstallServices(m_previous);
+}
 
 int QtServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
     QMessageBox box(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
@@ -64,8 +66,8 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
             return IDCANCEL;
         default:
             // Closing an OK box any way counts as OK; an OK-Cancel box closed is Cancel.
-            return (type & MB_BUTTONMASK) == MB_OKCANCEL && box.clickedButton() !=
-                           box.button(QMessageBox::Ok)
+            return (type & MB_BUTTONMASK) == MB_OKCANCEL &&
+                           box.clickedButton() != box.button(QMessageBox::Ok)
                        ? IDCANCEL
                        : IDOK;
     }
@@ -106,8 +108,12 @@ bool QtServices::ChooseColor(ColorRef& colour) {
     return true;
 }
 
-void QtServices::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtServices::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtServices::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+void QtServices::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
 
 }  // namespace platform

@@ -14,6 +14,8 @@ int Rand() {
     return static_cast<int>((g_seed >> 16) & 0x7FFF);
 }
 
-void SeedRand(unsigned seed) { g_seed = seed; }
+void SeedRand(unsigned seed) {
+    g_seed = seed;
+}
 
 }  // namespace platform

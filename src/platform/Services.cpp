@@ -27,7 +27,9 @@ IServices* g_services = &g_console;
 
 }  // namespace
 
-IServices& Services() { return *g_services; }
+IServices& Services() {
+    return *g_services;
+}
 
 IServices* InstallServices(IServices* services) {
     IServices* previous = g_services == &g_console ? nullptr : g_services;
@@ -39,7 +41,9 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned typ
     return Services().MessageBox(text, caption.empty() ? std::string(kAppTitle) : caption, type);
 }
 
-void PlaySound(const std::string& gamePath) { Services().PlaySound(gamePath); }
+void PlaySound(const std::string& gamePath) {
+    Services().PlaySound(gamePath);
+}
 
 void WinHelp(HelpCommand command, int context) {
     Services().WinHelp(kHelpFile, command, context);

@@ -33,16 +33,21 @@ using ColorRef = uint32_t;
 constexpr ColorRef Rgb(int r, int g, int b) {
     return static_cast<ColorRef>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int RedOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(ColorRef c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(ColorRef c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(ColorRef c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 class IServices {
 public:
     virtual ~IServices() = default;
     // Shows a modal message box; returns IDOK, IDCANCEL, IDYES or IDNO.
-    virtual int MessageBox(const std::string& text, const std::string& caption,
-                           unsigned type) = 0;
+    virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // Starts playing a .wav file and returns at once; a missing file is silent.
     virtual void PlaySound(const std::string& gamePath) = 0;
     // Opens the help file at its contents or at a numbered topic.
