@@ -143,6 +143,9 @@ private:
     void KeepGame(const std::string& stem, const std::string& title);
     // After another player took over: the game on show becomes that player's.
     void HandOverGame();
+    // After a game started: its marks restored (resume) or its record begun, then the title,
+    // the saved game and the status panes.
+    void SettleStartedGame(bool resume);
     void NewGame(bool saveLeftGame);
     std::string StartMessageText() const;
 

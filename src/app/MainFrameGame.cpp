@@ -255,6 +255,11 @@ void CMainFrame::NewGame(bool saveLeftGame) {
         }
         return;
     }
+    SettleStartedGame(resume);
+    ShowStartMessage();
+}
+
+void CMainFrame::SettleStartedGame(bool resume) {
     if (resume) {
         RestoreSavedGame(m_strGameTitle);
         PrepareGameRecord(false);
@@ -264,7 +269,6 @@ void CMainFrame::NewGame(bool saveLeftGame) {
     SetGameTitle(m_strGameTitle);
     SaveCurrentGame();
     UpdateStatusPanes();
-    ShowStartMessage();
 }
 
 void CMainFrame::HandOverGame() {
@@ -273,15 +277,7 @@ void CMainFrame::HandOverGame() {
     }
     // The board shows the new player's own state of this game: their saved marks, or a
     // fresh start.
-    if (m_player.HasSavedGame(m_strGameTitle)) {
-        RestoreSavedGame(m_strGameTitle);
-        PrepareGameRecord(false);
-    } else {
-        PrepareGameRecord(true);
-    }
-    SetGameTitle(m_strGameTitle);
-    SaveCurrentGame();
-    UpdateStatusPanes();
+    SettleStartedGame(m_player.HasSavedGame(m_strGameTitle));
 }
 
 void CMainFrame::OnLoadSavedGame() {
