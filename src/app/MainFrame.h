@@ -139,6 +139,9 @@ private:
     // The Congratulations dialog and what its result leads to.
     int Congratulate(int score);
     void EndGame(bool solved, int marked, int correct);
+    // The start Check Answer and Show Solution share: nothing once the solution shows, and a
+    // solved board ends the game. True when the board is unsolved, with its counts.
+    bool JudgeUnsolvedBoard(int& marked, int& correct);
     // Puts a game back on show after a start that failed.
     void KeepGame(const std::string& stem, const std::string& title);
     // After another player took over: the game on show becomes that player's.

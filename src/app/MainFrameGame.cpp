@@ -390,17 +390,23 @@ int CMainFrame::Congratulate(int score) {
     return result;
 }
 
-void CMainFrame::OnCheckAnswer() {
+bool CMainFrame::JudgeUnsolvedBoard(int& marked, int& correct) {
     if (!HasGameWindows() || m_pBoardView->m_bShowSolution) {
-        return;
+        return false;
     }
     SetHintMode(false);
     int percent = 0;
+    if (m_pDocument->CheckAnswer(&percent, &marked, &correct)) {
+        EndGame(true, marked, correct);
+        return false;
+    }
+    return true;
+}
+
+void CMainFrame::OnCheckAnswer() {
     int marked = 0;
     int correct = 0;
-    bool solved = m_pDocument->CheckAnswer(&percent, &marked, &correct);
-    if (solved) {
-        EndGame(true, marked, correct);
+    if (!JudgeUnsolvedBoard(marked, correct)) {
         return;
     }
     std::string text;
@@ -424,15 +430,9 @@ void CMainFrame::OnCheckAnswer() {
 }
 
 void CMainFrame::OnShowSolution() {
-    if (!HasGameWindows() || m_pBoardView->m_bShowSolution) {
-        return;
-    }
-    SetHintMode(false);
-    int percent = 0;
     int marked = 0;
     int correct = 0;
-    if (m_pDocument->CheckAnswer(&percent, &marked, &correct)) {
-        EndGame(true, marked, correct);
+    if (!JudgeUnsolvedBoard(marked, correct)) {
         return;
     }
     platform::PlayGameSound("data\\incshow.wav");
