@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "content/Artwork.h"
 #include "content/ContentBuilder.h"
 #include "content/PuzzlePages.h"
 #include "content/SoundSynth.h"
@@ -271,6 +272,9 @@ DibHandle Checker::LoadPicture(const std::string& gamePath, bool needsPalette) {
 void Checker::CheckPictures() {
     LoadPicture("data\\Head.bmp", true);
     LoadPicture("data\\Qzxgame.bmp", true);
+    for (int icon : kGameIcons) {
+        LoadPicture("data\\" + IconFileName(icon), false);
+    }
 }
 
 void Checker::CheckAbout() {
