@@ -226,7 +226,7 @@ void DrawGameIcon(PixelCanvas& c, int s) {
             const bool block = (row == 1 && col == 1) || (row == 2 && col == 0);
             c.FillRect(x, y, x + cell, y + cell, block ? kIconNavy : kIconWhite);
             const int scale = cell / 9;
-            const char digit = row == 0 ? "274"[col] : row == 1 ? "5 1"[col] : " 96"[col];
+            const char digit = row == 0 ? "27 "[col] : row == 1 ? "5 1"[col] : " 96"[col];
             if (!block && scale >= 1 && digit != ' ') {
                 const std::string text(1, digit);
                 c.DrawText(x + (cell - PixelCanvas::TextWidth(text, scale)) / 2,
@@ -236,9 +236,9 @@ void DrawGameIcon(PixelCanvas& c, int s) {
         }
     }
     // The gold plus sits over the top-right corner.
-    const double cx = s * 0.78;
-    const double cy = s * 0.22;
-    const double arm = s * 0.17;
+    const double cx = s * 0.8;
+    const double cy = s * 0.2;
+    const double arm = s * 0.14;
     const double bar = std::max(2.0, s * 0.11);
     FillBar(c, cx - arm - 1, cy, cx + arm + 1, cy, bar + 2, kIconNavy);
     FillBar(c, cx, cy - arm - 1, cx, cy + arm + 1, bar + 2, kIconNavy);
