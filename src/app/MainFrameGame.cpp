@@ -199,6 +199,7 @@ std::string CMainFrame::StartMessageText() const {
 }
 
 void CMainFrame::ShowStartMessage() {
+    const platform::MessageOwner owner(static_cast<const QWidget*>(this));
     platform::MessageBox(StartMessageText(), "Let's begin...");
 }
 

@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
+#include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "players/DialogTemplate.h"
@@ -65,6 +67,13 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     connect(m_pOk, &QPushButton::clicked, this, &CSelectPlayerDlg::OnOK);
     connect(m_pStats, &QPushButton::clicked, this, &CSelectPlayerDlg::OnStatistics);
     connect(m_pCancel, &QPushButton::clicked, this, &CSelectPlayerDlg::reject);
+}
+
+void CSelectPlayerDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        CenterDialog(*this);
+    }
+    QDialog::showEvent(event);
 }
 
 bool CSelectPlayerDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -2,8 +2,10 @@
 // Start-up of the game: the refused command line, the settings switches, the order of the
 // start-up dialogs, the ways out, the start message and the game windows' layout.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
@@ -39,6 +41,20 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     EXPECT_EQ(m_helpAtStart[0].context, 13);
     // The game is saved at once, under the player's name.
     EXPECT_TRUE(frame.Player().HasSavedGame("Number Hunt"));
+    // Dialogs and message boxes are light grey with black text; edit fields, the frame and
+    // the page window keep their own colours.
+    const QColor grey(192, 192, 192);
+    for (QDialog* dialog : {static_cast<QDialog*>(new QMessageBox(&frame)), new QDialog(&frame)}) {
+        auto* field = new QLineEdit(dialog);
+        dialog->ensurePolished();
+        EXPECT_EQ(dialog->palette().color(QPalette::Window), grey);
+        EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(field->palette().color(QPalette::Base), frame.palette().color(QPalette::Base));
+        EXPECT_NE(field->palette().color(QPalette::Base), grey);
+        delete dialog;
+    }
+    EXPECT_NE(frame.palette().color(QPalette::Window), grey);
+    EXPECT_NE(frame.Hypertext()->palette().color(QPalette::Window), grey);
     // Every menu item carries its command id.
     for (QAction* menu : frame.menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
@@ -67,6 +83,7 @@ TEST_F(GameTest, TheGreetingNamesThePointsPerHintOrCheck) {
         ASSERT_FALSE(m_atStart.empty());
         EXPECT_EQ(m_atStart.back().text, c.text);
         EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+        EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&Frame()));
         Frame().OnScoring();
         ASSERT_EQ(m_services.messages.size(), 1u);
         EXPECT_EQ(m_services.messages[0].text, c.text);
