@@ -83,8 +83,9 @@ bool CMainFrame::StartGame(const std::string& stem) {
         return false;
     }
     // The stem comes from the game list or a player's file: it names files of the data folder
-    // only.
-    if (!platform::IsBareFileName(stem)) {
+    // only. An empty stem (a game list ending on a title) names "_00.htf" and ".bgd" there,
+    // which the page window reports missing like any other page.
+    if (!stem.empty() && !platform::IsBareFileName(stem)) {
         platform::MessageBox(
             "Unable to load the game \"" + stem + "\": its name is not a plain file name.",
             "File Error", platform::MB_ICONEXCLAMATION);

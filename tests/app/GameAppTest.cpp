@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
@@ -98,11 +99,13 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
         int game;
         const char* stem;
         size_t dialogs;
+        const char* report;  // the last message, if any
     } cases[] = {
-        {2, 1, "hunt", 2},      // Cancel in Select Player
-        {1, 1037, "hunt", 3},   // Quit Game in Select Game
-        {1, 1, "missing", 3},   // no instructions page
-        {1, 1, "..\\hunt", 3},  // a stem that is not a plain file name
+        {2, 1, "hunt", 2, ""},                                       // Cancel in Select Player
+        {1, 1037, "hunt", 3, ""},                                    // Quit Game in Select Game
+        {1, 1, "missing", 3, "Unable to load data/missing_00.htf"},  // no instructions page
+        {1, 1, "", 3, "Unable to load data/_00.htf"},      // a game list that ends on a title
+        {1, 1, "..\\hunt", 3, "Unable to load the game"},  // not a plain file name
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stem);
@@ -115,6 +118,18 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
         EXPECT_EQ(m_script.log.size(), c.dialogs);
         for (const auto& m : m_services.messages) {
             EXPECT_NE(m.caption, "Let's begin...");
+        }
+        if (*c.report) {
+            ASSERT_FALSE(m_services.messages.empty());
+            const auto& last = m_services.messages.back();
+            EXPECT_EQ(last.caption, "File Error");
+            std::string text = last.text;
+            std::replace(text.begin(), text.end(), '\\', '/');
+            const size_t folder = text.find(m_folder.Path());
+            if (folder != std::string::npos) {
+                text.erase(folder, m_folder.Path().size());
+            }
+            EXPECT_EQ(text.substr(0, std::string(c.report).size()), c.report);
         }
     }
 }
