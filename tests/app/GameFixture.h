@@ -52,7 +52,7 @@ struct Script {
     // Select Player is answered by typing the name into the real dialog (which adds a new
     // player to the index) instead of loading the player directly.
     bool typeName = false;
-    // Delete Players: the rows selected before OK (nothing: Cancel); what was on disk then.
+    // Delete Players: the rows selected, and whether OK is pressed (else Cancel).
     std::vector<int> deleteRows;
     bool deleteConfirmed = false;
     std::function<void()> onDialog;  // runs as Select Player, Statistics or Delete Players opens

@@ -705,5 +705,6 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
                       prompt.isEmpty() ? QString("Ready") : prompt.section('\n', 0, 0));
         }
         menu->hide();
+        EXPECT_EQ(Pane(0), "Ready");
     }
 }

@@ -22,18 +22,18 @@ using GameAnswer = std::tuple<int, std::string, std::string>;
 
 // The player's commands; a, b and c pick among what is on offer when the step runs.
 enum class Command {
-    NewGame,             // a: game; b: 0 play it, 1 cancel, 2 open a saved game
-    LoadSavedGame,       // a: which saved game (none offered: cancel)
-    SaveGame,            //
-    NewPlayer,           // a: player; b: 0 play game c, 1 cancel the game, 2 open saved, 3 cancel
-    Mark,                // a: cell; b: 0 clears it, 1 to 4 a digit, 5 the whole answer
-    Hint,                // a: hint number
-    CheckAnswer,         // b: Congratulations 0 New Game (game a), 1 Check Solution, 2 Quit (No)
-    ShowSolution,        // as CheckAnswer; c: the answer to "end the game?" (odd: Yes)
-    StatsCurrentPlayer,  //
-    StatsAnyPlayer,      //
-    DeletePlayer,        // a: rows picked (bits); b: odd confirms
-    Restart,             // quit, then start as player a; b: 0 play game c, 1 open a saved game
+    NewGame,        // a: game; b: 0 play it, 1 cancel, 2 open a saved game
+    LoadSavedGame,  // a: which saved game (none offered: cancel)
+    SaveGame,
+    NewPlayer,     // a: player; b: 0 play game c, 1 cancel the game, 2 open saved, 3 cancel
+    Mark,          // a: cell; b: 0 clears it, 1 to 4 a digit, 5 the whole answer
+    Hint,          // a: hint number
+    CheckAnswer,   // b: Congratulations 0 New Game (game a), 1 Check Solution, 2 Quit (No)
+    ShowSolution,  // as CheckAnswer; c: the answer to "end the game?" (odd: Yes)
+    StatsCurrentPlayer,
+    StatsAnyPlayer,
+    DeletePlayer,  // a: rows picked (bits); b: odd confirms
+    Restart,       // quit, then start as player a; b: 0 play game c, 1 open a saved game
 };
 
 struct Step {
