@@ -137,6 +137,14 @@ void CMainFrame::CreateMenus() {
     for (QMenu* menu : {file, actions}) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     }
+    // Once a menu of the bar closes, the last item's prompt gives way to "Ready" again.
+    for (QMenu* menu : {file, actions, view, help}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (m_panes[0]) {
+                m_panes[0]->setText(QStringLiteral("Ready"));
+            }
+        });
+    }
     UpdateCommandStates();
 }
 

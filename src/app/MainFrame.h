@@ -142,10 +142,16 @@ private:
     // The start Check Answer and Show Solution share: nothing once the solution shows, and a
     // solved board ends the game. True when the board is unsolved, with its counts.
     bool JudgeUnsolvedBoard(int& marked, int& correct);
+    // Loads the game of the stem into the game windows; a chosen game selects its record and
+    // counts a play, a game handed over to another player touches no record.
+    bool ShowGame(const std::string& stem, bool chosen);
     // Puts a game back on show after a start that failed.
     void KeepGame(const std::string& stem, const std::string& title);
-    // After another player took over: the game on show becomes that player's.
+    // After another player took over without choosing a game: the game on show becomes that
+    // player's own game of its title, as their records have it.
     void HandOverGame();
+    // The board of the game on show, emptied and in play.
+    void ClearBoardForPlay();
     // After a game started: its marks restored (resume) or its record begun, then the title,
     // the saved game and the status panes.
     void SettleStartedGame(bool resume);
