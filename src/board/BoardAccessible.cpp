@@ -238,17 +238,14 @@ int AccessibleCellIndex(const CGridView& view, CellPos pos) {
     return pos.row * map.Columns() + pos.column;
 }
 
+// Qt passes the events on only while assistive technology listens.
 void NotifyCellFocus(CGridView* view, CellPos pos) {
-    if (QAccessible::isActive()) {
-        Notify(view, pos, QAccessible::Focus);
-    }
+    Notify(view, pos, QAccessible::Focus);
 }
 
 void NotifyCellValue(CGridView* view, CellPos pos) {
-    if (QAccessible::isActive()) {
-        Notify(view, pos, QAccessible::ValueChanged);
-        Notify(view, pos, QAccessible::NameChanged);
-    }
+    Notify(view, pos, QAccessible::ValueChanged);
+    Notify(view, pos, QAccessible::NameChanged);
 }
 
 }  // namespace board

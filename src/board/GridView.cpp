@@ -71,6 +71,10 @@ CGridView::CGridView(QWidget* parent) : CDibView(parent) {
 }
 
 CGridView::~CGridView() {
+    // The history goes quietly: whoever listens to it must not hear from a half-gone view.
+    m_pUndoStack->blockSignals(true);
+    delete m_pUndoStack;
+    m_pUndoStack = nullptr;
     // The hint finder's window goes before the view's own.
     m_pHintFinder = nullptr;
     m_pOwnedHintFinder.reset();
