@@ -3,7 +3,9 @@
 #include "app/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -332,6 +334,8 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardFrame->move(321, 1);
     m_pBoardFrame->show();
     m_pActionBar->raise();
+    // Tab keys are seen before the page and board windows keep them to themselves.
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -350,7 +354,66 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
     }
+    if (event->type() == QEvent::KeyPress && HasGameWindows()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::ShiftModifier;
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (mods == Qt::NoModifier || mods == Qt::ControlModifier) &&
+            watched == QApplication::focusWidget()) {
+            bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            if (TabToPane(static_cast<QWidget*>(watched), forward, mods == Qt::ControlModifier)) {
+                return true;
+            }
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
+    // The focusable buttons of the bar, left to right.
+    std::vector<QWidget*> bar;
+    for (QWidget* w = m_pActionBar->nextInFocusChain(); w && w != m_pActionBar;
+         w = w->nextInFocusChain()) {
+        if (m_pActionBar->isAncestorOf(w) && w->isVisibleTo(m_pActionBar) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            bar.push_back(w);
+        }
+    }
+    std::stable_sort(bar.begin(), bar.end(),
+                     [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QWidget* page = m_pHypertext->ClientArea();
+    QWidget* panes[3] = {bar.empty() ? nullptr : (forward ? bar.front() : bar.back()), page,
+                         m_pBoardView};
+    int pane = -1;
+    if (m_pActionBar->isAncestorOf(focus)) {
+        pane = 0;
+        auto at = std::find(bar.begin(), bar.end(), focus);
+        // Within the bar Tab goes from button to button, leaving at either end.
+        if (!wholePane && at != bar.end()) {
+            if (forward && at + 1 != bar.end()) {
+                (*(at + 1))->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (!forward && at != bar.begin()) {
+                (*(at - 1))->setFocus(Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+    } else if (focus == m_pHypertext || m_pHypertext->isAncestorOf(focus)) {
+        pane = 1;
+    } else if (focus == m_pBoardView || m_pBoardView->isAncestorOf(focus)) {
+        pane = 2;
+    } else {
+        return false;
+    }
+    for (int step = 1; step <= 3; ++step) {
+        QWidget* next = panes[(pane + (forward ? step : 3 - step)) % 3];
+        if (next && next->isVisible() && next->isEnabled()) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CMainFrame::LayOutGameWindows() {

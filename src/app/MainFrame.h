@@ -146,6 +146,9 @@ private:
     void LayOutGameWindows();
     // The board frame fits the board at its zoom, within the client area.
     void SizeBoardFrame();
+    // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
+    // the action bar, the page, the board. True when the key was taken.
+    bool TabToPane(QWidget* focus, bool forward, bool wholePane);
     // The Congratulations dialog and what its result leads to.
     int Congratulate(int score);
     void EndGame(bool solved, int marked, int correct);

@@ -162,6 +162,12 @@ void CDibView::SetScrollSizes(const CSize& total) {
 
 void CDibView::UpdateScrollBars() {
     QSize page = viewport()->size();
+    // A picture that fits the whole window needs no scroll bars, even while they still show
+    // from a larger picture (or zoom) before.
+    const QSize whole = maximumViewportSize();
+    if (m_sizeTotal.cx <= whole.width() && m_sizeTotal.cy <= whole.height()) {
+        page = whole;
+    }
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     h->setRange(0, std::max(0, m_sizeTotal.cx - page.width()));
@@ -198,7 +204,10 @@ void CDibView::paintEvent(QPaintEvent* event) {
     }
     painter.translate(-scroll);
     const int zoom = m_nZoom / 100;
-    painter.scale(zoom, zoom);
+    if (zoom != 1) {
+        // Everything is drawn at the zoomed size: the texts as texts, not as blown-up pixels.
+        painter.scale(zoom, zoom);
+    }
     // What the paint covers, in picture coordinates: whole picture pixels around it.
     QRect covered = event->rect().translated(scroll);
     m_visible = board::Rect{covered.left() / zoom, covered.top() / zoom,

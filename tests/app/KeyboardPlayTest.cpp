@@ -350,3 +350,31 @@ TEST_F(KeyboardTest, ZoomScalesTheBoardAndItsHitsAndIsKeptForTheNextStart) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(View().Zoom(), 100);
 }
+
+TEST_F(KeyboardTest, TabGoesRoundTheActionBarThePageAndTheBoardInTheirOrderOnScreen) {
+    ASSERT_TRUE(StartFocused());
+    QWidget* page = Frame().Hypertext()->ClientArea();
+    QWidget* solution = Frame().ActionBar()->SolutionButton();
+    QWidget* check = Frame().ActionBar()->CheckButton();
+    const struct {
+        KeyPress key;
+        QWidget* to;
+    } steps[] = {
+        {{Qt::Key_Tab}, solution},                                              // board → bar
+        {{Qt::Key_Tab}, check},                                                 // along the bar
+        {{Qt::Key_Backtab, Qt::ShiftModifier}, solution},                       // and back
+        {{Qt::Key_Tab, Qt::ControlModifier}, page},                             // the next pane
+        {{Qt::Key_Tab}, &View()},                                               // page → board
+        {{Qt::Key_Backtab, Qt::ShiftModifier}, page},                           // board → page
+        {{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}, nullptr},  // the bar's end
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key.key, step.key.modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        if (step.to) {
+            EXPECT_EQ(focus, step.to) << (focus ? focus->objectName().toStdString() : "none");
+        } else {
+            EXPECT_TRUE(Frame().ActionBar()->isAncestorOf(focus));
+        }
+    }
+}
