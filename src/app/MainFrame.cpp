@@ -353,6 +353,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
+        if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {
+            SizeBoardFrame();
+        }
     }
     if (event->type() == QEvent::KeyPress && HasGameWindows()) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -450,8 +453,13 @@ void CMainFrame::SizeBoardFrame() {
     int width = picture.cx + border + margins.left() + margins.right();
     int height = picture.cy + border + margins.top() + margins.bottom();
     if (m_pBoardView->Zoom() != CDibView::kMinZoom) {
-        width = std::max(1, std::min(width, client.width() - at.x()));
-        height = std::max(1, std::min(height, client.height() - at.y()));
+        // Never smaller than the board at its own size, also while the client area is not
+        // laid out yet (it sizes the frame again when it is).
+        CSize natural = m_pDocument->GetDocSize();
+        int chromeX = width - picture.cx;
+        int chromeY = height - picture.cy;
+        width = std::max(natural.cx + chromeX, std::min(width, client.width() - at.x()));
+        height = std::max(natural.cy + chromeY, std::min(height, client.height() - at.y()));
     }
     m_pBoardFrame->resize(width, height);
 }

@@ -341,6 +341,8 @@ TEST_F(KeyboardTest, ZoomScalesTheBoardAndItsHitsAndIsKeptForTheNextStart) {
     m_app.reset();
     ASSERT_TRUE(StartFocused());
     EXPECT_EQ(View().Zoom(), 400);
+    EXPECT_GT(Frame().BoardFrame()->width(), natural.width());
+    EXPECT_GT(Frame().BoardFrame()->height(), natural.height());
     Frame().CommandAction(ids::ID_ZOOM_OUT)->trigger();
     EXPECT_EQ(View().Zoom(), 300);
     Frame().CommandAction(ids::ID_ACTUAL_SIZE)->trigger();
