@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "board/BoardGeometry.h"
 #include "puzzle/GridDoc.h"

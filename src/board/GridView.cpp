@@ -63,6 +63,8 @@ private:
 CGridView::CGridView(QWidget* parent) : CDibView(parent) {
     setObjectName(QStringLiteral("gridView"));
     m_pUndoStack = new QUndoStack(this);
+    // Each step keeps the board's marks whole; a game's worth of steps is plenty.
+    m_pUndoStack->setUndoLimit(1000);
     board::InstallBoardAccessibility();
     board::BoardColors colors = board::ReadBoardColors();
     m_crHint = colors.hint;
