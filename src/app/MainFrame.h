@@ -79,6 +79,14 @@ public:
     void OnPlayRewardGame();
     void OnSettings();
     void OnQuickInstructions();
+    // Take back the last change of a mark, or make it again.
+    void OnUndoMark();
+    void OnRedoMark();
+    // The board's size on screen, kept for the user and restored at the next start.
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnActualSize();
+    void SetBoardZoom(int percent);
     // Asks "Are you sure you want to quit this game?"; on Yes saves and lets the frame close.
     // True when the frame may close.
     bool OnClose();
@@ -136,6 +144,11 @@ private:
     std::string DataPath(const std::string& name) const;
     bool LoadPage(const std::string& name);
     void LayOutGameWindows();
+    // The board frame fits the board at its zoom, within the client area.
+    void SizeBoardFrame();
+    // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
+    // the action bar, the page, the board. True when the key was taken.
+    bool TabToPane(QWidget* focus, bool forward, bool wholePane);
     // The Congratulations dialog and what its result leads to.
     int Congratulate(int score);
     void EndGame(bool solved, int marked, int correct);

@@ -162,6 +162,8 @@ void CMainFrame::RestoreSavedGame(const std::string& title) {
     m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", title,
                            m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
                            m_pDocument->m_marks);
+    // The history begins with the marks as they were saved.
+    m_pBoardView->ClearHistory();
     m_player.IncTimesPlayed(false);
     UpdateStatusPanes();
     m_pBoardView->OnInitialUpdate();
@@ -385,6 +387,7 @@ void CMainFrame::FinishBoard() {
     m_pDocument->m_nSelectedHint = 0;
     m_pBoardView->m_bShowSolution = 1;
     m_pBoardView->m_bHintLookup = 1;
+    m_pBoardView->ClearHistory();
     m_pBoardView->OnInitialUpdate();
     m_pActionBar->CheckButton()->setEnabled(false);
     m_pActionBar->SolutionButton()->setEnabled(false);
