@@ -28,6 +28,12 @@ inline constexpr int ID_PREV_PANE = 57681;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_PASTE = 57637;
+// Taking back and redoing marks, and the size of the board on screen.
+inline constexpr int ID_UNDO_MARK = 32800;
+inline constexpr int ID_REDO_MARK = 32801;
+inline constexpr int ID_ZOOM_IN = 32802;
+inline constexpr int ID_ZOOM_OUT = 32803;
+inline constexpr int ID_ACTUAL_SIZE = 32804;
 
 // Standard controls.
 inline constexpr int IDOK = 1;
