@@ -9,10 +9,12 @@
 #include <string>
 
 #include "FuzzScratch.h"
+#include "app/GameSettings.h"
 #include "board/BoardColors.h"
 #include "board/BoardGeometry.h"
 #include "board/DibTransfer.h"
 #include "platform/FakeServices.h"
+#include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
 #include "puzzle/MathGridDoc.h"
 
@@ -114,7 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::filesystem::copy_file(dir + "puzzle.bgd", dir + "Data/Sound.dat",
                                std::filesystem::copy_options::overwrite_existing);
-    board::BoardColors colors = board::ReadBoardColors();
+    GameSettings settings;
+    settings.Read(platform::GamePaths::Settings());
+    const board::BoardColors& colors = settings.colors;
     Check((colors.hint >> 24) == 0 && (colors.primary >> 24) == 0 && (colors.secondary >> 24) == 0,
           "a colour beyond 24 bits");
 

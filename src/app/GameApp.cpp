@@ -5,13 +5,15 @@
 #include <ctime>
 
 #include "app/AboutDlg.h"
+#include "app/GameSettings.h"
 #include "app/MainFrame.h"
+#include "board/MathGridView.h"
 #include "platform/DialogColors.h"
+#include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
 #include "platform/Services.h"
-#include "platform/TextFile.h"
 #include "players/SelectGameDlg.h"
 #include "players/SelectPlayerDlg.h"
 
@@ -56,9 +58,9 @@ int CGameApp::RunAbout(CAboutDlg& dialog) {
 
 void CGameApp::OnAbout() {
     CAboutDlg about(m_pMainWnd.get());
-    about.m_strSoundPath = m_strProgramFolder + "data\\About.wav";
-    about.Setup(m_strProgramFolder + "data\\Qzxgame.bmp", m_strProgramFolder + "data\\About.dat",
-                PlaySounds());
+    about.m_strSoundPath = platform::GamePaths::Data() + "About.wav";
+    about.Setup(platform::GamePaths::Data() + "Qzxgame.bmp",
+                platform::GamePaths::Data() + "About.dat", PlaySounds());
     RunAbout(about);
 }
 
@@ -83,19 +85,12 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     }
     CMainFrame& frame = *m_pMainWnd;
 
-    // The two switches of the settings file; a missing file leaves sounds off and error
-    // detection on.
-    CTextFile settings;
-    if (settings.Open(m_strProgramFolder + "Data\\Sound.dat", CFile::modeRead)) {
-        std::string line;
-        settings.ReadString(line);
-        SetPlaySounds(line == "TRUE");
-        settings.ReadString(line);
-        frame.m_bUseErrorDetection = line == "TRUE";
-        settings.Close();
-    } else {
-        SetPlaySounds(false);
+    // The settings are read once; a missing file leaves sounds off and error detection on.
+    GameSettings settings;
+    if (settings.Read(platform::GamePaths::Settings())) {
+        frame.m_bUseErrorDetection = settings.useErrorDetection;
     }
+    SetPlaySounds(settings.playSounds);
 
     OnAbout();
 
@@ -116,6 +111,8 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     if (!frame.CreateGameWindows()) {
         return false;
     }
+    frame.BoardView()->SetColors(settings.colors.hint, settings.colors.primary,
+                                 settings.colors.secondary);
     frame.m_strGameStem = selectGame.m_strSelectedGameStem;
     frame.m_strGameTitle = selectGame.m_strSelectedTitle;
     if (!frame.StartGame(frame.m_strGameStem)) {

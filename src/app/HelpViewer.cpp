@@ -9,6 +9,7 @@
 
 #include "hypertext/MuWnd.h"
 #include "platform/Cp1252.h"
+#include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
@@ -98,7 +99,7 @@ void CHelpViewer::ShowPage(const std::string& pageName) {
         return;
     }
     m_strPageFile = std::string(kHelpFolder) + pageName;
-    m_bPageShown = m_pPage->LoadFile(platform::ProgramFolder() + m_strPageFile, 0, 0, 0);
+    m_bPageShown = m_pPage->LoadFile(platform::GamePaths::Program() + m_strPageFile, 0, 0, 0);
     if (!m_bPageShown) {
         ShowMissing(tr("The help page \"%1\" is missing.\nPlease reinstall this software.")
                         .arg(platform::FromCp1252(m_strPageFile)));

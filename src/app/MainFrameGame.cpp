@@ -20,6 +20,7 @@
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
 #include "platform/Cp1252.h"
+#include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
@@ -69,7 +70,7 @@ void SetPane(QLabel* pane, const std::string& text) {
 }  // namespace
 
 std::string CMainFrame::DataPath(const std::string& name) const {
-    return platform::ProgramFolder() + "data\\" + name;
+    return platform::GamePaths::Data() + name;
 }
 
 bool CMainFrame::LoadPage(const std::string& name) {
@@ -159,9 +160,8 @@ void CMainFrame::RestoreSavedGame(const std::string& title) {
     if (!HasGameWindows()) {
         return;
     }
-    m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", title,
-                           m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
-                           m_pDocument->m_marks);
+    m_player.LoadSavedGame(platform::GamePaths::Games(), title, m_pDocument->m_nFirstNumber,
+                           m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
     // The history begins with the marks as they were saved.
     m_pBoardView->ClearHistory();
     m_player.IncTimesPlayed(false);
@@ -173,13 +173,13 @@ void CMainFrame::SaveCurrentGame() {
     if (!HasGameWindows()) {
         return;
     }
-    m_player.SaveGame(platform::ProgramFolder() + "games\\", m_strGameTitle, m_strGameStem,
+    m_player.SaveGame(platform::GamePaths::Games(), m_strGameTitle, m_strGameStem,
                       m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
                       m_pDocument->m_marks, m_pBoardView->m_bShowSolution != 0);
 }
 
 void CMainFrame::SavePlayer() {
-    m_player.Save(platform::ProgramFolder() + "players\\");
+    m_player.Save(platform::GamePaths::Players());
 }
 
 void CMainFrame::UpdateStatusPanes(bool repaint) {
@@ -303,7 +303,7 @@ void CMainFrame::HandOverGame() {
         LoadPage(m_strGameStem + "-00.htf");
         m_pActionBar->EnableAllHintButtons();
     } else if (m_player.HasSavedGame(m_strGameTitle)) {
-        m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", m_strGameTitle,
+        m_player.LoadSavedGame(platform::GamePaths::Games(), m_strGameTitle,
                                m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
                                m_pDocument->m_marks);
         m_pBoardView->OnInitialUpdate();
@@ -589,8 +589,10 @@ void CMainFrame::OnSettings() {
     }
     platform::SetPlaySounds(dialog.m_bPlaySounds != 0);
     m_bUseErrorDetection = dialog.m_bUseErrorDetection ? 1 : 0;
-    WriteGameSettings(dialog.m_bPlaySounds != 0, dialog.m_bUseErrorDetection != 0,
-                      dialog.m_crHighlight, dialog.m_crPrimary, dialog.m_crSecondary);
+    const GameSettings chosen{dialog.m_bPlaySounds != 0,
+                              dialog.m_bUseErrorDetection != 0,
+                              {dialog.m_crHighlight, dialog.m_crPrimary, dialog.m_crSecondary}};
+    chosen.Write(platform::GamePaths::Settings());
     if (m_pBoardView) {
         m_pBoardView->SetColors(dialog.m_crHighlight, dialog.m_crPrimary, dialog.m_crSecondary);
     }

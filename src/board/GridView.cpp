@@ -66,7 +66,8 @@ CGridView::CGridView(QWidget* parent) : CDibView(parent) {
     // Each step keeps the board's marks whole; a game's worth of steps is plenty.
     m_pUndoStack->setUndoLimit(1000);
     board::InstallBoardAccessibility();
-    board::BoardColors colors = board::ReadBoardColors();
+    // The default colours until the settings' are passed in.
+    const board::BoardColors colors;
     m_crHint = colors.hint;
     m_crPrimary = colors.primary;
     m_crSecondary = colors.secondary;

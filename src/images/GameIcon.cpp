@@ -7,7 +7,7 @@
 #include "images/Dib.h"
 #include "images/DibPaint.h"
 #include "platform/File.h"
-#include "platform/ProgramFolder.h"
+#include "platform/GamePaths.h"
 
 QImage IconImage(const DibHandle& dib) {
     QImage image = DibImage(dib);
@@ -31,7 +31,7 @@ namespace {
 
 QImage LoadIcon(int resource) {
     CFile file;
-    if (!file.Open(platform::ProgramFolder() + "data\\Icon" + std::to_string(resource) + ".bmp",
+    if (!file.Open(platform::GamePaths::Data() + "Icon" + std::to_string(resource) + ".bmp",
                    CFile::modeRead)) {
         return QImage();
     }

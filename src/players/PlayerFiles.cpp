@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/File.h"
+#include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
@@ -65,11 +66,11 @@ void ReinstallMessage() {
 }  // namespace
 
 std::string PlayersFolder() {
-    return platform::ProgramFolder() + "players\\";
+    return platform::GamePaths::Players();
 }
 
 std::string GamesFolder() {
-    return platform::ProgramFolder() + "games\\";
+    return platform::GamePaths::Games();
 }
 
 std::string PlayersIndexPath() {

@@ -10,8 +10,8 @@
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/File.h"
+#include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "players/DialogTemplate.h"
 #include "players/GameList.h"
@@ -86,12 +86,12 @@ bool CSelectGameDlg::OnInitDialog() {
     // A head picture that cannot be opened is told as one that cannot be read (the picture
     // control reports that one itself); its place stays blank.
     int cause = platform::kNone;
-    if (!m_pHead->LoadPicture(platform::ProgramFolder() + "data\\Head.bmp", &cause) &&
+    if (!m_pHead->LoadPicture(platform::GamePaths::Data() + "Head.bmp", &cause) &&
         cause != platform::kNone) {
         platform::MessageBox("Error reading DIB file.");
     }
 
-    for (const GameListEntry& game : ReadGameList(platform::ProgramFolder() + kGameListFile)) {
+    for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
         auto* item = new QListWidgetItem(platform::FromCp1252(game.title), m_pList);
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));

@@ -12,7 +12,7 @@
 #include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
-#include "platform/ProgramFolder.h"
+#include "platform/GamePaths.h"
 #include "platform/Services.h"
 #include "resources/ResourceIds.h"
 
@@ -102,7 +102,7 @@ bool CHighScoresDlg::OnInitDialog() {
     m_bSaved = false;
     CenterDialog(*this);
     m_pResult->setText(platform::FromCp1252(m_strResult));
-    m_table.Load(platform::ProgramFolder() + CHighScoreTable::kScoresFile, m_strNewEntry);
+    m_table.Load(platform::GamePaths::Program() + CHighScoreTable::kScoresFile, m_strNewEntry);
     m_pList->clear();
     for (const std::string& entry : m_table.Entries()) {
         m_pList->addItem(platform::FromCp1252(entry));
@@ -116,7 +116,7 @@ void CHighScoresDlg::SaveTable() {
     }
     m_bSaved = true;
     // A table that cannot be written is simply not kept; the old file stays whole.
-    m_table.Save(platform::ProgramFolder() + CHighScoreTable::kScoresFile);
+    m_table.Save(platform::GamePaths::Program() + CHighScoreTable::kScoresFile);
 }
 
 void CHighScoresDlg::done(int result) {

@@ -13,8 +13,8 @@
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/File.h"
+#include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "resources/ResourceIds.h"
 #include "reward/AntsData.h"
@@ -100,9 +100,9 @@ bool CRewardGameDlg::OnInitDialog() {
     m_pBackground->resize(kBackgroundWidth, kBackgroundHeight);
     CenterDialog(*this);
 
-    const std::string antsFolder = platform::ProgramFolder() + CAntsData::kAntsFolder;
+    const std::string antsFolder = platform::GamePaths::Ants();
     CAntsData data;
-    if (!data.Read(platform::ProgramFolder() + CAntsData::kDataFile)) {
+    if (!data.Read(platform::GamePaths::Program() + CAntsData::kDataFile)) {
         platform::MessageBox("Unable to load data file!", "File Error");
         done(platform::IDCANCEL);
         return false;

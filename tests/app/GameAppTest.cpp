@@ -11,10 +11,12 @@
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
 #include "app/SelectCellDlg.h"
+#include "board/MathGridView.h"
 #include "platform/GameSwitches.h"
 
 using apptest::GameTest;
 using apptest::ScriptedFrame;
+using platform::Rgb;
 using Lines = std::vector<std::string>;
 
 TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
@@ -164,11 +166,15 @@ TEST_F(GameTest, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
         const char* file;  // nullptr: no file
         bool sounds;
         int errorDetection;
+        board::BoardColors colors;  // the board's, read at start-up
     } cases[] = {
-        {"TRUE\r\nFALSE\r\n0\r\n0\r\n255\r\n", true, 0},
-        {"FALSE\r\nTRUE\r\n", false, 1},
-        {"true\r\n", false, 0},  // case matters, and a missing line is not TRUE
-        {nullptr, false, 1},     // without the file: sounds off, error detection on
+        {"TRUE\r\nFALSE\r\n0\r\n0\r\n255\r\n", true, 0, {Rgb(0, 0, 255), 0, 0}},
+        {"FALSE\r\nTRUE\r\n10\r\n20\r\n30\r\n0\r\n0\r\n255\r\n300\r\n",
+         false,
+         1,
+         {Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}},
+        {"true\r\n", false, 0, {0, 0, 0}},  // case matters, and a missing line is not TRUE
+        {nullptr, false, 1, {}},            // without the file: sounds off, error detection on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
@@ -181,6 +187,7 @@ TEST_F(GameTest, TheSettingsFileSwitchesSoundsAndErrorDetectionOnlyWithTRUE) {
         ASSERT_TRUE(Start());
         EXPECT_EQ(m_app->PlaySounds(), c.sounds);
         EXPECT_EQ(Frame().m_bUseErrorDetection, c.errorDetection);
+        EXPECT_EQ(Frame().BoardView()->Colors(), c.colors);
         m_app.reset();
     }
     platform::SetPlaySounds(false);

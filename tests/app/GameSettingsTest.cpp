@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Storing the settings in "Data\Sound.dat" and reading them back as start-up and the board do.
+// The settings file "Data\Sound.dat": reading it as start-up does, and writing it in place.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <map>
 
 #include "app/GameSettings.h"
-#include "board/BoardColors.h"
+#include "platform/GamePaths.h"
 #include "support/TestSupport.h"
 
 using platform::Rgb;
@@ -28,17 +28,75 @@ std::map<std::string, std::string> Snapshot(const testsupport::TempProgramFolder
     return entries;
 }
 
+GameSettings Make(bool sounds, bool errorDetection, board::BoardColors colors) {
+    return GameSettings{sounds, errorDetection, colors};
+}
+
+GameSettings ReadBack() {
+    GameSettings settings;
+    settings.Read(platform::GamePaths::Settings());
+    return settings;
+}
+
 }  // namespace
+
+TEST(GameSettings, SwitchesAreOnOnlyForTRUEAndColourLinesKeepTheirLowEightBits) {
+    const struct {
+        const char* what;
+        std::string file;  // empty: no file
+        bool sounds;
+        bool errorDetection;
+        board::BoardColors want;
+    } cases[] = {
+        {"no file keeps the defaults",
+         "",
+         false,
+         true,
+         {Rgb(0, 0, 255), Rgb(0, 255, 0), Rgb(255, 0, 0)}},
+        {"low eight bits; not a number reads 0",
+         "TRUE\r\nFALSE\r\n1\r\n2\r\n3\r\n0\r\n255\r\n0\r\n266\r\n-1\r\nabc\r\n99\r\n",
+         true,
+         false,
+         {Rgb(1, 2, 3), Rgb(0, 255, 0), Rgb(10, 255, 0)}},
+        {"lower-case true is off; missing lines read 0",
+         "true\nTRUE\n200\n100\n50\n7\n",
+         false,
+         true,
+         {Rgb(200, 100, 50), Rgb(7, 0, 0), Rgb(0, 0, 0)}},
+        {"a first line with more than TRUE is off", "TRUE \n", false, false, {0, 0, 0}},
+        // Line 3 is too long for an int and saturates: its low 8 bits are 255.
+        {"an overlong line counts as one line",
+         "TRUE" + std::string(100000, 'x') + "\nTRUE\r\n12" + std::string(500, '3') +
+             "\n4\n5\n6\n7\n8\n9\n10\n11\n",
+         false,
+         true,
+         {Rgb(255, 4, 5), Rgb(6, 7, 8), Rgb(9, 10, 11)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempProgramFolder folder;
+        if (!c.file.empty()) {
+            folder.Write("data/Sound.dat", c.file);
+        }
+        GameSettings settings;
+        settings.playSounds = !c.sounds;
+        EXPECT_EQ(settings.Read(platform::GamePaths::Settings()), !c.file.empty());
+        EXPECT_EQ(settings.playSounds, c.sounds);
+        EXPECT_EQ(settings.useErrorDetection, c.errorDetection);
+        EXPECT_EQ(settings.colors, c.want);
+    }
+}
 
 TEST(GameSettings, WritesTheElevenLinesOverTheOldFileInPlace) {
     testsupport::TempProgramFolder folder;
     const std::string old = std::string(kOld) + "an old tail that was longer\r\n";
     folder.Write("data/Sound.dat", old);
-    ASSERT_TRUE(WriteGameSettings(false, true, Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)));
+    ASSERT_TRUE(Make(false, true, {Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)})
+                    .Write(platform::GamePaths::Settings()));
     // Bytes of a longer old file stay after line 11; nothing reads them.
     const std::string lines = testsupport::CrLf("FALSE|TRUE|10|20|30|0|255|0|255|255|0");
     EXPECT_EQ(folder.Read("data/Sound.dat"), lines + old.substr(lines.size()));
-    EXPECT_EQ(board::ReadBoardColors(),
+    EXPECT_EQ(ReadBack().colors,
               (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)}));
 
     // A settings file that is a link to the player's own copy stays a link; the copy changes.
@@ -46,7 +104,8 @@ TEST(GameSettings, WritesTheElevenLinesOverTheOldFileInPlace) {
     const std::string target = linked.Write("mine.dat", kOld);
     linked.MakeFolder("Data");
     ASSERT_EQ(::symlink(target.c_str(), linked.File("Data/Sound.dat").c_str()), 0);
-    ASSERT_TRUE(WriteGameSettings(true, false, Rgb(0, 0, 255), Rgb(1, 2, 3), Rgb(4, 5, 6)));
+    ASSERT_TRUE(Make(true, false, {Rgb(0, 0, 255), Rgb(1, 2, 3), Rgb(4, 5, 6)})
+                    .Write(platform::GamePaths::Settings()));
     struct stat info {};
     ASSERT_EQ(::lstat(linked.File("Data/Sound.dat").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
@@ -67,7 +126,8 @@ TEST(GameSettings, NothingIsWrittenOrCreatedWhenTheFileCannotBeOpened) {
         testsupport::TempProgramFolder folder;
         arrange(folder);
         const auto before = Snapshot(folder);
-        EXPECT_FALSE(WriteGameSettings(false, false, Rgb(1, 2, 3), 0, 0));
+        EXPECT_FALSE(
+            Make(false, false, {Rgb(1, 2, 3), 0, 0}).Write(platform::GamePaths::Settings()));
         EXPECT_EQ(Snapshot(folder), before);
     }
 }

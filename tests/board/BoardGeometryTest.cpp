@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The board's rules without windows: cell rectangles, how lines are read, what each board
-// lists to draw, broken boards, the printed size and the settings colours.
+// lists to draw, broken boards and the printed size.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <ostream>
 
 #include "BoardFiles.h"
-#include "board/BoardColors.h"
 #include "board/BoardGeometry.h"
 #include "puzzle/MathGridDoc.h"
 #include "support/TestSupport.h"
@@ -180,34 +179,5 @@ TEST(BoardGeometry, APrintedPictureFillsThePageWidthKeepingItsShape) {
     for (const auto& c : cases) {
         EXPECT_EQ(board::PrintDestination(c.page, c.dpiX, c.dpiY, c.width, c.height), c.want)
             << c.page << " " << c.dpiX << " " << c.dpiY << " " << c.width << " " << c.height;
-    }
-}
-
-TEST(BoardColors, LinesThreeToElevenOfTheSettingsFileGiveTheColoursLowEightBits) {
-    using platform::Rgb;
-    const struct {
-        const char* what;
-        std::string file;  // empty: no file
-        board::BoardColors want;
-    } cases[] = {
-        {"no file keeps the defaults", "", {Rgb(0, 0, 255), Rgb(0, 255, 0), Rgb(255, 0, 0)}},
-        {"low eight bits; not a number reads 0",
-         "TRUE\r\nFALSE\r\n1\r\n2\r\n3\r\n0\r\n255\r\n0\r\n266\r\n-1\r\nabc\r\n99\r\n",
-         {Rgb(1, 2, 3), Rgb(0, 255, 0), Rgb(10, 255, 0)}},
-        {"missing lines read 0",
-         "FALSE\nTRUE\n200\n100\n50\n7\n",
-         {Rgb(200, 100, 50), Rgb(7, 0, 0), Rgb(0, 0, 0)}},
-        // Line 3 is too long for an int and saturates: its low 8 bits are 255.
-        {"an overlong line counts as one line",
-         "TRUE\n" + std::string(100000, 'x') + "\n12" + std::string(500, '3') +
-             "\n4\n5\n6\n7\n8\n9\n10\n11\n",
-         {Rgb(255, 4, 5), Rgb(6, 7, 8), Rgb(9, 10, 11)}},
-    };
-    for (const auto& c : cases) {
-        testsupport::TempProgramFolder folder;
-        if (!c.file.empty()) {
-            folder.Write("data/Sound.dat", c.file);
-        }
-        EXPECT_EQ(board::ReadBoardColors(), c.want) << c.what;
     }
 }

@@ -445,9 +445,3 @@ TEST_F(BoardTest, BrokenBoardsPaintAndTakeClicksWithoutHarm) {
     Render(view, QSize(40, 30));
     Click(view, QPoint(10, 10));
 }
-
-TEST_F(BoardTest, TheColoursComeFromTheSettingsFileWhenTheViewIsMade) {
-    m_folder.Write("Data/Sound.dat", testsupport::CrLf("TRUE|TRUE|10|20|30|0|0|255|300"));
-    auto& view = Show<CMathGridView>(NumberPuzzle());
-    EXPECT_EQ(view.Colors(), (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}));
-}
