@@ -2,7 +2,7 @@
 // The running game's switches that every layer reads.
 #include "platform/GameSwitches.h"
 
-#include "platform/ProgramFolder.h"
+#include "platform/GamePaths.h"
 #include "platform/Services.h"
 
 namespace platform {
@@ -20,7 +20,7 @@ void SetPlaySounds(bool on) {
 
 void PlayGameSound(const std::string& relativeName) {
     if (g_playSounds) {
-        PlaySound(ProgramFolder() + relativeName);
+        PlaySound(GamePaths::Program() + relativeName);
     }
 }
 
