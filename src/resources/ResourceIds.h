@@ -20,6 +20,8 @@ inline constexpr int ID_PLAY_REWARD_GAME = 32784;
 inline constexpr int ID_QUICK_INSTRUCTIONS = 32785;
 inline constexpr int ID_SCORING = 32786;
 inline constexpr int ID_FILE_PRINT = 57607;
+// File > New Puzzle..., the game's own addition.
+inline constexpr int ID_NEW_PUZZLE = 32850;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_HELP_INDEX = 57670;
