@@ -67,6 +67,7 @@ void CActionBar::BuildHintButtons(int count) {
         int id = ids::IDC_BAR_FIRST_HINT + i - 1;
         button->setProperty("controlId", id);
         button->setObjectName(QStringLiteral("hint%1").arg(i));
+        button->setAccessibleName(QStringLiteral("Hint %1").arg(i));
         button->setAutoDefault(false);
         button->setGeometry(place);
         if (i <= kConnectedHints) {

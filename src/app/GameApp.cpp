@@ -6,6 +6,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
+#include "platform/DialogColors.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
@@ -73,6 +74,7 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
 
     platform::SetProgramFolder(platform::CurrentDirectory());
     m_strProgramFolder = platform::ProgramFolder();
+    platform::SetDialogBkColor(platform::Rgb(192, 192, 192), platform::Rgb(0, 0, 0));
 
     m_pMainWnd = NewMainFrame();
     if (!m_pMainWnd->Create()) {

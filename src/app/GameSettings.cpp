@@ -11,15 +11,13 @@
 
 bool WriteGameSettings(bool playSounds, bool useErrorDetection, platform::ColorRef highlight,
                        platform::ColorRef primary, platform::ColorRef secondary) {
-    const std::string path = platform::ProgramFolder() + board::kSettingsFile;
-    // Only a file the player may write is kept: a missing file stays missing (the settings
-    // then hold for this run only), and a read-only one stays as it is.
-    {
-        CFile probe;
-        if (!probe.Open(path, CFile::modeWrite)) {
-            return false;
-        }
-        probe.Abort();
+    // Opened for writing only: a missing file stays missing (the choices then hold for this
+    // run only), and an existing one is written over from its start in place, so a link, the
+    // file's owner and its permissions stay as the player set them, and a read-only "Data"
+    // folder does not stop a writable file from keeping the choices.
+    CTextFile file;
+    if (!file.Open(platform::ProgramFolder() + board::kSettingsFile, CFile::modeWrite)) {
+        return false;
     }
     std::string text;
     text += playSounds ? "TRUE\n" : "FALSE\n";
@@ -30,15 +28,6 @@ bool WriteGameSettings(bool playSounds, bool useErrorDetection, platform::ColorR
             text += std::to_string(value) + "\n";
         }
     }
-    // Written beside the old file and renamed over it, so a failed write (a full disk) leaves
-    // the old settings whole instead of a file cut short.
-    CTextFile file;
-    if (!file.Open(path, CFile::modeReplace)) {
-        return false;
-    }
-    if (!file.WriteString(text)) {
-        file.Abort();
-        return false;
-    }
-    return file.Close();
+    const bool written = file.WriteString(text);
+    return file.Close() && written;
 }

@@ -3,13 +3,16 @@
 #include "app/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "app/ActionBar.h"
@@ -21,6 +24,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
+#include "platform/UserPrefs.h"
 #include "players/Player.h"
 #include "puzzle/MathGridDoc.h"
 #include "resources/ResourceIds.h"
@@ -106,6 +110,16 @@ void CMainFrame::CreateMenus() {
                "Remove a player from the player database.", &CMainFrame::OnDeletePlayer);
     AddCommand(actions, tr("&New Player"), ids::ID_NEW_PLAYER, "Select or create a new player.",
                &CMainFrame::OnNewPlayer);
+    actions->addSeparator();
+    QAction* undo =
+        AddCommand(actions, tr("&Undo"), ids::ID_UNDO_MARK,
+                   "Take back the last change of a cell\nUndo", &CMainFrame::OnUndoMark);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo =
+        AddCommand(actions, tr("&Redo"), ids::ID_REDO_MARK,
+                   "Make the change just taken back again\nRedo", &CMainFrame::OnRedoMark);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     QAction* statusBarToggle = AddCommand(view, tr("&Status Bar"), ids::ID_VIEW_STATUS_BAR,
@@ -114,6 +128,18 @@ void CMainFrame::CreateMenus() {
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
+    view->addSeparator();
+    QAction* zoomIn = AddCommand(view, tr("Zoom &In"), ids::ID_ZOOM_IN,
+                                 "Show the board larger\nZoom In", &CMainFrame::OnZoomIn);
+    zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* zoomOut = AddCommand(view, tr("Zoom &Out"), ids::ID_ZOOM_OUT,
+                                  "Show the board smaller\nZoom Out", &CMainFrame::OnZoomOut);
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QAction* actualSize =
+        AddCommand(view, tr("&Actual Size"), ids::ID_ACTUAL_SIZE,
+                   "Show the board at its own size\nActual Size", &CMainFrame::OnActualSize);
+    actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* about =
@@ -136,8 +162,16 @@ void CMainFrame::CreateMenus() {
     });
     AddCommand(help, tr("&Scoring"), ids::ID_SCORING, nullptr, &CMainFrame::OnScoring);
 
-    for (QMenu* menu : {file, actions}) {
+    for (QMenu* menu : {file, actions, view}) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
+    // Once a menu of the bar closes, the last item's prompt gives way to "Ready" again.
+    for (QMenu* menu : {file, actions, view, help}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (m_panes[0]) {
+                m_panes[0]->setText(QStringLiteral("Ready"));
+            }
+        });
     }
     UpdateCommandStates();
 }
@@ -161,6 +195,61 @@ void CMainFrame::UpdateCommandStates() {
     if (QAction* reward = CommandAction(ids::ID_PLAY_REWARD_GAME)) {
         reward->setEnabled(m_bRewardAvailable != 0);
     }
+    const QUndoStack* history = m_pBoardView ? m_pBoardView->UndoStack() : nullptr;
+    if (QAction* undo = CommandAction(ids::ID_UNDO_MARK)) {
+        undo->setEnabled(playing && history && history->canUndo());
+    }
+    if (QAction* redo = CommandAction(ids::ID_REDO_MARK)) {
+        redo->setEnabled(playing && history && history->canRedo());
+    }
+    const int zoom = m_pBoardView ? m_pBoardView->Zoom() : CDibView::kMinZoom;
+    if (QAction* zoomIn = CommandAction(ids::ID_ZOOM_IN)) {
+        zoomIn->setEnabled(m_pBoardView && zoom < CDibView::kMaxZoom);
+    }
+    if (QAction* zoomOut = CommandAction(ids::ID_ZOOM_OUT)) {
+        zoomOut->setEnabled(m_pBoardView && zoom > CDibView::kMinZoom);
+    }
+    if (QAction* actualSize = CommandAction(ids::ID_ACTUAL_SIZE)) {
+        actualSize->setEnabled(m_pBoardView && zoom != CDibView::kMinZoom);
+    }
+}
+
+void CMainFrame::OnUndoMark() {
+    if (HasGameWindows() && !m_pBoardView->m_bShowSolution) {
+        m_pBoardView->UndoStack()->undo();
+    }
+}
+
+void CMainFrame::OnRedoMark() {
+    if (HasGameWindows() && !m_pBoardView->m_bShowSolution) {
+        m_pBoardView->UndoStack()->redo();
+    }
+}
+
+void CMainFrame::OnZoomIn() {
+    if (HasGameWindows()) {
+        SetBoardZoom(m_pBoardView->Zoom() + CDibView::kZoomStep);
+    }
+}
+
+void CMainFrame::OnZoomOut() {
+    if (HasGameWindows()) {
+        SetBoardZoom(m_pBoardView->Zoom() - CDibView::kZoomStep);
+    }
+}
+
+void CMainFrame::OnActualSize() {
+    SetBoardZoom(CDibView::kMinZoom);
+}
+
+void CMainFrame::SetBoardZoom(int percent) {
+    if (!HasGameWindows()) {
+        return;
+    }
+    m_pBoardView->SetZoom(percent);
+    platform::WriteBoardZoom(m_pBoardView->Zoom());
+    SizeBoardFrame();
+    UpdateCommandStates();
 }
 
 bool CMainFrame::CreateStatusBar() {
@@ -171,9 +260,11 @@ bool CMainFrame::CreateStatusBar() {
     bar->setObjectName("statusBar");
     bar->setProperty("controlId", ids::AFX_IDW_STATUS_BAR);
     static const char* const kInitial[4] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
+    static const char* const kNames[4] = {"Status", "Hints taken", "Checks made", "Times played"};
     for (int i = 0; i < 4; ++i) {
         m_panes[i] = new QLabel(QString::fromLatin1(kInitial[i]), bar);
         m_panes[i]->setObjectName(QStringLiteral("pane%1").arg(i));
+        m_panes[i]->setAccessibleName(QString::fromLatin1(kNames[i]));
         m_panes[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i == 0) {
             bar->addWidget(m_panes[i], 1);
@@ -245,10 +336,16 @@ bool CMainFrame::CreateGameWindows() {
 
     m_pDocument = std::make_unique<CMathGridDoc>();
     m_pBoardView->SetDocument(m_pDocument.get());
+    m_pBoardView->SetZoom(platform::ReadBoardZoom(CDibView::kMinZoom));
+    QUndoStack* history = m_pBoardView->UndoStack();
+    connect(history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(history, &QUndoStack::canRedoChanged, this, &CMainFrame::UpdateCommandStates);
 
     m_pBoardFrame->move(321, 1);
     m_pBoardFrame->show();
     m_pActionBar->raise();
+    // Tab keys are seen before the page and board windows keep them to themselves.
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -266,8 +363,70 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
+        if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {
+            SizeBoardFrame();
+        }
+    }
+    if (event->type() == QEvent::KeyPress && HasGameWindows()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::ShiftModifier;
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (mods == Qt::NoModifier || mods == Qt::ControlModifier) &&
+            watched == QApplication::focusWidget()) {
+            bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            if (TabToPane(static_cast<QWidget*>(watched), forward, mods == Qt::ControlModifier)) {
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
+    // The focusable buttons of the bar, left to right.
+    std::vector<QWidget*> bar;
+    for (QWidget* w = m_pActionBar->nextInFocusChain(); w && w != m_pActionBar;
+         w = w->nextInFocusChain()) {
+        if (m_pActionBar->isAncestorOf(w) && w->isVisibleTo(m_pActionBar) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            bar.push_back(w);
+        }
+    }
+    std::stable_sort(bar.begin(), bar.end(),
+                     [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QWidget* page = m_pHypertext->ClientArea();
+    QWidget* panes[3] = {bar.empty() ? nullptr : (forward ? bar.front() : bar.back()), page,
+                         m_pBoardView};
+    int pane = -1;
+    if (m_pActionBar->isAncestorOf(focus)) {
+        pane = 0;
+        auto at = std::find(bar.begin(), bar.end(), focus);
+        // Within the bar Tab goes from button to button, leaving at either end.
+        if (!wholePane && at != bar.end()) {
+            if (forward && at + 1 != bar.end()) {
+                (*(at + 1))->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (!forward && at != bar.begin()) {
+                (*(at - 1))->setFocus(Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+    } else if (focus == m_pHypertext || m_pHypertext->isAncestorOf(focus)) {
+        pane = 1;
+    } else if (focus == m_pBoardView || m_pBoardView->isAncestorOf(focus)) {
+        pane = 2;
+    } else {
+        return false;
+    }
+    for (int step = 1; step <= 3; ++step) {
+        QWidget* next = panes[(pane + (forward ? step : 3 - step)) % 3];
+        if (next && next->isVisible() && next->isEnabled()) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CMainFrame::LayOutGameWindows() {
@@ -289,13 +448,30 @@ void CMainFrame::LayOutGameWindows() {
     }
     int w = decoration + 305;
     m_pHypertext->setGeometry(0, h, w, 398);
+    m_pBoardFrame->move(w + 1, h);
+    SizeBoardFrame();
+}
 
-    // The board frame shows the whole picture inside its borders and caption.
-    CSize picture = m_pDocument->GetDocSize();
+void CMainFrame::SizeBoardFrame() {
+    // The board frame shows the whole picture, at its zoom, inside its borders and caption;
+    // a board grown past the client area scrolls.
+    CSize picture = m_pBoardView->ZoomedDocSize();
     QMargins margins = m_pBoardFrame->contentsMargins();
     int border = 2 * m_pBoardView->frameWidth();
-    m_pBoardFrame->setGeometry(w + 1, h, picture.cx + border + margins.left() + margins.right(),
-                               picture.cy + border + margins.top() + margins.bottom());
+    QSize client = m_pMdiClient->viewport()->size();
+    QPoint at = m_pBoardFrame->pos();
+    int width = picture.cx + border + margins.left() + margins.right();
+    int height = picture.cy + border + margins.top() + margins.bottom();
+    if (m_pBoardView->Zoom() != CDibView::kMinZoom) {
+        // Never smaller than the board at its own size, also while the client area is not
+        // laid out yet (it sizes the frame again when it is).
+        CSize natural = m_pDocument->GetDocSize();
+        int chromeX = width - picture.cx;
+        int chromeY = height - picture.cy;
+        width = std::max(natural.cx + chromeX, std::min(width, client.width() - at.x()));
+        height = std::max(natural.cy + chromeY, std::min(height, client.height() - at.y()));
+    }
+    m_pBoardFrame->resize(width, height);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

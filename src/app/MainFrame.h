@@ -84,6 +84,14 @@ public:
     // File > New Puzzle...: makes a puzzle of the chosen level, adds it to the game list and
     // starts it as a chosen game.
     void OnNewPuzzle();
+    // Take back the last change of a mark, or make it again.
+    void OnUndoMark();
+    void OnRedoMark();
+    // The board's size on screen, kept for the user and restored at the next start.
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnActualSize();
+    void SetBoardZoom(int percent);
     // Asks "Are you sure you want to quit this game?"; on Yes saves and lets the frame close.
     // True when the frame may close.
     bool OnClose();
@@ -144,16 +152,27 @@ private:
     std::string DataPath(const std::string& name) const;
     bool LoadPage(const std::string& name);
     void LayOutGameWindows();
+    // The board frame fits the board at its zoom, within the client area.
+    void SizeBoardFrame();
+    // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
+    // the action bar, the page, the board. True when the key was taken.
+    bool TabToPane(QWidget* focus, bool forward, bool wholePane);
     // The Congratulations dialog and what its result leads to.
     int Congratulate(int score);
     void EndGame(bool solved, int marked, int correct);
     // The start Check Answer and Show Solution share: nothing once the solution shows, and a
     // solved board ends the game. True when the board is unsolved, with its counts.
     bool JudgeUnsolvedBoard(int& marked, int& correct);
+    // Loads the game of the stem into the game windows; a chosen game selects its record and
+    // counts a play, a game handed over to another player touches no record.
+    bool ShowGame(const std::string& stem, bool chosen);
     // Puts a game back on show after a start that failed.
     void KeepGame(const std::string& stem, const std::string& title);
-    // After another player took over: the game on show becomes that player's.
+    // After another player took over without choosing a game: the game on show becomes that
+    // player's own game of its title, as their records have it.
     void HandOverGame();
+    // The board of the game on show, emptied and in play.
+    void ClearBoardForPlay();
     // After a game started: its marks restored (resume) or its record begun, then the title,
     // the saved game and the status panes.
     void SettleStartedGame(bool resume);

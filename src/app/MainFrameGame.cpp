@@ -79,12 +79,17 @@ bool CMainFrame::LoadPage(const std::string& name) {
 // ---- Starting, saving and resuming ----
 
 bool CMainFrame::StartGame(const std::string& stem) {
+    return ShowGame(stem, true);
+}
+
+bool CMainFrame::ShowGame(const std::string& stem, bool chosen) {
     if (!HasGameWindows()) {
         return false;
     }
     // The stem comes from the game list or a player's file: it names files of the data folder
-    // only.
-    if (!platform::IsBareFileName(stem)) {
+    // only. An empty stem (a game list ending on a title) names "_00.htf" and ".bgd" there,
+    // which the page window reports missing like any other page.
+    if (!stem.empty() && !platform::IsBareFileName(stem)) {
         platform::MessageBox(
             "Unable to load the game \"" + stem + "\": its name is not a plain file name.",
             "File Error", platform::MB_ICONEXCLAMATION);
@@ -114,10 +119,12 @@ bool CMainFrame::StartGame(const std::string& stem) {
     m_pActionBar->CheckButton()->setEnabled(true);
     m_pActionBar->SolutionButton()->setEnabled(true);
 
-    m_player.SelectGame(m_strGameTitle);
-    m_player.IncTimesPlayed(true);
-    SetPane(m_panes[3], Format("Played: %d", {m_player.TimesPlayed()}));
-    statusBar()->update();
+    if (chosen) {
+        m_player.SelectGame(m_strGameTitle);
+        m_player.IncTimesPlayed(true);
+        SetPane(m_panes[3], Format("Played: %d", {m_player.TimesPlayed()}));
+        statusBar()->update();
+    }
 
     m_pActionBar->BuildHintButtons(m_pDocument->m_nHintCount);
     m_pActionBar->setWindowTitle(platform::FromCp1252(m_strGameTitle));
@@ -155,6 +162,8 @@ void CMainFrame::RestoreSavedGame(const std::string& title) {
     m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", title,
                            m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
                            m_pDocument->m_marks);
+    // The history begins with the marks as they were saved.
+    m_pBoardView->ClearHistory();
     m_player.IncTimesPlayed(false);
     UpdateStatusPanes();
     m_pBoardView->OnInitialUpdate();
@@ -199,6 +208,7 @@ std::string CMainFrame::StartMessageText() const {
 }
 
 void CMainFrame::ShowStartMessage() {
+    const platform::MessageOwner owner(static_cast<const QWidget*>(this));
     platform::MessageBox(StartMessageText(), "Let's begin...");
 }
 
@@ -272,12 +282,49 @@ void CMainFrame::SettleStartedGame(bool resume) {
 }
 
 void CMainFrame::HandOverGame() {
-    if (!HasGameWindows() || m_strGameTitle.empty() || !StartGame(m_strGameStem)) {
+    if (!HasGameWindows() || m_strGameTitle.empty()) {
         return;
     }
-    // The board shows the new player's own state of this game: their saved marks, or a
-    // fresh start.
-    SettleStartedGame(m_player.HasSavedGame(m_strGameTitle));
+    // The new player did not choose this game: no play is counted, and their record of the
+    // title is taken as it stands, so a finished game keeps its score.
+    if (!ShowGame(m_strGameStem, false)) {
+        // The game's files went missing since it was loaded: the puzzle stays, but none of the
+        // last player's marks or state may pass for the new player's.
+        ClearBoardForPlay();
+    }
+    if (!m_player.SelectStoredGame(m_strGameTitle)) {
+        m_player.SelectGame(m_strGameTitle);
+        m_player.SetCorrectCount(m_strGameTitle, static_cast<int>(m_pDocument->m_answers.size()),
+                                 m_pDocument->m_nHintCount);
+    }
+    if (m_player.IsTitleFinished(m_strGameTitle)) {
+        // Their game of this title is over: it shows as they left it, solution and all.
+        FinishBoard();
+        LoadPage(m_strGameStem + "-00.htf");
+        m_pActionBar->EnableAllHintButtons();
+    } else if (m_player.HasSavedGame(m_strGameTitle)) {
+        m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", m_strGameTitle,
+                               m_pDocument->m_nFirstNumber, m_pDocument->m_nSecondNumber,
+                               m_pDocument->m_marks);
+        m_pBoardView->OnInitialUpdate();
+    }
+    SetGameTitle(m_strGameTitle);
+    SaveCurrentGame();
+    UpdateStatusPanes();
+}
+
+void CMainFrame::ClearBoardForPlay() {
+    m_bRewardAvailable = 0;
+    m_pDocument->m_marks.clear();
+    m_pDocument->m_nSelectedHint = 0;
+    m_pDocument->m_bShowErrors = 0;
+    m_pActionBar->CheckButton()->setEnabled(true);
+    m_pActionBar->SolutionButton()->setEnabled(true);
+    m_pActionBar->EnableAllHintButtons();
+    m_pBoardView->m_bShowSolution = 0;
+    m_pBoardView->m_bHintLookup = 0;
+    m_pBoardView->OnInitialUpdate();
+    UpdateCommandStates();
 }
 
 void CMainFrame::OnLoadSavedGame() {
@@ -340,6 +387,7 @@ void CMainFrame::FinishBoard() {
     m_pDocument->m_nSelectedHint = 0;
     m_pBoardView->m_bShowSolution = 1;
     m_pBoardView->m_bHintLookup = 1;
+    m_pBoardView->ClearHistory();
     m_pBoardView->OnInitialUpdate();
     m_pActionBar->CheckButton()->setEnabled(false);
     m_pActionBar->SolutionButton()->setEnabled(false);

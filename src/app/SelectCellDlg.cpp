@@ -77,8 +77,13 @@ void CSelectCellDlg::showEvent(QShowEvent* event) {
 }
 
 void CSelectCellDlg::ShowCellHints(const std::string& text, int hintNumber) {
-    if (hintNumber != 0) {
-        m_frame.ShowHint(hintNumber);
+    // Most cells of a cross-number board belong to two answers: their hints are listed, and the
+    // player presses the button of the one wanted. A cell of one hint shows that hint at once;
+    // a cell of none leaves the dialog as it was.
+    if (hintNumber != 0 || !text.empty()) {
+        if (hintNumber != 0) {
+            m_frame.ShowHint(hintNumber);
+        }
         m_pListLabel->setEnabled(true);
         m_pList->setEnabled(true);
         m_strHintList = text;

@@ -20,8 +20,9 @@ public:
     CSelectCellDlg(CMainFrame& frame, QWidget* parent);
     ~CSelectCellDlg() override;
 
-    // The board's report of a clicked cell: the hints' list and the single hint's number
-    // (0 when none or several hints name the cell, which leaves the dialog as it was).
+    // The board's report of a clicked cell: the hints' list and the single hint's number (0
+    // when none or several hints name the cell). Several are listed without opening a page;
+    // none leaves the dialog as it was.
     void ShowCellHints(const std::string& text, int hintNumber);
 
     // What the board view holds: it forwards to this dialog, which Qt owns with the view.

@@ -104,10 +104,33 @@ void CDibView::SetDocument(CDibDoc* doc) {
         m_pDocument->AddView(this);
     }
     UpdateCommandUI();
+    OnDocumentChanged();
+}
+
+void CDibView::SetZoom(int percent) {
+    percent = std::clamp(percent / kZoomStep * kZoomStep, kMinZoom, kMaxZoom);
+    if (percent == m_nZoom) {
+        return;
+    }
+    m_nZoom = percent;
+    SetScrollSizes(ZoomedDocSize());
+    InvalidateView();
+}
+
+CSize CDibView::ZoomedDocSize() const {
+    if (!m_pDocument) {
+        return CSize{0, 0};
+    }
+    const CSize& size = m_pDocument->m_sizeDoc;
+    auto scaled = [this](int length) {
+        return static_cast<int>(std::min<long long>(
+            board::kCoordinateLimit, static_cast<long long>(std::max(0, length)) * m_nZoom / 100));
+    };
+    return CSize{scaled(size.cx), scaled(size.cy)};
 }
 
 void CDibView::OnInitialUpdate() {
-    SetScrollSizes(m_pDocument ? m_pDocument->m_sizeDoc : CSize{0, 0});
+    SetScrollSizes(ZoomedDocSize());
     UpdateCommandUI();
     InvalidateView();
 }
@@ -139,6 +162,12 @@ void CDibView::SetScrollSizes(const CSize& total) {
 
 void CDibView::UpdateScrollBars() {
     QSize page = viewport()->size();
+    // A picture that fits the whole window needs no scroll bars, even while they still show
+    // from a larger picture (or zoom) before.
+    const QSize whole = maximumViewportSize();
+    if (m_sizeTotal.cx <= whole.width() && m_sizeTotal.cy <= whole.height()) {
+        page = whole;
+    }
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     h->setRange(0, std::max(0, m_sizeTotal.cx - page.width()));
@@ -174,9 +203,19 @@ void CDibView::paintEvent(QPaintEvent* event) {
         painter.fillRect(r, palette().color(QPalette::Window));
     }
     painter.translate(-scroll);
-    m_visible = board::ToBoardRect(event->rect().translated(scroll));
+    const int zoom = m_nZoom / 100;
+    if (zoom != 1) {
+        // Everything is drawn at the zoomed size: the texts as texts, not as blown-up pixels.
+        painter.scale(zoom, zoom);
+    }
+    // What the paint covers, in picture coordinates: whole picture pixels around it.
+    QRect covered = event->rect().translated(scroll);
+    m_visible = board::Rect{covered.left() / zoom, covered.top() / zoom,
+                            (covered.left() + covered.width() + zoom - 1) / zoom,
+                            (covered.top() + covered.height() + zoom - 1) / zoom};
     OnDraw(painter);
     m_visible = board::kWholeBoard;
+    PaintOverlay(painter);
 }
 
 bool CDibView::OnFilePrint() {
@@ -268,6 +307,6 @@ void CDibView::OnEditPaste() {
     m_pDocument->ReplaceHDIB(std::move(dib));
     m_pDocument->InitDIBData();
     m_pDocument->SetModifiedFlag();
-    SetScrollSizes(m_pDocument->m_sizeDoc);
+    SetScrollSizes(ZoomedDocSize());
     m_pDocument->UpdateAllViews(nullptr);
 }

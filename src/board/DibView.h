@@ -58,6 +58,16 @@ public:
     // The part of the picture coordinates this paint covers (all of it outside a paint).
     board::Rect VisibleRect() const { return m_visible; }
 
+    // The board on screen at 100% to 400% of its natural size, in whole steps: picture,
+    // marks and hit testing scale together. Printing and the clipboard keep the natural size.
+    static constexpr int kMinZoom = 100;
+    static constexpr int kMaxZoom = 400;
+    static constexpr int kZoomStep = 100;
+    void SetZoom(int percent);
+    int Zoom() const { return m_nZoom; }
+    // The picture's size on screen at the present zoom.
+    CSize ZoomedDocSize() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +75,10 @@ protected:
     void UpdateCommandUI();
     // Repaints the whole view without erasing what is on screen.
     void InvalidateView();
+    // Drawn over the board on screen only (never printed nor copied), in picture coordinates.
+    virtual void PaintOverlay(QPainter&) {}
+    // Another document came, or none.
+    virtual void OnDocumentChanged() {}
 
 private:
     void UpdateScrollBars();
@@ -73,6 +87,7 @@ private:
     CSize m_sizeTotal{0, 0};
     bool m_bPrinting = false;
     board::Rect m_visible = board::kWholeBoard;
+    int m_nZoom = kMinZoom;
     QAction* m_pCopy = nullptr;
     QAction* m_pPaste = nullptr;
 };

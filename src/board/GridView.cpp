@@ -2,15 +2,70 @@
 // The logic-grid board.
 #include "board/GridView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QUndoStack>
 
+#include "board/BoardAccessible.h"
 #include "board/BoardPainter.h"
 #include "platform/GameSwitches.h"
 #include "puzzle/GridDoc.h"
 
+namespace {
+
+// The marks of a board as they stand, for the history.
+struct MarkState {
+    std::vector<std::string> marks;
+    std::vector<int> states;
+    friend bool operator==(const MarkState&, const MarkState&) = default;
+};
+
+MarkState TakeMarks(const CGridDoc& doc) {
+    MarkState state{doc.m_marks, {}};
+    state.states.reserve(doc.m_cells.size());
+    for (const CGridCell& cell : doc.m_cells) {
+        state.states.push_back(cell.m_nState);
+    }
+    return state;
+}
+
+void PutMarks(CGridDoc& doc, const MarkState& state) {
+    doc.m_marks = state.marks;
+    for (size_t i = 0; i < doc.m_cells.size() && i < state.states.size(); ++i) {
+        doc.m_cells[i].m_nState = state.states[i];
+    }
+}
+
+// One change of the marks: undone and redone as a whole, so an undone mark is exactly the
+// mark the player had set by hand.
+class CMarkChange : public QUndoCommand {
+public:
+    CMarkChange(std::function<void(const MarkState&, board::CellPos)> apply, board::CellPos cell,
+                MarkState before, MarkState after)
+        : m_apply(std::move(apply)),
+          m_cell(cell),
+          m_before(std::move(before)),
+          m_after(std::move(after)) {}
+    void undo() override { m_apply(m_before, m_cell); }
+    void redo() override { m_apply(m_after, m_cell); }
+
+private:
+    std::function<void(const MarkState&, board::CellPos)> m_apply;
+    board::CellPos m_cell;
+    MarkState m_before;
+    MarkState m_after;
+};
+
+}  // namespace
+
 CGridView::CGridView(QWidget* parent) : CDibView(parent) {
     setObjectName(QStringLiteral("gridView"));
+    m_pUndoStack = new QUndoStack(this);
+    // Each step keeps the board's marks whole; a game's worth of steps is plenty.
+    m_pUndoStack->setUndoLimit(1000);
+    board::InstallBoardAccessibility();
     board::BoardColors colors = board::ReadBoardColors();
     m_crHint = colors.hint;
     m_crPrimary = colors.primary;
@@ -18,6 +73,10 @@ CGridView::CGridView(QWidget* parent) : CDibView(parent) {
 }
 
 CGridView::~CGridView() {
+    // The history goes quietly: whoever listens to it must not hear from a half-gone view.
+    m_pUndoStack->blockSignals(true);
+    delete m_pUndoStack;
+    m_pUndoStack = nullptr;
     // The hint finder's window goes before the view's own.
     m_pHintFinder = nullptr;
     m_pOwnedHintFinder.reset();
@@ -58,7 +117,182 @@ board::Hit CGridView::HitTest(const QPoint& point) const {
         return board::Hit{};
     }
     QPoint scroll = GetScrollPosition();
-    return board::HitTest(*doc, scroll.x(), scroll.y(), point.x(), point.y());
+    if (Zoom() == kMinZoom) {
+        return board::HitTest(*doc, scroll.x(), scroll.y(), point.x(), point.y());
+    }
+    // At a larger size the point is taken back to the picture's own pixels first.
+    const int zoom = Zoom() / 100;
+    auto down = [zoom](int v) { return v >= 0 ? v / zoom : -((-v + zoom - 1) / zoom); };
+    return board::HitTest(*doc, 0, 0, down(scroll.x() + point.x()), down(scroll.y() + point.y()));
+}
+
+QPoint CGridView::CellCentre(board::CellPos pos) const {
+    const CGridDoc* doc = GetDocument();
+    board::Origin origin = board::CellOrigin(*doc, pos.column, pos.row);
+    const int zoom = Zoom() / 100;
+    const int s = doc->m_nCellSize;
+    return QPoint((origin.x + s / 2) * zoom, (origin.y + s / 2) * zoom) - GetScrollPosition();
+}
+
+QRect CGridView::CellScreenRect(board::CellPos pos) const {
+    const CGridDoc* doc = GetDocument();
+    if (!doc) {
+        return QRect();
+    }
+    board::Origin origin = board::CellOrigin(*doc, pos.column, pos.row);
+    const int zoom = Zoom() / 100;
+    const int s = doc->m_nCellSize * zoom;
+    QPoint topLeft = QPoint(origin.x * zoom, origin.y * zoom) - GetScrollPosition();
+    return QRect(viewport()->mapToGlobal(topLeft), QSize(s, s));
+}
+
+void CGridView::SetCursor(board::CellPos pos) {
+    CGridDoc* doc = GetDocument();
+    if (!doc || !board::CellMap(*doc).IsWhite(pos) || m_cursor == pos) {
+        return;
+    }
+    m_cursor = pos;
+    CursorChanged();
+}
+
+void CGridView::CursorChanged() {
+    // The old cursor must go from the screen along with the picture under it.
+    m_bFullRepaint = 1;
+    InvalidateView();
+    if (m_cursor && hasFocus()) {
+        // Keep the cursor's cell in sight on a board larger than its window.
+        QPoint centre = CellCentre(*m_cursor);
+        const int s = GetDocument()->m_nCellSize * Zoom() / 100;
+        QRect cell(centre.x() - s / 2, centre.y() - s / 2, s, s);
+        QRect shown = viewport()->rect();
+        if (!shown.contains(cell)) {
+            QScrollBar* h = horizontalScrollBar();
+            QScrollBar* v = verticalScrollBar();
+            if (cell.left() < 0 || cell.right() > shown.right()) {
+                h->setValue(h->value() + cell.center().x() - shown.center().x());
+            }
+            if (cell.top() < 0 || cell.bottom() > shown.bottom()) {
+                v->setValue(v->value() + cell.center().y() - shown.center().y());
+            }
+        }
+        board::NotifyCellFocus(this, *m_cursor);
+    }
+}
+
+void CGridView::ClearHistory() {
+    m_pUndoStack->clear();
+}
+
+void CGridView::OnDocumentChanged() {
+    ClearHistory();
+    m_cursor.reset();
+}
+
+void CGridView::ChangeMarks(board::CellPos cell, const std::function<void()>& change) {
+    CGridDoc* doc = GetDocument();
+    if (!doc) {
+        return;
+    }
+    MarkState before = TakeMarks(*doc);
+    change();
+    MarkState after = TakeMarks(*doc);
+    if (before == after) {
+        InvalidateView();
+        return;
+    }
+    auto apply = [this, doc](const MarkState& state, board::CellPos at) {
+        // The history is cleared whenever the document goes, so it is still this one.
+        if (GetDocument() != doc) {
+            return;
+        }
+        PutMarks(*doc, state);
+        m_bFullRepaint = 1;
+        InvalidateView();
+        board::NotifyCellValue(this, at);
+    };
+    // Pushing runs the change's redo, which puts back the very marks just made.
+    m_pUndoStack->push(new CMarkChange(apply, cell, std::move(before), std::move(after)));
+}
+
+void CGridView::PaintOverlay(QPainter& dc) {
+    CGridDoc* doc = GetDocument();
+    if (!m_cursor || !hasFocus() || !doc) {
+        return;
+    }
+    // A frame two pixels wide just inside the cell's grid lines.
+    board::Origin origin = board::CellOrigin(*doc, m_cursor->column, m_cursor->row);
+    board::Rect cell = board::CellFillRect(origin.x, origin.y, doc->m_nCellSize);
+    if (cell.Width() < 4 || cell.Height() < 4) {
+        return;
+    }
+    QColor colour = board::ToQColor(board::CursorColor(Colors()));
+    QRect r(cell.left, cell.top, cell.Width(), cell.Height());
+    dc.fillRect(QRect(r.left(), r.top(), r.width(), 2), colour);
+    dc.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), colour);
+    dc.fillRect(QRect(r.left(), r.top(), 2, r.height()), colour);
+    dc.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), colour);
+}
+
+void CGridView::keyPressEvent(QKeyEvent* event) {
+    CGridDoc* doc = GetDocument();
+    // Shortcuts with Ctrl or Alt belong to the menus.
+    if (!doc || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        CDibView::keyPressEvent(event);
+        return;
+    }
+    board::CellMap map(*doc);
+    if (map.Empty()) {
+        CDibView::keyPressEvent(event);
+        return;
+    }
+    if (!m_cursor || !map.IsWhite(*m_cursor)) {
+        m_cursor = map.FirstCell();
+    }
+    const int key = event->key();
+    std::optional<board::Move> move;
+    switch (key) {
+        case Qt::Key_Left:
+            move = board::Move::Left;
+            break;
+        case Qt::Key_Right:
+            move = board::Move::Right;
+            break;
+        case Qt::Key_Up:
+            move = board::Move::Up;
+            break;
+        case Qt::Key_Down:
+            move = board::Move::Down;
+            break;
+        case Qt::Key_Home:
+            move = board::Move::Home;
+            break;
+        case Qt::Key_End:
+            move = board::Move::End;
+            break;
+        default:
+            break;
+    }
+    if (move) {
+        if (*move == board::Move::Left || *move == board::Move::Right) {
+            m_bTypeAcross = true;
+        } else if (*move == board::Move::Up || *move == board::Move::Down) {
+            m_bTypeAcross = false;
+        }
+        board::CellPos to = map.Step(*m_cursor, *move);
+        m_cursor = to;
+        CursorChanged();
+    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        OnCellValueKey(key - Qt::Key_0);
+    } else if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        OnCellValueKey(-1);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        // As a click on the cell's centre: the number pad, a cycled cell or its hints.
+        OnLButtonDown(CellCentre(*m_cursor));
+    } else {
+        CDibView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void CGridView::mousePressEvent(QMouseEvent* event) {
@@ -74,6 +308,18 @@ void CGridView::focusInEvent(QFocusEvent* event) {
     CDibView::focusInEvent(event);
     m_bFullRepaint = 1;
     m_bFirstPaint = 1;
+    CGridDoc* doc = GetDocument();
+    if (doc && (!m_cursor || !board::CellMap(*doc).IsWhite(*m_cursor))) {
+        m_cursor = board::CellMap(*doc).FirstCell();
+    }
+    CursorChanged();
+}
+
+void CGridView::focusOutEvent(QFocusEvent* event) {
+    CDibView::focusOutEvent(event);
+    // The cursor shows only while the board has the focus.
+    m_bFullRepaint = 1;
+    InvalidateView();
 }
 
 bool CGridView::LookUpHints(const board::Hit& hit) {
@@ -97,7 +343,14 @@ void CGridView::OnLButtonDown(const QPoint& point) {
     if (LookUpHints(hit) || m_bShowSolution) {
         return;
     }
-    if (hit.hit && doc->CycleCell(hit.column, hit.row)) {
+    if (hit.hit && board::CellMap(*doc).IsWhite({hit.column, hit.row})) {
+        SetCursor({hit.column, hit.row});
+    }
+    bool cycled = false;
+    if (hit.hit) {
+        ChangeMarks({hit.column, hit.row}, [&] { cycled = doc->CycleCell(hit.column, hit.row); });
+    }
+    if (cycled) {
         // Only the cells change: the picture on screen stays.
         m_bFullRepaint = 0;
     }

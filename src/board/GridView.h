@@ -3,14 +3,18 @@
 // solution's plus signs; clicks cycle a cell or look up its hints.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "board/BoardColors.h"
+#include "board/BoardCursor.h"
 #include "board/DibView.h"
 #include "board/HintFinder.h"
 #include "platform/Services.h"
 
 class CGridDoc;
+class QUndoStack;
 
 class CGridView : public CDibView {
     Q_OBJECT
@@ -34,8 +38,18 @@ public:
     // Takes the hint finder; the view deletes it before itself.
     void SetHintFinder(std::unique_ptr<IHintFinder> finder);
 
-    // The cell under a point of the client area, with the scroll position.
+    // The cell under a point of the client area, with the scroll position and the zoom.
     board::Hit HitTest(const QPoint& point) const;
+
+    // The keyboard's cell cursor: a white cell, or none before the board first has the focus.
+    std::optional<board::CellPos> Cursor() const { return m_cursor; }
+    void SetCursor(board::CellPos pos);
+    // A cell's rectangle on the screen (global coordinates).
+    QRect CellScreenRect(board::CellPos pos) const;
+
+    // The history of mark changes that Undo and Redo walk. It starts empty with every game.
+    QUndoStack* UndoStack() const { return m_pUndoStack; }
+    void ClearHistory();
 
     // Set to 1 at creation and whenever the view gets the focus: the logic board's next
     // paint draws the picture whatever else says.
@@ -54,9 +68,26 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void PaintOverlay(QPainter& dc) override;
+    void OnDocumentChanged() override;
     // Hands the cell's hints to the hint finder; true when hint lookup took the click.
     bool LookUpHints(const board::Hit& hit);
+    // A digit typed on the cursor's cell (-1: Backspace or Delete). The logic board has none.
+    virtual void OnCellValueKey(int) {}
+    // Runs a change of the document's marks as one step of the history (nothing is recorded
+    // when the marks stay as they were), then repaints and tells assistive technology.
+    void ChangeMarks(board::CellPos cell, const std::function<void()>& change);
+    // Typing along an answer: across after Left or Right, down after Up or Down.
+    bool m_bTypeAcross = true;
 
 private:
+    // The cell centre in the client area, where Enter and Space "click".
+    QPoint CellCentre(board::CellPos pos) const;
+    void CursorChanged();
+
     std::unique_ptr<IHintFinder> m_pOwnedHintFinder;
+    std::optional<board::CellPos> m_cursor;
+    QUndoStack* m_pUndoStack = nullptr;
 };

@@ -44,12 +44,14 @@ void CMathGridView::OnLButtonDown(const QPoint& point) {
     if (!hit.hit || !doc->IsGridCell(hit.column, hit.row)) {
         return;
     }
+    SetCursor({hit.column, hit.row});
     if (LookUpHints(hit) || m_bShowSolution) {
         return;
     }
     // The pad opens beside the click, in the main window's client coordinates.
     QPoint viewOrigin = mapTo(window(), QPoint(0, 0));
-    QPoint at(viewOrigin.x() + point.x(), viewOrigin.y() + point.y() - doc->m_nCellSize / 2);
+    QPoint at(viewOrigin.x() + point.x(),
+              viewOrigin.y() + point.y() - doc->m_nCellSize * Zoom() / 100 / 2);
     platform::PlayGameSound("data\\qxup.wav");
     int value = -1;
     QPointer<CMathGridView> self(this);
@@ -60,9 +62,26 @@ void CMathGridView::OnLButtonDown(const QPoint& point) {
     // The pad is modal, but the game may have closed behind it.
     doc = GetDocument();
     if (result == 1 && doc) {
-        doc->SetCellValue(hit.column, hit.row, value);
+        ChangeMarks({hit.column, hit.row}, [&] { doc->SetCellValue(hit.column, hit.row, value); });
         m_bFullRepaint = 1;
         InvalidateView();
     }
     platform::PlayGameSound("data\\qzxdown.wav");
+}
+
+void CMathGridView::OnCellValueKey(int value) {
+    CMathGridDoc* doc = GetDocument();
+    std::optional<board::CellPos> cell = Cursor();
+    // A typed digit marks only where a click would open the pad.
+    if (!doc || !cell || m_bShowSolution || (m_bHintLookup && m_pHintFinder) ||
+        !doc->IsGridCell(cell->column, cell->row)) {
+        return;
+    }
+    ChangeMarks(*cell, [&] { doc->SetCellValue(cell->column, cell->row, value); });
+    m_bFullRepaint = 1;
+    InvalidateView();
+    platform::PlayGameSound("data\\qzxdown.wav");
+    if (value != -1) {
+        SetCursor(board::CellMap(*doc).NextInAnswer(*cell, m_bTypeAcross));
+    }
 }

@@ -19,6 +19,7 @@ public:
     void OnLButtonDown(const QPoint& point) override;
 
 protected:
+    void OnCellValueKey(int value) override;
     // Runs the number pad at a point of the main window's client area. 1 with the chosen
     // value (-1: clear) when a button was pressed.
     virtual int RunNumberPad(const QPoint& at, int& value);

@@ -27,14 +27,12 @@ struct HtfItem {
 };
 
 // An empty item that ends its line, other than the page's first, is drawn and measured in the
-// style of the item before it. Buttons, reveal blocks, the indent switch and the gaps keep the
-// height their function gives them (an empty gap item is the usual way to write a gap).
+// style of the item before it, whatever its code: an empty gap after a heading is as tall as
+// the heading. Its function (a button's room, the indent switch) still applies. Only reveal
+// blocks are measured by their own rule, from their rows.
 inline bool HtfTakesPreviousStyle(const HtfItem& item, size_t index) {
-    const int code = item.m_nCode;
-    const bool ownHeight = code == htf::kButton || htf::IsRevealBlock(code) ||
-                           code == htf::kHangingIndent || code == htf::kSmallGap ||
-                           code == htf::kBodyGap;
-    return item.m_strText.empty() && item.m_bLineEnd && index > 0 && !ownHeight;
+    return item.m_strText.empty() && item.m_bLineEnd && index > 0 &&
+           !htf::IsRevealBlock(item.m_nCode);
 }
 
 // One visual line: its first item and its height in pixels.

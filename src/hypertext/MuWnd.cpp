@@ -242,6 +242,18 @@ bool CMuWnd::LoadFile(const std::string& fileName, int topLine, int reportErrors
     m_nDocHeight = m_doc.m_nDocHeight;
     m_nTopLine = std::clamp(topLine, 0, std::max(0, m_doc.LineCount() - 1));
     setWindowTitle(platform::FromCp1252(m_doc.m_strTitle));
+    // Screen readers get the page's title and its words; hidden rows stay hidden.
+    std::string words;
+    for (const HtfItem& item : m_doc.m_items) {
+        if (item.m_nCode == htf::kButton || htf::IsRevealBlock(item.m_nCode) ||
+            item.m_strText.empty()) {
+            continue;
+        }
+        words += words.empty() || item.m_strText.front() == ' ' ? "" : " ";
+        words += item.m_strText;
+    }
+    m_pClient->setAccessibleName(platform::FromCp1252(m_doc.m_strTitle));
+    m_pClient->setAccessibleDescription(platform::FromCp1252(words));
 
     for (const HtfButton& button : m_doc.m_buttons) {
         auto* widget = new QPushButton(m_pClient);

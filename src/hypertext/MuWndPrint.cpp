@@ -17,7 +17,9 @@
 using platform::MB_ICONEXCLAMATION;
 
 void CMuWnd::OnFilePrint() {
-    std::unique_ptr<QPrinter> printer = platform::PrintService().RunPrintDialog(this);
+    // The whole page prints on one sheet, to the printer: nothing to choose but the printer.
+    std::unique_ptr<QPrinter> printer = platform::PrintService().RunPrintDialog(
+        this, platform::PD_NOPAGENUMS | platform::PD_HIDEPRINTTOFILE);
     if (!printer) {
         return;
     }

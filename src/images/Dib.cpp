@@ -160,7 +160,8 @@ DibHandle LoadDibBlock(CFile& file) {
 DibLayout ReadDibLayout(std::span<const uint8_t> b) {
     DibLayout d;
     d.headerSize = U32(b, 0);
-    d.infoHeader = d.headerSize == kBitmapInfoHeaderSize;
+    d.infoHeader = d.headerSize == kBitmapInfoHeaderSize || d.headerSize == kBitmapV4HeaderSize ||
+                   d.headerSize == kBitmapV5HeaderSize;
     if (d.infoHeader) {
         d.width = static_cast<int32_t>(U32(b, 4));
         d.height = static_cast<int32_t>(U32(b, 8));
@@ -188,7 +189,7 @@ DibLayout ReadDibLayout(std::span<const uint8_t> b) {
     }
     d.colorTableSize = d.colorCount * d.colorEntrySize;
     d.colorTableOffset = d.headerSize;
-    if (d.infoHeader && d.compression == kCompressionBitFields) {
+    if (d.headerSize == kBitmapInfoHeaderSize && d.compression == kCompressionBitFields) {
         d.colorTableOffset += kBitFieldMasksSize;
     }
     d.bitsOffset = d.colorTableOffset + d.colorTableSize;
@@ -200,7 +201,7 @@ uint32_t DibHeaderSize(const DibHandle& dib) {
 }
 
 bool DibIsInfoHeader(const DibHandle& dib) {
-    return DibHeaderSize(dib) == kBitmapInfoHeaderSize;
+    return ReadDibLayout(dib.Bytes()).infoHeader;
 }
 
 int32_t DibWidth(const DibHandle& dib) {

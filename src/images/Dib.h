@@ -69,6 +69,10 @@ struct CPalette {
 
 inline constexpr uint32_t kBitmapInfoHeaderSize = 40;
 inline constexpr uint32_t kBitmapCoreHeaderSize = 12;
+// The newer headers that image editors write: their first 40 bytes are the 40-byte layout, and
+// a bit-field picture keeps its three masks there at byte 40.
+inline constexpr uint32_t kBitmapV4HeaderSize = 108;
+inline constexpr uint32_t kBitmapV5HeaderSize = 124;
 inline constexpr size_t kBitmapFileHeaderSize = 14;
 // The three colour masks that follow a 40-byte header with bit-field compression.
 inline constexpr uint32_t kBitFieldMasksSize = 12;
@@ -83,7 +87,7 @@ inline constexpr uint32_t kCompressionBitFields = 3;
 // height, no compression). Fields the block is too short to hold read as 0.
 struct DibLayout {
     uint32_t headerSize = 0;  // the header's first field
-    bool infoHeader = false;
+    bool infoHeader = false;  // 40 bytes, or 108 or 124 read through their first 40
     int32_t width = 0;
     int32_t height = 0;  // negative: rows run top-down
     uint16_t planes = 0;
@@ -94,8 +98,9 @@ struct DibLayout {
     uint16_t colorCount = 0;
     uint32_t colorEntrySize = 0;  // 4 after the 40-byte header, 3 after the core header
     uint32_t colorTableSize = 0;  // colorCount * colorEntrySize
-    // Where the colour table starts: right after the header, or after the three masks of a
-    // bit-field picture (which sit where a colour table would be, as Windows lays them out).
+    // Where the colour table starts: right after the whole header, or after the three masks
+    // of a bit-field picture with the 40-byte header (which sit where a colour table would be,
+    // as Windows lays them out; the newer headers hold them inside).
     uint64_t colorTableOffset = 0;
     // Where the pixel bits start: right after the colour table. The file header's offset to
     // the bits is never consulted.

@@ -291,9 +291,12 @@ Refusal Check(std::span<const uint8_t> b, const DibLayout& d) {
 
 std::string DibDecodeProblem(std::span<const uint8_t> b) {
     const DibLayout d = ReadDibLayout(b);
-    std::string header = d.infoHeader ? "40-byte header" : "header read as the 12-byte core";
+    std::string header = d.headerSize == kBitmapInfoHeaderSize ? "40-byte header"
+                         : d.infoHeader ? std::to_string(d.headerSize) + "-byte header"
+                                        : "header read as the 12-byte core";
     if (!d.infoHeader && d.headerSize != kBitmapCoreHeaderSize) {
-        header += " (it says " + std::to_string(d.headerSize) + " bytes; only 40 and 12 are read)";
+        header += " (it says " + std::to_string(d.headerSize) +
+                  " bytes; only 12, 40, 108 and 124 are read)";
     }
     std::string size = std::to_string(d.width) + " x " + std::to_string(d.height) + " pixels";
     switch (Check(b, d)) {
@@ -361,12 +364,14 @@ DecodedDib DecodeDib(std::span<const uint8_t> b) {
             uint32_t green = d.bitCount == 16 ? 0x03E0 : 0x00FF00;
             uint32_t blue = d.bitCount == 16 ? 0x001F : 0x0000FF;
             if (d.compression == kCompressionBitFields) {
-                // The three masks follow the 40-byte header; a mask the block cannot hold is 0.
+                // The three masks start at byte 40: right after the 40-byte header, or inside
+                // a newer one. A mask the block cannot hold is 0.
+                const size_t at = kBitmapInfoHeaderSize;
                 red = blue = green = 0;
-                if (b.size() >= d.headerSize + uint64_t(kBitFieldMasksSize)) {
-                    red = Load32(b.data() + d.headerSize);
-                    green = Load32(b.data() + d.headerSize + 4);
-                    blue = Load32(b.data() + d.headerSize + 8);
+                if (b.size() >= at + kBitFieldMasksSize) {
+                    red = Load32(b.data() + at);
+                    green = Load32(b.data() + at + 4);
+                    blue = Load32(b.data() + at + 8);
                 }
             }
             if (d.bitCount == 32 && red == 0xFF0000 && green == 0x00FF00 && blue == 0x0000FF) {

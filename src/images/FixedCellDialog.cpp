@@ -9,12 +9,20 @@
 #include "platform/DialogUnits.h"
 
 void CenterDialog(QWidget& dialog) {
+    // A parent not shown yet (the main frame while the start-up dialogs run) has no place of
+    // its own to centre on: its screen stands in for it.
+    QWidget* parent = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
     QRect area;
-    if (QWidget* parent = dialog.parentWidget()) {
-        QWidget* window = parent->window();
-        area = window->frameGeometry();
-    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
+    if (parent && parent->isVisible()) {
+        area = parent->frameGeometry();
+    } else {
+        QScreen* screen = parent ? parent->screen() : nullptr;
+        if (!screen) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        if (screen) {
+            area = screen->availableGeometry();
+        }
     }
     if (!area.isValid()) {
         return;

@@ -7,7 +7,8 @@
 
 class QFont;
 
-// Centres a dialog over its parent's window, or over the screen when it has none.
+// Centres a dialog over its parent's window while that is shown, otherwise over the parent's
+// screen (the primary screen for a dialog without a parent).
 void CenterDialog(QWidget& dialog);
 
 class CFixedCellDialog : public CGameDialog {

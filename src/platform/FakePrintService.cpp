@@ -13,8 +13,9 @@ FakePrintService::~FakePrintService() {
     InstallPrintService(m_previous);
 }
 
-std::unique_ptr<QPrinter> FakePrintService::RunPrintDialog(QWidget*) {
+std::unique_ptr<QPrinter> FakePrintService::RunPrintDialog(QWidget*, unsigned flags) {
     ++requests;
+    lastFlags = flags;
     if (cancel) {
         return nullptr;
     }

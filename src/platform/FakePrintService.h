@@ -16,12 +16,13 @@ public:
     FakePrintService(const FakePrintService&) = delete;
     FakePrintService& operator=(const FakePrintService&) = delete;
 
-    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent) override;
+    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent, unsigned flags) override;
 
     std::string pdfPath;  // host path of the PDF to write
     int resolution = 300;
     bool cancel = false;
     int requests = 0;
+    unsigned lastFlags = 0;  // the flags of the last request
 
 private:
     IPrintService* m_previous;

@@ -11,7 +11,7 @@ FakeServices::~FakeServices() {
 }
 
 int FakeServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    messages.push_back(Message{text, caption, type});
+    messages.push_back(Message{text, caption, type, CurrentMessageOwner()});
     if (!answers.empty()) {
         int answer = answers.front();
         answers.pop_front();

@@ -17,6 +17,7 @@ public:
         std::string text;
         std::string caption;
         unsigned type;
+        const void* owner;  // the window named by the MessageOwner of the time, or nullptr
     };
     struct HelpCall {
         std::string file;

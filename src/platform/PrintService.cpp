@@ -10,9 +10,16 @@ namespace {
 
 class QtPrintService final : public IPrintService {
 public:
-    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent) override {
+    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent, unsigned flags) override {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         QPrintDialog dialog(printer.get(), parent);
+        if (flags & PD_NOPAGENUMS) {
+            dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+            dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        }
+        if (flags & PD_HIDEPRINTTOFILE) {
+            dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        }
         if (dialog.exec() != QDialog::Accepted) {
             return nullptr;
         }

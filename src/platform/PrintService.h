@@ -9,11 +9,17 @@ class QWidget;
 
 namespace platform {
 
+// What the print dialog leaves out, as the classic dialog's flags did.
+enum PrintDialogFlags : unsigned {
+    PD_NOPAGENUMS = 0x8,            // no page range to choose
+    PD_HIDEPRINTTOFILE = 0x100000,  // no printing to a file
+};
+
 class IPrintService {
 public:
     virtual ~IPrintService() = default;
-    // Runs the print dialog; a ready printer on OK, null on Cancel.
-    virtual std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent) = 0;
+    // Runs the print dialog with the given flags; a ready printer on OK, null on Cancel.
+    virtual std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent, unsigned flags = 0) = 0;
 };
 
 // The installed print service (the desktop's print dialog until another is installed).

@@ -23,8 +23,13 @@ QtServices::~QtServices() {
 }
 
 int QtServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    QMessageBox box(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                      : QApplication::activeWindow());
+    // The game names an owner only with a window of its own.
+    QWidget* owner = static_cast<QWidget*>(const_cast<void*>(CurrentMessageOwner()));
+    if (!owner) {
+        owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                  : QApplication::activeWindow();
+    }
+    QMessageBox box(owner);
     box.setWindowTitle(FromCp1252(caption));
     box.setText(FromCp1252(text));
     switch (type & MB_ICONMASK) {

@@ -24,6 +24,7 @@ public:
 
 ConsoleServices g_console;
 IServices* g_services = &g_console;
+const void* g_messageOwner = nullptr;
 
 }  // namespace
 
@@ -35,6 +36,18 @@ IServices* InstallServices(IServices* services) {
     IServices* previous = g_services == &g_console ? nullptr : g_services;
     g_services = services ? services : &g_console;
     return previous;
+}
+
+MessageOwner::MessageOwner(const void* window) : m_previous(g_messageOwner) {
+    g_messageOwner = window;
+}
+
+MessageOwner::~MessageOwner() {
+    g_messageOwner = m_previous;
+}
+
+const void* CurrentMessageOwner() {
+    return g_messageOwner;
 }
 
 int MessageBox(const std::string& text, const std::string& caption, unsigned type) {

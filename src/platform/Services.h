@@ -65,6 +65,21 @@ IServices& Services();
 // Installs services (not owned); nullptr restores the console stand-in. Returns the previous.
 IServices* InstallServices(IServices* services);
 
+// Names the window that owns the message boxes shown while the object lives (the address of
+// the owning window object); without one, the window active at the time owns them.
+class MessageOwner {
+public:
+    explicit MessageOwner(const void* window);
+    ~MessageOwner();
+    MessageOwner(const MessageOwner&) = delete;
+    MessageOwner& operator=(const MessageOwner&) = delete;
+
+private:
+    const void* m_previous;
+};
+// The window named by the innermost living MessageOwner, or nullptr.
+const void* CurrentMessageOwner();
+
 // A message box; an empty caption gives the application's title.
 int MessageBox(const std::string& text, const std::string& caption = std::string(),
                unsigned type = MB_OK);

@@ -46,9 +46,10 @@ std::vector<GameListEntry> ReadGameList(const std::string& gamePath) {
         if (ReadLine(file, entry.stem)) {
             --linesLeft;
         }
-        // An empty stem (a title on the last line) is offered as the game always did: it
-        // opens no file, and starting it reports the missing puzzle. A stem with a folder in
-        // it could reach outside the data folder, so its game is not offered.
+        // An empty stem (a title on the last line) is offered as the game always did:
+        // starting it looks for the instructions page "data\_00.htf", which the page window
+        // reports as "Unable to load " and the path. A stem with a folder in it could reach
+        // outside the data folder, so its game is not offered.
         if (entry.stem.empty() || platform::IsBareFileName(entry.stem)) {
             games.push_back(std::move(entry));
         }

@@ -9,11 +9,6 @@
 #include "platform/TextFile.h"
 #include "players/FolderFile.h"
 
-bool IsOfferedSavedGame(const CSavedGame& game) {
-    // A record whose .gme file could never be named holds nothing to continue.
-    return !game.m_bFinished && !game.m_strFileName.empty();
-}
-
 bool CPlayer::Load(const std::string& playersFolder) {
     // The file name comes from the players index: it must name a file in the players folder.
     CTextFile file;
@@ -127,6 +122,17 @@ void CPlayer::SelectGame(const std::string& title, bool finished) {
     }
 }
 
+bool CPlayer::SelectStoredGame(const std::string& title) {
+    m_pCurrentStats = nullptr;
+    for (const auto& record : m_stats) {
+        if (record->m_strTitle == title) {
+            m_pCurrentStats = record.get();
+            return true;
+        }
+    }
+    return false;
+}
+
 void CPlayer::ResetStats() {
     if (CMathGameStats* record = Current("ResetStats")) {
         record->Reset();
@@ -204,6 +210,21 @@ int CPlayer::TimesPlayed() {
     return m_pCurrentStats ? m_pCurrentStats->m_nTimesPlayed : 0;
 }
 
+bool CPlayer::IsTitleFinished(const std::string& title) const {
+    // The record SelectGame would pick decides.
+    for (const auto& record : m_stats) {
+        if (record->m_strTitle == title) {
+            return record->m_bFinished != 0;
+        }
+    }
+    return false;
+}
+
+bool CPlayer::IsOfferedSavedGame(const CSavedGame& game) const {
+    // A record whose .gme file could never be named holds nothing to continue.
+    return !game.m_bFinished && !game.m_strFileName.empty() && !IsTitleFinished(game.m_strTitle);
+}
+
 bool CPlayer::HasSavedGames() const {
     for (const auto& game : m_savedGames) {
         if (IsOfferedSavedGame(*game)) {
@@ -243,16 +264,20 @@ void CPlayer::SaveGame(const std::string& gamesFolder, const std::string& title,
         record = it->get();
         break;
     }
-    if (!record && !title.empty()) {
+    // A finished game is never kept as a saved one, not even as an empty reservation: the
+    // player file would offer it again in the next run, when the flag is gone.
+    if (solutionShown || title.empty()) {
+        return;
+    }
+    if (!record) {
         auto game = std::make_unique<CSavedGame>(title, std::string(), gameStem);
         game->MakeFileName(title, gamesFolder);
-        game->m_bFinished = solutionShown ? 1 : 0;
         record = game.get();
         m_savedGames.push_back(std::move(game));
     }
-    if (!solutionShown && record) {
-        record->Write(gamesFolder, m_strName, first, second, marks);
-    }
+    // The file now holds a board in play.
+    record->m_bFinished = 0;
+    record->Write(gamesFolder, m_strName, first, second, marks);
 }
 
 bool CPlayer::LoadSavedGame(const std::string& gamesFolder, const std::string& title, int& first,

@@ -30,6 +30,9 @@ public:
 
     // Statistics of the current game title.
     void SelectGame(const std::string& title, bool finished = false);
+    // Makes the title's record current as it stands, stamps and all. False, with no current
+    // record, when the player has none for the title.
+    bool SelectStoredGame(const std::string& title);
     void ResetStats();
     void SetCorrectCount(const std::string& title, int totalCells, int hintsInGame);
     void IncTimesPlayed(bool up);
@@ -46,6 +49,12 @@ public:
     // Saved games.
     bool HasSavedGames() const;
     bool HasSavedGame(const std::string& title) const;
+    // Whether a saved game still holds a game the player can continue: not finished in this
+    // run, given a file, and of a title whose record is not finished (a finished title is
+    // over, whatever an older player file still lists for it).
+    bool IsOfferedSavedGame(const CSavedGame& game) const;
+    // Whether the player's record of the title says its game was finished.
+    bool IsTitleFinished(const std::string& title) const;
     void SaveGame(const std::string& gamesFolder, const std::string& title,
                   const std::string& gameStem, int first, int second,
                   const std::vector<std::string>& marks, bool solutionShown);
@@ -64,6 +73,3 @@ private:
     std::vector<std::unique_ptr<CMathGameStats>> m_stats;
     CMathGameStats* m_pCurrentStats = nullptr;
 };
-
-// Whether a saved game still holds a game the player can continue.
-bool IsOfferedSavedGame(const CSavedGame& game);

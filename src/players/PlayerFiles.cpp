@@ -18,9 +18,15 @@ bool RemoveGameFile(const std::string& gamePath, int& cause) {
     fs::path host(platform::HostPath(gamePath));
     std::error_code ec;
     fs::file_status status = fs::symlink_status(host, ec);
-    if (ec || status.type() == fs::file_type::not_found) {
+    // Only a file that is not there (or could not be, by its name) counts as removed; a file
+    // that cannot even be looked at may well be there still.
+    if (status.type() == fs::file_type::not_found || ec == std::errc::filename_too_long) {
         cause = platform::kNone;
         return true;
+    }
+    if (ec) {
+        cause = platform::CauseFromErrno(ec.value());
+        return false;
     }
     if (status.type() == fs::file_type::directory) {
         cause = platform::kAccessDenied;

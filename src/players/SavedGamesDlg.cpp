@@ -23,7 +23,7 @@ CSavedGamesDlg::CSavedGamesDlg(const CPlayer& player, QWidget* parent) : QDialog
     m_pOk = dlgtemplate::AddOkCancelHelp(this, 143, 19, ids::HELP_SAVED_GAMES);
 
     for (const auto& game : player.SavedGames()) {
-        if (IsOfferedSavedGame(*game)) {
+        if (player.IsOfferedSavedGame(*game)) {
             m_pList->AddItem(game->m_strTitle, game->m_strGameStem);
         }
     }

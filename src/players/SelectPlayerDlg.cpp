@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
+#include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "players/DialogTemplate.h"
@@ -52,6 +54,10 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     for (const PlayerEntry& entry : OpenPlayersIndex()) {
         m_pList->AddItem(entry.name, entry.fileName);
     }
+    // A first start: nobody to pick, so the new player can type a name and press Enter.
+    if (m_pList->count() == 0) {
+        m_pEdit->setFocus();
+    }
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CSelectPlayerDlg::OnSelChange);
     connect(m_pList, &CItemTextListBox::DblClk, this, [this] {
@@ -65,6 +71,13 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     connect(m_pOk, &QPushButton::clicked, this, &CSelectPlayerDlg::OnOK);
     connect(m_pStats, &QPushButton::clicked, this, &CSelectPlayerDlg::OnStatistics);
     connect(m_pCancel, &QPushButton::clicked, this, &CSelectPlayerDlg::reject);
+}
+
+void CSelectPlayerDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        CenterDialog(*this);
+    }
+    QDialog::showEvent(event);
 }
 
 bool CSelectPlayerDlg::eventFilter(QObject* watched, QEvent* event) {

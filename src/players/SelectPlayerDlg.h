@@ -31,6 +31,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Centred as it shows: on the main frame, or on its screen while the frame is not shown.
+    void showEvent(QShowEvent* event) override;
     // Shows a player's statistics; the dialog's owner may show them its own way.
     virtual void RunPlayerStats(CPlayer& player);
 

@@ -57,29 +57,33 @@ bool CDibDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CDibDoc::OnSaveDocument(const std::string& path) {
+    // The picture is written to a file of its own beside the old one and renamed over it only
+    // when whole: no other writer shares it meanwhile, a picture already there is replaced,
+    // and a failed save leaves that old picture as it was.
     CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeReadWrite | CFile::modeExclusive)) {
+    if (!file.Open(path, CFile::modeReplace)) {
         ReportSaveLoadException(path, file.Cause(), true, kInvalidFilename);
         return false;
     }
-    bool written;
-    bool closed;
-    int cause;
+    bool saved = false;
+    int cause = platform::kNone;
     {
         platform::WaitCursor wait;
-        written = SaveDibBlock(m_hDIB, file);
+        const bool written = SaveDibBlock(m_hDIB, file);
         cause = file.Cause();
-        closed = file.Close();
-        if (cause == platform::kNone) {
-            cause = file.Cause();
+        if (written) {
+            saved = file.Close();
+            if (cause == platform::kNone) {
+                cause = file.Cause();
+            }
+        } else {
+            file.Abort();
         }
     }
-    if (written && closed) {
+    if (saved) {
         SetModifiedFlag(false);
         return true;
     }
-    // The file was made by this save: leave no empty or half-written picture behind.
-    platform::RemoveFile(path);
     if (cause != platform::kNone) {
         ReportSaveLoadException(path, cause, true, kFailedToSaveDocument);
     } else {

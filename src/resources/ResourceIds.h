@@ -20,8 +20,6 @@ inline constexpr int ID_PLAY_REWARD_GAME = 32784;
 inline constexpr int ID_QUICK_INSTRUCTIONS = 32785;
 inline constexpr int ID_SCORING = 32786;
 inline constexpr int ID_FILE_PRINT = 57607;
-// File > New Puzzle..., the game's own addition.
-inline constexpr int ID_NEW_PUZZLE = 32850;
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 inline constexpr int ID_HELP_INDEX = 57670;
@@ -30,6 +28,14 @@ inline constexpr int ID_PREV_PANE = 57681;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_PASTE = 57637;
+// Taking back and redoing marks, and the size of the board on screen.
+inline constexpr int ID_UNDO_MARK = 32800;
+inline constexpr int ID_REDO_MARK = 32801;
+inline constexpr int ID_ZOOM_IN = 32802;
+inline constexpr int ID_ZOOM_OUT = 32803;
+inline constexpr int ID_ACTUAL_SIZE = 32804;
+// File > New Puzzle...: a puzzle made by the game itself.
+inline constexpr int ID_NEW_PUZZLE = 32850;
 
 // Standard controls.
 inline constexpr int IDOK = 1;

@@ -2,8 +2,11 @@
 // Start-up of the game: the refused command line, the settings switches, the order of the
 // start-up dialogs, the ways out, the start message and the game windows' layout.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <algorithm>
 
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
@@ -39,6 +42,20 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     EXPECT_EQ(m_helpAtStart[0].context, 13);
     // The game is saved at once, under the player's name.
     EXPECT_TRUE(frame.Player().HasSavedGame("Number Hunt"));
+    // Dialogs and message boxes are light grey with black text; edit fields, the frame and
+    // the page window keep their own colours.
+    const QColor grey(192, 192, 192);
+    for (QDialog* dialog : {static_cast<QDialog*>(new QMessageBox(&frame)), new QDialog(&frame)}) {
+        auto* field = new QLineEdit(dialog);
+        dialog->ensurePolished();
+        EXPECT_EQ(dialog->palette().color(QPalette::Window), grey);
+        EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(field->palette().color(QPalette::Base), frame.palette().color(QPalette::Base));
+        EXPECT_NE(field->palette().color(QPalette::Base), grey);
+        delete dialog;
+    }
+    EXPECT_NE(frame.palette().color(QPalette::Window), grey);
+    EXPECT_NE(frame.Hypertext()->palette().color(QPalette::Window), grey);
     // Every menu item carries its command id.
     for (QAction* menu : frame.menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
@@ -67,6 +84,7 @@ TEST_F(GameTest, TheGreetingNamesThePointsPerHintOrCheck) {
         ASSERT_FALSE(m_atStart.empty());
         EXPECT_EQ(m_atStart.back().text, c.text);
         EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+        EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&Frame()));
         Frame().OnScoring();
         ASSERT_EQ(m_services.messages.size(), 1u);
         EXPECT_EQ(m_services.messages[0].text, c.text);
@@ -81,11 +99,13 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
         int game;
         const char* stem;
         size_t dialogs;
+        const char* report;  // the last message, if any
     } cases[] = {
-        {2, 1, "hunt", 2},      // Cancel in Select Player
-        {1, 1037, "hunt", 3},   // Quit Game in Select Game
-        {1, 1, "missing", 3},   // no instructions page
-        {1, 1, "..\\hunt", 3},  // a stem that is not a plain file name
+        {2, 1, "hunt", 2, ""},                                       // Cancel in Select Player
+        {1, 1037, "hunt", 3, ""},                                    // Quit Game in Select Game
+        {1, 1, "missing", 3, "Unable to load data/missing_00.htf"},  // no instructions page
+        {1, 1, "", 3, "Unable to load data/_00.htf"},      // a game list that ends on a title
+        {1, 1, "..\\hunt", 3, "Unable to load the game"},  // not a plain file name
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stem);
@@ -98,6 +118,18 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
         EXPECT_EQ(m_script.log.size(), c.dialogs);
         for (const auto& m : m_services.messages) {
             EXPECT_NE(m.caption, "Let's begin...");
+        }
+        if (*c.report) {
+            ASSERT_FALSE(m_services.messages.empty());
+            const auto& last = m_services.messages.back();
+            EXPECT_EQ(last.caption, "File Error");
+            std::string text = last.text;
+            std::replace(text.begin(), text.end(), '\\', '/');
+            const size_t folder = text.find(m_folder.Path());
+            if (folder != std::string::npos) {
+                text.erase(folder, m_folder.Path().size());
+            }
+            EXPECT_EQ(text.substr(0, std::string(c.report).size()), c.report);
         }
     }
 }

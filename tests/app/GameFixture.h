@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <deque>
 #include <filesystem>
@@ -25,6 +26,9 @@
 #include "hypertext/MuWnd.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
+#include "players/DeletePlayersDlg.h"
+#include "players/ItemTextListBox.h"
+#include "players/PlayerStatsDlg.h"
 #include "players/SavedGamesDlg.h"
 #include "players/SelectGameDlg.h"
 #include "players/SelectPlayerDlg.h"
@@ -45,6 +49,13 @@ struct Script {
     std::deque<int> errorDetect;
     std::function<int(CSettingsDlg&)> settings;
     std::string savedTitle, savedStem;  // the Saved Games dialog's choice; empty: Cancel
+    // Select Player is answered by typing the name into the real dialog (which adds a new
+    // player to the index) instead of loading the player directly.
+    bool typeName = false;
+    // Delete Players: the rows selected, and whether OK is pressed (else Cancel).
+    std::vector<int> deleteRows;
+    bool deleteConfirmed = false;
+    std::function<void()> onDialog;  // runs as Select Player, Statistics or Delete Players opens
 };
 
 template <typename T>
@@ -61,8 +72,20 @@ class ScriptedFrame : public CMainFrame {
 public:
     ScriptedFrame(CPlayer& player, Script& script) : CMainFrame(player), m_script(script) {}
 
-    int RunSelectPlayer(CSelectPlayerDlg&) override {
+    int RunSelectPlayer(CSelectPlayerDlg& dialog) override {
         m_script.log.push_back("select player");
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+        if (m_script.typeName) {
+            if (m_script.selectPlayer != 1) {
+                return m_script.selectPlayer;
+            }
+            dialog.findChild<QLineEdit*>()->setText(QString::fromStdString(m_script.playerName));
+            dialog.OnEditKillFocus();
+            dialog.OnOK();
+            return dialog.result();
+        }
         if (m_script.selectPlayer == 1) {
             const std::string players = platform::ProgramFolder() + "players\\";
             Player().Clear();
@@ -88,6 +111,32 @@ public:
         dialog.m_strTitle = m_script.savedTitle;
         dialog.m_strGameStem = m_script.savedStem;
         return m_script.savedTitle.empty() ? 2 : 1;
+    }
+    int RunPlayerStats(CPlayerStatsDlg&) override {
+        m_script.log.push_back("player stats");
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+        return 2;
+    }
+    int RunDeletePlayers(CDeletePlayersDlg& dialog, const std::string& name,
+                         const std::string& fileName) override {
+        m_script.log.push_back("delete players");
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+        dialog.Prepare(name, fileName);
+        if (!m_script.deleteConfirmed) {
+            return 2;
+        }
+        auto* list = dialog.findChild<CItemTextListBox*>();
+        for (int row : m_script.deleteRows) {
+            if (row < list->count()) {
+                list->item(row)->setSelected(true);
+            }
+        }
+        dialog.OnOK();
+        return dialog.result();
     }
     int RunCongrats(CCongratsDlg& dialog, const std::string& name) override {
         m_script.log.push_back("congrats " + name + ": " + dialog.m_strScoreText);
@@ -139,8 +188,8 @@ inline std::string Page(const std::string& heading) {
 
 // A 2 × 2 number puzzle "stem.bgd" with answers 1, 2 / 3, 4 and the given number of hints
 // (hint i names cell (i - 1) % 4), its picture and every page of its game.
-inline void WriteGame(const testsupport::TempProgramFolder& folder, const std::string& stem,
-                      int hints) {
+template <typename Folder>
+void WriteGame(const Folder& folder, const std::string& stem, int hints) {
     folder.Write("data/" + stem + ".bmp", testsupport::MakeBmp(60, 40, 24, {}, [](int x, int y) {
                      return (x % 20 == 0 || y % 20 == 0) ? 0x000000u : 0xFFFFFFu;
                  }));
@@ -191,6 +240,13 @@ protected:
         m_helpAtStart = m_services.helpCalls;
         m_services.Clear();
         return started;
+    }
+    // Players and saved games of earlier cases gone.
+    void Fresh() const {
+        for (const char* folder : {"players", "games"}) {
+            std::filesystem::remove_all(m_folder.File(folder));
+            m_folder.MakeFolder(folder);
+        }
     }
     ScriptedFrame& Frame() const { return *m_app->Frame(); }
     CMathGridDoc& Doc() const { return *Frame().Document(); }

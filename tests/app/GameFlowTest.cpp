@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // One game under the controller: answer checks, the end of a game, the reward, hints, error
 // detection, switching and resuming games, settings.
+#include <QMenu>
+#include <QMenuBar>
+
 #include "GameFixture.h"
 #include "app/SelectCellDlg.h"
 #include "platform/GameSwitches.h"
@@ -221,21 +224,37 @@ TEST_F(GameTest, HintButtonsShowTheirPagesAndCountEachHintOnce) {
     EXPECT_EQ(PageName(), "hunt-21.htf");
 }
 
-TEST_F(GameTest, TheHintFinderShowsTheOneHintOfACellAndIgnoresOthers) {
+TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     ASSERT_TRUE(Start());
     CSelectCellDlg& finder = *Frame().HintFinder();
+    auto* label = finder.findChild<QLabel*>("cellHintLabel");
+    auto* list = finder.findChild<QLineEdit*>("cellHintList");
     Frame().OnFindHints();
     EXPECT_TRUE(finder.isVisible());
     EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
-    finder.ShowCellHints("Hint 1, Hint 5, Hint 9", 0);
+    EXPECT_FALSE(label->isEnabled());
+    // A click on the top-left cell, which hints 1, 5 and 9 name: listed, no page, no hint taken.
+    Frame().BoardView()->OnLButtonDown(QPoint(10, 10));
+    EXPECT_EQ(finder.m_strHintList, "Hint 1, Hint 5, Hint 9");
+    EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
+    EXPECT_TRUE(label->isEnabled() && list->isEnabled());
     EXPECT_EQ(PageName(), "hunt_00.htf");
-    EXPECT_EQ(finder.m_strHintList, "");
+    EXPECT_EQ(Pane(1), "Hints: 0");
+    EXPECT_TRUE(Doc().m_marks.empty());
+    // A cell no hint names leaves the list; a cell of one hint shows it.
+    finder.ShowCellHints("", 0);
+    EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
     finder.ShowCellHints("Hint 2", 2);
     EXPECT_EQ(PageName(), "hunt_02.htf");
-    EXPECT_EQ(finder.m_strHintList, "Hint 2");
+    EXPECT_EQ(list->text(), "Hint 2");
+    EXPECT_EQ(Pane(1), "Hints: 1");
     finder.accept();
     EXPECT_FALSE(finder.isVisible());
     EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
+    // Shown again, it starts empty.
+    Frame().OnFindHints();
+    EXPECT_EQ(list->text(), "");
+    EXPECT_FALSE(list->isEnabled());
 }
 
 TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
@@ -360,8 +379,10 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     };
     m_folder.Write("Data/Sound.dat", testsupport::CrLf("FALSE|TRUE|0|0|255|0|255|0|255|0|0"));
     Frame().OnSettings();
+    // Written over the old text in place: the new text is two bytes shorter (2 for 255),
+    // so the old file's last line end stays after line 11.
     EXPECT_EQ(m_folder.Read("Data/Sound.dat"),
-              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0"));
+              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0") + "\r\n");
     platform::SetPlaySounds(false);
 }
 
@@ -405,27 +426,257 @@ TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
     }
 }
 
-TEST_F(GameTest, ANewPlayerWhoKeepsTheGameOnShowPlaysTheirOwnCopyOfIt) {
+TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
+    auto finish = [this](int hint) {
+        if (hint) {
+            Frame().ShowHint(hint);
+        }
+        Doc().m_marks = apptest::kAllRight;
+        Frame().OnCheckAnswer();
+    };
+    auto takeOver = [this](const std::string& name) {
+        m_script.playerName = name;
+        m_script.games = {{1037, "", ""}};
+        Frame().OnNewPlayer();
+        ASSERT_EQ(Frame().Player().m_strName, name);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> before;
+        bool finished;
+        int score, played, hints;
+        Lines marks;
+    } cases[] = {
+        {"Ann again, after finishing with 99",
+         [&] {
+             finish(3);
+             takeOver("Ann");
+         },
+         true,
+         99,
+         1,
+         1,
+         {}},
+        {"Bob, who finished it with 100 before Ann began it",
+         [&] {
+             takeOver("Bob");
+             finish(0);
+             m_script.playerName = "Ann";
+             m_script.games = {{1, "Number Hunt", "hunt"}};
+             Frame().OnNewPlayer();
+             Doc().m_marks = {"0,0,1"};
+             takeOver("Bob");
+         },
+         true,
+         100,
+         0,
+         0,
+         {}},
+        {"Bob, new to it",
+         [&] {
+             Doc().m_marks = {"0,0,1"};
+             Frame().ShowHint(2);
+             takeOver("Bob");
+         },
+         false,
+         1,
+         0,
+         0,
+         {}},
+        {"Ann, back to her own marks",
+         [&] {
+             Doc().m_marks = {"1,1,4"};
+             Frame().ShowHint(2);
+             takeOver("Bob");
+             Doc().m_marks = {"0,0,1"};
+             takeOver("Ann");
+         },
+         false,
+         1,
+         1,
+         1,
+         {"1,1,4"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_script = {};
+        Fresh();
+        ASSERT_TRUE(Start());
+        c.before();
+        const CMathGameStats& record = *Frame().Player().CurrentStats();
+        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
+        EXPECT_EQ(record.m_strTitle, "Number Hunt");
+        EXPECT_EQ(record.m_bFinished, c.finished ? 1 : 0);
+        EXPECT_EQ(record.m_nScore, c.score);
+        EXPECT_EQ(record.m_nTimesPlayed, c.played);
+        EXPECT_EQ(Pane(3), "Played: " + std::to_string(c.played));
+        EXPECT_EQ(Pane(1), "Hints: " + std::to_string(c.hints));
+        EXPECT_EQ(Doc().m_marks, c.marks);
+        EXPECT_EQ(Frame().BoardView()->m_bShowSolution, c.finished ? 1 : 0);
+        EXPECT_EQ(PageName(), c.finished ? "hunt-00.htf" : "hunt_00.htf");
+        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
+        // The game on show is saved as the new player's own: their board, never the last one's.
+        EXPECT_EQ(Frame().Player().HasSavedGame("Number Hunt"), !c.finished);
+        Frame().SavePlayer();
+        CPlayer onDisk;
+        onDisk.m_strName = Frame().Player().m_strName;
+        onDisk.m_strFileName = Frame().Player().m_strFileName;
+        ASSERT_TRUE(onDisk.Load(platform::ProgramFolder() + "players\\"));
+        int first = 0, second = 0;
+        Lines saved;
+        onDisk.LoadSavedGame(platform::ProgramFolder() + "games\\", "Number Hunt", first, second,
+                             saved);
+        EXPECT_EQ(saved, c.finished ? Lines{} : c.marks);
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, AFinishedGameIsNeverOfferedAsASavedGame) {
+    // Finished, then saved with the solution on show twice (Statistics, then quitting).
     ASSERT_TRUE(Start());
-    Doc().SetCellValue(1, 1, 4);
+    Doc().m_marks = apptest::kAllRight;
+    Frame().OnCheckAnswer();
+    Frame().OnStatsCurrentPlayer();
+    EXPECT_FALSE(Frame().Player().HasSavedGames());
+    EXPECT_TRUE(Frame().close());
+    m_app.reset();
+    ASSERT_TRUE(Start(1, "Number Steps", "steps"));
+    EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
+    EXPECT_EQ(Frame().Player().SavedGames().size(), 1u) << "only the steps started now";
+    m_app.reset();
+
+    // A player file of an older game that kept such a record still reads; the finished title
+    // is not offered, the unfinished one is.
+    std::string stats =
+        "Start Game Stats\nNumber Hunt\nFinished\n\nTRUE\n1\n4\n4\n4\n0\n12\n0\n0\n"
+        "100\n";
+    for (int i = 0; i < 12; ++i) {
+        stats += "FALSE\n";
+    }
+    m_folder.Write("players/Ann0.ply",
+                   "Ann\nStart Saved Games\nNumber Hunt\nr_Hu0.gme\nhunt\nNumber Steps\nr_St0.gme\n"
+                   "steps\nEnd Saved Games\n" +
+                       stats + "End Game Stats\n");
+    m_folder.Write("games/r_Hu0.gme", "");
+    m_folder.Write("games/r_St0.gme",
+                   "Number Steps\nsteps\nAnn\n0\n0\nStart Grid\n0,0,1\nEnd Grid\n");
+    ASSERT_TRUE(Start(1038, "Number Steps", "steps"));
+    EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
+    EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Steps"));
+    CSavedGamesDlg dialog(Frame().Player());
+    auto* list = dialog.findChild<CItemTextListBox*>();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Number Steps");
+    EXPECT_EQ(Frame().Player().Stats().front()->m_nScore, 100);
+}
+
+TEST_F(GameTest, StartUpCanResumeTheGameSavedInTheLastRun) {
+    ASSERT_TRUE(Start());
+    Doc().m_marks = {"1,1,4"};
     Frame().ShowHint(2);
-    // Bob comes and cancels Select Game: the hunt goes on, fresh, as Bob's.
-    m_script.playerName = "Bob";
-    m_script.games = {{1037, "", ""}};
-    Frame().OnNewPlayer();
-    EXPECT_EQ(Frame().Player().m_strName, "Bob");
-    EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
-    EXPECT_TRUE(Doc().m_marks.empty());
-    EXPECT_EQ(Pane(1), "Hints: 0");
-    EXPECT_EQ(Pane(3), "Played: 1");
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
-    // Ann comes back to her own marks and counts.
-    m_script.playerName = "Ann";
-    m_script.games = {{1037, "", ""}};
-    Frame().OnNewPlayer();
+    EXPECT_TRUE(Frame().close());
+    m_app.reset();
+    ASSERT_TRUE(Start(1038, "Number Hunt", "hunt"));
     EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
-    EXPECT_EQ(Pane(1), "Hints: 1");
     EXPECT_EQ(Pane(3), "Played: 1");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
+    EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+}
+
+TEST_F(GameTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
+    const struct {
+        const char* broken;
+        std::string message;
+        const char* title;
+        Lines marks;
+    } cases[] = {
+        // The saved marks cannot be read: the game starts without them.
+        {"games/r_Ste0.gme",
+         "Unable to read " + m_folder.File("games/r_Ste0.gme") + " because of error 2.",
+         "Number Steps",
+         {}},
+        // The game cannot start: the one on show goes on.
+        {"data/steps_00.htf",
+         "Unable to load " + m_folder.Path() + "data\\steps_00.htf",
+         "Number Hunt",
+         {"1,0,2"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.broken);
+        m_script = {};
+        Fresh();
+        apptest::WriteGame(m_folder, "steps", 8);
+        ASSERT_TRUE(Start());
+        m_script.games = {{1, "Number Steps", "steps"}, {1038, "Number Hunt", "hunt"}};
+        Frame().OnNewGame();
+        Doc().m_marks = {"0,0,1"};
+        Frame().OnNewGame();
+        Doc().m_marks = {"1,0,2"};
+        std::filesystem::remove(m_folder.File(c.broken));
+        m_services.Clear();
+        m_script.savedTitle = "Number Steps";
+        m_script.savedStem = "steps";
+        Frame().OnLoadSavedGame();
+        ASSERT_FALSE(m_services.messages.empty());
+        EXPECT_EQ(m_services.messages.front().text.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(Frame().m_strGameTitle, c.title);
+        EXPECT_EQ(Frame().windowTitle(), c.title);
+        EXPECT_EQ(Doc().m_marks, c.marks);
+        EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, StatisticsSaveFirstAndDeletePlayerRemovesOthersOnly) {
+    const struct {
+        int command;
+        Lines log;
+        bool savedFirst;
+    } cases[] = {
+        {ids::ID_STATS_CURRENT_PLAYER, {"player stats"}, true},
+        {ids::ID_STATS_ANY_PLAYER, {"select player"}, true},
+        {ids::ID_DELETE_PLAYER, {"delete players"}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        m_script = {};
+        Fresh();
+        m_folder.Write("players/data", "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\nCid\r\nCid0.ply\r\n");
+        ASSERT_TRUE(Start());
+        Doc().m_marks = {"1,1,4"};
+        Frame().ShowHint(2);
+        m_folder.Write("players/Bob0.ply",
+                       "Bob\nStart Saved Games\nT\nBob0.gme\nt\nEnd Saved Games\n");
+        m_folder.Write("games/Bob0.gme", "x");
+        m_folder.Write("players/Cid0.ply/stuck", "x");  // cannot be removed, even by root
+        m_script.selectPlayer = 2;
+        m_script.deleteConfirmed = true;
+        m_script.deleteRows = {0, 1};
+        bool gameSaved = false, playerSaved = false;
+        m_script.onDialog = [&] {
+            gameSaved = m_folder.Read("games/r_Hu0.gme").find("1,1,4") != std::string::npos;
+            playerSaved =
+                m_folder.Read("players/Ann0.ply").find("\r\nTRUE\r\n") != std::string::npos;
+        };
+        m_script.log.clear();
+        m_services.Clear();
+        Frame().CommandAction(c.command)->trigger();
+        EXPECT_EQ(m_script.log, c.log);
+        EXPECT_EQ(gameSaved, c.savedFirst);
+        EXPECT_EQ(playerSaved, c.savedFirst);
+        if (c.command == ids::ID_DELETE_PLAYER) {
+            EXPECT_FALSE(m_folder.Exists("players/Bob0.ply"));
+            EXPECT_FALSE(m_folder.Exists("games/Bob0.gme"));
+            EXPECT_EQ(m_services.Texts().back(),
+                      "Access to " + m_folder.File("players/Cid0.ply") + " was denied.");
+            EXPECT_EQ(m_folder.Read("players/data"), "Ann\r\nAnn0.ply\r\nCid\r\nCid0.ply\r\n");
+        }
+        EXPECT_EQ(Frame().Player().m_strName, "Ann");
+        EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
+        m_app.reset();
+    }
 }
 
 TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
@@ -439,4 +690,23 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
     EXPECT_EQ(newGame->statusTip(), "Select a new game to play");
     newGame->showStatusText(&Frame());
     EXPECT_EQ(Pane(0), "Select a new game to play");
+
+    // Highlighting an item shows its prompt, or "Ready" for an item without one.
+    for (QAction* top : Frame().menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        Frame().menuBar()->setActiveAction(top);
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || !action->isEnabled()) {
+                continue;
+            }
+            SCOPED_TRACE(action->text().toStdString());
+            Frame().StatusPane(0)->clear();
+            menu->setActiveAction(action);
+            const QString prompt = action->property("prompt").toString();
+            EXPECT_EQ(Frame().StatusPane(0)->text(),
+                      prompt.isEmpty() ? QString("Ready") : prompt.section('\n', 0, 0));
+        }
+        menu->hide();
+        EXPECT_EQ(Pane(0), "Ready");
+    }
 }

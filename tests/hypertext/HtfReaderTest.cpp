@@ -65,10 +65,13 @@ TEST(HtfReader, ReadsItemsIntoLinesAndScrollStops) {
         {"T\r\nfirst\r\n  13abc\r\n1\r\nsecond\r\nfive\r\n1\r\nabc",
          "T | first:13:1 second:0:1 ab:0:0 | 0:19 1:21 | 0+19 19+21 | 59"},
         // The taller item sets the line; red text stays small after small text; empty items
-        // take the height before them; gaps are half a line.
-        {Page("T|small |6|0|big|10|1|red|8|1|Big|9|1||13|1||17|1||16|1|s|6|1|red|8|1"),
-         "T | small :6:0 big:10:1 red:8:1 Big:9:1 :13:1 :17:1 :16:1 s:6:1 red:8:1 | 0:23 2:19 "
-         "3:25 4:25 5:9 6:9 7:18 8:18 | 0+23 23+19 42+25 67+25 92+9 101+9 110+18 128+18 | 165"},
+        // that end a line take the height before them, a gap's too; a gap with text is half a
+        // line, and an indent switch with text none.
+        {Page("T|small |6|0|big|10|1|red|8|1|Big|9|1||13|1||17|1| |16|1|s|6|1|red|8|1|"
+              "|15|1|x|15|1"),
+         "T | small :6:0 big:10:1 red:8:1 Big:9:1 :13:1 :17:1  :16:1 s:6:1 red:8:1 :15:1 x:15:1 |"
+         " 0:23 2:19 3:25 4:25 5:25 6:9 7:18 8:18 9:18 10:0 | 0+23 23+19 42+25 67+25 92+25 117+9"
+         " 126+18 144+18 162+18 180+0 | 199"},
     };
     for (const auto& [page, layout] : cases) {
         EXPECT_EQ(Layout(ReadPage(page)), layout);

@@ -3,7 +3,10 @@
 // printer; cancelling, and the failures the printer can report.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include "HtfWindowFixture.h"
 #include "hypertext/HtfRules.h"
@@ -97,6 +100,7 @@ TEST_F(HtfWindowTest, ThePrintCommandCancelledChangesNothing) {
         }
     }
     EXPECT_EQ(printer.requests, 1);
+    EXPECT_EQ(printer.lastFlags, platform::PD_NOPAGENUMS | platform::PD_HIDEPRINTTOFILE);
     EXPECT_FALSE(folder.Exists("never.pdf"));
     EXPECT_EQ(window->PagePicture()->cacheKey(), picture);
     EXPECT_TRUE(window->Button(128)->isVisible());
@@ -113,4 +117,23 @@ TEST_F(HtfWindowTest, APrinterThatCannotStartIsReported) {
               std::string("StartDoc error|") + platform::kAppTitle);
     EXPECT_EQ(services.messages[0].type, platform::MB_OK);
     EXPECT_TRUE(window->Button(128)->isVisible());
+}
+
+TEST_F(HtfWindowTest, TheDesktopPrintDialogOffersNoPageRangeAndNoFile) {
+    ASSERT_TRUE(Load("print.htf", PrintPage()));
+    bool offered[2] = {true, true};
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            seen = true;
+            offered[0] = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            offered[1] = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            dialog->reject();
+        }
+    });
+    window->OnFilePrint();
+    ASSERT_TRUE(seen);
+    EXPECT_FALSE(offered[0]);
+    EXPECT_FALSE(offered[1]);
+    EXPECT_TRUE(services.messages.empty());
 }

@@ -122,6 +122,20 @@ TEST(DibDecode, EachLayoutDecodesToItsPixels) {
         {"4 bits: the last whole byte gives its two pixels",
          Table(InfoHeader(5, 1, 4, 0, 16), 16).Raw({0x12}),
          {E(1), E(2), k, k, k}},
+        // The newer headers as image editors write them: the first 40 bytes as the 40-byte
+        // layout, the masks inside, then the table and the bits after the whole header.
+        {"124-byte header, 16 bits with 5-6-5 masks",
+         Bytes()
+             .U32({124, 2, 1})
+             .U16({1, 16})
+             .U32({3, 0, 0, 0, 0, 0, 0xF800, 0x07E0, 0x001F, 0})
+             .Zeros(124 - 56)
+             .U16({0x07E0, 0xF800}),
+         {Px(0x00FF00), Px(0xFF0000)}},
+        {"108-byte header, 8 bits with a table of two",
+         Table(Bytes().U32({108, 3, 1}).U16({1, 8}).U32({0, 0, 0, 0, 2, 0}).Zeros(108 - 40), 2)
+             .Raw({1, 0, 1, 0}),
+         {E(1), E(0), E(1)}},
         {"a header size far past the block reads as the core layout, its bits nowhere",
          Bytes().U32(0xFFFFFFF0).U16({2, 2, 1, 24}).Zeros(64),
          {k, k, k, k}},

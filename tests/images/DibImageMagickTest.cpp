@@ -27,13 +27,17 @@ struct Source {
 };
 
 // ImageMagick's ways of writing a bitmap the game reads: the 40-byte header (BMP3) with a
-// palette, with 8-bit run-length, in true colour; and the old 12-byte core header (BMP2).
+// palette, with 8-bit run-length, in true colour; the old 12-byte core header (BMP2); and its
+// default, the 124-byte header (BMP), with a palette, in true colour, and with 32-bit masks.
 const std::pair<const char*, const char*> kWriters[] = {
     {"-type Palette -compress None", "BMP3"},
     {"-type Palette -compress RLE", "BMP3"},
     {"-type TrueColor", "BMP3"},
     {"-type Palette", "BMP2"},
     {"-type TrueColor", "BMP2"},
+    {"-type Palette -compress None", "BMP"},
+    {"-type TrueColor", "BMP"},
+    {"-type TrueColorAlpha -channel A -fx 1 +channel", "BMP"},
 };
 
 // The picture's pixels, 0xFFRRGGBB from the top row (random colours, in runs or at random),
@@ -80,8 +84,8 @@ TEST(DibImageMagick, EveryPictureDecodesToItsPixelsAndSavesBackUnchanged) {
         GTEST_SKIP() << "ImageMagick's convert is not installed";
     }
     testsupport::TempProgramFolder folder;
-    // (core header, bits per pixel, compression) of every file decoded.
-    std::set<std::tuple<bool, int, int>> layouts;
+    // (header size, bits per pixel, compression) of every file decoded.
+    std::set<std::tuple<uint32_t, int, int>> layouts;
     for (size_t n = 0; n < std::size(kSources); ++n) {
         const Source& s = kSources[n];
         std::vector<uint32_t> pixels;
@@ -100,7 +104,7 @@ TEST(DibImageMagick, EveryPictureDecodesToItsPixelsAndSavesBackUnchanged) {
             CFile file;
             ASSERT_TRUE(file.Open(folder.File(Name(n, w)), CFile::modeRead));
             DibHandle dib = LoadDibBlock(file);
-            layouts.emplace(!DibIsInfoHeader(dib), DibBitCount(dib), DibCompression(dib));
+            layouts.emplace(DibHeaderSize(dib), DibBitCount(dib), DibCompression(dib));
             const DecodedDib& decoded = dib.Decoded();
             ASSERT_EQ(decoded.width, s.width);
             ASSERT_EQ(decoded.height, s.height);
@@ -116,13 +120,18 @@ TEST(DibImageMagick, EveryPictureDecodesToItsPixelsAndSavesBackUnchanged) {
         }
     }
     // The pictures met every layout ImageMagick can write.
-    EXPECT_EQ(layouts, (std::set<std::tuple<bool, int, int>>{{false, 1, 0},
-                                                             {false, 4, 0},
-                                                             {false, 8, 0},
-                                                             {false, 24, 0},
-                                                             {false, 8, 1},
-                                                             {true, 1, 0},
-                                                             {true, 4, 0},
-                                                             {true, 8, 0},
-                                                             {true, 24, 0}}));
+    EXPECT_EQ(layouts, (std::set<std::tuple<uint32_t, int, int>>{{40, 1, 0},
+                                                                 {40, 4, 0},
+                                                                 {40, 8, 0},
+                                                                 {40, 24, 0},
+                                                                 {40, 8, 1},
+                                                                 {12, 1, 0},
+                                                                 {12, 4, 0},
+                                                                 {12, 8, 0},
+                                                                 {12, 24, 0},
+                                                                 {124, 1, 0},
+                                                                 {124, 4, 0},
+                                                                 {124, 8, 0},
+                                                                 {124, 24, 0},
+                                                                 {124, 32, 3}}));
 }

@@ -68,9 +68,16 @@ TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
 }
 
 TEST(DibBlock, MeasuresOfEachHeader) {
-    // A 124-byte header is read with the core layout: its 32-bit width of 70000 reads as
-    // 16-bit width 4464 and height 1 (the width's high half).
-    Bytes v5 = Bytes().U32({124, 70000, 10}).U16({1, 8}).Zeros(124 - 16);
+    // A header of another size is read with the core layout: its 32-bit width of 70000 reads
+    // as 16-bit width 4464 and height 1 (the width's high half).
+    Bytes other = Bytes().U32({64, 70000, 10}).U16({1, 8}).Zeros(64 - 16);
+    // The 108- and 124-byte headers read their first 40 bytes as the 40-byte layout; the table
+    // follows the whole header, and a bit-field picture's masks are inside it.
+    auto newer = [](uint32_t size, Bytes info, size_t after) {
+        info.data[0] = static_cast<uint8_t>(size);
+        info.data.insert(info.data.begin() + 40, size - 40, 0);
+        return info.Zeros(after);
+    };
     struct Case {
         const char* what;
         Bytes packed;
@@ -92,13 +99,16 @@ TEST(DibBlock, MeasuresOfEachHeader) {
          60},
         {"core header: 16-bit sizes, 3-byte entries", CoreHeader(0xFFFE, 3, 4).Zeros(48), 0xFFFE, 3,
          16, 48, 60},
-        {"other header sizes read as the core one", v5, 4464, 1, 0, 0, 124},
+        {"other header sizes read as the core one", other, 4464, 1, 0, 0, 64},
+        {"124 bytes, 4 colours used", newer(124, InfoHeader(3, -2, 8, 0, 4), 24), 3, -2, 4, 16,
+         140},
+        {"108 bytes with bit fields", newer(108, InfoHeader(2, 2, 16, 3), 8), 2, 2, 0, 0, 108},
         {"a block too short for its header", Bytes().Raw({40, 0, 0, 0, 9, 0}), 0, 0, 0, 0, 40},
     };
     for (const Case& c : cases) {
         DibHandle dib(c.packed.data);
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(DibIsInfoHeader(dib), c.packed.data[0] == 40);
+        EXPECT_EQ(DibIsInfoHeader(dib), c.packed.data[0] != 12 && c.packed.data[0] != 64);
         EXPECT_EQ(DibWidth(dib), c.width);
         EXPECT_EQ(DibHeight(dib), c.height);
         EXPECT_EQ(DibColorCount(dib), c.colors);
@@ -108,7 +118,7 @@ TEST(DibBlock, MeasuresOfEachHeader) {
                   c.packed.data.size() - std::min(c.bitsOffset, c.packed.data.size()));
     }
     EXPECT_EQ(DibCompression(DibHandle(CoreHeader(1, 1, 24).data)), 0u);
-    EXPECT_EQ(DibBitCount(DibHandle(v5.data)), 0);
+    EXPECT_EQ(DibBitCount(DibHandle(other.data)), 0);
     DibHandle none;
     EXPECT_EQ(DibWidth(none), 0);
     EXPECT_EQ(DibColorCount(none), 0);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "images/FixedCellDialog.h"
@@ -66,18 +68,26 @@ TEST(FixedCellDialog, EdgesMoveOntoTheCell) {
 TEST(FixedCellDialog, MovesEveryControlOntoTheCellOnceAndKeepsTheDialogCentred) {
     BaseUnitsFor units({10, 20});
     QWidget parent;
-    parent.setGeometry(100, 100, 800, 600);
-    PictureDialog dialog(&parent);
-    for (int shown = 0; shown < 2; ++shown) {
-        dialog.show();
-        EXPECT_EQ(dialog.initialisations, 1);
-        EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
-        // 201..251 × 151..172 → (80, 60) to (100, 68) cells → 160..200 × 120..136.
-        EXPECT_EQ(dialog.button->geometry(), QRect(160, 120, 40, 16));
-        EXPECT_EQ(dialog.size(), QSize(240, 160));
-        EXPECT_NEAR(dialog.geometry().center().x(), parent.geometry().center().x(), 2);
-        EXPECT_NEAR(dialog.geometry().center().y(), parent.geometry().center().y(), 2);
-        dialog.done(QDialog::Accepted);
+    parent.setGeometry(300, 200, 400, 300);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_NE(screen.center(), parent.frameGeometry().center());
+    // A parent not shown yet (the main frame at start-up) gives way to its screen.
+    for (bool parentShown : {false, true}) {
+        SCOPED_TRACE(parentShown);
+        parent.setVisible(parentShown);
+        const QPoint centre = parentShown ? parent.frameGeometry().center() : screen.center();
+        PictureDialog dialog(&parent);
+        for (int shown = 0; shown < 2; ++shown) {
+            dialog.show();
+            EXPECT_EQ(dialog.initialisations, 1);
+            EXPECT_EQ(dialog.label->geometry(), QRect(16, 8, 80, 24));
+            // 201..251 × 151..172 → (80, 60) to (100, 68) cells → 160..200 × 120..136.
+            EXPECT_EQ(dialog.button->geometry(), QRect(160, 120, 40, 16));
+            EXPECT_EQ(dialog.size(), QSize(240, 160));
+            EXPECT_NEAR(dialog.geometry().center().x(), centre.x(), 2);
+            EXPECT_NEAR(dialog.geometry().center().y(), centre.y(), 2);
+            dialog.done(QDialog::Accepted);
+        }
     }
 }
 

@@ -154,6 +154,26 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
+TEST_F(SelectPlayer, AtAFirstStartTheNameBoxHasTheFocusSoANameAndEnterMakeAPlayer) {
+    {
+        CSelectPlayerDlg dialog(player);
+        dialog.show();
+        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
+            << "with players to pick the focus stays where it was";
+    }
+    folder.Write("players/data", "");
+    CSelectPlayerDlg dialog(player, true);
+    dialog.show();
+    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
+    ASSERT_EQ(dialog.focusWidget(), edit);
+    QTest::keyClicks(edit, "Dee");
+    fake.answers.push_back(platform::IDYES);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(player.m_strName, "Dee");
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
+}
+
 TEST_F(SelectPlayer, TypingSelectsByPrefixAndLeavingTheBoxByWholeName) {
     CSelectPlayerDlg dialog(player);
     CItemTextListBox* list = List(&dialog);

@@ -322,21 +322,43 @@ TEST(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(SavedGames, AGameFinishedBeforeItsFirstSaveIsOnlyReserved) {
+TEST(SavedGames, AFinishedGameIsNeverKeptOrOfferedAsASavedGame) {
     platform::FakeServices fake;
     TempProgramFolder folder;
     folder.MakeFolder("players");
     folder.MakeFolder("games");
     CPlayer player;
     ASSERT_TRUE(player.MakeFileName("Ann", PlayersFolder()));
+    player.SelectGame("Math Puzzle 7");
+    player.SetCorrectCount("Math Puzzle 7", 9, 3);
+    player.GameOver(9, 9);
     player.SaveGame(GamesFolder(), "Math Puzzle 7", "math7", 1, 2, kMarks, true);
-    ASSERT_EQ(player.SavedGames().size(), 1u);
-    EXPECT_FALSE(player.HasSavedGames());
-    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), "") << "reserved, never written";
-    // The finished flag is not stored: after a restart the record is there again.
-    ASSERT_TRUE(player.Save(PlayersFolder()));
+    EXPECT_TRUE(player.SavedGames().empty());
+    EXPECT_FALSE(folder.Exists("games/Puzzl0.gme"));
+
+    // A file of an older game kept such a record (an empty, reserved .gme): it still reads,
+    // and the finished title is not offered while an unfinished one is.
+    folder.Write("games/Puzzl0.gme", "");
+    folder.Write("games/Puzzl1.gme", "");
+    player.Save(PlayersFolder());
+    std::string file = folder.Read("players/Ann0.ply");
+    const std::string saved =
+        "Start Saved Games\r\nMath Puzzle 7\r\nPuzzl0.gme\r\nmath7\r\nMath Puzzle 8\r\n"
+        "Puzzl1.gme\r\nmath8\r\nEnd Saved Games\r\n";
+    file.replace(file.find("No Saved Games\r\n"), 16, saved);
+    folder.Write("players/Ann0.ply", file);
     CPlayer again;
     ASSERT_TRUE(LoadPlayer(again, "Ann", "Ann0.ply"));
+    ASSERT_EQ(again.SavedGames().size(), 2u);
+    EXPECT_FALSE(again.HasSavedGame("Math Puzzle 7"));
+    EXPECT_TRUE(again.HasSavedGame("Math Puzzle 8"));
+    EXPECT_TRUE(again.HasSavedGames());
+    EXPECT_EQ(again.Stats().front()->m_nScore, 100);
+    // Started anew, the title is offered again once saved in play.
+    again.SelectGame("Math Puzzle 7");
+    again.ResetStats();
+    again.SetCorrectCount("Math Puzzle 7", 9, 3);
+    again.SaveGame(GamesFolder(), "Math Puzzle 7", "math7", 0, 0, kMarks, false);
     EXPECT_TRUE(again.HasSavedGame("Math Puzzle 7"));
     EXPECT_TRUE(fake.messages.empty());
 }

@@ -120,6 +120,7 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     EXPECT_TRUE(folder.Exists("keep.gme")) << "only files of the games folder go";
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("games")));
     EXPECT_TRUE(DeletePlayerFiles("Never0.ply")) << "a player file already gone";
+    EXPECT_TRUE(DeletePlayerFiles(std::string(300, 'a') + ".ply")) << "a name no file can have";
     EXPECT_TRUE(DeletePlayerFiles("")) << "a player who never had a file";
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("players")));
     EXPECT_TRUE(fake.messages.empty()) << "files already gone count as removed";

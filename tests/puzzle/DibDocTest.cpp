@@ -116,7 +116,7 @@ TEST_F(DibDocTest, PicturesThatCannotBeOpenedAreReportedAndLeaveNoPicture) {
     }
 }
 
-TEST_F(DibDocTest, SavingWritesANewFileNeverOverwritesAndLeavesNothingOnFailure) {
+TEST_F(DibDocTest, SavingReplacesAnOldPictureWholeAndLeavesItAloneOnFailure) {
     const std::vector<uint8_t> original = MakeBmp(5, 3, 8, {1, 2, 3, 4});
     ASSERT_TRUE(doc.OnOpenDocument(Picture("board.bmp", original)));
     doc.SetModifiedFlag();
@@ -125,11 +125,20 @@ TEST_F(DibDocTest, SavingWritesANewFileNeverOverwritesAndLeavesNothingOnFailure)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(folder.Read("data/copy.bmp"), testsupport::AsString(original));
 
+    // Saving over a picture replaces it.
     doc.SetModifiedFlag();
-    folder.Write("data/taken.bmp", "precious");
-    EXPECT_FALSE(doc.OnSaveDocument(folder.Path() + "data\\taken.bmp"));
+    folder.Write("data/taken.bmp", "an older picture");
+    ASSERT_TRUE(doc.OnSaveDocument(folder.Path() + "data\\taken.bmp"));
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(folder.Read("data/taken.bmp"), testsupport::AsString(original));
+    EXPECT_FALSE(doc.IsModified());
+
+    // A place that cannot take a file (its folder is a file) is refused, for anyone.
+    doc.SetModifiedFlag();
+    folder.Write("data/plain", "not a folder");
+    EXPECT_FALSE(doc.OnSaveDocument(folder.Path() + "data\\plain\\x.bmp"));
     EXPECT_EQ(fake.Texts(), (Lines{"Invalid filename."}));
-    EXPECT_EQ(folder.Read("data/taken.bmp"), "precious");
+    EXPECT_EQ(folder.Read("data/plain"), "not a folder");
     EXPECT_TRUE(doc.IsModified());
 
     // No picture, or one with the small 12-byte header, is not written.
@@ -139,9 +148,12 @@ TEST_F(DibDocTest, SavingWritesANewFileNeverOverwritesAndLeavesNothingOnFailure)
     for (CDibDoc* unsaved : {&empty, &core}) {
         fake.Clear();
         EXPECT_FALSE(unsaved->OnSaveDocument(folder.Path() + "nothing.bmp"));
-        EXPECT_EQ(fake.Texts(), (Lines{"Cannot save DIB"}));
+        EXPECT_FALSE(unsaved->OnSaveDocument(folder.Path() + "data\\copy.bmp"));
+        EXPECT_EQ(fake.Texts(), (Lines{"Cannot save DIB", "Cannot save DIB"}));
         EXPECT_EQ(fake.messages[0].type, kPictureBox);
         EXPECT_FALSE(folder.Exists("nothing.bmp"));
+        EXPECT_EQ(folder.Read("data/copy.bmp"), testsupport::AsString(original));
+        EXPECT_FALSE(folder.Exists("data/copy.bmp.new~"));
         EXPECT_EQ(fake.waitCursorDepth, 0);
     }
 }

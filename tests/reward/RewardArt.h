@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The sample data folder of the reward game, for its tests and its try-it program.
+// The sample data folder of the reward game, for its tests.
 #pragma once
 
 #include <cstdint>

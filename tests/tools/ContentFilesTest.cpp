@@ -133,6 +133,8 @@ down 2 24
 TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     CFakeHtfMetrics metrics;  // every character of a font equally wide
     content::PageWriter page(metrics, "Title");
+    page.Line("Heading", 9);
+    page.Gap();
     page.Paragraph(std::string(60, 'a').insert(30, " ") + " *bold* and _slanted_ words");
     std::string words;
     for (int i = 0; i < 12; ++i) {
@@ -160,4 +162,18 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     EXPECT_TRUE(italic);
     // The two 30-letter words do not fit one line together.
     EXPECT_GE(doc.LineCount(), 5);
+    // A gap is half a line after a heading and after an indented paragraph alike.
+    int gaps = 0;
+    for (const HtfLine& line : doc.m_lines) {
+        for (size_t i = line.m_nFirstItem; i < doc.m_items.size(); ++i) {
+            if (doc.m_items[i].m_nCode == 17) {
+                ++gaps;
+                EXPECT_EQ(line.m_nHeight, MeasureHtfFonts(metrics).body / 2);
+            }
+            if (doc.m_items[i].m_bLineEnd) {
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(gaps, 2);
 }

@@ -189,7 +189,10 @@ void PageWriter::Line(const std::string& text, int itemCode) {
 
 void PageWriter::Gap(bool small) {
     StartLine();
-    Emit("", small ? htf::kSmallGap : htf::kBodyGap, true);
+    // An empty item that ends its line would take the height of the item before it: a whole
+    // heading after a heading, nothing after an indent switch. The blank, drawn unseen, keeps
+    // the gap its own half line.
+    Emit(" ", small ? htf::kSmallGap : htf::kBodyGap, true);
 }
 
 void PageWriter::Link(const std::vector<Run>& before, const std::string& text,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Opens the reward game on a program folder, to try it by hand:
-//   try_reward_game [--sample] FOLDER [SCORE [NAME]]
-// --sample first writes a small sample "ants" folder (background, ten sprites) into FOLDER.
+//   try_reward_game FOLDER [SCORE [NAME]]
+// FOLDER is a program folder with an "ants" folder, such as the one quizlex-tool builds.
 // To look at it without playing:
-//   try_reward_game --shot OUT.png TICKS [--sample] FOLDER [SCORE [NAME]]
+//   try_reward_game --shot OUT.png TICKS FOLDER [SCORE [NAME]]
 // plays TICKS timer ticks (message boxes answered at once, a click on every sprite that is up)
 // and saves a picture of the game; when the game ends within them the picture is of the high
 // scores it shows.
@@ -17,7 +17,6 @@
 #include <ctime>
 #include <string>
 
-#include "RewardArt.h"
 #include "images/AnimDibStatic.h"
 #include "platform/FakeServices.h"
 #include "platform/GameSwitches.h"
@@ -90,23 +89,14 @@ int main(int argc, char* argv[]) {
         shotTicks = std::atoi(argv[next + 2]);
         next += 3;
     }
-    const bool sample = argc > next && std::string(argv[next]) == "--sample";
-    if (sample) {
-        ++next;
-    }
     if (argc <= next) {
         std::fprintf(stderr,
-                     "usage: try_reward_game [--shot OUT.png TICKS] [--sample] FOLDER [SCORE "
-                     "[NAME]]\n");
+                     "usage: try_reward_game [--shot OUT.png TICKS] FOLDER [SCORE [NAME]]\n");
         return 2;
     }
     const std::string folder = argv[next++];
     const int score = argc > next ? std::atoi(argv[next++]) : 100;
     const std::string name = argc > next ? argv[next++] : "Player";
-    if (sample) {
-        rewardart::WriteSampleAnts(folder);
-    }
-
     platform::SetProgramFolder(folder);
     platform::SetPlaySounds(true);
     platform::SeedRand(static_cast<unsigned>(std::time(nullptr)));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A window with a number puzzle's board, to see and click it by hand before the game's frame
-// hosts it. Run in the program folder:
+// A window with a number puzzle's board, to see and click it by hand outside the game's frame.
+// Run in the program folder:
 //   show_board FILE.bgd [--marks "c,r,d;..."] [--hint N] [--solution] [--errors] [--click X,Y]
 // --click presses the mouse at a point of the board once the window is up (to see the pad).
 #include <QAction>

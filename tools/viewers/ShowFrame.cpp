@@ -2,7 +2,7 @@
 // Starts the game in the program folder it runs in, with a scripted player and game and every
 // message answered, and saves a picture of the main window. Run in the program folder:
 //   show_frame OUT.png [--game STEM TITLE] [--marks "c,r,d;..."] [--hint N] [--solution]
-// To look at the frame's layout; not run as a test.
+// To look at the frame's layout.
 #include <QApplication>
 #include <QFont>
 #include <QTimer>

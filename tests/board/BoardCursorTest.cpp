@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// The keyboard's cell cursor without windows: arrows over black squares, Home and End, typing
+// along an answer, answer numbers, what a cell reads aloud as, and the cursor's colour.
+#include <gtest/gtest.h>
+
+#include "board/BoardCursor.h"
+#include "puzzle/MathGridDoc.h"
+
+using board::CellPos;
+using board::Move;
+
+namespace {
+
+// A 5 × 3 board with black squares (.):
+//   W W W . W
+//   W . W W W
+//   W W . . W
+void IrregularBoard(CMathGridDoc& doc) {
+    for (CellPos pos : {CellPos{0, 0},
+                        {1, 0},
+                        {2, 0},
+                        {4, 0},
+                        {0, 1},
+                        {2, 1},
+                        {3, 1},
+                        {4, 1},
+                        {0, 2},
+                        {1, 2},
+                        {4, 2}}) {
+        doc.AddCell(pos.column, pos.row);
+    }
+}
+
+}  // namespace
+
+TEST(BoardCursor, ArrowsSkipBlackSquaresAndStopAtTheEdge) {
+    CMathGridDoc doc;
+    IrregularBoard(doc);
+    board::CellMap map(doc);
+    const struct {
+        CellPos from;
+        Move move;
+        CellPos to;
+    } cases[] = {
+        {{1, 0}, Move::Right, {2, 0}}, {{2, 0}, Move::Right, {4, 0}},  // over (3, 0)
+        {{4, 0}, Move::Right, {4, 0}}, {{0, 0}, Move::Left, {0, 0}},  {{2, 1}, Move::Left, {0, 1}},
+        {{1, 0}, Move::Down, {1, 2}},  // over (1, 1)
+        {{1, 2}, Move::Up, {1, 0}},    {{0, 0}, Move::Up, {0, 0}},    {{4, 2}, Move::Down, {4, 2}},
+        {{3, 1}, Move::Home, {0, 0}},  {{0, 0}, Move::End, {4, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.from.column << "," << c.from.row << " move " << static_cast<int>(c.move));
+        CellPos to = map.Step(c.from, c.move);
+        EXPECT_EQ(to.column, c.to.column);
+        EXPECT_EQ(to.row, c.to.row);
+        EXPECT_TRUE(map.IsWhite(to));
+    }
+}
+
+TEST(BoardCursor, TypingFollowsTheAnswerAndNumbersGoCrosswordFashion) {
+    CMathGridDoc doc;
+    IrregularBoard(doc);
+    board::CellMap map(doc);
+    EXPECT_EQ(map.Columns(), 5);
+    EXPECT_EQ(map.Rows(), 3);
+    EXPECT_EQ(map.NextInAnswer({0, 0}, true), (CellPos{1, 0}));
+    EXPECT_EQ(map.NextInAnswer({2, 0}, true), (CellPos{2, 0}));  // the answer ends
+    EXPECT_EQ(map.NextInAnswer({2, 0}, false), (CellPos{2, 1}));
+    EXPECT_EQ(map.NextInAnswer({2, 1}, false), (CellPos{2, 1}));
+
+    const std::pair<CellPos, const char*> starts[] = {
+        {{0, 0}, "1 Across, 1 Down"}, {{2, 0}, "2 Down"}, {{4, 0}, "3 Down"}, {{2, 1}, "4 Across"},
+        {{0, 2}, "5 Across"},         {{1, 0}, ""},       {{3, 0}, ""},  // a black square
+    };
+    for (const auto& [pos, text] : starts) {
+        EXPECT_EQ(map.AnswerStarts(pos), text) << pos.column << "," << pos.row;
+    }
+    EXPECT_EQ(map.FirstCell(), (CellPos{0, 0}));
+
+    // A board of one lone cell still gets a cursor; an empty board none.
+    CMathGridDoc lone;
+    lone.AddCell(3, 3);
+    EXPECT_EQ(board::CellMap(lone).FirstCell(), (CellPos{3, 3}));
+    EXPECT_EQ(board::CellMap(lone).Step({3, 3}, Move::Right), (CellPos{3, 3}));
+    CMathGridDoc empty;
+    EXPECT_FALSE(board::CellMap(empty).FirstCell());
+    EXPECT_EQ(board::CellMap(empty).Step({1, 1}, Move::Home), (CellPos{1, 1}));
+}
+
+TEST(BoardCursor, CellsReadAloudWithTheirRowColumnAndDigit) {
+    CMathGridDoc doc;
+    IrregularBoard(doc);
+    doc.m_marks = {"2,1,7", "0,0,"};
+    board::CellMap map(doc);
+    EXPECT_EQ(board::CellName(doc, map, {2, 1}), "row 2, column 3, 7");
+    EXPECT_EQ(board::CellName(doc, map, {3, 1}), "row 2, column 4, empty");
+    EXPECT_EQ(board::CellName(doc, map, {0, 0}), "row 1, column 1, empty");
+    EXPECT_EQ(board::CellName(doc, map, {3, 0}), "row 1, column 4, black square");
+    // A hostile mark is cut, as the board cuts it.
+    doc.m_marks = {"1,0," + std::string(1000, '9')};
+    EXPECT_EQ(board::CellMark(doc, {1, 0})->size(), 32u);
+}
+
+TEST(BoardCursor, TheCursorColourStandsApartFromEveryColourACellShows) {
+    using platform::Rgb;
+    const board::BoardColors palettes[] = {
+        {},
+        {Rgb(255, 140, 0), Rgb(255, 0, 255), Rgb(0, 190, 255)},
+        {Rgb(0, 160, 0), Rgb(255, 215, 0), Rgb(120, 0, 200)},
+    };
+    for (const board::BoardColors& colors : palettes) {
+        platform::ColorRef cursor = board::CursorColor(colors);
+        for (platform::ColorRef shown : {Rgb(255, 255, 255), Rgb(0, 0, 0), Rgb(255, 0, 0),
+                                         colors.hint, colors.primary, colors.secondary}) {
+            int dr = platform::RedOf(cursor) - platform::RedOf(shown);
+            int dg = platform::GreenOf(cursor) - platform::GreenOf(shown);
+            int db = platform::BlueOf(cursor) - platform::BlueOf(shown);
+            EXPECT_GT(dr * dr + dg * dg + db * db, 90 * 90) << std::hex << cursor << " " << shown;
+        }
+    }
+}
