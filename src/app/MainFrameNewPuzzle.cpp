@@ -56,6 +56,10 @@ void CMainFrame::OnNewPuzzle() {
         }
         return;
     }
+    // From here on as a game chosen with Play Selected Game.
+    if (m_bShowQuickInstructions) {
+        OnQuickInstructions();
+    }
     SaveCurrentGame();
     const std::string leftStem = m_strGameStem;
     const std::string leftTitle = m_strGameTitle;

@@ -3,6 +3,9 @@
 #include "content/GeneratedGame.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "content/Artwork.h"
@@ -17,32 +20,29 @@
 namespace content {
 namespace {
 
+constexpr size_t kLongestList = 1u << 20;
+
 std::string DataPath(const std::string& name) {
     return platform::ProgramFolder() + "data\\" + name;
 }
 
-// Reads a whole file; false when it cannot be read (a missing file reads as empty).
-bool ReadBytes(const std::string& gamePath, std::string& bytes) {
+// The bytes of the game list file of the program folder itself (an installed game's list is
+// read beside it, never copied into it); a missing file reads as empty.
+bool ReadOwnList(const std::string& gamePath, std::string& bytes) {
     bytes.clear();
-    if (!platform::FileExists(gamePath)) {
-        return true;
+    const std::string host = platform::HostPath(gamePath);
+    std::error_code ec;
+    if (host.empty() || (!std::filesystem::exists(host, ec) && !ec)) {
+        return !host.empty();
     }
-    CFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    std::ifstream in(host, std::ios::binary);
+    if (!std::filesystem::is_regular_file(host, ec) || !in) {
         return false;
     }
-    char buffer[4096];
-    for (size_t got = file.Read(buffer, sizeof buffer); got > 0;
-         got = file.Read(buffer, sizeof buffer)) {
-        bytes.append(buffer, got);
-        if (bytes.size() > (64u << 20)) {
-            return false;
-        }
-    }
-    return file.Cause() == platform::kNone;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad() && bytes.size() <= kLongestList;
 }
 
-// Writes a page (lines ending in CR LF on disk) to a file that must not exist yet.
 bool WriteNew(const std::string& gamePath, const std::string& text) {
     CTextFile file;
     if (!file.Open(gamePath, CFile::modeCreate | CFile::modeWrite | CFile::modeExclusive)) {
@@ -55,25 +55,15 @@ bool WriteNew(const std::string& gamePath, const std::string& text) {
     return file.Close();
 }
 
-}  // namespace
-
-bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
-                      const GenerateProgress& progress, GeneratedGame& game, std::string& error) {
-    const std::string listPath = DataPath("games.dat");
-    std::string list;
-    if (!ReadBytes(listPath, list)) {
-        error = "The list of games cannot be read.";
-        return false;
-    }
-    const std::vector<GameListEntry> games = ReadGameList(listPath);
-    // A stem and title no game has, and no file of the data folder starts with.
-    std::string level = options.level;
-    if (!level.empty()) {
-        level[0] = static_cast<char>(level[0] - 'a' + 'A');
-    }
-    for (int n = 1; n < 100000 && options.stem.empty(); ++n) {
+// Picks a stem and title that no listed game has and that no file or folder of the data
+// folder is named after.
+bool PickName(const std::vector<GameListEntry>& games, const std::string& level,
+              GenerateOptions& options) {
+    std::string word = level;
+    word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    for (int n = 1; n < 100000; ++n) {
         const std::string stem = "new" + std::to_string(n);
-        const std::string title = "New " + level + " Puzzle " + std::to_string(n);
+        const std::string title = "New " + word + " Puzzle " + std::to_string(n);
         const bool listed = std::any_of(games.begin(), games.end(), [&](const GameListEntry& g) {
             return platform::HostPath(DataPath(g.stem)) == platform::HostPath(DataPath(stem)) ||
                    g.title == title;
@@ -81,11 +71,52 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
         const bool present = platform::FileExists(DataPath(stem + ".bgd")) ||
                              platform::FileExists(DataPath(stem + ".bmp")) ||
                              platform::FileExists(DataPath(PageName(stem, false, 0))) ||
-                             platform::FileExists(DataPath(PageName(stem, true, 0)));
+                             platform::FileExists(DataPath(PageName(stem, true, 0))) ||
+                             platform::FolderExists(DataPath(stem + ".new~")) ||
+                             platform::FolderExists(DataPath(stem));
         if (!listed && !present) {
             options.stem = stem;
             options.title = title;
+            return true;
         }
+    }
+    return false;
+}
+
+// The puzzle's files, written into a folder of their own.
+bool WriteFiles(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics,
+                const std::string& folder, std::vector<std::string>& names) {
+    const BoardLayout layout;
+    names = {puzzle.stem + ".bgd", puzzle.stem + ".bmp"};
+    std::string why;
+    if (!WritePuzzleFile(puzzle, layout, platform::HostPath(folder + names[0])) ||
+        !MakeBoardPicture(puzzle, layout).Save(platform::HostPath(folder + names[1]), why)) {
+        return false;
+    }
+    for (const PageFile& page : MakePuzzlePages(puzzle, metrics)) {
+        names.push_back(page.name);
+        if (!WriteNew(folder + page.name, page.text)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
+                      const GenerateProgress& progress, GeneratedGame& game, std::string& error) {
+    const std::string cannotWrite = "The new puzzle cannot be written to the data folder.";
+    const std::string listPath = DataPath("games.dat");
+    std::string list;
+    if (!ReadOwnList(listPath, list)) {
+        error = "The list of games cannot be read.";
+        return false;
+    }
+    if (!PickName(ReadGameList(listPath), options.level.empty() ? "easy" : options.level,
+                  options)) {
+        error = cannotWrite;
+        return false;
     }
     std::string source;
     if (!GeneratePuzzle(options, source, error, progress)) {
@@ -97,36 +128,24 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
         error = errors.empty() ? "The new puzzle does not read." : errors.front();
         return false;
     }
-    // Every file is new; on the first failure all that were written go again.
-    std::vector<std::string> written;
-    auto undo = [&]() {
-        for (const std::string& path : written) {
-            platform::RemoveFile(path);
-        }
-    };
-    const BoardLayout layout;
-    bool ok = true;
-    const std::string bgd = DataPath(puzzle.stem + ".bgd");
-    ok = !platform::FileExists(bgd) && WritePuzzleFile(puzzle, layout, platform::HostPath(bgd));
-    if (ok) {
-        written.push_back(bgd);
-        const std::string bmp = DataPath(puzzle.stem + ".bmp");
-        std::string why;
-        ok = !platform::FileExists(bmp) && MakeBoardPicture(puzzle, layout).Save(bmp, why);
+    // Everything is made in a folder of its own first; its files then move in one by one under
+    // names nothing has, and the list is replaced whole last. On any failure the files moved
+    // so far go again, so the game list and the data folder stay as they were.
+    const std::string folder = DataPath(puzzle.stem + ".new~") + "\\";
+    if (!platform::MakeFolder(DataPath(puzzle.stem + ".new~"))) {
+        error = cannotWrite;
+        return false;
+    }
+    std::vector<std::string> names;
+    std::vector<std::string> moved;
+    bool ok = WriteFiles(puzzle, metrics, folder, names);
+    for (size_t i = 0; ok && i < names.size(); ++i) {
+        ok = platform::MoveToNewName(folder + names[i], DataPath(names[i]));
         if (ok) {
-            written.push_back(bmp);
+            moved.push_back(DataPath(names[i]));
         }
-    }
-    for (const PageFile& page : ok ? MakePuzzlePages(puzzle, metrics) : std::vector<PageFile>()) {
-        const std::string path = DataPath(page.name);
-        if (!WriteNew(path, page.text)) {
-            ok = false;
-            break;
-        }
-        written.push_back(path);
     }
     if (ok) {
-        // The list is replaced whole, so a failed write leaves the old one.
         if (!list.empty() && list.back() != '\n') {
             list += "\r\n";
         }
@@ -139,8 +158,13 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
         }
     }
     if (!ok) {
-        undo();
-        error = "The new puzzle cannot be written to the data folder.";
+        for (const std::string& path : moved) {
+            platform::RemoveFile(path);
+        }
+    }
+    platform::RemoveFolder(DataPath(puzzle.stem + ".new~"));
+    if (!ok) {
+        error = cannotWrite;
         return false;
     }
     game.title = puzzle.title;

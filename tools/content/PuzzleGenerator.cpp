@@ -95,8 +95,8 @@ constexpr std::array kTexts = {
              "Fill in the digits that the crossing answers give you first, then "
              "find the only number that fits."},
     Template{"property.ask",
-             "Which squares of this answer do other answers cross? | The list at the "
-             "top of this page tells you"},
+             "How many <n>-digit numbers fit the clue on its own? | <count> of them: the "
+             "crossing answers pick out the one on the board"},
     Template{"property.explain", "Only <v> fits both the clue and the crossing answers."},
     Template{"prime.tip", "A prime number can be divided exactly only by 1 and by itself."},
     Template{"square.tip", "Square numbers: 1, 4, 9, 16, 25, 36, 49, 64, 81, 100..."},
@@ -655,7 +655,7 @@ void WriteProperties(Clue& clue, int64_t v) {
         tips += " " + PropertyTip(p);
     }
     clue.hint = Text("property.hint") + tips;
-    clue.ask = Text("property.ask");
+    clue.ask.clear();  // asked once the clues stand: see AskHowMany
     clue.explain = Text("property.explain", {{"v", Num(v)}});
 }
 
@@ -700,6 +700,28 @@ bool GivesAway(const std::string& text, int64_t v) {
         }
     }
     return false;
+}
+
+// A property clue's question: how many numbers of the answer's length the clue allows alone.
+void AskHowMany(Clue& clue, size_t digits, int64_t v) {
+    ClueExpression test;
+    std::string error;
+    if (!clue.property || !test.Parse(clue.expression, error)) {
+        return;
+    }
+    int64_t low = 1;
+    for (size_t i = 1; i < digits; ++i) {
+        low *= 10;
+    }
+    int64_t count = 0;
+    for (int64_t w = low; w < low * 10; ++w) {
+        count += test.HoldsAlone(w) ? 1 : 0;
+    }
+    std::string ask =
+        Text("property.ask", {{"n", Num(static_cast<int64_t>(digits))}, {"count", Num(count)}});
+    if (!GivesAway(ask, v)) {
+        clue.ask = std::move(ask);
+    }
 }
 
 // One try: a board, its answers and clues. Empty when no unique puzzle came of it.
@@ -805,8 +827,12 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
         }
         const SolveResult result = SolvePuzzle(layout, kProofSteps);
         if (result.outcome == SolveResult::Outcome::Unique) {
+            for (size_t i = 0; i < count; ++i) {
+                AskHowMany(d.clues[i], d.board.slots[i].cells.size(), d.values[i]);
+            }
+            const std::string final = Source(d, o);
             PuzzleSource puzzle;
-            return ReadPuzzleSource(text, "generated.qzp", puzzle, errors) ? text : std::string();
+            return ReadPuzzleSource(final, "generated.qzp", puzzle, errors) ? final : std::string();
         }
         if (result.outcome != SolveResult::Outcome::Several) {
             return {};
