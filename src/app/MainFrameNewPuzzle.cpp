@@ -2,6 +2,7 @@
 // File > New Puzzle...: a generated puzzle joins the game list and starts like a chosen game.
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <algorithm>
 #include <chrono>
 
 #include "app/MainFrame.h"
@@ -10,13 +11,17 @@
 #include "hypertext/HtfQtFonts.h"
 #include "platform/Services.h"
 
+namespace {
+// About as many boards as the generator tries before it gives up.
+constexpr int kShownTries = 60;
+}  // namespace
+
 int CMainFrame::RunNewPuzzle(CNewPuzzleDlg& dialog) {
     return dialog.exec();
 }
 
 bool CMainFrame::GenerationGoesOn(QProgressDialog& progress) {
     // The dialog shows itself once the work has taken half a second.
-    progress.setValue((progress.value() + 1) % progress.maximum());
     QCoreApplication::processEvents();
     return !progress.wasCanceled();
 }
@@ -33,7 +38,7 @@ void CMainFrame::OnNewPuzzle() {
     options.seed =
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     QProgressDialog progress(tr("Making a new puzzle and checking that it has one solution..."),
-                             tr("Cancel"), 0, 1000, this);
+                             tr("Cancel"), 0, kShownTries, this);
     progress.setObjectName(QStringLiteral("newPuzzleProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -44,7 +49,9 @@ void CMainFrame::OnNewPuzzle() {
     bool cancelled = false;
     const bool made = content::AddGeneratedGame(
         options, fonts,
-        [&](int) {
+        [&](int tries) {
+            // Each try is a new board; the bar fills as tries are used up, never to the end.
+            progress.setValue(std::clamp(tries + 1, 1, kShownTries - 1));
             cancelled = cancelled || !GenerationGoesOn(progress);
             return !cancelled;
         },
