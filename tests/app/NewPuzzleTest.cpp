@@ -6,6 +6,7 @@
 
 #include "GameFixture.h"
 #include "app/NewPuzzleDlg.h"
+#include "players/GameList.h"
 #include "resources/ResourceIds.h"
 
 using Lines = std::vector<std::string>;
@@ -151,4 +152,25 @@ TEST_F(NewPuzzleTest, ACancelledOrFailedPuzzleLeavesTheListTheDataFolderAndTheGa
         EXPECT_EQ(m_answers.steps > 0, c.answers.ok);
         std::filesystem::remove_all(m_folder.File("data/games.dat.new~"));
     }
+}
+
+TEST_F(NewPuzzleTest, AnInstalledGameWritesTheNewPuzzleOnlyIntoThePlayersOwnFolder) {
+    testsupport::TempProgramFolder installed;
+    platform::SetProgramFolder(m_folder.Path());
+    installed.Write("data/games.dat", "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\n");
+    installed.Write("data/new1.bgd", "an installed game's file takes the first name");
+    StartWithList();
+    std::filesystem::remove(m_folder.File("data/games.dat"));
+    platform::SetInstalledFolder(installed.Path());
+    Frame().OnNewPuzzle();
+    const std::vector<GameListEntry> games =
+        ReadGameList(platform::ProgramFolder() + "data\\games.dat");
+    platform::SetInstalledFolder(std::string());
+    EXPECT_EQ(m_folder.Read("data/games.dat"), "New Easy Puzzle 2\r\nnew2\r\n");
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[2].stem, "new2");
+    EXPECT_EQ(installed.Read("data/games.dat"), "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\n");
+    EXPECT_FALSE(installed.Exists("data/new2.bgd"));
+    EXPECT_TRUE(m_folder.Exists("data/new2.bgd"));
+    EXPECT_EQ(Frame().m_strGameStem, "new2");
 }
