@@ -13,6 +13,7 @@
 #include "content/PuzzlePages.h"
 #include "content/PuzzleSource.h"
 #include "platform/File.h"
+#include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "players/GameList.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr size_t kLongestList = 1u << 20;
 
 std::string DataPath(const std::string& name) {
-    return platform::ProgramFolder() + "data\\" + name;
+    return platform::GamePaths::Data() + name;
 }
 
 // The bytes of the game list file of the program folder itself (an installed game's list is
