@@ -22,24 +22,6 @@ TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
     EXPECT_EQ(fake.messages[1].caption, "Confirmation");
 }
 
-TEST(Services, TheFakeStepsAsideWhenItGoes) {
-    {
-        platform::FakeServices outer;
-        {
-            platform::FakeServices inner;
-            platform::PlaySound("data\\qxup.wav");
-            EXPECT_EQ(inner.sounds.size(), 1u);
-        }
-        platform::WinHelp(platform::HelpCommand::Context, 13);
-        ASSERT_EQ(outer.helpCalls.size(), 1u);
-        EXPECT_EQ(outer.helpCalls[0].file, "qzx.hlp");
-        EXPECT_EQ(outer.helpCalls[0].context, 13);
-        EXPECT_TRUE(outer.sounds.empty());
-    }
-    // With no services installed, the console stand-in answers a question with its first button.
-    EXPECT_EQ(platform::MessageBox("q", "c", platform::MB_YESNO), platform::IDYES);
-}
-
 TEST(Rand, GivesTheRuntimesSequence) {
     platform::SeedRand(1);
     // The classic runtime's first numbers after seeding with 1.
