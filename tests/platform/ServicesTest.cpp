@@ -20,6 +20,15 @@ TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
     EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
     EXPECT_EQ(fake.messages[0].type, platform::MB_ICONINFORMATION);
     EXPECT_EQ(fake.messages[1].caption, "Confirmation");
+    platform::WinHelp(platform::HelpCommand::Context, 13);
+    EXPECT_EQ(fake.helpCalls.at(0).file + "|" + std::to_string(fake.helpCalls[0].context),
+              "qzx.hlp|13");
+}
+
+TEST(Services, WithoutDesktopServicesAQuestionTakesItsFirstButton) {
+    EXPECT_EQ(platform::MessageBox("Add new player?", "Confirmation", platform::MB_YESNO),
+              platform::IDYES);
+    EXPECT_EQ(platform::MessageBox("Cannot load DIB", "", platform::MB_OK), platform::IDOK);
 }
 
 TEST(Rand, GivesTheRuntimesSequence) {
