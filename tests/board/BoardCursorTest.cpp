@@ -11,23 +11,15 @@ using board::Move;
 
 namespace {
 
-// A 5 × 3 board with black squares (.):
-//   W W W . W
-//   W . W W W
-//   W W . . W
+// A 5 × 3 board with black squares (.), its cells added row by row.
 void IrregularBoard(CMathGridDoc& doc) {
-    for (CellPos pos : {CellPos{0, 0},
-                        {1, 0},
-                        {2, 0},
-                        {4, 0},
-                        {0, 1},
-                        {2, 1},
-                        {3, 1},
-                        {4, 1},
-                        {0, 2},
-                        {1, 2},
-                        {4, 2}}) {
-        doc.AddCell(pos.column, pos.row);
+    const char* const rows[] = {"WWW.W", "W.WWW", "WW..W"};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            if (rows[row][column] == 'W') {
+                doc.AddCell(column, row);
+            }
+        }
     }
 }
 

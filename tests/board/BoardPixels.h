@@ -91,17 +91,6 @@ inline std::function<bool(QColor)> Near(QColor want, int tolerance) {
     };
 }
 
-// How many pixels of two images of one size differ by more than the tolerance.
-inline int Differing(const QImage& a, const QImage& b, int tolerance) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            n += Near(a.pixelColor(x, y), tolerance)(b.pixelColor(x, y)) ? 0 : 1;
-        }
-    }
-    return n;
-}
-
 inline bool AllOf(const QImage& image, const QRect& area, QColor want) {
     return Count(image, area, Exactly(want)) == area.width() * area.height();
 }

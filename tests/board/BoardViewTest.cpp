@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPicture>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -208,32 +207,6 @@ TEST_F(BoardTest, ThePlayersDigitIsCentredInItsCellInBlack) {
     EXPECT_GT(ink.height(), 7);
     EXPECT_NEAR(ink.left() + ink.right(), 2 * cell.center().x(), 5);
     EXPECT_NEAR(ink.top() + ink.bottom(), 2 * cell.center().y(), 5);
-}
-
-TEST(BoardTexts, StampedTextsLookLikeTheTextItself) {
-    // On screen texts are blitted from images made once; a recording device (a printout) gets
-    // the texts themselves. Both must give the same pixels.
-    static const char* const kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    using board::BoardOp;
-    std::vector<BoardOp> ops = {
-        {BoardOp::TextCentered, board::Ink::Black, board::Rect{0, 20, 60, 40}, "12*"},
-        {BoardOp::TextCentered, board::Ink::Red, board::Rect{60, 20, 63, 22}, "*"}};
-    for (int d = 0; d < 10; ++d) {
-        ops.push_back({BoardOp::TextCentered, d % 2 ? board::Ink::Red : board::Ink::Black,
-                       board::Rect{d * 20, 0, d * 20 + 20, 20}, kDigits[d]});
-    }
-    QImage direct(220, 50, QImage::Format_RGB32);
-    direct.fill(Qt::white);
-    QImage replayed = direct;
-    QPicture recording;
-    for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&direct, &recording}) {
-        QPainter painter(device);
-        board::PaintBoardOps(painter, ops, board::BoardColors{});
-    }
-    QPainter(&replayed).drawPicture(0, 0, recording);
-    EXPECT_GT(Count(direct, direct.rect(), IsDark), 100);
-    EXPECT_GT(Count(direct, direct.rect(), IsReddish), 50);
-    EXPECT_EQ(Differing(direct, replayed, 2), 0);
 }
 
 TEST_F(BoardTest, ClicksCycleTheLogicCellUnderThemWithASoundAndRepaintOnlyTheCells) {

@@ -29,12 +29,9 @@ DibHandle SmallPicture() {
 TEST(DibTransfer, PixelsBecomeABottomUpTwentyFourBitPicture) {
     DibHandle dib = SmallPicture();
     ASSERT_TRUE(dib);
-    EXPECT_EQ(DibHeaderSize(dib), 40u);
-    EXPECT_EQ(DibWidth(dib), 3);
-    EXPECT_EQ(DibHeight(dib), 2);
-    EXPECT_EQ(DibBitCount(dib), 24);
-    EXPECT_EQ(DibCompression(dib), 0u);
-    EXPECT_EQ(DibColorTableSize(dib), 0u);
+    EXPECT_EQ(std::vector<int64_t>({DibHeaderSize(dib), DibWidth(dib), DibHeight(dib),
+                                    DibBitCount(dib), DibCompression(dib), DibColorTableSize(dib)}),
+              std::vector<int64_t>({40, 3, 2, 24, 0, 0}));
     // Rows of 9 bytes padded to 12; the picture's top row is stored last, blue first.
     std::span<const uint8_t> bits = DibBits(dib);
     EXPECT_EQ(

@@ -219,43 +219,6 @@ TEST(HtfDraw, DrawingStopsWhereTheRectangleLeavesNoRoomForABodyLine) {
     EXPECT_EQ(canvas.Text(), "one@5,5");
 }
 
-TEST(HtfDraw, BandsDrawnAgainMatchTheWholePage) {
-    std::string page = "Long\r\n";
-    for (int i = 0; i < 1500; ++i) {
-        page += Page("line " + std::to_string(i) + " |" + std::to_string(i % 11) + "|0");
-        if (htf::IsLink(i % 11)) {
-            page += Page("0|0|t");
-        }
-        page += Page("|15|0|tail\tend|13|1");
-        if (i % 97 == 0) {
-            page += Page("|14|1|b|start|1|2|q1|1|2|a1|1|2|q2|1|2|a2|end||15|1");
-        }
-    }
-    CHtfDocument doc = ReadPage(page);
-    CHtfDrawer drawer(doc, Metrics());
-    CRecordingCanvas all;
-    drawer.Draw(&all, {0, 0, 320, doc.m_nDocHeight + 5}, INT_MIN, INT_MAX);
-    const std::vector<HtfLink> links = doc.m_links;
-    ASSERT_GT(all.runs.size(), 3000u);
-    const int lastY = all.runs.back().y;
-    for (auto [top, bottom] : {std::pair{0, 100}, std::pair{3000, 3600}, std::pair{20000, 20417},
-                               std::pair{lastY - 30, lastY + 40}}) {
-        CRecordingCanvas band;
-        drawer.DrawBand(band, top, bottom);
-        std::vector<Drawn> expected;
-        for (const Drawn& d : all.runs) {
-            if (d.y + Metrics().CharHeight(d.font) > top && d.y < bottom) {
-                expected.push_back(d);
-            }
-        }
-        EXPECT_FALSE(expected.empty());
-        EXPECT_EQ(band.runs, expected) << "band from " << top;
-    }
-    for (size_t i = 0; i < links.size(); ++i) {
-        EXPECT_EQ(doc.m_links[i].m_rect, links[i].m_rect) << "link " << i;
-    }
-}
-
 TEST(HtfDraw, EndlessLinesStayOnThePage) {
     // Items a thousand million pixels wide: positions would overflow without their bound.
     CFakeHtfMetrics wide = Metrics();

@@ -91,11 +91,10 @@ TEST(DibPaint, NothingToPaintReturnsZeroAndPaintsNothing) {
     ExpectPixels(canvas, QRect(), [](int, int) { return kGrey; });
 }
 
-TEST(DibPaint, ImagesShareTheDecodedPixelsAndOutliveTheBlock) {
+TEST(DibPaint, ImagesOutliveTheBlock) {
     DibHandle dib = Gradient(3, 2);
     QImage image = DibImage(dib);
     ASSERT_EQ(image.size(), QSize(3, 2));
-    EXPECT_EQ(image.constBits(), reinterpret_cast<const uchar*>(dib.Decoded().pixels.get()));
     dib.Free();
     EXPECT_EQ(image.pixel(2, 1), At(2, 1));
     EXPECT_EQ(image.pixel(0, 0), At(0, 0));

@@ -8,37 +8,34 @@
 
 using testsupport::TempProgramFolder;
 
-TEST(ProgramFolder, EndsInASeparator) {
-    TempProgramFolder folder;
-    platform::SetProgramFolder("/tmp/game");
-    EXPECT_EQ(platform::ProgramFolder(), "/tmp/game/");
-    platform::SetProgramFolder("/tmp/game/");
-    EXPECT_EQ(platform::ProgramFolder(), "/tmp/game/");
-}
-
-TEST(ProgramFolder, DataAndDataInAnyCaseAreOneFolder) {
+TEST(ProgramFolder, GamePathsInAnyCaseReachTheFilesOfOneFolder) {
     TempProgramFolder folder;
     folder.Write("data/Sound.dat", std::string("TRUE\r\n"));
+    folder.Write("Other/a.txt", std::string("upper"));
+    folder.Write("other/a.txt", std::string("lower"));
     const std::string& root = folder.Path();
-    EXPECT_EQ(platform::HostPath(root + "Data\\Sound.dat"), root + "data/Sound.dat");
-    EXPECT_EQ(platform::HostPath(root + "DATA\\SOUND.DAT"), root + "data/Sound.dat");
-    // A file that does not exist yet lands in the existing folder, under the name as given.
-    EXPECT_EQ(platform::HostPath(root + "Data\\new.wav"), root + "data/new.wav");
-    // A missing folder is kept as written, and nothing below it is looked up.
-    EXPECT_EQ(platform::HostPath(root + "Games\\x.gme"), root + "Games/x.gme");
-
+    const std::pair<const char*, const char*> cases[] = {
+        {"Data\\Sound.dat", "data/Sound.dat"},
+        {"DATA\\SOUND.DAT", "data/Sound.dat"},
+        // A file that does not exist yet lands in the existing folder, under the name as given.
+        {"Data\\new.wav", "data/new.wav"},
+        // A missing folder is kept as written, and nothing below it is looked up.
+        {"Games\\x.gme", "Games/x.gme"},
+        // An exact match wins over another case.
+        {"Other\\a.txt", "Other/a.txt"},
+        {"other\\a.txt", "other/a.txt"},
+    };
+    for (const auto& [game, host] : cases) {
+        EXPECT_EQ(platform::HostPath(root + game), root + host);
+    }
     CTextFile file;
     ASSERT_TRUE(file.Open(root + "DATA\\new.wav", CFile::modeWrite | CFile::modeCreate));
     file.Close();
     EXPECT_TRUE(folder.Exists("data/new.wav"));
-}
-
-TEST(ProgramFolder, AnExactMatchWinsOverAnotherCase) {
-    TempProgramFolder folder;
-    folder.Write("data/a.txt", std::string("lower"));
-    folder.Write("Data/a.txt", std::string("upper"));
-    EXPECT_EQ(platform::HostPath(folder.Path() + "Data\\a.txt"), folder.Path() + "Data/a.txt");
-    EXPECT_EQ(platform::HostPath(folder.Path() + "data\\a.txt"), folder.Path() + "data/a.txt");
+    platform::SetProgramFolder("/tmp/game");
+    EXPECT_EQ(platform::ProgramFolder(), "/tmp/game/");
+    platform::SetProgramFolder("/tmp/game/");
+    EXPECT_EQ(platform::ProgramFolder(), "/tmp/game/");
 }
 
 TEST(ProgramFolder, BareFileNamesOnly) {

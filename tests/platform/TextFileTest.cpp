@@ -10,43 +10,26 @@
 
 using testsupport::TempProgramFolder;
 
-namespace {
-
-std::vector<std::string> ReadAll(const std::string& path, bool* lastResult = nullptr) {
-    CTextFile file;
-    EXPECT_TRUE(file.Open(path, CFile::modeRead));
-    std::vector<std::string> lines;
-    std::string line;
-    while (file.ReadString(line)) {
-        lines.push_back(line);
-    }
-    if (lastResult) {
-        *lastResult = file.ReadString(line);
-    }
-    EXPECT_EQ(line, "");
-    return lines;
-}
-
-}  // namespace
-
-TEST(TextFile, ReadsLinesWithEitherLineEndAndWithoutTheLastOne) {
+TEST(TextFile, ReadsLinesWithEitherLineEndKeepingEveryOtherByte) {
     TempProgramFolder folder;
-    folder.Write("crlf.txt", std::string("Start Grid\r\n3\r\n\r\nEnd Grid\r\n"));
-    folder.Write("lf.txt", std::string("Start Grid\n3\n\nEnd Grid"));
-    std::vector<std::string> expected{"Start Grid", "3", "", "End Grid"};
-    EXPECT_EQ(ReadAll(folder.File("crlf.txt")), expected);
-    bool afterEnd = true;
-    EXPECT_EQ(ReadAll(folder.File("lf.txt"), &afterEnd), expected);
-    EXPECT_FALSE(afterEnd) << "reading past the end keeps answering false";
-}
-
-TEST(TextFile, KeepsALoneCarriageReturnAndBinaryBytesInsideALine) {
-    TempProgramFolder folder;
-    folder.Write("odd.txt", std::string("a\rb\n\0x\xff\r\n", 9));
-    auto lines = ReadAll(folder.File("odd.txt"));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "a\rb");
-    EXPECT_EQ(lines[1], std::string("\0x\xff", 3));
+    const std::vector<std::string> grid{"Start Grid", "3", "", "End Grid"};
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Start Grid\r\n3\r\n\r\nEnd Grid\r\n", grid},
+        {"Start Grid\n3\n\nEnd Grid", grid},  // no end on the last line
+        {std::string("a\rb\n\0x\xff\r\n", 9), {"a\rb", std::string("\0x\xff", 3)}},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        CTextFile file;
+        ASSERT_TRUE(file.Open(folder.Write("t.txt", bytes), CFile::modeRead));
+        std::vector<std::string> lines;
+        std::string line;
+        while (file.ReadString(line)) {
+            lines.push_back(line);
+        }
+        EXPECT_EQ(lines, expected);
+        EXPECT_FALSE(file.ReadString(line)) << "reading past the end keeps answering false";
+        EXPECT_EQ(line, "");
+    }
 }
 
 TEST(TextFile, WritesEveryLineEndAsCrLf) {

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "RewardArt.h"
 #include "images/AnimDibStatic.h"
 #include "images/DibStatic.h"
 #include "platform/FakeServices.h"
@@ -20,6 +19,7 @@
 #include "platform/Rand.h"
 #include "reward/HighScoresDlg.h"
 #include "reward/RewardGameDlg.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 using testsupport::SoundNames;
@@ -51,10 +51,31 @@ void CloseScoresWhenTheyOpen(Names& seen) {
     });
 }
 
+// Where the sample's ten sprites sit on the 640 × 480 sea.
+QRect Place(int i) {
+    return QRect(40 + (i % 5) * 120, 60 + (i / 5) * 200, 64, 64);
+}
+
+// A data folder: ants.dat naming the background "sea" and the sprites "fish1" to "fish10",
+// each with seven frames.
 class RewardGameDlgTest : public ::testing::Test {
 protected:
     RewardGameDlgTest() {
-        rewardart::WriteSampleAnts(folder.Path());
+        const std::vector<uint32_t> colours = {0x1E5AAA, 0xFA8C14};
+        folder.Write("ants/sea.bmp", testsupport::MakeBmp(640, 480, 8, colours));
+        std::string data = "sea\r\n";
+        for (int i = 0; i < 10; ++i) {
+            const std::string name = "fish" + std::to_string(i + 1);
+            data += name + "\r\n" + std::to_string(Place(i).x()) + "\r\n" +
+                    std::to_string(Place(i).y()) + "\r\n64\r\n64\r\n";
+            for (int frame = 0; frame < 7; ++frame) {
+                folder.Write("ants/" + name + std::to_string(frame) + ".bmp",
+                             testsupport::MakeBmp(64, 64, 8, colours, [frame](int x, int) {
+                                 return uint32_t(x < 9 * frame);
+                             }));
+            }
+        }
+        folder.Write("ants/ants.dat", data);
         platform::SeedRand(1);
     }
     testsupport::TempProgramFolder folder;
@@ -74,11 +95,9 @@ TEST_F(RewardGameDlgTest, LaysOutTheBackgroundAndTheTenSpritesFromTheData) {
     EXPECT_EQ(dialog.Background()->geometry(), QRect(0, 0, 640, 480));
     EXPECT_EQ(dialog.Background()->property("controlId").toInt(), 1050);
     ASSERT_NE(dialog.Background()->Palette(), nullptr);
-    const std::vector<rewardart::SpritePlace> places = rewardart::SamplePlaces();
     for (int i = 0; i < 10; ++i) {
         CAnimDibStatic* sprite = dialog.SpriteControl(i);
-        const rewardart::SpritePlace& p = places[static_cast<size_t>(i)];
-        const QRect place(p.x, p.y, p.width, p.height);
+        const QRect place = Place(i);
         EXPECT_EQ(sprite->property("controlId").toInt(), 1051 + i);
         EXPECT_EQ(sprite->geometry(), place);
         const SpriteRect& hit = sprite->Sprite().m_rectHit;
