@@ -141,18 +141,22 @@ private:
         }
         return ReadPlayersIndex(file);
     }
-    // A player as their file has them (no records when they have none).
-    std::unique_ptr<CPlayer> FromDisk(const std::string& name) const {
+    // A player of the index as their file has them.
+    std::unique_ptr<CPlayer> Load(const PlayerEntry& entry) const {
         auto player = std::make_unique<CPlayer>();
+        player->m_strName = entry.name;
+        player->m_strFileName = entry.fileName;
+        player->Load(Players());
+        return player;
+    }
+    // A player by name (no records when the index does not name them).
+    std::unique_ptr<CPlayer> FromDisk(const std::string& name) const {
         for (const PlayerEntry& entry : ReadIndex()) {
             if (entry.name == name) {
-                player->m_strName = entry.name;
-                player->m_strFileName = entry.fileName;
-                player->Load(Players());
-                break;
+                return Load(entry);
             }
         }
-        return player;
+        return std::make_unique<CPlayer>();
     }
     // Select Game's answer: play the game, cancel, or open one of the player's saved games.
     static GameAnswer ChooseGame(const CPlayer& player, int kind, int game) {
@@ -174,14 +178,27 @@ private:
 
     bool StartUp(int player, int kind, int game) {
         m_script.playerName = kPlayers[player % 3];
-        m_script.selectPlayer = 1;
+        m_script.selectPlayer = platform::IDOK;
         m_script.games = {ChooseGame(*FromDisk(m_script.playerName), kind == 1 ? 2 : 0, game)};
         m_startAnswer = m_script.games.front();
         return m_harness.StartUp(m_script);
     }
 
+    // The players of the index, each as their file has them.
+    struct OnDisk {
+        std::vector<PlayerEntry> index;
+        std::vector<std::unique_ptr<CPlayer>> players;
+    };
+    OnDisk ReadPlayers() const {
+        OnDisk disk{ReadIndex(), {}};
+        for (const PlayerEntry& entry : disk.index) {
+            disk.players.push_back(Load(entry));
+        }
+        return disk;
+    }
+
     // Every player's records: the current player's from memory, the others' from their files.
-    Records Snapshot() const {
+    Records Snapshot(const OnDisk& disk) const {
         Records records;
         auto take = [&records](const CPlayer& player) {
             for (const auto& record : player.Stats()) {
@@ -191,9 +208,9 @@ private:
             }
         };
         take(Player());
-        for (const PlayerEntry& entry : ReadIndex()) {
-            if (entry.name != Player().m_strName) {
-                take(*FromDisk(entry.name));
+        for (const auto& player : disk.players) {
+            if (player->m_strName != Player().m_strName) {
+                take(*player);
             }
         }
         return records;
@@ -208,7 +225,8 @@ private:
         } else {
             m_kept.erase({player, title});
         }
-        const Records before = Snapshot();
+        // The records as the last step left them.
+        const Records before = m_records ? *m_records : Snapshot(ReadPlayers());
         m_script.games.clear();
         m_script.congrats.clear();
         m_services.answers.clear();
@@ -326,15 +344,21 @@ private:
         if (!m_harness.IsOpen()) {
             return "the game closed";
         }
-        if (auto broken = CheckRecords(before, startedAnew)) {
-            return broken;
-        }
         if (step.command != Command::Mark) {
             if (auto broken = CheckBoard(player, title, board, startedAnew, resumed)) {
                 return broken;
             }
         }
-        return CheckFiles();
+        // Marks and hints write no file: what they did to the records and files is checked
+        // with the next step that may write.
+        if (step.command == Command::Mark || step.command == Command::Hint) {
+            return std::nullopt;
+        }
+        const OnDisk disk = ReadPlayers();
+        if (auto broken = CheckRecords(before, startedAnew, disk)) {
+            return broken;
+        }
+        return CheckFiles(disk);
     }
 
     // A saved game holds exactly the board at its save.
@@ -357,10 +381,12 @@ private:
     // A finished record stays finished with its score unless its title is chosen anew; a play
     // is counted only for a game chosen.
     std::optional<std::string> CheckRecords(const Records& before,
-                                            const std::optional<std::string>& startedAnew) {
-        const Records after = Snapshot();
+                                            const std::optional<std::string>& startedAnew,
+                                            const OnDisk& disk) {
+        const Records after = Snapshot(disk);
+        m_records = after;
         std::set<std::string> present{Player().m_strName};
-        for (const PlayerEntry& entry : ReadIndex()) {
+        for (const PlayerEntry& entry : disk.index) {
             present.insert(entry.name);
         }
         for (auto it = m_kept.begin(); it != m_kept.end();) {
@@ -435,14 +461,15 @@ private:
 
     // The index and the player files agree, no finished game is kept as a saved one, and
     // nothing lies outside the program folder.
-    std::optional<std::string> CheckFiles() const {
+    std::optional<std::string> CheckFiles(const OnDisk& disk) const {
         std::set<std::string> listed;
-        for (const PlayerEntry& entry : ReadIndex()) {
+        for (size_t i = 0; i < disk.index.size(); ++i) {
+            const PlayerEntry& entry = disk.index[i];
             listed.insert(entry.fileName);
             if (!fs::is_regular_file(Players() + entry.fileName)) {
                 return "the index names " + entry.fileName + ", which is not there";
             }
-            auto player = FromDisk(entry.name);
+            const auto& player = disk.players[i];
             for (const auto& game : player->SavedGames()) {
                 if (player->IsTitleFinished(game->m_strTitle)) {
                     return entry.name + "'s file keeps the finished " + game->m_strTitle +
@@ -471,6 +498,7 @@ private:
     platform::FakeServices m_services;
     apptest::Script m_script;
     GameAnswer m_startAnswer;
+    std::optional<Records> m_records;
     // The board each player left each game in play with.
     std::map<std::pair<std::string, std::string>, Lines> m_kept;
 };
