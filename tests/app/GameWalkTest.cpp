@@ -52,5 +52,5 @@ private:
 
 TEST(GameWalk, PlayersKeepWhatTheyPlayedWhateverTheyDo) {
     FlowHarness harness;
-    walk::WalkTheGame(harness, 3000, 200);
+    walk::WalkTheGame(harness, 3000, 500);
 }
