@@ -84,6 +84,8 @@ public:
 // The ways a chosen game starts; each keeps its own order of steps.
 enum class StartPath { StartUp, NewGame, LoadSavedGame, NewPlayer };
 
+// The game in progress for the current player: what is loaded, shown, asked, played, counted
+// and saved, and in which order. The frame only carries the steps out and forwards commands.
 class GameFlow {
 public:
     GameFlow(CPlayer& player, IGameWindows& windows, IGameDialogs& dialogs);
@@ -91,7 +93,7 @@ public:
     GameFlow(const GameFlow&) = delete;
     GameFlow& operator=(const GameFlow&) = delete;
 
-    // The message boxes of the game are owned by this window.
+    // The greeting's message box is owned by this window.
     void SetMessageOwner(const void* window) { m_pMessageOwner = window; }
 
     // Select Player, Select Game, the game windows and the chosen game. False ends the run.

@@ -39,59 +39,33 @@
 
 namespace apptest {
 
+// The main frame with its dialogs answered by the script, as the flow's tests answer them;
+// Select Player (when typeName is set) and Delete Players run the real dialogs.
 class ScriptedFrame : public CMainFrame {
 public:
-    ScriptedFrame(CPlayer& player, Script& script) : CMainFrame(player), m_script(script) {}
+    ScriptedFrame(CPlayer& player, Script& script)
+        : CMainFrame(player), m_script(script), m_fake(player, script) {
+        m_fake.flow = &Flow();
+    }
 
     int RunSelectPlayer(bool startUp, bool statistics) override {
+        if (!m_script.typeName || m_script.selectPlayer != platform::IDOK) {
+            return m_fake.RunSelectPlayer(startUp, statistics);
+        }
         m_script.log.push_back("select player");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-        if (m_script.typeName) {
-            if (m_script.selectPlayer != platform::IDOK) {
-                return m_script.selectPlayer;
-            }
-            CSelectPlayerDlg dialog(Player(), startUp, statistics, this);
-            dialog.findChild<QLineEdit*>()->setText(QString::fromStdString(m_script.playerName));
-            dialog.OnEditKillFocus();
-            dialog.OnOK();
-            return dialog.result();
-        }
-        if (m_script.selectPlayer == platform::IDOK) {
-            const std::string players = platform::ProgramFolder() + "players\\";
-            Player().Clear();
-            Player().m_strName = m_script.playerName;
-            Player().m_strFileName = m_script.playerName + "0.ply";
-            if (std::filesystem::exists(platform::HostPath(players + Player().m_strFileName))) {
-                Player().Load(players);
-            } else {
-                Player().Save(players);
-            }
-        }
-        return m_script.selectPlayer;
+        CSelectPlayerDlg dialog(Player(), startUp, statistics, this);
+        dialog.findChild<QLineEdit*>()->setText(QString::fromStdString(m_script.playerName));
+        dialog.OnEditKillFocus();
+        dialog.OnOK();
+        return dialog.result();
     }
-    GameChoice RunSelectGame(bool startUp, bool, bool showQuickInstructions) override {
-        m_script.log.push_back(startUp ? "select game at start" : "select game");
-        auto [result, title, stem] = Next(m_script.games, {results::kCancelSelectGame, "", ""});
-        return {result, title, stem, showQuickInstructions};
+    GameChoice RunSelectGame(bool startUp, bool saved, bool quick) override {
+        return m_fake.RunSelectGame(startUp, saved, quick);
     }
-    GameChoice RunSavedGames() override {
-        m_script.log.push_back("saved games");
-        return {m_script.savedTitle.empty() ? platform::IDCANCEL : platform::IDOK,
-                m_script.savedTitle, m_script.savedStem};
-    }
-    void RunPlayerStats() override {
-        m_script.log.push_back("player stats");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-    }
+    GameChoice RunSavedGames() override { return m_fake.RunSavedGames(); }
+    void RunPlayerStats() override { m_fake.RunPlayerStats(); }
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
         m_script.log.push_back("delete players");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
         CDeletePlayersDlg dialog(this);
         dialog.Prepare(name, fileName);
         if (!m_script.deleteConfirmed) {
@@ -105,28 +79,22 @@ public:
         }
         dialog.OnOK();
     }
-    int RunCongrats(int, const std::string& scoreText, const std::string& name) override {
-        m_script.log.push_back("congrats " + name + ": " + scoreText);
-        return Next(m_script.congrats, results::kCheckSolutionBeforeReward);
+    int RunCongrats(int score, const std::string& text, const std::string& name) override {
+        return m_fake.RunCongrats(score, text, name);
     }
-    int RunErrorDetect() override {
-        m_script.log.push_back("error detect");
-        return Next(m_script.errorDetect, results::kKeepErrorsHidden);
-    }
-    void RunErrorsShown() override {
-        m_script.log.push_back(std::string("errors shown") +
-                               (Document()->m_bShowErrors ? " with asterisks" : ""));
-    }
+    int RunErrorDetect() override { return m_fake.RunErrorDetect(); }
+    void RunErrorsShown() override { m_fake.RunErrorsShown(); }
     int RunSettings(CSettingsDlg& dialog) override {
         m_script.log.push_back("settings");
         return m_script.settings ? m_script.settings(dialog) : platform::IDCANCEL;
     }
     void RunRewardGame(int score, const std::string& name) override {
-        m_script.log.push_back("reward game " + name + " " + std::to_string(score));
+        m_fake.RunRewardGame(score, name);
     }
 
 private:
     Script& m_script;
+    FakeGameUi m_fake;
 };
 
 class ScriptedApp : public CGameApp {
