@@ -16,12 +16,14 @@ class CChildFrame;
 class CMathGridDoc;
 class CMathGridView;
 class CMuWnd;
+class CNewPuzzleDlg;
 class CPlayer;
 class CSelectCellDlg;
 class CSettingsDlg;
 class QAction;
 class QLabel;
 class QMdiArea;
+class QProgressDialog;
 
 // The frame carries out what the game's flow decides and forwards every command to it.
 class CMainFrame : public QMainWindow, public IGameWindows, public IGameDialogs {
@@ -76,6 +78,9 @@ public:
     void OnPlayRewardGame() { m_flow.OnPlayRewardGame(); }
     void OnQuickInstructions() { m_flow.OnQuickInstructions(); }
     void OnSettings();
+    // File > New Puzzle...: makes a puzzle of the chosen level, adds it to the game list and
+    // starts it as a chosen game.
+    void OnNewPuzzle();
     // Take back the last change of a mark, or make it again.
     void OnUndoMark();
     void OnRedoMark();
@@ -128,6 +133,9 @@ public:
 protected:
     // The settings dialog, filled in; tests answer it.
     virtual int RunSettings(CSettingsDlg& dialog);
+    virtual int RunNewPuzzle(CNewPuzzleDlg& dialog);
+    // Between the generator's tries: keeps the window alive; false once the player cancels.
+    virtual bool GenerationGoesOn(QProgressDialog& progress);
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

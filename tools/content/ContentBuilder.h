@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "content/Artwork.h"
+#include "content/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
 
 namespace content {
@@ -27,6 +28,10 @@ const std::vector<std::string>& GameSoundNames();
 // "data\help\qzx_NN.htf".
 const std::vector<int>& HelpTopics();
 std::string HelpPageName(int topic);
+
+// Writes the puzzle file (stem + ".bgd") of a solved puzzle to a host path.
+bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,
+                     const std::string& path);
 
 struct BuildSummary {
     int games = 0;
