@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <string>
 
+#include "app/DialogResults.h"
+
 class QLabel;
 class QPushButton;
 
@@ -13,17 +15,15 @@ class CCongratsDlg : public QDialog {  // template 139 "Congratulations!"
 
 public:
     // Results of Run.
-    enum Result {
-        kNewGame = 1,
-        kCheckSolutionAfterReward = 2,
-        kCheckSolutionBeforeReward = 6,
-        kQuit = 7,
-    };
+    static constexpr int kNewGame = results::kNewGame;
+    static constexpr int kCheckSolutionAfterReward = results::kCheckSolutionAfterReward;
+    static constexpr int kCheckSolutionBeforeReward = results::kCheckSolutionBeforeReward;
+    static constexpr int kQuit = results::kQuit;
 
     explicit CCongratsDlg(QWidget* parent = nullptr);
     ~CCongratsDlg() override;
 
-    // Takes the player's name and runs the dialog modally; returns a Result.
+    // Takes the player's name and runs the dialog modally; returns one of the results above.
     int Run(const std::string& playerName);
     // What Run does before its modal loop: the name and the score text into the controls.
     void SetUp(const std::string& playerName);

@@ -14,14 +14,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
 #include "platform/Services.h"
-#include "players/SelectGameDlg.h"
-#include "players/SelectPlayerDlg.h"
 
 namespace {
 CGameApp* g_app = nullptr;
-
-constexpr int kPlaySelectedGame = 1;
-constexpr int kOpenSavedGame = 1038;
 }  // namespace
 
 CGameApp::CGameApp() {
@@ -91,49 +86,12 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
         frame.m_bUseErrorDetection = settings.useErrorDetection;
     }
     SetPlaySounds(settings.playSounds);
+    frame.SetBoardColors(settings.colors);
 
     OnAbout();
-
-    CSelectPlayerDlg selectPlayer(m_currentPlayer, true, false, &frame);
-    if (frame.RunSelectPlayer(selectPlayer) != platform::IDOK) {
+    if (!frame.Flow().StartUp()) {
         return false;
     }
-
-    CSelectGameDlg selectGame(m_currentPlayer, &frame);
-    selectGame.m_bStartUp = true;
-    selectGame.m_bHasSavedGames = m_currentPlayer.HasSavedGames();
-    selectGame.m_bShowQuickInstructions = frame.m_bShowQuickInstructions != 0;
-    int choice = frame.RunSelectGame(selectGame);
-    if (choice != kPlaySelectedGame && choice != kOpenSavedGame) {
-        return false;
-    }
-
-    if (!frame.CreateGameWindows()) {
-        return false;
-    }
-    frame.BoardView()->SetColors(settings.colors.hint, settings.colors.primary,
-                                 settings.colors.secondary);
-    frame.m_strGameStem = selectGame.m_strSelectedGameStem;
-    frame.m_strGameTitle = selectGame.m_strSelectedTitle;
-    if (!frame.StartGame(frame.m_strGameStem)) {
-        return false;
-    }
-    if (choice == kOpenSavedGame) {
-        frame.RestoreSavedGame(frame.m_strGameTitle);
-        frame.PrepareGameRecord(false);
-    } else {
-        frame.PrepareGameRecord(true);
-    }
-    frame.m_bShowQuickInstructions = selectGame.m_bShowQuickInstructions ? 1 : 0;
-    if (frame.m_bShowQuickInstructions) {
-        frame.OnQuickInstructions();
-    }
-    frame.SetGameTitle(frame.m_strGameTitle);
-    frame.SaveCurrentGame();
-    frame.UpdateStatusPanes(false);
-    frame.show();
-    frame.ShowStartMessage();
-
     platform::SeedRand(static_cast<unsigned>(std::time(nullptr)));
     return true;
 }

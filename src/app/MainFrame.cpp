@@ -29,8 +29,9 @@
 #include "puzzle/MathGridDoc.h"
 #include "resources/ResourceIds.h"
 
-CMainFrame::CMainFrame(CPlayer& player) : m_player(player) {
+CMainFrame::CMainFrame(CPlayer& player) : m_flow(player, *this, *this) {
     setWindowTitle(QString::fromLatin1(platform::kAppTitle));
+    m_flow.SetMessageOwner(static_cast<const QWidget*>(this));
 }
 
 CMainFrame::~CMainFrame() {
@@ -186,7 +187,7 @@ QAction* CMainFrame::CommandAction(int commandId) const {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    bool playing = !(m_pBoardView && m_pBoardView->m_bShowSolution);
+    const bool playing = !m_flow.SolutionShown();
     for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
         if (QAction* action = CommandAction(id)) {
             action->setEnabled(playing);
@@ -334,8 +335,8 @@ bool CMainFrame::CreateGameWindows() {
     m_pHintFinder = new CSelectCellDlg(*this, m_pBoardView);
     m_pBoardView->SetHintFinder(m_pHintFinder->MakeForwarder());
 
-    m_pDocument = std::make_unique<CMathGridDoc>();
-    m_pBoardView->SetDocument(m_pDocument.get());
+    m_pBoardView->SetColors(m_boardColors.hint, m_boardColors.primary, m_boardColors.secondary);
+    m_pBoardView->SetDocument(Document());
     m_pBoardView->SetZoom(platform::ReadBoardZoom(CDibView::kMinZoom));
     QUndoStack* history = m_pBoardView->UndoStack();
     connect(history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
@@ -429,7 +430,8 @@ bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
     return false;
 }
 
-void CMainFrame::LayOutGameWindows() {
+void CMainFrame::LayOutGameWindows(const std::string& title) {
+    m_pActionBar->setWindowTitle(platform::FromCp1252(title));
     // The bar lies on rows 1 to its height; the windows start on the row below it.
     int h = m_pActionBar->m_nHeight + 1;
     m_pHypertext->m_nMinTop = h;
@@ -465,7 +467,7 @@ void CMainFrame::SizeBoardFrame() {
     if (m_pBoardView->Zoom() != CDibView::kMinZoom) {
         // Never smaller than the board at its own size, also while the client area is not
         // laid out yet (it sizes the frame again when it is).
-        CSize natural = m_pDocument->GetDocSize();
+        CSize natural = Document()->GetDocSize();
         int chromeX = width - picture.cx;
         int chromeY = height - picture.cy;
         width = std::max(natural.cx + chromeX, std::min(width, client.width() - at.x()));
@@ -484,14 +486,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::OnClose() {
-    SetHintMode(false);
-    if (platform::MessageBox("Are you sure you want to quit this game?", "Confirmation",
-                             platform::MB_YESNO) != platform::IDYES) {
+    if (!m_flow.OnClose()) {
         return false;
     }
     if (HasGameWindows()) {
-        SaveCurrentGame();
-        SavePlayer();
         m_pActionBar->m_bCloseAllowed = 1;
         m_pActionBar->hide();
         m_pHypertext->m_bCloseAllowed = 1;

@@ -1,37 +1,37 @@
 // SPDX-License-Identifier: MIT
-// The main window and controller of the game: menu and status bar, the game windows, the flow
-// of a game, answer checking, hints, error detection, settings and closing.
+// The main window of the game: menu and status bar, the game windows and the dialogs, which
+// carry out what the game's flow decides; every command goes on to the flow.
 #pragma once
 
 #include <QMainWindow>
 #include <QPoint>
 #include <memory>
 #include <string>
+#include <utility>
+
+#include "app/GameFlow.h"
+#include "board/BoardColors.h"
 
 class CActionBar;
 class CChildFrame;
-class CCongratsDlg;
-class CDeletePlayersDlg;
-class CErrorDetectDlg;
-class CErrorsShownDlg;
 class CMathGridDoc;
 class CMathGridView;
 class CMuWnd;
 class CNewPuzzleDlg;
 class CPlayer;
-class CPlayerStatsDlg;
-class CSavedGamesDlg;
 class CSelectCellDlg;
-class CSelectGameDlg;
-class CSelectPlayerDlg;
 class CSettingsDlg;
 class QAction;
 class QLabel;
 class QMdiArea;
 class QProgressDialog;
 
-class CMainFrame : public QMainWindow {
+// The frame carries out what the game's flow decides and forwards every command to it.
+class CMainFrame : public QMainWindow, public IGameWindows, public IGameDialogs {
     Q_OBJECT
+
+private:
+    GameFlow m_flow;
 
 public:
     // The player is the application's current player; it outlives the frame.
@@ -40,47 +40,45 @@ public:
 
     // Builds the menu, the MDI client area and the status bar. False when any part fails.
     bool Create();
-    // The action bar, the page window, the board frame with its view and hint finder, and the
-    // document; made once, reused by every game. False when they cannot be made.
-    bool CreateGameWindows();
-    bool HasGameWindows() const { return m_pBoardView != nullptr; }
+    // The action bar, the page window, the board frame with its view and hint finder; made
+    // once, reused by every game. False when they cannot be made.
+    bool CreateGameWindows() override;
+    bool HasGameWindows() const override { return m_pBoardView != nullptr; }
 
     // Shows the game's title alone as the window caption.
-    virtual void SetGameTitle(const std::string& title);
+    void SetGameTitle(const std::string& title) override;
 
-    // One game: loads the game of the stem (with m_strGameTitle as its title) into the game
-    // windows. False, with the game on show left as it was, when its instructions page or its
-    // puzzle cannot be read or the stem is not a plain file name.
-    bool StartGame(const std::string& stem);
-    void SaveCurrentGame();
-    void RestoreSavedGame(const std::string& title);
-    void PrepareGameRecord(bool isNewGame);
-    // Writes the current player's file.
-    void SavePlayer();
-    void UpdateStatusPanes(bool repaint = true);
-    void ShowStartMessage();
+    GameFlow& Flow() { return m_flow; }
+    bool StartChosenGame(StartPath path, const GameChoice& choice) {
+        return m_flow.StartChosenGame(path, choice);
+    }
+    bool StartGame(const std::string& stem) { return m_flow.StartGame(stem); }
+    void SaveCurrentGame() { m_flow.SaveCurrentGame(); }
+    void RestoreSavedGame(const std::string& title) { m_flow.RestoreSavedGame(title); }
+    void PrepareGameRecord(bool isNewGame) { m_flow.PrepareGameRecord(isNewGame); }
+    void SavePlayer() { m_flow.SavePlayer(); }
+    void UpdateStatusPanes(bool repaint = true) { m_flow.UpdateStatusPanes(repaint); }
+    void ShowStartMessage() { m_flow.ShowStartMessage(); }
 
-    // Hints.
-    void SetHintMode(bool on);
-    void ShowHint(int n);
-    void OfferErrorDetection(int n);
-    // Ends the game on the board: the solution shows, clicks look up hints, checking stops.
-    void FinishBoard();
+    void SetHintMode(bool on) { m_flow.SetHintMode(on); }
+    void ShowHint(int n) { m_flow.ShowHint(n); }
+    void OfferErrorDetection(int n) { m_flow.OfferErrorDetection(n); }
+    void FinishBoard() { m_flow.FinishBoard(); }
 
     // Commands (menu and action bar).
-    void OnNewGame();
-    void OnLoadSavedGame();
-    void OnNewPlayer();
-    void OnStatsCurrentPlayer();
-    void OnStatsAnyPlayer();
-    void OnDeletePlayer();
-    void OnCheckAnswer();
-    void OnShowSolution();
-    void OnFindHints();
-    void OnScoring();
-    void OnPlayRewardGame();
+    void OnNewGame() { m_flow.OnNewGame(); }
+    void OnLoadSavedGame() { m_flow.OnLoadSavedGame(); }
+    void OnNewPlayer() { m_flow.OnNewPlayer(); }
+    void OnStatsCurrentPlayer() { m_flow.OnStatsCurrentPlayer(); }
+    void OnStatsAnyPlayer() { m_flow.OnStatsAnyPlayer(); }
+    void OnDeletePlayer() { m_flow.OnDeletePlayer(); }
+    void OnCheckAnswer() { m_flow.OnCheckAnswer(); }
+    void OnShowSolution() { m_flow.OnShowSolution(); }
+    void OnFindHints() { m_flow.OnFindHints(); }
+    void OnScoring() { m_flow.OnScoring(); }
+    void OnPlayRewardGame() { m_flow.OnPlayRewardGame(); }
+    void OnQuickInstructions() { m_flow.OnQuickInstructions(); }
     void OnSettings();
-    void OnQuickInstructions();
     // File > New Puzzle...: makes a puzzle of the chosen level, adds it to the game list and
     // starts it as a chosen game.
     void OnNewPuzzle();
@@ -97,11 +95,11 @@ public:
     bool OnClose();
 
     // Greys and enables the commands that depend on the game's state.
-    void UpdateCommandStates();
+    void UpdateCommandStates() override;
     // The menu action of a command id, or null.
     QAction* CommandAction(int commandId) const;
 
-    CPlayer& Player() const { return m_player; }
+    CPlayer& Player() const { return m_flow.Player(); }
     QMdiArea* MdiClient() const { return m_pMdiClient; }
     // The status bar pane 0 to 3.
     QLabel* StatusPane(int index) const;
@@ -109,39 +107,63 @@ public:
     CMuWnd* Hypertext() const { return m_pHypertext; }
     CChildFrame* BoardFrame() const { return m_pBoardFrame; }
     CMathGridView* BoardView() const { return m_pBoardView; }
-    CMathGridDoc* Document() const { return m_pDocument.get(); }
+    // The colours the board view is made with (the settings file's, read once at start-up).
+    void SetBoardColors(const board::BoardColors& colors) { m_boardColors = colors; }
+    CMathGridDoc* Document() const { return m_flow.Document(); }
     CSelectCellDlg* HintFinder() const { return m_pHintFinder; }
 
-    int m_bRewardAvailable = 0;
-    std::string m_strGameStem;
-    std::string m_strGameTitle;
+    // The game in progress, as the flow keeps it.
+    int& m_bRewardAvailable = m_flow.m_bRewardAvailable;
+    std::string& m_strGameStem = m_flow.m_strGameStem;
+    std::string& m_strGameTitle = m_flow.m_strGameTitle;
     QPoint m_ptErrorDetect{-1, -1};
     QPoint m_ptErrorsShown{-1, -1};
-    int m_bUseErrorDetection = 1;
-    int m_bShowQuickInstructions = 1;
+    int& m_bUseErrorDetection = m_flow.m_bUseErrorDetection;
+    int& m_bShowQuickInstructions = m_flow.m_bShowQuickInstructions;
 
-    // The frame's dialogs run through these, so that tests can answer them.
-    virtual int RunSelectPlayer(CSelectPlayerDlg& dialog);
-    virtual int RunSelectGame(CSelectGameDlg& dialog);
+    // The dialogs of a game; tests answer them.
+    int RunSelectPlayer(bool startUp, bool statistics) override;
+    GameChoice RunSelectGame(bool startUp, bool hasSavedGames, bool showQuickInstructions) override;
+    GameChoice RunSavedGames() override;
+    void RunPlayerStats() override;
+    void RunDeletePlayers(const std::string& name, const std::string& fileName) override;
+    int RunCongrats(int score, const std::string& scoreText,
+                    const std::string& playerName) override;
+    int RunErrorDetect() override;
+    void RunErrorsShown() override;
+    void RunRewardGame(int score, const std::string& playerName) override;
 
 protected:
-    virtual int RunSavedGames(CSavedGamesDlg& dialog);
-    virtual int RunPlayerStats(CPlayerStatsDlg& dialog);
-    virtual int RunDeletePlayers(CDeletePlayersDlg& dialog, const std::string& name,
-                                 const std::string& fileName);
-    virtual int RunCongrats(CCongratsDlg& dialog, const std::string& playerName);
-    virtual int RunErrorDetect(CErrorDetectDlg& dialog);
-    virtual int RunErrorsShown(CErrorsShownDlg& dialog);
+    // The settings dialog, filled in; tests answer it.
     virtual int RunSettings(CSettingsDlg& dialog);
     virtual int RunNewPuzzle(CNewPuzzleDlg& dialog);
     // Between the generator's tries: keeps the window alive; false once the player cancels.
     virtual bool GenerationGoesOn(QProgressDialog& progress);
-    virtual void RunRewardGame(int score, const std::string& playerName);
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // What the flow asks of the windows.
+    void ShowMainWindow() override;
+    bool CloseMainWindow() override;
+    bool LoadPage(const std::string& path) override;
+    std::pair<std::string, int> PageOnShow() const override;
+    void ReturnToPage(const std::pair<std::string, int>& page) override;
+    void SetBoardDocument(CMathGridDoc* document) override;
+    void SetBoardModes(bool solutionShown, bool hintLookup) override;
+    void RefreshBoard() override;
+    void ClearBoardHistory() override;
+    void RepaintBoard() override;
+    void ShowHintFinder(bool on) override;
+    void EnableCheckButtons(bool on) override;
+    void BuildHintButtons(int count) override;
+    void SelectHintButton(int n) override;
+    void LayOutGameWindows(const std::string& title) override;
+    void ShowGameWindows(const std::string& title) override;
+    void SetPane(int index, const std::string& text) override;
+    void RepaintStatusBar() override;
 
 private:
     void CreateMenus();
@@ -149,42 +171,17 @@ private:
     QAction* AddCommand(QMenu* menu, const QString& text, int commandId, const char* prompt,
                         void (CMainFrame::*handler)());
     void PlaceActionBar();
-    std::string DataPath(const std::string& name) const;
-    bool LoadPage(const std::string& name);
-    void LayOutGameWindows();
     // The board frame fits the board at its zoom, within the client area.
     void SizeBoardFrame();
     // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
     // the action bar, the page, the board. True when the key was taken.
     bool TabToPane(QWidget* focus, bool forward, bool wholePane);
-    // The Congratulations dialog and what its result leads to.
-    int Congratulate(int score);
-    void EndGame(bool solved, int marked, int correct);
-    // The start Check Answer and Show Solution share: nothing once the solution shows, and a
-    // solved board ends the game. True when the board is unsolved, with its counts.
-    bool JudgeUnsolvedBoard(int& marked, int& correct);
-    // Loads the game of the stem into the game windows; a chosen game selects its record and
-    // counts a play, a game handed over to another player touches no record.
-    bool ShowGame(const std::string& stem, bool chosen);
-    // Puts a game back on show after a start that failed.
-    void KeepGame(const std::string& stem, const std::string& title);
-    // After another player took over without choosing a game: the game on show becomes that
-    // player's own game of its title, as their records have it.
-    void HandOverGame();
-    // The board of the game on show, emptied and in play.
-    void ClearBoardForPlay();
-    // After a game started: its marks restored (resume) or its record begun, then the title,
-    // the saved game and the status panes.
-    void SettleStartedGame(bool resume);
-    void NewGame(bool saveLeftGame);
-    std::string StartMessageText() const;
 
-    CPlayer& m_player;
     QMdiArea* m_pMdiClient = nullptr;
     QLabel* m_panes[4] = {};
     CMuWnd* m_pHypertext = nullptr;
-    std::unique_ptr<CMathGridDoc> m_pDocument;
     CMathGridView* m_pBoardView = nullptr;
+    board::BoardColors m_boardColors;
     CChildFrame* m_pBoardFrame = nullptr;
     CActionBar* m_pActionBar = nullptr;
     CSelectCellDlg* m_pHintFinder = nullptr;

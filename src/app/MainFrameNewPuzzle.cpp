@@ -64,18 +64,6 @@ void CMainFrame::OnNewPuzzle() {
         return;
     }
     // From here on as a game chosen with Play Selected Game.
-    if (m_bShowQuickInstructions) {
-        OnQuickInstructions();
-    }
-    SaveCurrentGame();
-    const std::string leftStem = m_strGameStem;
-    const std::string leftTitle = m_strGameTitle;
-    m_strGameStem = game.stem;
-    m_strGameTitle = game.title;
-    if (!StartGame(m_strGameStem)) {
-        KeepGame(leftStem, leftTitle);
-        return;
-    }
-    SettleStartedGame(false);
-    ShowStartMessage();
+    StartChosenGame(StartPath::NewGame, {results::kPlaySelectedGame, game.title, game.stem,
+                                         m_bShowQuickInstructions != 0});
 }

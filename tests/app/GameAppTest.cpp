@@ -42,6 +42,10 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     // The quick instructions open, as the box in Select Game is ticked.
     ASSERT_EQ(m_helpAtStart.size(), 1u);
     EXPECT_EQ(m_helpAtStart[0].context, 13);
+    // The greeting is the frame's own message.
+    ASSERT_FALSE(m_atStart.empty());
+    EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+    EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&frame));
     // The game is saved at once, under the player's name.
     EXPECT_TRUE(frame.Player().HasSavedGame("Number Hunt"));
     // Dialogs and message boxes are light grey with black text; edit fields, the frame and
@@ -68,33 +72,6 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsWithTheGameOnShow) {
     }
 }
 
-TEST_F(GameTest, TheGreetingNamesThePointsPerHintOrCheck) {
-    const struct {
-        const char* stem;
-        const char* text;
-    } cases[] = {
-        {"hunt",
-         "For this game, each hint or answer check deducts 1 point from your score.\nThe "
-         "average score is 84."},
-        {"steps",
-         "For this game, each hint or answer check deducts 2 points from your score.\nThe "
-         "average score is 76."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stem);
-        ASSERT_TRUE(Start(1, "Game", c.stem));
-        ASSERT_FALSE(m_atStart.empty());
-        EXPECT_EQ(m_atStart.back().text, c.text);
-        EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
-        EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&Frame()));
-        Frame().OnScoring();
-        ASSERT_EQ(m_services.messages.size(), 1u);
-        EXPECT_EQ(m_services.messages[0].text, c.text);
-        EXPECT_EQ(m_services.messages[0].caption, "Scoring...");
-        m_app.reset();
-    }
-}
-
 TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
     const struct {
         int player;
@@ -103,11 +80,13 @@ TEST_F(GameTest, CancelOrAnUnreadableGameAtStartUpEndsWithoutTheGreeting) {
         size_t dialogs;
         const char* report;  // the last message, if any
     } cases[] = {
-        {2, 1, "hunt", 2, ""},                                       // Cancel in Select Player
-        {1, 1037, "hunt", 3, ""},                                    // Quit Game in Select Game
-        {1, 1, "missing", 3, "Unable to load data/missing_00.htf"},  // no instructions page
-        {1, 1, "", 3, "Unable to load data/_00.htf"},      // a game list that ends on a title
-        {1, 1, "..\\hunt", 3, "Unable to load the game"},  // not a plain file name
+        {platform::IDCANCEL, results::kPlaySelectedGame, "hunt", 2, ""},
+        {platform::IDOK, results::kCancelSelectGame, "hunt", 3, ""},
+        // No instructions page, a game list that ends on a title, not a plain file name.
+        {platform::IDOK, results::kPlaySelectedGame, "missing", 3,
+         "Unable to load data/missing_00.htf"},
+        {platform::IDOK, results::kPlaySelectedGame, "", 3, "Unable to load data/_00.htf"},
+        {platform::IDOK, results::kPlaySelectedGame, "..\\hunt", 3, "Unable to load the game"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stem);

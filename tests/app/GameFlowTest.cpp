@@ -1,26 +1,118 @@
 // SPDX-License-Identifier: MIT
-// One game under the controller: answer checks, the end of a game, the reward, hints, error
-// detection, switching and resuming games, settings.
-#include <QMenu>
-#include <QMenuBar>
+// The game's flow without Qt: start-up, answer checks, the end of a game, the reward, hints,
+// error detection, switching, resuming and handing over games, and what is saved when.
+#include <gtest/gtest.h>
 
-#include "GameFixture.h"
-#include "app/SelectCellDlg.h"
-#include "platform/GameSwitches.h"
-#include "resources/ResourceIds.h"
+#include <filesystem>
+#include <memory>
 
-using apptest::GameTest;
+#include "FakeGameUi.h"
+#include "platform/FakeServices.h"
+#include "support/TestSupport.h"
+
+using apptest::kAllRight;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-bool Enabled(const CMainFrame& frame, int commandId) {
-    return frame.CommandAction(commandId)->isEnabled();
+class FlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder.MakeFolder("players");
+        m_folder.MakeFolder("games");
+        apptest::WriteGame(m_folder, "hunt", 12);  // 4 answers + 12 hints: 1 point each
+        apptest::WriteGame(m_folder, "steps", 8);  // 4 + 8: 2 points each
+    }
+
+    // Start-up with "Number Hunt" chosen (or what is asked for).
+    bool Start(int choice = results::kPlaySelectedGame, const std::string& title = "Number Hunt",
+               const std::string& stem = "hunt") {
+        m_script.games.push_front({choice, title, stem});
+        m_flow.reset();
+        m_player = std::make_unique<CPlayer>();
+        m_ui = std::make_unique<apptest::FakeGameUi>(*m_player, m_script);
+        m_flow = std::make_unique<GameFlow>(*m_player, *m_ui, *m_ui);
+        m_ui->flow = m_flow.get();
+        const bool started = m_flow->StartUp();
+        m_atStart = m_services.messages;
+        m_services.Clear();
+        return started;
+    }
+    // A fresh run: no players, no saved games, nothing scripted.
+    void Fresh() {
+        for (const char* folder : {"players", "games"}) {
+            std::filesystem::remove_all(m_folder.File(folder));
+            m_folder.MakeFolder(folder);
+        }
+        m_script = {};
+    }
+    GameFlow& Flow() const { return *m_flow; }
+    CPlayer& Player() const { return *m_player; }
+    CMathGridDoc& Doc() const { return *m_flow->Document(); }
+    apptest::FakeGameUi& Ui() const { return *m_ui; }
+    Lines Sounds() const { return testsupport::SoundNames(m_services); }
+    Lines Captions() const {
+        Lines captions;
+        for (const auto& m : m_services.messages) {
+            captions.push_back(m.caption);
+        }
+        return captions;
+    }
+    bool Greeted(const std::vector<platform::FakeServices::Message>& messages) const {
+        return !messages.empty() && messages.back().caption == "Let's begin...";
+    }
+
+    testsupport::TempProgramFolder m_folder;
+    platform::FakeServices m_services;
+    apptest::Script m_script;
+    std::unique_ptr<CPlayer> m_player;
+    std::unique_ptr<apptest::FakeGameUi> m_ui;
+    std::unique_ptr<GameFlow> m_flow;
+    std::vector<platform::FakeServices::Message> m_atStart;
+};
+
+TEST_F(FlowTest, StartUpShowsTheGameSavesItAndGreetsWithThePointsPerHintOrCheck) {
+    const struct {
+        const char* stem;
+        const char* text;
+    } cases[] = {
+        {"hunt",
+         "For this game, each hint or answer check deducts 1 point from your score.\nThe "
+         "average score is 84."},
+        {"steps",
+         "For this game, each hint or answer check deducts 2 points from your score.\nThe "
+         "average score is 76."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stem);
+        Fresh();
+        ASSERT_TRUE(Start(results::kPlaySelectedGame, "Game", c.stem));
+        EXPECT_EQ(m_script.log, (Lines{"select player", "select game at start"}));
+        EXPECT_TRUE(Ui().mainShown);
+        EXPECT_EQ(Ui().caption, "Game");
+        EXPECT_EQ(Ui().page, std::string(c.stem) + "_00.htf");
+        EXPECT_EQ(Ui().hintButtons, Doc().m_nHintCount);
+        EXPECT_EQ(Ui().panes[3] + Ui().panes[2] + Ui().panes[1], "Played: 1Checks: 0Hints: 0");
+        EXPECT_TRUE(Player().HasSavedGame("Game"));
+        ASSERT_TRUE(Greeted(m_atStart));
+        EXPECT_EQ(m_atStart.back().text, c.text);
+        Flow().OnScoring();
+        EXPECT_EQ(m_services.Texts(), Lines{c.text});
+        EXPECT_EQ(Captions(), Lines{"Scoring..."});
+    }
+    // Cancel in either dialog, or a game that cannot start, ends the run without a greeting.
+    for (auto [player, game] : {std::pair{platform::IDCANCEL, results::kPlaySelectedGame},
+                                {platform::IDOK, results::kCancelSelectGame}}) {
+        Fresh();
+        m_script.selectPlayer = player;
+        EXPECT_FALSE(Start(game));
+        EXPECT_FALSE(Greeted(m_atStart));
+    }
+    EXPECT_FALSE(Start(results::kPlaySelectedGame, "Lost", "missing"));
+    EXPECT_FALSE(Greeted(m_atStart));
 }
 
-}  // namespace
-
-TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
+TEST_F(FlowTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
     const struct {
         Lines marks;
         const char* text;
@@ -50,46 +142,41 @@ TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
         SCOPED_TRACE(c.text);
         m_services.Clear();
         Doc().m_marks = c.marks;
-        Frame().OnCheckAnswer();
-        ++checks;
+        Flow().OnCheckAnswer();
         EXPECT_EQ(m_services.Texts(), Lines{c.text});
         EXPECT_EQ(Captions(), Lines{"Quick Check"});
         EXPECT_EQ(Sounds(), Lines{c.sound});
-        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(checks));
-        EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
+        EXPECT_EQ(Ui().panes[2], "Checks: " + std::to_string(++checks));
+        EXPECT_FALSE(Flow().SolutionShown());
     }
 }
 
-TEST_F(GameTest, ASolvedBoardEndsTheGameWithCongratulationsFromEitherCommand) {
-    for (int command : {ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-        SCOPED_TRACE(command);
-        m_script = {};
+TEST_F(FlowTest, ASolvedBoardEndsTheGameWithCongratulationsFromEitherCommand) {
+    for (auto command : {&GameFlow::OnCheckAnswer, &GameFlow::OnShowSolution}) {
+        Fresh();
         ASSERT_TRUE(Start());
         testsupport::SoundsOn sounds;
-        Doc().m_marks = apptest::kAllRight;
-        Frame().ShowHint(3);
+        Doc().m_marks = kAllRight;
+        Flow().ShowHint(3);
         m_services.Clear();
         m_script.log.clear();
-        Frame().CommandAction(command)->trigger();
+        (Flow().*command)();
         // One hint taken at 1 point of 100.
         EXPECT_EQ(m_script.log, Lines{"congrats Ann: Your score is 99 out of 100."});
         EXPECT_EQ(Sounds(), Lines{"data\\correct.wav"});
         EXPECT_TRUE(m_services.messages.empty());
-        EXPECT_EQ(PageName(), "hunt-00.htf");
-        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
-        EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+        EXPECT_EQ(Ui().page, "hunt-00.htf");
+        EXPECT_TRUE(Ui().solutionShown && Ui().hintLookup);
         EXPECT_EQ(Doc().m_nSelectedHint, 0);
-        EXPECT_FALSE(Frame().ActionBar()->CheckButton()->isEnabled());
-        EXPECT_FALSE(Frame().ActionBar()->SolutionButton()->isEnabled());
-        EXPECT_TRUE(Frame().ActionBar()->HintButton(3)->isEnabled());
+        EXPECT_FALSE(Ui().checkButtons);
+        EXPECT_EQ(Ui().greyedButton, 0);
         // A finished game leaves no saved game behind once it is saved.
-        Frame().SaveCurrentGame();
-        EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
-        m_app.reset();
+        Flow().SaveCurrentGame();
+        EXPECT_FALSE(Player().HasSavedGame("Number Hunt"));
     }
 }
 
-TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
+TEST_F(FlowTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
     const struct {
         Lines marks;
         const char* question;
@@ -103,161 +190,112 @@ TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.question);
-        m_script = {};
+        Fresh();
         ASSERT_TRUE(Start());
         testsupport::SoundsOn sounds;
         Doc().m_marks = c.marks;
-        Frame().OnFindHints();
+        Flow().OnFindHints();
         m_services.answers = {platform::IDNO};
-        Frame().OnShowSolution();
+        Flow().OnShowSolution();
         EXPECT_EQ(m_services.Texts(), Lines{c.question});
         EXPECT_EQ(Captions(), Lines{"Confirmation"});
         EXPECT_EQ(Sounds(), Lines{"data\\incshow.wav"});
-        EXPECT_FALSE(Frame().BoardView()->m_bShowSolution);
-        EXPECT_FALSE(Frame().HintFinder()->isVisible());
-        EXPECT_EQ(PageName(), "hunt_00.htf");
+        EXPECT_FALSE(Flow().SolutionShown());
+        EXPECT_FALSE(Ui().finderShown || Ui().hintLookup);
+        EXPECT_EQ(Ui().page, "hunt_00.htf");
         EXPECT_EQ(Doc().m_marks, c.marks);
 
         m_services.Clear();
         m_services.answers = {platform::IDYES};
-        Frame().OnShowSolution();
+        Flow().OnShowSolution();
         EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\wrong.wav"}));
-        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
-        EXPECT_EQ(PageName(), "hunt-00.htf");
-        for (const std::string& entry : m_script.log) {
-            EXPECT_EQ(entry.find("congrats"), std::string::npos);
-        }
-        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-        EXPECT_EQ(Frame().Player().CurrentStats()->m_bFinished, 1);
-        m_app.reset();
+        EXPECT_TRUE(Flow().SolutionShown());
+        EXPECT_EQ(Ui().page, "hunt-00.htf");
+        EXPECT_EQ(m_script.log.back(), "select game at start") << "no Congratulations";
+        EXPECT_EQ(Flow().m_bRewardAvailable, 0);
+        EXPECT_EQ(Player().CurrentStats()->m_nScore, 1);
+        EXPECT_EQ(Player().CurrentStats()->m_bFinished, 1);
     }
 }
 
-TEST_F(GameTest, TheMenuFollowsTheFinishedGameAndTheRewardFollowsCongratulations) {
+TEST_F(FlowTest, TheRewardFollowsCongratulationsAndIsPlayedOnce) {
     const struct {
         int result;
         int quitAnswer;
         bool reward;
     } cases[] = {
-        {6, 0, true},               // Check Solution before the reward game
-        {2, 0, false},              // Check Solution after it
-        {7, platform::IDNO, true},  // Quit, then No to quitting
+        {results::kCheckSolutionBeforeReward, 0, true},
+        {results::kCheckSolutionAfterReward, 0, false},
+        {results::kQuit, platform::IDNO, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.result);
-        m_script = {};
+        Fresh();
         ASSERT_TRUE(Start());
-        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-            EXPECT_TRUE(Enabled(Frame(), id));
-        }
-        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-        Doc().m_marks = apptest::kAllRight;
+        Doc().m_marks = kAllRight;
         m_script.congrats = {c.result};
         if (c.quitAnswer) {
             m_services.answers = {c.quitAnswer};
         }
-        Frame().OnCheckAnswer();
-        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-            EXPECT_FALSE(Enabled(Frame(), id));
-        }
-        EXPECT_EQ(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME), c.reward);
-        EXPECT_TRUE(Frame().isVisible());
-        if (c.reward) {
-            Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
-            EXPECT_EQ(m_script.log.back(), "reward game Ann 100");
-            EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-        }
+        Flow().OnCheckAnswer();
+        EXPECT_EQ(Flow().m_bRewardAvailable, c.reward ? 1 : 0);
+        EXPECT_FALSE(Ui().closed);
+        Flow().OnPlayRewardGame();
+        const std::string last =
+            c.reward ? "reward game Ann 100" : "congrats Ann: Your score is 100 out of 100.";
+        EXPECT_EQ(m_script.log.back(), last);
+        EXPECT_EQ(Flow().m_bRewardAvailable, 0);
         // Checking a finished game does nothing.
         m_services.Clear();
-        Frame().OnCheckAnswer();
-        Frame().OnShowSolution();
+        Flow().OnCheckAnswer();
+        Flow().OnShowSolution();
         EXPECT_TRUE(m_services.messages.empty());
-        m_app.reset();
     }
+    // New Game from Congratulations runs Select Game.
+    Fresh();
+    ASSERT_TRUE(Start());
+    Doc().m_marks = kAllRight;
+    m_script.congrats = {results::kNewGame};
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
+    Flow().OnCheckAnswer();
+    EXPECT_EQ(Flow().m_strGameTitle, "Number Steps");
+    EXPECT_FALSE(Flow().SolutionShown());
 }
 
-TEST_F(GameTest, HintButtonsShowTheirPagesAndCountEachHintOnce) {
+TEST_F(FlowTest, HintsShowTheirPagesAndCountEachHintOnce) {
     ASSERT_TRUE(Start());
     testsupport::SoundsOn sounds;
-    CActionBar& bar = *Frame().ActionBar();
-    ASSERT_EQ(bar.HintButtonCount(), 12);
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
-        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
-        EXPECT_GT(bar.HintButton(i)->x(), i > 1 ? bar.HintButton(i - 1)->geometry().right() : 0);
-    }
-    bar.HintButton(12)->click();
-    bar.HintButton(12)->setEnabled(true);
-    bar.HintButton(12)->click();
-    EXPECT_EQ(PageName(), "hunt_12.htf");
-    EXPECT_EQ(Pane(1), "Hints: 1");
+    Flow().ShowHint(12);
+    Flow().ShowHint(12);
+    EXPECT_EQ(Ui().page, "hunt_12.htf");
+    EXPECT_EQ(Ui().panes[1], "Hints: 1");
     EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
-    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
-    EXPECT_TRUE(bar.HintButton(11)->isEnabled());
+    EXPECT_EQ(Ui().greyedButton, 12);
     EXPECT_EQ(Doc().m_nSelectedHint, 12);
 
     // Clear: the instructions, no highlight, no hint counted.
-    bar.findChild<QPushButton*>("clearHint")->click();
-    EXPECT_EQ(PageName(), "hunt_00.htf");
+    Flow().ShowHint(0);
+    EXPECT_EQ(Ui().page, "hunt_00.htf");
     EXPECT_EQ(Doc().m_nSelectedHint, 0);
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
+    EXPECT_EQ(Ui().panes[1], "Hints: 1");
+    EXPECT_EQ(Ui().greyedButton, 0);
 
     // After the end: the answer-bearing pages, still nothing counted.
     m_services.answers = {platform::IDYES};
-    Frame().OnShowSolution();
-    bar.HintButton(5)->click();
-    EXPECT_EQ(PageName(), "hunt-05.htf");
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    bar.findChild<QPushButton*>("clearHint")->click();
-    EXPECT_EQ(PageName(), "hunt-00.htf");
-
-    // The bar serves 21 hints: a 22nd button is there but shows nothing.
-    m_folder.Write("data/hunt-21.htf", apptest::Page("hint 21"));
-    m_folder.Write("data/hunt-22.htf", apptest::Page("hint 22"));
-    bar.BuildHintButtons(22);
-    ASSERT_EQ(bar.HintButtonCount(), 22);
-    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
-    bar.HintButton(22)->click();
-    EXPECT_EQ(PageName(), "hunt-00.htf");
-    bar.HintButton(21)->click();
-    EXPECT_EQ(PageName(), "hunt-21.htf");
+    Flow().OnShowSolution();
+    Flow().ShowHint(5);
+    EXPECT_EQ(Ui().page, "hunt-05.htf");
+    EXPECT_EQ(Ui().panes[1], "Hints: 1");
+    Flow().ShowHint(0);
+    EXPECT_EQ(Ui().page, "hunt-00.htf");
+    // The hint finder stays a lookup once the game is over.
+    Flow().OnFindHints();
+    Flow().SetHintMode(false);
+    EXPECT_TRUE(Ui().hintLookup);
+    EXPECT_FALSE(Ui().finderShown);
 }
 
-TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
-    ASSERT_TRUE(Start());
-    CSelectCellDlg& finder = *Frame().HintFinder();
-    auto* label = finder.findChild<QLabel*>("cellHintLabel");
-    auto* list = finder.findChild<QLineEdit*>("cellHintList");
-    Frame().OnFindHints();
-    EXPECT_TRUE(finder.isVisible());
-    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
-    EXPECT_FALSE(label->isEnabled());
-    // A click on the top-left cell, which hints 1, 5 and 9 name: listed, no page, no hint taken.
-    Frame().BoardView()->OnLButtonDown(QPoint(10, 10));
-    EXPECT_EQ(finder.m_strHintList, "Hint 1, Hint 5, Hint 9");
-    EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
-    EXPECT_TRUE(label->isEnabled() && list->isEnabled());
-    EXPECT_EQ(PageName(), "hunt_00.htf");
-    EXPECT_EQ(Pane(1), "Hints: 0");
-    EXPECT_TRUE(Doc().m_marks.empty());
-    // A cell no hint names leaves the list; a cell of one hint shows it.
-    finder.ShowCellHints("", 0);
-    EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
-    finder.ShowCellHints("Hint 2", 2);
-    EXPECT_EQ(PageName(), "hunt_02.htf");
-    EXPECT_EQ(list->text(), "Hint 2");
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    finder.accept();
-    EXPECT_FALSE(finder.isVisible());
-    EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
-    // Shown again, it starts empty.
-    Frame().OnFindHints();
-    EXPECT_EQ(list->text(), "");
-    EXPECT_FALSE(list->isEnabled());
-}
-
-TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
+TEST_F(FlowTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
     ASSERT_TRUE(Start());
     testsupport::SoundsOn sounds;
     Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
@@ -269,176 +307,101 @@ TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hint);
         m_script.log.clear();
-        Frame().m_bUseErrorDetection = c.useErrorDetection;
-        Frame().ShowHint(c.hint);
+        Flow().m_bUseErrorDetection = c.useErrorDetection;
+        Flow().ShowHint(c.hint);
         EXPECT_EQ(m_script.log, c.offered ? Lines{"error detect"} : Lines{});
     }
-    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 0);
+    EXPECT_EQ(Player().CurrentStats()->m_nErrorsDisplayed, 0);
 
     // Yes: the asterisks show while the notice is up, and cost 5 points at the end.
     m_services.Clear();
     m_script.log.clear();
-    m_script.errorDetect = {1};
-    Frame().ShowHint(1);
+    m_script.errorDetect = {results::kShowErrors};
+    Flow().ShowHint(1);
     EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
     EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
     EXPECT_EQ(Doc().m_bShowErrors, 0);
-    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
+    EXPECT_EQ(Player().CurrentStats()->m_nErrorsDisplayed, 1);
     EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
 
     // Not after the solution shows.
     m_services.answers = {platform::IDYES};
-    Frame().OnShowSolution();
+    Flow().OnShowSolution();
     m_script.log.clear();
-    Frame().ShowHint(1);
+    Flow().ShowHint(1);
     EXPECT_EQ(m_script.log, Lines{});
 }
 
-TEST_F(GameTest, ANewGameSavesTheGameLeftAndResumingKeepsThePlayCount) {
+TEST_F(FlowTest, ANewGameSavesTheGameLeftAndResumingKeepsThePlayCount) {
     ASSERT_TRUE(Start());
     Doc().SetCellValue(1, 1, 4);
-    Frame().ShowHint(1);
-    m_script.games = {{1, "Number Steps", "steps"}};
-    Frame().OnNewGame();
-    EXPECT_EQ(Frame().windowTitle(), "Number Steps");
-    EXPECT_EQ(PageName(), "steps_00.htf");
+    Flow().ShowHint(1);
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
+    Flow().OnNewGame();
+    EXPECT_EQ(Ui().caption, "Number Steps");
+    EXPECT_EQ(Ui().page, "steps_00.htf");
     EXPECT_TRUE(Doc().m_marks.empty());
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
-    EXPECT_EQ(m_services.messages.back().caption, "Let's begin...");
+    EXPECT_TRUE(Player().HasSavedGame("Number Hunt"));
+    EXPECT_TRUE(Greeted(m_services.messages));
 
     // Back to the hunt through Select Game's "Open Saved Game".
-    m_script.games = {{1038, "Number Hunt", "hunt"}};
-    Frame().OnNewGame();
-    EXPECT_EQ(Frame().m_strGameStem, "hunt");
+    m_script.games = {{results::kOpenSavedGame, "Number Hunt", "hunt"}};
+    Flow().OnNewGame();
+    EXPECT_EQ(Flow().m_strGameStem, "hunt");
     EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
-    EXPECT_EQ(Pane(3), "Played: 1");
-    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_EQ(Ui().panes[3], "Played: 1");
+    EXPECT_EQ(Ui().panes[1], "Hints: 1");
 
-    // And through File › Load Saved Game.
+    // And through File › Load Saved Game, without a greeting.
+    m_services.Clear();
     m_script.savedTitle = "Number Steps";
     m_script.savedStem = "steps";
-    Frame().OnLoadSavedGame();
-    EXPECT_EQ(Frame().windowTitle(), "Number Steps");
-    EXPECT_EQ(Pane(3), "Played: 1");
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+    Flow().OnLoadSavedGame();
+    EXPECT_EQ(Ui().caption, "Number Steps");
+    EXPECT_EQ(Ui().panes[3], "Played: 1");
+    EXPECT_TRUE(Player().HasSavedGame("Number Hunt"));
+    EXPECT_FALSE(Greeted(m_services.messages));
+
+    // "Open Saved Game" with nothing picked saves the game and changes nothing else.
+    Doc().m_marks = {"0,0,1"};
+    m_script.games = {{results::kOpenSavedGame, "", ""}};
+    Flow().OnNewGame();
+    EXPECT_EQ(Flow().m_strGameTitle, "Number Steps");
+    EXPECT_NE(m_folder.Read("games/r_Ste0.gme").find("0,0,1"), std::string::npos);
 }
 
-TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
+TEST_F(FlowTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
     ASSERT_TRUE(Start());
     Doc().SetCellValue(0, 0, 1);
     m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
     for (const char* stem : {"nothing", "broken", "../hunt"}) {
         SCOPED_TRACE(stem);
-        m_script.games = {{1, "Broken", stem}};
+        m_script.games = {{results::kPlaySelectedGame, "Broken", stem}};
         m_services.Clear();
-        Frame().OnNewGame();
+        Flow().OnNewGame();
         EXPECT_FALSE(m_services.messages.empty());
-        for (const auto& m : m_services.messages) {
-            EXPECT_NE(m.caption, "Let's begin...");
-        }
-        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
-        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
-        EXPECT_EQ(PageName(), "hunt_00.htf");
+        EXPECT_FALSE(Greeted(m_services.messages));
+        EXPECT_EQ(Flow().m_strGameTitle, "Number Hunt");
+        EXPECT_EQ(Ui().caption, "Number Hunt");
+        EXPECT_EQ(Ui().page, "hunt_00.htf");
         EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
+        EXPECT_FALSE(Player().HasSavedGame("Broken"));
     }
 }
 
-TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
-    ASSERT_TRUE(Start());
-    const auto before = Frame().BoardView()->Colors();
-    // The dialog is filled from the game as it is; the player changes three choices.
-    auto choose = [before](int result) {
-        return [before, result](CSettingsDlg& dialog) {
-            EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
-            EXPECT_EQ(dialog.m_crPrimary, before.primary);
-            dialog.m_bPlaySounds = 1;
-            dialog.m_bUseErrorDetection = 0;
-            dialog.m_crPrimary = platform::Rgb(1, 2, 3);
-            return result;
-        };
-    };
-    m_script.settings = choose(2);
-    Frame().OnSettings();
-    EXPECT_FALSE(platform::PlaySoundsOn());
-    EXPECT_EQ(Frame().m_bUseErrorDetection, 1);
-    EXPECT_EQ(Frame().BoardView()->m_crPrimary, before.primary);
-
-    m_script.settings = choose(1);
-    Frame().OnSettings();
-    EXPECT_TRUE(platform::PlaySoundsOn());
-    EXPECT_EQ(Frame().m_bUseErrorDetection, 0);
-    EXPECT_EQ(Frame().BoardView()->m_crPrimary, platform::Rgb(1, 2, 3));
-    // Without a settings file the choices hold for this run only.
-    EXPECT_FALSE(m_folder.Exists("Data/Sound.dat"));
-
-    // With one, they are kept.
-    m_script.settings = [](CSettingsDlg& dialog) {
-        EXPECT_EQ(dialog.m_bUseErrorDetection, 0);
-        return 1;
-    };
-    m_folder.Write("Data/Sound.dat", testsupport::CrLf("FALSE|TRUE|0|0|255|0|255|0|255|0|0"));
-    Frame().OnSettings();
-    // Written over the old text in place: the new text is two bytes shorter (2 for 255),
-    // so the old file's last line end stays after line 11.
-    EXPECT_EQ(m_folder.Read("Data/Sound.dat"),
-              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0") + "\r\n");
-    platform::SetPlaySounds(false);
-}
-
-namespace {
-
-class RewardCongrats : public CCongratsDlg {
-public:
-    std::vector<std::string> played;
-
-protected:
-    void RunRewardGame(int score, const std::string& name) override {
-        played.push_back(name + " " + std::to_string(score));
-    }
-};
-
-}  // namespace
-
-TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
-    platform::FakeServices services;
-    for (bool play : {false, true}) {
-        RewardCongrats dialog;
-        dialog.m_nScore = 87;
-        dialog.m_strScoreText = "Your score is 87 out of 100.";
-        dialog.SetUp("Ann");
-        auto* score = dialog.findChild<QLabel*>("scoreText");
-        EXPECT_EQ(score->text(), "Your score is 87 out of 100.");
-        EXPECT_EQ(score->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        if (play) {
-            dialog.RewardButton()->click();
-            EXPECT_EQ(dialog.played, std::vector<std::string>{"Ann 87"});
-            EXPECT_FALSE(dialog.RewardButton()->isEnabled());
-            EXPECT_FALSE(dialog.findChild<QLabel*>("congratsNote")->isEnabled());
-        }
-        dialog.findChild<QPushButton*>("checkSolution")->click();
-        EXPECT_EQ(dialog.result(), play ? 2 : 6);
-    }
-    for (auto [name, result] : {std::pair{"newGame", 1}, std::pair{"quit", 7}}) {
-        RewardCongrats dialog;
-        dialog.findChild<QPushButton*>(name)->click();
-        EXPECT_EQ(dialog.result(), result);
-    }
-}
-
-TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
+TEST_F(FlowTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
     auto finish = [this](int hint) {
         if (hint) {
-            Frame().ShowHint(hint);
+            Flow().ShowHint(hint);
         }
-        Doc().m_marks = apptest::kAllRight;
-        Frame().OnCheckAnswer();
+        Doc().m_marks = kAllRight;
+        Flow().OnCheckAnswer();
     };
     auto takeOver = [this](const std::string& name) {
         m_script.playerName = name;
-        m_script.games = {{1037, "", ""}};
-        Frame().OnNewPlayer();
-        ASSERT_EQ(Frame().Player().m_strName, name);
+        m_script.games = {{results::kCancelSelectGame, "", ""}};
+        Flow().OnNewPlayer();
+        ASSERT_EQ(Player().m_strName, name);
     };
     const struct {
         const char* what;
@@ -462,8 +425,8 @@ TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
              takeOver("Bob");
              finish(0);
              m_script.playerName = "Ann";
-             m_script.games = {{1, "Number Hunt", "hunt"}};
-             Frame().OnNewPlayer();
+             m_script.games = {{results::kPlaySelectedGame, "Number Hunt", "hunt"}};
+             Flow().OnNewPlayer();
              Doc().m_marks = {"0,0,1"};
              takeOver("Bob");
          },
@@ -475,7 +438,7 @@ TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
         {"Bob, new to it",
          [&] {
              Doc().m_marks = {"0,0,1"};
-             Frame().ShowHint(2);
+             Flow().ShowHint(2);
              takeOver("Bob");
          },
          false,
@@ -486,7 +449,7 @@ TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
         {"Ann, back to her own marks",
          [&] {
              Doc().m_marks = {"1,1,4"};
-             Frame().ShowHint(2);
+             Flow().ShowHint(2);
              takeOver("Bob");
              Doc().m_marks = {"0,0,1"};
              takeOver("Ann");
@@ -499,93 +462,86 @@ TEST_F(GameTest, APlayerWhoTakesOverTheGameOnShowGetsTheirOwnRecordOfIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        m_script = {};
         Fresh();
         ASSERT_TRUE(Start());
         c.before();
-        const CMathGameStats& record = *Frame().Player().CurrentStats();
-        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
+        const CMathGameStats& record = *Player().CurrentStats();
+        EXPECT_EQ(Flow().m_strGameTitle, "Number Hunt");
         EXPECT_EQ(record.m_strTitle, "Number Hunt");
         EXPECT_EQ(record.m_bFinished, c.finished ? 1 : 0);
         EXPECT_EQ(record.m_nScore, c.score);
         EXPECT_EQ(record.m_nTimesPlayed, c.played);
-        EXPECT_EQ(Pane(3), "Played: " + std::to_string(c.played));
-        EXPECT_EQ(Pane(1), "Hints: " + std::to_string(c.hints));
+        EXPECT_EQ(Ui().panes[3], "Played: " + std::to_string(c.played));
+        EXPECT_EQ(Ui().panes[1], "Hints: " + std::to_string(c.hints));
         EXPECT_EQ(Doc().m_marks, c.marks);
-        EXPECT_EQ(Frame().BoardView()->m_bShowSolution, c.finished ? 1 : 0);
-        EXPECT_EQ(PageName(), c.finished ? "hunt-00.htf" : "hunt_00.htf");
-        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
+        EXPECT_EQ(Flow().SolutionShown(), c.finished);
+        EXPECT_EQ(Ui().page, c.finished ? "hunt-00.htf" : "hunt_00.htf");
+        EXPECT_EQ(Flow().m_bRewardAvailable, 0);
         // The game on show is saved as the new player's own: their board, never the last one's.
-        EXPECT_EQ(Frame().Player().HasSavedGame("Number Hunt"), !c.finished);
-        Frame().SavePlayer();
+        EXPECT_EQ(Player().HasSavedGame("Number Hunt"), !c.finished);
+        Flow().SavePlayer();
         CPlayer onDisk;
-        onDisk.m_strName = Frame().Player().m_strName;
-        onDisk.m_strFileName = Frame().Player().m_strFileName;
-        ASSERT_TRUE(onDisk.Load(platform::ProgramFolder() + "players\\"));
+        onDisk.m_strName = Player().m_strName;
+        onDisk.m_strFileName = Player().m_strFileName;
+        ASSERT_TRUE(onDisk.Load(PlayersFolder()));
         int first = 0, second = 0;
         Lines saved;
-        onDisk.LoadSavedGame(platform::ProgramFolder() + "games\\", "Number Hunt", first, second,
-                             saved);
+        onDisk.LoadSavedGame(GamesFolder(), "Number Hunt", first, second, saved);
         EXPECT_EQ(saved, c.finished ? Lines{} : c.marks);
-        m_app.reset();
     }
 }
 
-TEST_F(GameTest, AFinishedGameIsNeverOfferedAsASavedGame) {
+TEST_F(FlowTest, AFinishedGameIsNeverOfferedAsASavedGameAndUnfinishedOnesResume) {
     // Finished, then saved with the solution on show twice (Statistics, then quitting).
     ASSERT_TRUE(Start());
-    Doc().m_marks = apptest::kAllRight;
-    Frame().OnCheckAnswer();
-    Frame().OnStatsCurrentPlayer();
-    EXPECT_FALSE(Frame().Player().HasSavedGames());
-    EXPECT_TRUE(Frame().close());
-    m_app.reset();
-    ASSERT_TRUE(Start(1, "Number Steps", "steps"));
-    EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
-    EXPECT_EQ(Frame().Player().SavedGames().size(), 1u) << "only the steps started now";
-    m_app.reset();
+    Doc().m_marks = kAllRight;
+    Flow().OnCheckAnswer();
+    Flow().OnStatsCurrentPlayer();
+    EXPECT_FALSE(Player().HasSavedGames());
+    EXPECT_TRUE(Flow().OnClose());
+    ASSERT_TRUE(Start(results::kPlaySelectedGame, "Number Steps", "steps"));
+    EXPECT_FALSE(Player().HasSavedGame("Number Hunt"));
+    EXPECT_EQ(Player().SavedGames().size(), 1u) << "only the steps started now";
 
-    // A player file of an older game that kept such a record still reads; the finished title
-    // is not offered, the unfinished one is.
+    // An unfinished game resumes at the next start-up, its counts as they were.
+    Doc().m_marks = {"1,1,4"};
+    Flow().ShowHint(2);
+    EXPECT_TRUE(Flow().OnClose());
+    ASSERT_TRUE(Start(results::kOpenSavedGame, "Number Steps", "steps"));
+    EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
+    EXPECT_EQ(Ui().panes[3] + Ui().panes[1], "Played: 1Hints: 1");
+    EXPECT_EQ(Ui().caption, "Number Steps");
+    EXPECT_TRUE(Greeted(m_atStart));
+
+    // A player file of an older game that kept a finished game as saved still reads; the
+    // finished title is not offered, the unfinished one is.
     std::string stats =
         "Start Game Stats\nNumber Hunt\nFinished\n\nTRUE\n1\n4\n4\n4\n0\n12\n0\n0\n"
         "100\n";
     for (int i = 0; i < 12; ++i) {
         stats += "FALSE\n";
     }
-    m_folder.Write("players/Ann0.ply",
+    const std::string file = Player().m_strFileName;
+    m_folder.Write("players/" + file,
                    "Ann\nStart Saved Games\nNumber Hunt\nr_Hu0.gme\nhunt\nNumber Steps\nr_St0.gme\n"
                    "steps\nEnd Saved Games\n" +
                        stats + "End Game Stats\n");
     m_folder.Write("games/r_Hu0.gme", "");
     m_folder.Write("games/r_St0.gme",
                    "Number Steps\nsteps\nAnn\n0\n0\nStart Grid\n0,0,1\nEnd Grid\n");
-    ASSERT_TRUE(Start(1038, "Number Steps", "steps"));
+    ASSERT_TRUE(Start(results::kOpenSavedGame, "Number Steps", "steps"));
     EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-    EXPECT_FALSE(Frame().Player().HasSavedGame("Number Hunt"));
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Steps"));
-    CSavedGamesDlg dialog(Frame().Player());
-    auto* list = dialog.findChild<CItemTextListBox*>();
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "Number Steps");
-    EXPECT_EQ(Frame().Player().Stats().front()->m_nScore, 100);
+    EXPECT_FALSE(Player().HasSavedGame("Number Hunt"));
+    EXPECT_TRUE(Player().HasSavedGame("Number Steps"));
+    int offered = 0;
+    for (const auto& saved : Player().SavedGames()) {
+        offered += Player().IsOfferedSavedGame(*saved) ? 1 : 0;
+    }
+    EXPECT_EQ(offered, 1);
+    EXPECT_EQ(Player().Stats().front()->m_nScore, 100);
 }
 
-TEST_F(GameTest, StartUpCanResumeTheGameSavedInTheLastRun) {
-    ASSERT_TRUE(Start());
-    Doc().m_marks = {"1,1,4"};
-    Frame().ShowHint(2);
-    EXPECT_TRUE(Frame().close());
-    m_app.reset();
-    ASSERT_TRUE(Start(1038, "Number Hunt", "hunt"));
-    EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
-    EXPECT_EQ(Pane(3), "Played: 1");
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
-    EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
-}
-
-TEST_F(GameTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
+TEST_F(FlowTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
     const struct {
         const char* broken;
         std::string message;
@@ -605,53 +561,51 @@ TEST_F(GameTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.broken);
-        m_script = {};
         Fresh();
         apptest::WriteGame(m_folder, "steps", 8);
         ASSERT_TRUE(Start());
-        m_script.games = {{1, "Number Steps", "steps"}, {1038, "Number Hunt", "hunt"}};
-        Frame().OnNewGame();
+        m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
+                          {results::kOpenSavedGame, "Number Hunt", "hunt"}};
+        Flow().OnNewGame();
         Doc().m_marks = {"0,0,1"};
-        Frame().OnNewGame();
+        Flow().OnNewGame();
         Doc().m_marks = {"1,0,2"};
         std::filesystem::remove(m_folder.File(c.broken));
         m_services.Clear();
         m_script.savedTitle = "Number Steps";
         m_script.savedStem = "steps";
-        Frame().OnLoadSavedGame();
+        Flow().OnLoadSavedGame();
         ASSERT_FALSE(m_services.messages.empty());
         EXPECT_EQ(m_services.messages.front().text.substr(0, c.message.size()), c.message);
-        EXPECT_EQ(Frame().m_strGameTitle, c.title);
-        EXPECT_EQ(Frame().windowTitle(), c.title);
+        EXPECT_EQ(Flow().m_strGameTitle, c.title);
+        EXPECT_EQ(Ui().caption, c.title);
         EXPECT_EQ(Doc().m_marks, c.marks);
-        EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
-        m_app.reset();
+        EXPECT_TRUE(Player().HasSavedGame("Number Hunt"));
     }
 }
 
-TEST_F(GameTest, StatisticsSaveFirstAndDeletePlayerRemovesOthersOnly) {
+TEST_F(FlowTest, StatisticsSaveFirstAndDeletePlayerRemovesOthersOnly) {
     const struct {
-        int command;
+        void (GameFlow::*command)();
         Lines log;
         bool savedFirst;
     } cases[] = {
-        {ids::ID_STATS_CURRENT_PLAYER, {"player stats"}, true},
-        {ids::ID_STATS_ANY_PLAYER, {"select player"}, true},
-        {ids::ID_DELETE_PLAYER, {"delete players"}, false},
+        {&GameFlow::OnStatsCurrentPlayer, {"player stats"}, true},
+        {&GameFlow::OnStatsAnyPlayer, {"select player"}, true},
+        {&GameFlow::OnDeletePlayer, {"delete players"}, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.command);
-        m_script = {};
+        SCOPED_TRACE(c.log.front());
         Fresh();
         m_folder.Write("players/data", "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\nCid\r\nCid0.ply\r\n");
         ASSERT_TRUE(Start());
         Doc().m_marks = {"1,1,4"};
-        Frame().ShowHint(2);
+        Flow().ShowHint(2);
         m_folder.Write("players/Bob0.ply",
                        "Bob\nStart Saved Games\nT\nBob0.gme\nt\nEnd Saved Games\n");
         m_folder.Write("games/Bob0.gme", "x");
         m_folder.Write("players/Cid0.ply/stuck", "x");  // cannot be removed, even by root
-        m_script.selectPlayer = 2;
+        m_script.selectPlayer = platform::IDCANCEL;
         m_script.deleteConfirmed = true;
         m_script.deleteRows = {0, 1};
         bool gameSaved = false, playerSaved = false;
@@ -662,51 +616,20 @@ TEST_F(GameTest, StatisticsSaveFirstAndDeletePlayerRemovesOthersOnly) {
         };
         m_script.log.clear();
         m_services.Clear();
-        Frame().CommandAction(c.command)->trigger();
+        (Flow().*c.command)();
         EXPECT_EQ(m_script.log, c.log);
         EXPECT_EQ(gameSaved, c.savedFirst);
         EXPECT_EQ(playerSaved, c.savedFirst);
-        if (c.command == ids::ID_DELETE_PLAYER) {
+        if (c.command == &GameFlow::OnDeletePlayer) {
             EXPECT_FALSE(m_folder.Exists("players/Bob0.ply"));
             EXPECT_FALSE(m_folder.Exists("games/Bob0.gme"));
             EXPECT_EQ(m_services.Texts().back(),
                       "Access to " + m_folder.File("players/Cid0.ply") + " was denied.");
             EXPECT_EQ(m_folder.Read("players/data"), "Ann\r\nAnn0.ply\r\nCid\r\nCid0.ply\r\n");
         }
-        EXPECT_EQ(Frame().Player().m_strName, "Ann");
+        EXPECT_EQ(Player().m_strName, "Ann");
         EXPECT_EQ(Doc().m_marks, Lines{"1,1,4"});
-        m_app.reset();
     }
 }
 
-TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
-    ASSERT_TRUE(Start());
-    Frame().CommandAction(ids::ID_HELP_INDEX)->trigger();
-    Frame().CommandAction(ids::ID_QUICK_INSTRUCTIONS)->trigger();
-    ASSERT_EQ(m_services.helpCalls.size(), 2u);
-    EXPECT_EQ(m_services.helpCalls[0].command, platform::HelpCommand::Contents);
-    EXPECT_EQ(m_services.helpCalls[1].context, 13);
-    QAction* newGame = Frame().CommandAction(ids::ID_NEW_GAME);
-    EXPECT_EQ(newGame->statusTip(), "Select a new game to play");
-    newGame->showStatusText(&Frame());
-    EXPECT_EQ(Pane(0), "Select a new game to play");
-
-    // Highlighting an item shows its prompt, or "Ready" for an item without one.
-    for (QAction* top : Frame().menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        Frame().menuBar()->setActiveAction(top);
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator() || !action->isEnabled()) {
-                continue;
-            }
-            SCOPED_TRACE(action->text().toStdString());
-            Frame().StatusPane(0)->clear();
-            menu->setActiveAction(action);
-            const QString prompt = action->property("prompt").toString();
-            EXPECT_EQ(Frame().StatusPane(0)->text(),
-                      prompt.isEmpty() ? QString("Ready") : prompt.section('\n', 0, 0));
-        }
-        menu->hide();
-        EXPECT_EQ(Pane(0), "Ready");
-    }
-}
+}  // namespace

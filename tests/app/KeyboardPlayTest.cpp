@@ -72,7 +72,7 @@ void RecordEvent(QAccessibleEvent* event) {
 class KeyboardTest : public GameTest {
 protected:
     bool StartFocused(const std::string& title = "Number Hunt", const std::string& stem = "hunt") {
-        if (!Start(1, title, stem)) {
+        if (!Start(results::kPlaySelectedGame, title, stem)) {
             return false;
         }
         Frame().activateWindow();
@@ -175,11 +175,11 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
 
     // The history starts again with a resumed game and with a new game.
-    m_script.games = {{1038, "Number Hunt", "hunt"}};
+    m_script.games = {{results::kOpenSavedGame, "Number Hunt", "hunt"}};
     Frame().OnNewGame();
     EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
     Press(&View(), {{Qt::Key_8}});
-    m_script.games = {{1, "Number Steps", "steps"}};
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
     Frame().OnNewGame();
     EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));

@@ -28,19 +28,18 @@ std::string g_title = "Number Steps";
 class ShowFrame : public CMainFrame {
 public:
     using CMainFrame::CMainFrame;
-    int RunSelectPlayer(CSelectPlayerDlg&) override {
+    int RunSelectPlayer(bool, bool) override {
         Player().m_strName = "Viewer";
         Player().m_strFileName = "Viewer0.ply";
-        return 1;
+        return platform::IDOK;
     }
-    int RunSelectGame(CSelectGameDlg& dialog) override {
-        dialog.m_strSelectedGameStem = g_stem;
-        dialog.m_strSelectedTitle = g_title;
-        dialog.m_bShowQuickInstructions = false;
-        return 1;
+    GameChoice RunSelectGame(bool, bool, bool) override {
+        return {results::kPlaySelectedGame, g_title, g_stem, false};
     }
-    int RunCongrats(CCongratsDlg&, const std::string&) override { return 6; }
-    int RunErrorDetect(CErrorDetectDlg&) override { return 2; }
+    int RunCongrats(int, const std::string&, const std::string&) override {
+        return results::kCheckSolutionBeforeReward;
+    }
+    int RunErrorDetect() override { return results::kKeepErrorsHidden; }
 };
 
 class ShowApp : public CGameApp {

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// A short random walk of a player's commands through the main frame's menu, with the real
+// Select Player and Delete Players dialogs.
+#include "GameFixture.h"
+#include "GameWalk.h"
+
+namespace {
+
+class FrameHarness : public walk::Harness {
+public:
+    bool StartUp(apptest::Script& script) override {
+        script.typeName = true;
+        m_app = std::make_unique<apptest::ScriptedApp>(script);
+        return m_app->InitInstance({});
+    }
+    void End() override { m_app.reset(); }
+    GameFlow& Flow() override { return m_app->Frame()->Flow(); }
+    void Command(int commandId) override { m_app->Frame()->CommandAction(commandId)->trigger(); }
+    void ShowHint(int n) override { m_app->Frame()->ShowHint(n); }
+    bool Close() override { return m_app->Frame()->close(); }
+    bool IsOpen() override { return m_app->Frame()->isVisible(); }
+
+private:
+    std::unique_ptr<apptest::ScriptedApp> m_app;
+};
+
+}  // namespace
+
+TEST(FrameWalk, PlayersKeepWhatTheyPlayedWhateverTheyDo) {
+    FrameHarness harness;
+    walk::WalkTheGame(harness, 300, 150);
+}
