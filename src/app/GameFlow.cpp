@@ -7,8 +7,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "platform/GameSwitches.h"
 #include "platform/GamePaths.h"
+#include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"
