@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 #include "reward/RewardGameDlg.h"
 

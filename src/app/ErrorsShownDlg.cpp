@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "players/DialogTemplate.h"
+#include "images/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 CErrorsShownDlg::CErrorsShownDlg(QWidget* parent) : CPlacedDialog(parent) {

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
-#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 
@@ -19,6 +18,7 @@
 #include "app/SettingsDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
+#include "hypertext/PageNames.h"
 #include "platform/Cp1252.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
@@ -51,13 +51,6 @@ std::string Format(std::string_view format, std::initializer_list<int> values) {
         }
     }
     return text;
-}
-
-// A hint page: stem + "_" (or "-" once the solution shows) + the two-digit hint number.
-std::string HintPage(const std::string& stem, bool solutionShown, int n) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%.2d", n);
-    return stem + (solutionShown ? "-" : "_") + number + ".htf";
 }
 
 void SetPane(QLabel* pane, const std::string& text) {
@@ -97,7 +90,7 @@ bool CMainFrame::ShowGame(const std::string& stem, bool chosen) {
     }
     const std::string previousPage = m_pHypertext->FileName();
     const int previousTop = m_pHypertext->TopLine();
-    if (!LoadPage(stem + "_00.htf")) {
+    if (!LoadPage(InstructionsPageName(stem))) {
         return false;
     }
     platform::PlayGameSound("data\\start.wav");
@@ -300,7 +293,7 @@ void CMainFrame::HandOverGame() {
     if (m_player.IsTitleFinished(m_strGameTitle)) {
         // Their game of this title is over: it shows as they left it, solution and all.
         FinishBoard();
-        LoadPage(m_strGameStem + "-00.htf");
+        LoadPage(AnswerPageName(m_strGameStem));
         m_pActionBar->EnableAllHintButtons();
     } else if (m_player.HasSavedGame(m_strGameTitle)) {
         m_player.LoadSavedGame(platform::ProgramFolder() + "games\\", m_strGameTitle,
@@ -398,7 +391,7 @@ void CMainFrame::EndGame(bool solved, int marked, int correct) {
     if (solved) {
         FinishBoard();
         int score = m_player.GameOver(marked, correct);
-        LoadPage(m_strGameStem + "-00.htf");
+        LoadPage(AnswerPageName(m_strGameStem));
         m_pActionBar->EnableAllHintButtons();
         platform::PlayGameSound("data\\correct.wav");
         if (Congratulate(score) == CCongratsDlg::kQuit) {
@@ -406,7 +399,7 @@ void CMainFrame::EndGame(bool solved, int marked, int correct) {
         }
     } else {
         m_player.GameOver(marked, correct);
-        LoadPage(m_strGameStem + "-00.htf");
+        LoadPage(AnswerPageName(m_strGameStem));
         FinishBoard();
         m_pActionBar->EnableAllHintButtons();
         platform::PlayGameSound("data\\wrong.wav");
@@ -561,7 +554,7 @@ void CMainFrame::ShowHint(int n) {
     } else {
         m_pActionBar->EnableAllHintButtons();
     }
-    LoadPage(HintPage(m_strGameStem, m_pBoardView->m_bShowSolution != 0, n));
+    LoadPage(HintPageName(m_strGameStem, m_pBoardView->m_bShowSolution != 0, n));
     m_pDocument->m_nSelectedHint = n;
     m_pBoardView->OnInitialUpdate();
     SetPane(m_panes[1], Format("Hints: %d", {m_player.TimesHintTaken()}));

@@ -5,6 +5,7 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/FakeServices.h"
+#include "platform/MessageCapture.h"
 #include "platform/Rand.h"
 
 TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
@@ -38,6 +39,21 @@ TEST(Services, TheFakeStepsAsideWhenItGoes) {
     }
     // With no services installed, the console stand-in answers a question with its first button.
     EXPECT_EQ(platform::MessageBox("q", "c", platform::MB_YESNO), platform::IDYES);
+}
+
+TEST(Services, TheCaptureKeepsMessagesForACommandLineProgram) {
+    platform::FakeServices outer;
+    {
+        platform::MessageCapture capture;
+        EXPECT_EQ(platform::MessageBox("Overwrite?", "Confirmation", platform::MB_YESNO),
+                  platform::IDYES);
+        EXPECT_EQ(platform::MessageBox("Cannot load DIB"), platform::IDOK);
+        platform::PlaySound("data\\qxup.wav");
+        EXPECT_EQ(capture.Texts(), (std::vector<std::string>{"Overwrite?", "Cannot load DIB"}));
+    }
+    EXPECT_TRUE(outer.messages.empty() && outer.sounds.empty());
+    platform::MessageBox("after");
+    EXPECT_EQ(outer.Texts(), std::vector<std::string>{"after"});
 }
 
 TEST(Rand, GivesTheRuntimesSequence) {

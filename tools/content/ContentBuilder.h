@@ -23,10 +23,8 @@ namespace content {
 
 // The sounds the game plays, by file name in the data folder (without ".wav").
 const std::vector<std::string>& GameSoundNames();
-// The help topics the game opens; topic 0 is the contents. Page names are
-// "data\help\qzx_NN.htf".
+// The help topics the game opens; topic 0 is the contents. HelpPageName names their pages.
 const std::vector<int>& HelpTopics();
-std::string HelpPageName(int topic);
 
 struct BuildSummary {
     int games = 0;
