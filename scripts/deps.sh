@@ -8,7 +8,8 @@ QZ_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 imagemagick ghostscript
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth xdotool
+    desktop-file-utils appstream
 )
 
 qz_install_missing() {

@@ -6,9 +6,12 @@
 #include <QCloseEvent>
 #include <QMoveEvent>
 
+#include "images/GameIcon.h"
+
 CChildFrame::CChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
     setObjectName(QStringLiteral("boardFrame"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowIcon(GameIcon(133));
 }
 
 CChildFrame::~CChildFrame() = default;

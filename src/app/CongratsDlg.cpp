@@ -8,6 +8,7 @@
 
 #include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
+#include "images/GameIcon.h"
 #include "platform/Cp1252.h"
 #include "resources/ResourceIds.h"
 #include "reward/RewardGameDlg.h"
@@ -19,7 +20,7 @@ CCongratsDlg::CCongratsDlg(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize));
+    icon->setPixmap(GameIconPixmap(128, iconSize));
     dlgtemplate::Place(icon, -1, "congratsIcon", 7, 7, 21, 20);
 
     QLabel* finished = dlgtemplate::AddText(this, ids::IDC_CONGRATS_FINISHED, "finishedText",

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "images/DialogTemplate.h"
+#include "images/GameIcon.h"
 #include "resources/ResourceIds.h"
 
 CErrorsShownDlg::CErrorsShownDlg(QWidget* parent) : CPlacedDialog(parent) {
@@ -15,7 +16,7 @@ CErrorsShownDlg::CErrorsShownDlg(QWidget* parent) : CPlacedDialog(parent) {
     dlgtemplate::SetupDialog(this, tr("Errors Displayed"), 159, 54);
     auto* icon = new QLabel(this);
     int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
+    icon->setPixmap(GameIconPixmap(134, iconSize));
     dlgtemplate::Place(icon, -1, "errorsIcon", 7, 7, 21, 20);
     dlgtemplate::AddText(this, -1, "errorsText",
                          tr("The item(s) marked with a red\n asterisk are incorrect."), 36, 8, 116,

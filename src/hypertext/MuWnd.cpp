@@ -23,6 +23,7 @@
 #include "hypertext/HtfQtFonts.h"
 #include "hypertext/HtfRules.h"
 #include "hypertext/TxtMuWnd.h"
+#include "images/GameIcon.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "resources/ResourceIds.h"
@@ -71,6 +72,7 @@ CMuWnd::CMuWnd(QWidget* parent) : QMdiSubWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setMaximumSize(360, 600);
     setMinimumWidth(0);
+    setWindowIcon(GameIcon(132));
 
     auto* frame = new QWidget(this);
     auto* layout = new QHBoxLayout(frame);

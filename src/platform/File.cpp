@@ -59,8 +59,27 @@ bool RemoveFile(const std::string& gamePath) {
 
 bool FileExists(const std::string& gamePath) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(HostPath(gamePath)), ec);
+    return std::filesystem::is_regular_file(std::filesystem::path(ReadPath(gamePath)), ec);
 }
+
+namespace {
+
+bool ReadWhole(const std::string& hostPath, std::string& bytes) {
+    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
+    if (!file) {
+        return false;
+    }
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, n);
+    }
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+}  // namespace
 
 }  // namespace platform
 
@@ -72,7 +91,11 @@ bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
     Abort();
     m_cause = platform::kNone;
     m_writeFailed = false;
-    m_hostPath = platform::HostPath(gamePath);
+    const bool reading = (flags & (modeWrite | modeReadWrite | modeCreate | modeReplace)) == 0;
+    m_hostPath = reading ? platform::ReadPath(gamePath) : platform::HostPath(gamePath);
+    if (reading && platform::IsMergedList(gamePath) && OpenMerged(gamePath)) {
+        return true;
+    }
     if (m_hostPath.empty()) {
         Fail(platform::kBadPath);
         if (cause) {
@@ -155,6 +178,36 @@ bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
     return true;
 }
 
+bool CFile::OpenMerged(const std::string& gamePath) {
+    const std::string installed = platform::InstalledPath(gamePath);
+    const std::string own = platform::HostPath(gamePath);
+    std::error_code ec;
+    if (installed.empty() || installed == own ||
+        !std::filesystem::is_regular_file(std::filesystem::path(own), ec)) {
+        return false;
+    }
+    std::string bytes;
+    if (!platform::ReadWhole(installed, bytes)) {
+        return false;
+    }
+    // The player's lines start on a line of their own even when the installed list lacks
+    // its last line end.
+    if (!bytes.empty() && bytes.back() != '\n') {
+        bytes += "\r\n";
+    }
+    if (!platform::ReadWhole(own, bytes) || bytes.empty()) {
+        return false;
+    }
+    m_merged = std::move(bytes);
+    m_file = ::fmemopen(m_merged.data(), m_merged.size(), "rb");
+    if (!m_file) {
+        m_merged.clear();
+        return false;
+    }
+    m_hostPath = own;
+    return true;
+}
+
 size_t CFile::Read(void* buffer, size_t count) {
     if (!m_file || count == 0) {
         return 0;
@@ -221,6 +274,7 @@ bool CFile::Close() {
         Fail(platform::CauseFromErrno(errno));
     }
     m_file = nullptr;
+    m_merged.clear();
     if (!m_tempPath.empty()) {
         if (ok && std::rename(m_tempPath.c_str(), m_hostPath.c_str()) != 0) {
             ok = false;
@@ -239,6 +293,7 @@ void CFile::Abort() {
         std::fclose(m_file);
         m_file = nullptr;
     }
+    m_merged.clear();
     if (!m_tempPath.empty()) {
         ::unlink(m_tempPath.c_str());
         m_tempPath.clear();

@@ -59,7 +59,9 @@ public:
     CFile& operator=(const CFile&) = delete;
     virtual ~CFile();
 
-    // Opens the file; on failure returns false and sets Cause() (and *cause when given).
+    // Opens the file; a read falls through to the installed data (see ReadPath), and a
+    // merged list reads as the installed lines followed by the player's. On failure returns false
+    // and sets Cause() (and *cause when given).
     bool Open(const std::string& gamePath, unsigned flags, int* cause = nullptr);
     bool IsOpen() const { return m_file != nullptr; }
 
@@ -85,10 +87,12 @@ protected:
     int GetByte();  // next byte or EOF
     void UngetByte(int c);
     void Fail(int cause);
+    bool OpenMerged(const std::string& gamePath);
 
     std::FILE* m_file = nullptr;
     std::string m_hostPath;
     std::string m_tempPath;  // set while a replacing write is under way
+    std::string m_merged;    // the bytes of a merged list being read
     int m_cause = platform::kNone;
     bool m_writeFailed = false;
 };

@@ -11,6 +11,53 @@ namespace platform {
 namespace {
 
 std::string g_programFolder;
+std::string g_installedFolder;
+
+std::string WithSeparator(const std::string& folder) {
+    std::string result = folder;
+    if (!result.empty() && result.back() != '/' && result.back() != '\\') {
+        result += '/';
+    }
+    return result;
+}
+
+std::string Slashed(std::string path) {
+    for (char& c : path) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return path;
+}
+
+bool IsFile(const std::string& hostPath) {
+    std::error_code ec;
+    return !hostPath.empty() && fs::is_regular_file(fs::path(hostPath), ec);
+}
+
+// The part of a game path below the program folder, with '/' separators; false for a path
+// elsewhere or one that climbs out with "..".
+bool RelativeName(const std::string& gamePath, std::string& relative) {
+    const std::string folder = Slashed(g_programFolder);
+    const std::string path = Slashed(gamePath);
+    if (folder.empty() || path.size() <= folder.size() ||
+        path.compare(0, folder.size(), folder) != 0) {
+        return false;
+    }
+    relative = path.substr(folder.size());
+    size_t pos = 0;
+    while (pos <= relative.size()) {
+        size_t next = relative.find('/', pos);
+        if (next == std::string::npos) {
+            next = relative.size();
+        }
+        if (relative.compare(pos, next - pos, "..") == 0 && next - pos == 2) {
+            return false;
+        }
+        pos = next + 1;
+    }
+    return true;
+}
 
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) {
@@ -39,11 +86,38 @@ const std::string& ProgramFolder() {
 }
 
 void SetProgramFolder(const std::string& folder) {
-    g_programFolder = folder;
-    if (!g_programFolder.empty() && g_programFolder.back() != '/' &&
-        g_programFolder.back() != '\\') {
-        g_programFolder += '/';
+    g_programFolder = WithSeparator(folder);
+}
+
+const std::string& InstalledFolder() {
+    return g_installedFolder;
+}
+
+void SetInstalledFolder(const std::string& folder) {
+    g_installedFolder = WithSeparator(folder);
+}
+
+std::string InstalledPath(const std::string& gamePath) {
+    std::string relative;
+    if (g_installedFolder.empty() || !RelativeName(gamePath, relative)) {
+        return std::string();
     }
+    std::string installed = HostPath(g_installedFolder + relative);
+    return IsFile(installed) ? installed : std::string();
+}
+
+std::string ReadPath(const std::string& gamePath) {
+    std::string own = HostPath(gamePath);
+    if (g_installedFolder.empty() || IsFile(own)) {
+        return own;
+    }
+    std::string installed = InstalledPath(gamePath);
+    return installed.empty() ? own : installed;
+}
+
+bool IsMergedList(const std::string& gamePath) {
+    std::string relative;
+    return RelativeName(gamePath, relative) && SameIgnoringCase(relative, "data/games.dat");
 }
 
 std::string CurrentDirectory() {

@@ -79,7 +79,7 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
 }
 
 void QtServices::PlaySound(const std::string& gamePath) {
-    QString path = QString::fromStdString(HostPath(gamePath));
+    QString path = QString::fromStdString(ReadPath(gamePath));
     if (!QFileInfo(path).isFile()) {
         return;  // a missing sound is not reported
     }
@@ -99,7 +99,7 @@ void QtServices::WinHelp(const std::string& helpFile, HelpCommand command, int c
 }
 
 bool QtServices::OpenTextViewer(const std::string& gamePath) {
-    QFileInfo info(QString::fromStdString(HostPath(gamePath)));
+    QFileInfo info(QString::fromStdString(ReadPath(gamePath)));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 

@@ -166,7 +166,181 @@ void DrawShark(PixelCanvas& c, double cx, double cy, double length, bool facingR
     }
 }
 
+// A bar of the given thickness from (ax, ay) to (bx, by), as two triangles.
+void FillBar(PixelCanvas& canvas, double ax, double ay, double bx, double by, double thickness,
+             uint8_t index) {
+    const double length = std::hypot(bx - ax, by - ay);
+    if (length <= 0) {
+        return;
+    }
+    const double nx = -(by - ay) / length * thickness / 2;
+    const double ny = (bx - ax) / length * thickness / 2;
+    FillTriangle(canvas, ax + nx, ay + ny, bx + nx, by + ny, bx - nx, by - ny, index);
+    FillTriangle(canvas, ax + nx, ay + ny, bx - nx, by - ny, ax - nx, ay - ny, index);
+}
+
+// A rectangle with rounded corners of radius r.
+void FillRounded(PixelCanvas& canvas, int left, int top, int right, int bottom, int r,
+                 uint8_t index) {
+    canvas.FillRect(left + r, top, right - r, bottom, index);
+    canvas.FillRect(left, top + r, right, bottom - r, index);
+    for (double cx : {left + r - 0.5, right - r - 0.5}) {
+        for (double cy : {top + r - 0.5, bottom - r - 0.5}) {
+            canvas.FillEllipse(cx + 0.5, cy + 0.5, r, r, index);
+        }
+    }
+}
+
+enum : uint8_t {
+    kIconClear,
+    kIconNavy,
+    kIconBlue,
+    kIconWhite,
+    kIconInk,
+    kIconGold,
+    kIconRed,
+    kIconGrey,
+    kIconPale,
+    kIconGreen,
+};
+
+std::vector<Rgb> IconPalette() {
+    return {{255, 0, 255},  {16, 32, 84},  {44, 92, 184},   {255, 255, 255}, {20, 20, 28},
+            {255, 206, 48}, {220, 30, 36}, {150, 156, 170}, {214, 228, 250}, {40, 150, 70}};
+}
+
+// The game: a blue tile holding a little cross-number board with a gold plus.
+void DrawGameIcon(PixelCanvas& c, int s) {
+    const int r = std::max(2, s / 6);
+    FillRounded(c, 0, s / 32, s, s, r, kIconNavy);
+    FillRounded(c, 0, 0, s, s - std::max(1, s / 32), r, kIconBlue);
+    const int inset = s * 3 / 16;
+    const int gap = std::max(1, s / 32);
+    const int cell = (s - 2 * inset - 2 * gap) / 3;
+    const int left = (s - 3 * cell - 2 * gap) / 2;
+    const int top = left + s / 32;
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const int x = left + col * (cell + gap);
+            const int y = top + row * (cell + gap);
+            const bool block = (row == 1 && col == 1) || (row == 2 && col == 0);
+            c.FillRect(x, y, x + cell, y + cell, block ? kIconNavy : kIconWhite);
+            const int scale = cell / 9;
+            const char digit = row == 0 ? "27 "[col] : row == 1 ? "5 1"[col] : " 96"[col];
+            if (!block && scale >= 1 && digit != ' ') {
+                const std::string text(1, digit);
+                c.DrawText(x + (cell - PixelCanvas::TextWidth(text, scale)) / 2,
+                           y + (cell - PixelCanvas::kGlyphHeight * scale) / 2, text, kIconInk,
+                           scale);
+            }
+        }
+    }
+    // The gold plus sits over the top-right corner.
+    const double cx = s * 0.8;
+    const double cy = s * 0.2;
+    const double arm = s * 0.14;
+    const double bar = std::max(2.0, s * 0.11);
+    FillBar(c, cx - arm - 1, cy, cx + arm + 1, cy, bar + 2, kIconNavy);
+    FillBar(c, cx, cy - arm - 1, cx, cy + arm + 1, bar + 2, kIconNavy);
+    FillBar(c, cx - arm, cy, cx + arm, cy, bar, kIconGold);
+    FillBar(c, cx, cy - arm, cx, cy + arm, bar, kIconGold);
+}
+
+// The page window: a written page with its corner folded.
+void DrawPageIcon(PixelCanvas& c, int s) {
+    const int left = s * 3 / 16;
+    const int right = s - s * 3 / 16;
+    const int fold = s / 4;
+    const int line = std::max(1, s / 32);
+    c.FillRect(left, 0, right, s, kIconInk);
+    c.FillRect(left + line, line, right - line, s - line, kIconWhite);
+    FillTriangle(c, right - fold, 0, right + 1, 0, right + 1, fold + 1, kIconClear);
+    FillTriangle(c, right - fold, 0, right - fold, fold, right, fold, kIconPale);
+    FillBar(c, right - fold, 0, right, fold, line, kIconInk);
+    const int rowHeight = std::max(3, s / 8);
+    for (int y = fold + rowHeight / 2, n = 0; y + rowHeight / 2 < s - line; y += rowHeight, ++n) {
+        const int end =
+            n == 0 ? right - fold : (n % 3 == 2 ? (left + right) / 2 : right - 3 * line);
+        c.FillRect(left + 3 * line, y, end, y + std::max(1, rowHeight / 3),
+                   n == 0 ? kIconBlue : kIconGrey);
+    }
+}
+
+// The board window: a 4 × 4 board with shaded blocks and a few written digits.
+void DrawBoardIcon(PixelCanvas& c, int s) {
+    const int line = std::max(1, s / 32);
+    const int cell = (s - line) / 4;
+    const int size = 4 * cell + line;
+    const int left = (s - size) / 2;
+    c.FillRect(left, left, left + size, left + size, kIconInk);
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            const int x = left + line + col * cell;
+            const int y = left + line + row * cell;
+            const bool block = (row + 2 * col) % 5 == 3;
+            c.FillRect(x, y, x + cell - line, y + cell - line, block ? kIconNavy : kIconWhite);
+            if (!block && (row * 4 + col) % 3 == 0) {
+                const int scale = std::max(1, (cell - line) / 9);
+                const std::string text(1, static_cast<char>('1' + (row * 4 + col) % 9));
+                if (cell - line >= PixelCanvas::kGlyphHeight * scale + 2) {
+                    c.DrawText(x + (cell - line - PixelCanvas::TextWidth(text, scale)) / 2,
+                               y + (cell - line - PixelCanvas::kGlyphHeight * scale) / 2, text,
+                               kIconBlue, scale);
+                } else {
+                    c.FillRect(x + cell / 3, y + cell / 3, x + cell - cell / 3, y + cell - cell / 3,
+                               kIconBlue);
+                }
+            }
+        }
+    }
+}
+
+// Errors Displayed: a square with a wrong digit and the red asterisk the board marks it with.
+void DrawErrorsIcon(PixelCanvas& c, int s) {
+    const int line = std::max(1, s / 32);
+    c.FillRect(0, 0, s, s, kIconInk);
+    c.FillRect(line, line, s - line, s - line, kIconWhite);
+    const int scale = std::max(1, s / 14);
+    c.DrawText(s / 8, s - s / 8 - PixelCanvas::kGlyphHeight * scale, "8", kIconInk, scale);
+    const double cx = s * 0.66;
+    const double cy = s * 0.34;
+    const double arm = s * 0.26;
+    const double bar = std::max(2.0, s * 0.12);
+    for (int i = 0; i < 3; ++i) {
+        const double angle = M_PI / 2 + i * M_PI / 3;
+        FillBar(c, cx - arm * std::cos(angle), cy - arm * std::sin(angle),
+                cx + arm * std::cos(angle), cy + arm * std::sin(angle), bar, kIconRed);
+    }
+}
+
 }  // namespace
+
+PixelCanvas MakeIconPicture(int resource, int size) {
+    PixelCanvas canvas(size, size, IconPalette(), kIconClear);
+    switch (resource) {
+        case 128:
+            DrawGameIcon(canvas, size);
+            break;
+        case 132:
+            DrawPageIcon(canvas, size);
+            break;
+        case 133:
+            DrawBoardIcon(canvas, size);
+            break;
+        case 134:
+            DrawErrorsIcon(canvas, size);
+            break;
+        default:
+            break;
+    }
+    // The top-left pixel names the clear colour, whatever the drawing put there.
+    canvas.Set(0, 0, kIconClear);
+    return canvas;
+}
+
+std::string IconFileName(int resource) {
+    return "Icon" + std::to_string(resource) + ".bmp";
+}
 
 PixelCanvas MakeBoardPicture(const PuzzleSource& puzzle, const BoardLayout& layout) {
     const int s = layout.cellSize;

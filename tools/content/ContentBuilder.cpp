@@ -485,6 +485,10 @@ bool Builder::Write(BuildSummary& summary) {
     ok = WritePicture(data / "Head.bmp", MakeHeadPicture()) && ok;
     ok = WritePicture(data / "Qzxgame.bmp", MakeAboutPicture(m_about.version)) && ok;
     summary.pictures += 2;
+    for (int icon : kGameIcons) {
+        ok = WritePicture(data / IconFileName(icon), MakeIconPicture(icon, kIconSize)) && ok;
+        ++summary.pictures;
+    }
     ok = WriteText(data / "About.dat",
                    m_about.platform + "\n" + m_about.year + "\n" + m_about.version + "\n") &&
          ok;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 
+#include "content/Artwork.h"
 #include "content/ContentBuilder.h"
 #include "content/PuzzlePages.h"
 #include "content/SoundSynth.h"
@@ -54,6 +55,8 @@ std::string Joined(const std::vector<std::string>& texts) {
 
 class Checker {
 public:
+    bool m_bInstalledData = false;  // no players or games folder to look for
+
     Checker(const std::string& folder, const IHtfFontMetrics& metrics, CheckResult& result)
         : m_folder(folder), m_metrics(metrics), m_result(result) {
         if (!m_folder.empty() && m_folder.back() != '/') {
@@ -272,6 +275,9 @@ DibHandle Checker::LoadPicture(const std::string& gamePath, bool needsPalette) {
 void Checker::CheckPictures() {
     LoadPicture("data\\Head.bmp", true);
     LoadPicture("data\\Qzxgame.bmp", true);
+    for (int icon : kGameIcons) {
+        LoadPicture("data\\" + IconFileName(icon), false);
+    }
 }
 
 void Checker::CheckAbout() {
@@ -410,6 +416,9 @@ void Checker::CheckReward() {
 }
 
 void Checker::CheckFolders() {
+    if (m_bInstalledData) {
+        return;
+    }
     for (const char* folder : {"players", "games"}) {
         std::error_code ec;
         if (!fs::is_directory(platform::HostPath(m_folder + folder), ec)) {
@@ -420,9 +429,12 @@ void Checker::CheckFolders() {
 
 }  // namespace
 
-CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics) {
+CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics,
+                               bool installedData) {
     CheckResult result;
-    Checker(programFolder, metrics, result).Run();
+    Checker checker(programFolder, metrics, result);
+    checker.m_bInstalledData = installedData;
+    checker.Run();
     return result;
 }
 

@@ -21,7 +21,10 @@ struct CheckResult {
 
 // programFolder is a host path (with or without a trailing separator). Pages are laid out
 // with metrics to find lines wider than the page window.
-CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics);
+// Installed data (installedData true) has no players or games folder: each player's own
+// folder holds those.
+CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics,
+                               bool installedData = false);
 
 // The width of the page window's text area: wider lines are cut off on screen.
 inline constexpr int kPageWindowWidth = 305;
