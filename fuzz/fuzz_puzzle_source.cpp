@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Fuzzes the puzzle source reader and its clue arithmetic: reading, solving, showing and
-// working out every clue of whatever an author might type.
+// working out every clue of whatever an author might type, and searching its board.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "content/ClueExpression.h"
+#include "content/PuzzleSolver.h"
 #include "content/PuzzleSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -28,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)entry.clue.Working(lookup);
         }
     }
+    // The solver on whatever board and clues were read, within a small budget.
+    content::PuzzleSource layout;
+    errors.clear();
+    if (content::ReadPuzzleLayout(text, "fuzz.qzp", layout, errors)) {
+        const content::SolveResult result = content::SolvePuzzle(layout, 2'000);
+        (void)content::DescribeSolveResult(layout, result);
+    }
     // Each line also as a clue on its own.
     size_t start = 0;
     while (start < text.size()) {
@@ -44,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)clue.Evaluate(seven, value, error);
             (void)clue.Display();
             (void)clue.Working(seven);
+            (void)clue.Holds(value, seven);
+            (void)clue.Reasons(value, seven);
         }
         start = end + 1;
     }

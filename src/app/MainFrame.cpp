@@ -80,6 +80,8 @@ void CMainFrame::CreateMenus() {
                "Load a previously saved game\nLoad Saved Game", &CMainFrame::OnLoadSavedGame);
     AddCommand(file, tr("&Save Game"), ids::ID_SAVE_GAME, "Save this game\nSave Game",
                &CMainFrame::SaveCurrentGame);
+    AddCommand(file, tr("New &Puzzle..."), ids::ID_NEW_PUZZLE,
+               "Make a new puzzle of your own and play it\nNew Puzzle", &CMainFrame::OnNewPuzzle);
     file->addSeparator();
     QAction* exit = AddCommand(file, tr("E&xit"), ids::ID_APP_EXIT,
                                "Quit the application; prompts to save documents\nExit", nullptr);

@@ -17,6 +17,7 @@ class CErrorsShownDlg;
 class CMathGridDoc;
 class CMathGridView;
 class CMuWnd;
+class CNewPuzzleDlg;
 class CPlayer;
 class CPlayerStatsDlg;
 class CSavedGamesDlg;
@@ -27,6 +28,7 @@ class CSettingsDlg;
 class QAction;
 class QLabel;
 class QMdiArea;
+class QProgressDialog;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -79,6 +81,9 @@ public:
     void OnPlayRewardGame();
     void OnSettings();
     void OnQuickInstructions();
+    // File > New Puzzle...: makes a puzzle of the chosen level, adds it to the game list and
+    // starts it as a chosen game.
+    void OnNewPuzzle();
     // Take back the last change of a mark, or make it again.
     void OnUndoMark();
     void OnRedoMark();
@@ -128,6 +133,9 @@ protected:
     virtual int RunErrorDetect(CErrorDetectDlg& dialog);
     virtual int RunErrorsShown(CErrorsShownDlg& dialog);
     virtual int RunSettings(CSettingsDlg& dialog);
+    virtual int RunNewPuzzle(CNewPuzzleDlg& dialog);
+    // Between the generator's tries: keeps the window alive; false once the player cancels.
+    virtual bool GenerationGoesOn(QProgressDialog& progress);
     virtual void RunRewardGame(int score, const std::string& playerName);
 
     void closeEvent(QCloseEvent* event) override;

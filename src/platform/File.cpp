@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/ProgramFolder.h"
@@ -49,6 +51,33 @@ int CauseFromErrno(int err) {
         default:
             return kGeneric;
     }
+}
+
+bool FolderExists(const std::string& gamePath) {
+    std::error_code ec;
+    return std::filesystem::is_directory(std::filesystem::path(HostPath(gamePath)), ec);
+}
+
+bool MakeFolder(const std::string& gamePath) {
+    const std::string host = HostPath(gamePath);
+    return !host.empty() && ::mkdir(host.c_str(), 0755) == 0;
+}
+
+bool RemoveFolder(const std::string& gamePath) {
+    const std::string host = HostPath(gamePath);
+    std::error_code ec;
+    if (host.empty() || !std::filesystem::is_directory(std::filesystem::path(host), ec)) {
+        return !ec && !host.empty();
+    }
+    std::filesystem::remove_all(std::filesystem::path(host), ec);
+    return !ec;
+}
+
+bool MoveToNewName(const std::string& fromGamePath, const std::string& toGamePath) {
+    const std::string from = HostPath(fromGamePath);
+    const std::string to = HostPath(toGamePath);
+    return !from.empty() && !to.empty() &&
+           ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
 }
 
 bool RemoveFile(const std::string& gamePath) {

@@ -35,6 +35,16 @@ int CauseFromErrno(int err);
 bool RemoveFile(const std::string& gamePath);
 // True when a file (not a folder) of that game path exists.
 bool FileExists(const std::string& gamePath);
+// True when a folder of that game path exists.
+bool FolderExists(const std::string& gamePath);
+// Makes a folder named by a game path in a folder that exists; false when it was there already
+// or cannot be made.
+bool MakeFolder(const std::string& gamePath);
+// Removes a folder named by a game path with all it holds; true when it is gone.
+bool RemoveFolder(const std::string& gamePath);
+// Moves a file to a name that nothing has yet, in one step; false, with both names as they
+// were, when the new name is taken or the move cannot be made.
+bool MoveToNewName(const std::string& fromGamePath, const std::string& toGamePath);
 
 }  // namespace platform
 

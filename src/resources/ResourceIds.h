@@ -34,6 +34,8 @@ inline constexpr int ID_REDO_MARK = 32801;
 inline constexpr int ID_ZOOM_IN = 32802;
 inline constexpr int ID_ZOOM_OUT = 32803;
 inline constexpr int ID_ACTUAL_SIZE = 32804;
+// File > New Puzzle...: a puzzle made by the game itself.
+inline constexpr int ID_NEW_PUZZLE = 32850;
 
 // Standard controls.
 inline constexpr int IDOK = 1;

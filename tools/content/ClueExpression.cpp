@@ -157,6 +157,24 @@ bool IsPrime(int64_t n) {
     return true;  // primes up to 1.3 million cover every n up to 10^12
 }
 
+bool IsSquare(int64_t n) {
+    const int64_t r = IntegerSqrt(n);
+    return n >= 0 && r * r == n;
+}
+
+bool IsCube(int64_t n) {
+    if (n < 0) {
+        return false;
+    }
+    const int64_t near = static_cast<int64_t>(__builtin_cbrt(static_cast<double>(n)));
+    for (int64_t r = near > 0 ? near - 1 : 0; r <= near + 1; ++r) {
+        if (r * r * r == n) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int64_t NthPrime(int64_t n) {
     if (n < 1 || n > kMaxPrimePlace) {
         return 0;
@@ -467,9 +485,13 @@ private:
 bool ClueExpression::Parse(std::string_view text, std::string& error) {
     m_nodes.clear();
     m_root = -1;
+    m_properties.clear();
     if (text.size() > kMaxClueChars) {
         error = "the clue is longer than " + std::to_string(kMaxClueChars) + " characters";
         return false;
+    }
+    if (LooksLikeProperties(text)) {
+        return ParseProperties(text, error);
     }
     ClueParser parser(text, m_nodes);
     m_root = parser.ParseAll(error);
@@ -674,6 +696,10 @@ bool ClueExpression::EvaluateNode(int index, const Lookup& lookup, int64_t& valu
 }
 
 bool ClueExpression::Evaluate(const Lookup& lookup, int64_t& value, std::string& error) const {
+    if (IsProperty()) {
+        error = "the clue only says what the answer is like; the crossings must find it";
+        return false;
+    }
     if (m_root < 0) {
         error = "the clue was not read";
         return false;
@@ -686,6 +712,12 @@ std::vector<EntryRef> ClueExpression::References() const {
     for (const Node& node : m_nodes) {
         if (node.kind == Kind::Ref && std::find(refs.begin(), refs.end(), node.ref) == refs.end()) {
             refs.push_back(node.ref);
+        }
+    }
+    for (const Property& property : m_properties) {
+        if (property.kind == PropertyKind::ReverseOf &&
+            std::find(refs.begin(), refs.end(), property.ref) == refs.end()) {
+            refs.push_back(property.ref);
         }
     }
     return refs;
@@ -819,6 +851,9 @@ int ClueExpression::PrecedenceOf(const std::vector<Node>& nodes, int index) {
 }
 
 std::string ClueExpression::Display() const {
+    if (IsProperty()) {
+        return DisplayProperties();
+    }
     return m_root < 0 ? std::string() : DisplayNode(m_nodes, m_root);
 }
 

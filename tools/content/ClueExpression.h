@@ -30,13 +30,47 @@ inline constexpr size_t kMaxClueChars = 400;
 inline constexpr int kMaxClueDepth = 32;
 inline constexpr size_t kMaxClueNodes = 200;
 
+// What a property clue may say about its answer.
+enum class PropertyKind : uint8_t {
+    Prime,        // "a prime"
+    Square,       // "a square"
+    Cube,         // "a cube"
+    MultipleOf,   // "a multiple of N"
+    DigitsAddTo,  // "digits add up to N"
+    Palindrome,   // "a palindrome"
+    ReverseOf,    // "reads the same as 3D backwards"
+    Between,      // "between A and B" (both ends allowed)
+    Even,         // "even"
+    Odd,          // "odd"
+};
+
+struct Property {
+    PropertyKind kind = PropertyKind::Prime;
+    int64_t a = 0;  // N, or the lower end
+    int64_t b = 0;  // the upper end
+    EntryRef ref;   // ReverseOf
+};
+
+inline constexpr size_t kMaxProperties = 8;
+
 class ClueExpression {
 public:
-    // Parses a clue. False with a reason when it is not a well-formed clue.
-    bool Parse(std::string_view text, std::string& error);
-
     // The value of a referenced entry; false when it has none (yet).
     using Lookup = std::function<bool(const EntryRef& ref, int64_t& value)>;
+
+    // Parses a clue: arithmetic ("1D * 1000 + 611") or properties joined by "and" ("a square
+    // and a multiple of 4"). False with a reason when it is not a well-formed clue.
+    bool Parse(std::string_view text, std::string& error);
+
+    // A property clue only narrows its answer down; the crossings must do the rest.
+    bool IsProperty() const { return !m_properties.empty(); }
+    const std::vector<Property>& Properties() const { return m_properties; }
+    // Whether an answer fits every property. False when an entry it names has no value.
+    bool Holds(int64_t value, const Lookup& lookup) const;
+    // Whether it fits every property that names no other entry.
+    bool HoldsAlone(int64_t value) const;
+    // One sentence per property showing that the answer fits: "16 = 4 \xD7 4.".
+    std::vector<std::string> Reasons(int64_t value, const Lookup& lookup) const;
 
     // Evaluates the clue. False with a reason on a division that does not come out even, an
     // overflow, a square root of a number that is not square, a missing entry and the like.
@@ -71,8 +105,13 @@ private:
     static int PrecedenceOf(const std::vector<Node>& nodes, int index);
     std::string Operand(const std::vector<Node>& nodes, int index, int outer, bool right) const;
 
+    bool ParseProperties(std::string_view text, std::string& error);
+    bool HoldsOne(const Property& property, int64_t value, const Lookup& lookup) const;
+    std::string DisplayProperties() const;
+
     std::vector<Node> m_nodes;
     int m_root = -1;
+    std::vector<Property> m_properties;
 };
 
 // Helpers the functions use, also handy to authors' tests.
@@ -80,6 +119,10 @@ bool IsPrime(int64_t n);
 // The n-th prime (the 1st is 2), for n from 1 to 100000; 0 outside that range.
 int64_t NthPrime(int64_t n);
 int64_t DigitSum(int64_t n);
+bool IsSquare(int64_t n);
+bool IsCube(int64_t n);
+// Whether a clue text is written as properties rather than arithmetic.
+bool LooksLikeProperties(std::string_view text);
 // "1st", "2nd", "3rd", "4th", "11th", "22nd"...
 std::string Ordinal(int64_t n);
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "content/Artwork.h"
+#include "content/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
 
 namespace content {
@@ -25,6 +26,10 @@ namespace content {
 const std::vector<std::string>& GameSoundNames();
 // The help topics the game opens; topic 0 is the contents. HelpPageName names their pages.
 const std::vector<int>& HelpTopics();
+
+// Writes the puzzle file (stem + ".bgd") of a solved puzzle to a host path.
+bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,
+                     const std::string& path);
 
 struct BuildSummary {
     int games = 0;

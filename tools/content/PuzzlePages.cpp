@@ -179,9 +179,17 @@ PageFile AnswerPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     ClueLine(page, entry);
     page.Gap();
     page.Line("Working it out", code::kHeading);
-    page.Paragraph(entry.clue.Display());
-    for (const std::string& step : entry.clue.Working(LookupOf(puzzle))) {
-        page.Paragraph(step);
+    if (entry.clue.IsProperty()) {
+        page.Paragraph("The crossing answers give its digits: " + entry.digits +
+                       ". It fits the clue:");
+        for (const std::string& reason : entry.clue.Reasons(entry.value, LookupOf(puzzle))) {
+            page.Hanging({{"\x95 ", code::kPlain}}, {{reason, code::kPlain}});
+        }
+    } else {
+        page.Paragraph(entry.clue.Display());
+        for (const std::string& step : entry.clue.Working(LookupOf(puzzle))) {
+            page.Paragraph(step);
+        }
     }
     page.Gap(true);
     for (const std::string& paragraph : entry.explains) {
@@ -218,7 +226,9 @@ PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
                 continue;
             }
             std::vector<Run> body = {{WorkedLine(puzzle, entry), code::kPlain}};
-            if (entry.clue.Working(LookupOf(puzzle)).empty()) {
+            if (entry.clue.IsProperty()) {
+                body.front().text += ": " + entry.digits;
+            } else if (entry.clue.Working(LookupOf(puzzle)).empty()) {
                 body.front().text += " = " + entry.digits;
             }
             page.Hanging({{std::to_string(entry.ref.number) + "  ", code::kBold}}, body);

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "content/Cp1252Text.h"
+#include "content/PuzzleSolver.h"
 
 namespace content {
 namespace {
@@ -94,8 +95,13 @@ int PuzzleSource::AcrossCount() const {
 
 class PuzzleReader {
 public:
-    PuzzleReader(const std::string& fileName, PuzzleSource& out, std::vector<std::string>& errors)
-        : m_fileName(fileName), m_out(out), m_errors(errors), m_before(errors.size()) {}
+    PuzzleReader(const std::string& fileName, PuzzleSource& out, std::vector<std::string>& errors,
+                 bool layoutOnly)
+        : m_fileName(fileName),
+          m_out(out),
+          m_errors(errors),
+          m_before(errors.size()),
+          m_layoutOnly(layoutOnly) {}
 
     void Read(std::string_view text);
 
@@ -121,6 +127,7 @@ private:
     void NumberBoard();
     void MatchClues();
     void Solve();
+    void SolveBySearch();
     bool SolveEntry(size_t index, std::vector<int>& state, std::vector<size_t>& path);
     void CheckCrossings();
     void ExpandTexts();
@@ -130,6 +137,7 @@ private:
     PuzzleSource& m_out;
     std::vector<std::string>& m_errors;
     size_t m_before;  // errors of other files read before this one
+    bool m_layoutOnly;
 
     bool Clean() const { return m_errors.size() == m_before; }
 
@@ -194,8 +202,17 @@ void PuzzleReader::Read(std::string_view text) {
     }
     NumberBoard();
     MatchClues();
+    if (m_layoutOnly) {
+        return;
+    }
+    const bool properties = std::any_of(m_out.entries.begin(), m_out.entries.end(),
+                                        [](const Entry& entry) { return entry.clue.IsProperty(); });
     if (Clean()) {
-        Solve();
+        if (properties) {
+            SolveBySearch();
+        } else {
+            Solve();
+        }
     }
     if (Clean()) {
         CheckCrossings();
@@ -582,6 +599,35 @@ void PuzzleReader::Solve() {
     }
 }
 
+// Property clues give no value to work out: the whole board is searched for its one filling.
+void PuzzleReader::SolveBySearch() {
+    PuzzleSource& p = m_out;
+    const SolveResult result = SolvePuzzle(p);
+    switch (result.outcome) {
+        case SolveResult::Outcome::Unique:
+            break;
+        case SolveResult::Outcome::None:
+            Error(0, "no filling of the board fits every clue");
+            return;
+        case SolveResult::Outcome::Several:
+            Error(0, "the clues allow 2 or more fillings of the board; they differ at " +
+                         SquareName(result.differ));
+            return;
+        case SolveResult::Outcome::OutOfSteps:
+            Error(0, "the clues could not be settled within " + std::to_string(kDefaultSolveSteps) +
+                         " steps");
+            return;
+    }
+    const std::string& board = result.solutions.front();
+    for (Entry& entry : p.entries) {
+        entry.digits.clear();
+        for (const BoardCell& cell : entry.cells) {
+            entry.digits.push_back(board[static_cast<size_t>(cell.row * p.width + cell.column)]);
+        }
+        entry.value = std::stoll(entry.digits);
+    }
+}
+
 void PuzzleReader::CheckCrossings() {
     PuzzleSource& p = m_out;
     p.m_digits.assign(static_cast<size_t>(p.width * p.height), '\0');
@@ -708,7 +754,16 @@ bool ReadPuzzleSource(std::string_view text, const std::string& fileName, Puzzle
     out = PuzzleSource();
     out.fileName = fileName;
     const size_t before = errors.size();
-    PuzzleReader(fileName, out, errors).Read(text);
+    PuzzleReader(fileName, out, errors, false).Read(text);
+    return errors.size() == before;
+}
+
+bool ReadPuzzleLayout(std::string_view text, const std::string& fileName, PuzzleSource& out,
+                      std::vector<std::string>& errors) {
+    out = PuzzleSource();
+    out.fileName = fileName;
+    const size_t before = errors.size();
+    PuzzleReader(fileName, out, errors, true).Read(text);
     return errors.size() == before;
 }
 

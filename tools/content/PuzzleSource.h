@@ -16,6 +16,12 @@
 //     ask   What is 10 + 9? | 19
 //     explain 12 + 9 = 21.
 //
+// A clue may instead say what its answer is like, leaving the crossings to pin it down:
+//   down 4  a square and a multiple of 4
+// with "a prime", "a square", "a cube", "a multiple of N", "digits add up to N",
+// "a palindrome", "reads the same as 3D backwards", "between A and B" (both ends allowed),
+// "even" and "odd", joined by "and". Such a board is searched for its one filling.
+//
 // Texts may write {3A} for "3 Across" and {=EXPR} for the value of an expression, such as
 // {=3A + 1}; *stars* make bold and _underscores_ italic text.
 #pragma once
@@ -98,6 +104,11 @@ private:
 // "FILE:LINE: reason" (line 0 when it concerns the whole puzzle). True when there is none;
 // then every answer has its value and digits, and crossing answers agree.
 bool ReadPuzzleSource(std::string_view text, const std::string& fileName, PuzzleSource& out,
+                      std::vector<std::string>& errors);
+
+// Reads a puzzle source up to its numbered board and read clues, without working out any
+// answer: what the solver starts from.
+bool ReadPuzzleLayout(std::string_view text, const std::string& fileName, PuzzleSource& out,
                       std::vector<std::string>& errors);
 
 // Resolves {3A} and {=EXPR} in a text of the puzzle. False with a reason on an unknown answer

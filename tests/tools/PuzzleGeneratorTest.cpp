@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// Generated puzzles: each level's boards read, build their pages and have one solution, look
+// like the hand-made ones, keep their answers out of the hints, and repeat byte for byte.
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "content/PuzzleGenerator.h"
+#include "content/PuzzlePages.h"
+#include "content/PuzzleSolver.h"
+#include "content/PuzzleSource.h"
+#include "hypertext/FakeHtfMetrics.h"
+
+using content::PuzzleSource;
+
+namespace {
+
+// Whether text shows number as a number of its own (not inside a longer one).
+bool Shows(const std::string& text, const std::string& number) {
+    for (size_t at = text.find(number); at != std::string::npos; at = text.find(number, at + 1)) {
+        const size_t end = at + number.size();
+        if ((at == 0 || !std::isdigit(static_cast<unsigned char>(text[at - 1]))) &&
+            (end == text.size() || !std::isdigit(static_cast<unsigned char>(text[end])))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
+    CFakeHtfMetrics metrics;
+    for (const char* level : {"easy", "medium", "hard"}) {
+        int smallest = 0;
+        int largest = 0;
+        ASSERT_TRUE(content::LevelSizes(level, smallest, largest));
+        for (uint64_t seed : {1u, 2u}) {
+            SCOPED_TRACE(std::string(level) + " seed " + std::to_string(seed));
+            content::GenerateOptions options;
+            options.level = level;
+            options.seed = seed;
+            options.size = seed == 1 ? largest : 0;
+            std::string source;
+            std::string again;
+            std::string error;
+            ASSERT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
+            ASSERT_TRUE(content::GeneratePuzzle(options, again, error)) << error;
+            EXPECT_EQ(source, again);
+
+            PuzzleSource puzzle;
+            std::vector<std::string> errors;
+            ASSERT_TRUE(content::ReadPuzzleSource(source, "made.qzp", puzzle, errors))
+                << errors.front() << "\n"
+                << source;
+            EXPECT_EQ(puzzle.level, level);
+            EXPECT_GE(puzzle.width, smallest);
+            EXPECT_LE(puzzle.width, largest);
+            EXPECT_FALSE(content::MakePuzzlePages(puzzle, metrics).empty());
+            PuzzleSource layout;
+            ASSERT_TRUE(content::ReadPuzzleLayout(source, "made.qzp", layout, errors));
+            EXPECT_EQ(content::SolvePuzzle(layout).outcome, content::SolveResult::Outcome::Unique);
+
+            // Symmetric under a half turn; answers of 2 digits or more within the level's size.
+            for (int r = 0; r < puzzle.height; ++r) {
+                for (int c = 0; c < puzzle.width; ++c) {
+                    EXPECT_EQ(puzzle.IsCell(c, r),
+                              puzzle.IsCell(puzzle.width - 1 - c, puzzle.height - 1 - r));
+                }
+            }
+            size_t properties = 0;
+            for (const content::Entry& entry : puzzle.entries) {
+                EXPECT_GE(entry.digits.size(), 2u);
+                EXPECT_LE(entry.digits.size(), std::string(level) == "easy" ? 3u : 5u);
+                properties += entry.clue.IsProperty();
+                for (const std::string& hint : entry.hints) {
+                    EXPECT_FALSE(Shows(hint, entry.digits)) << hint;
+                }
+                for (const content::RevealPair& ask : entry.asks) {
+                    EXPECT_FALSE(Shows(ask.question + " | " + ask.answer, entry.digits));
+                }
+                EXPECT_FALSE(entry.explains.empty());
+            }
+            if (std::string(level) == "hard") {
+                EXPECT_GE(properties * 4, puzzle.entries.size());
+            } else {
+                EXPECT_EQ(properties, 0u);
+            }
+        }
+    }
+}
+
+TEST(PuzzleGenerator, RefusesBadOptionsAndStopsWhenAsked) {
+    std::string source;
+    std::string error;
+    for (const auto& [level, size, stem] :
+         {std::tuple{"tricky", 0, ""}, {"easy", 9, ""}, {"hard", 4, ""}, {"easy", 0, "../x"}}) {
+        content::GenerateOptions options;
+        options.level = level;
+        options.size = size;
+        options.stem = stem;
+        EXPECT_FALSE(content::GeneratePuzzle(options, source, error)) << level << size << stem;
+        EXPECT_FALSE(error.empty());
+        EXPECT_TRUE(source.empty());
+    }
+    content::GenerateOptions options;
+    options.level = "hard";
+    EXPECT_FALSE(content::GeneratePuzzle(options, source, error, [](int) { return false; }));
+    EXPECT_TRUE(source.empty());
+}

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// quizlex-tool generate: makes a new puzzle source with one proven solution.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Tool.h"
+#include "content/PuzzleGenerator.h"
+
+namespace {
+
+bool WholeNumber(const std::string& text, uint64_t& value) {
+    if (text.empty() || text.size() > 18 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    value = std::stoull(text);
+    return true;
+}
+
+int RunGenerate(const tool::Arguments& arguments) {
+    const char* usage =
+        "usage: quizlex-tool generate --level easy|medium|hard [--size N] [--seed S] [--title T] "
+        "[--stem s] --out FILE.qzp";
+    content::GenerateOptions options;
+    options.level.clear();
+    std::string out;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& name = arguments[i];
+        if (i + 1 >= arguments.size()) {
+            return tool::Fail(usage);
+        }
+        const std::string& value = arguments[++i];
+        uint64_t number = 0;
+        if (name == "--level") {
+            options.level = value;
+        } else if (name == "--size" && WholeNumber(value, number) && number <= 100) {
+            options.size = static_cast<int>(number);
+        } else if (name == "--seed" && WholeNumber(value, number)) {
+            options.seed = number;
+        } else if (name == "--title") {
+            options.title = value;
+        } else if (name == "--stem") {
+            options.stem = value;
+        } else if (name == "--out") {
+            out = value;
+        } else {
+            return tool::Fail(usage);
+        }
+    }
+    if (options.level.empty() || out.empty()) {
+        return tool::Fail(usage);
+    }
+    std::string source;
+    std::string error;
+    if (!content::GeneratePuzzle(options, source, error)) {
+        return tool::Fail(error + "; nothing was written");
+    }
+    // Written beside the target and renamed over it, so a failed write leaves no half file.
+    const std::string temporary = out + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << source;
+        file.flush();
+        if (!file) {
+            std::error_code ec;
+            std::filesystem::remove(temporary, ec);
+            return tool::Fail("cannot write " + out);
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, out, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return tool::Fail("cannot write " + out);
+    }
+    std::printf("wrote %s\n", out.c_str());
+    return 0;
+}
+
+}  // namespace
+
+QZ_TOOL_COMMAND(
+    "generate",
+    "--level easy|medium|hard [--size N] [--seed S] [--title T] [--stem s] --out FILE.qzp",
+    "makes a new puzzle source whose one solution the solver has proven", RunGenerate);

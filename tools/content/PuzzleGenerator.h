@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Makes new cross-number puzzles: a symmetric board, random answers, clues for the level and
+// hints from one table of sentences, proven by the solver to have one filling before the
+// source is handed back. The same options give the same bytes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace content {
+
+struct GenerateOptions {
+    std::string level = "easy";  // easy, medium or hard
+    int size = 0;                // board side; 0 picks one the level allows
+    uint64_t seed = 1;
+    std::string title;  // empty: made from the level and seed
+    std::string stem;   // empty: made from the level and seed
+};
+
+// The board sides a level allows.
+bool LevelSizes(const std::string& level, int& smallest, int& largest);
+
+// Called between tries with how many have been made; false stops the generator.
+using GenerateProgress = std::function<bool(int tries)>;
+
+// Writes a puzzle source (UTF-8, as content/puzzles/*.qzp) to source. False with a reason in
+// error when the options are wrong, when no unique puzzle was found within the generator's
+// tries, or when progress asked to stop; source is then empty.
+bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::string& error,
+                    const GenerateProgress& progress = {});
+
+}  // namespace content
