@@ -2,14 +2,14 @@
 // What several quizlex-tool commands share: reading a puzzle as the game does, quietly.
 #include "ToolSupport.h"
 
-#include "platform/FakeServices.h"
+#include "platform/MessageCapture.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace tool {
 
 bool OpenPuzzle(const std::string& path, CMathGridDoc& doc, std::vector<std::string>& messages) {
-    // The recording stand-in answers each box (OK, or Yes to a question) and keeps its text.
-    platform::FakeServices recorder;
+    // Each box is answered OK, or Yes to a question, and its text kept.
+    platform::MessageCapture recorder;
     bool read = doc.OnOpenDocument(path);
     messages = recorder.Texts();
     return read;

@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/File.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 using dlgtemplate::AddText;

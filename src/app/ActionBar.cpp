@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/MainFrame.h"
+#include "images/DialogTemplate.h"
 #include "platform/DialogUnits.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 CActionBar::CActionBar(CMainFrame& frame, QWidget* parent) : QDialog(parent), m_frame(frame) {

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
 #include "images/GameIcon.h"
 #include "platform/Cp1252.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 #include "reward/RewardGameDlg.h"
 

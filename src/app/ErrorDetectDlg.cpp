@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "players/DialogTemplate.h"
+#include "images/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 CErrorDetectDlg::CErrorDetectDlg(QWidget* parent) : CPlacedDialog(parent) {

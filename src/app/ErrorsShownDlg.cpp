@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "images/DialogTemplate.h"
 #include "images/GameIcon.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 CErrorsShownDlg::CErrorsShownDlg(QWidget* parent) : CPlacedDialog(parent) {

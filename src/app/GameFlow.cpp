@@ -3,10 +3,10 @@
 // commands, the answer checks, the end of a game, hints and error detection.
 #include "app/GameFlow.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 
+#include "hypertext/PageNames.h"
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/ProgramFolder.h"
@@ -29,13 +29,6 @@ std::string Format(std::string_view format, std::initializer_list<int> values) {
         }
     }
     return text;
-}
-
-// A hint page: stem + "_" (or "-" once the solution shows) + the two-digit hint number.
-std::string HintPage(const std::string& stem, bool solutionShown, int n) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%.2d", n);
-    return stem + (solutionShown ? "-" : "_") + number + ".htf";
 }
 
 std::string QuickCheckText(int marked, int correct) {
@@ -179,7 +172,7 @@ bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
         return false;
     }
     const auto previousPage = m_windows.PageOnShow();
-    if (!LoadDataPage(stem + "_00.htf")) {
+    if (!LoadDataPage(InstructionsPageName(stem))) {
         return false;
     }
     platform::PlayGameSound("data\\start.wav");
@@ -319,7 +312,7 @@ void GameFlow::HandOverGame() {
     if (m_player.IsTitleFinished(m_strGameTitle)) {
         // Their game of this title is over: it shows as they left it, solution and all.
         FinishBoard();
-        LoadDataPage(m_strGameStem + "-00.htf");
+        LoadDataPage(AnswerPageName(m_strGameStem));
         m_windows.SelectHintButton(0);
     } else if (m_player.HasSavedGame(m_strGameTitle)) {
         m_player.LoadSavedGame(GamesFolder(), m_strGameTitle, m_pDocument->m_nFirstNumber,
@@ -411,7 +404,7 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
     if (solved) {
         FinishBoard();
         int score = m_player.GameOver(marked, correct);
-        LoadDataPage(m_strGameStem + "-00.htf");
+        LoadDataPage(AnswerPageName(m_strGameStem));
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\correct.wav");
         if (Congratulate(score) == results::kQuit) {
@@ -419,7 +412,7 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
         }
     } else {
         m_player.GameOver(marked, correct);
-        LoadDataPage(m_strGameStem + "-00.htf");
+        LoadDataPage(AnswerPageName(m_strGameStem));
         FinishBoard();
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\wrong.wav");
@@ -550,7 +543,7 @@ void GameFlow::ShowHint(int n) {
     if (n != 0) {
         m_player.Hint(n - 1);
     }
-    LoadDataPage(HintPage(m_strGameStem, m_bSolutionShown, n));
+    LoadDataPage(HintPageName(m_strGameStem, m_bSolutionShown, n));
     m_pDocument->m_nSelectedHint = n;
     m_windows.RefreshBoard();
     ShowPane(1);

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QVBoxLayout>
-#include <cstdio>
 
 #include "hypertext/MuWnd.h"
+#include "hypertext/PageNames.h"
 #include "platform/Cp1252.h"
 #include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
@@ -61,21 +61,7 @@ CHelpViewer::~CHelpViewer() = default;
 
 std::string CHelpViewer::PageFor(const std::string& helpFile, platform::HelpCommand command,
                                  int context) {
-    // The pages carry the help file's name: "qzx.hlp" is shown from "qzx_NN.htf".
-    std::string stem = helpFile.substr(0, helpFile.rfind('.'));
-    if (!platform::IsBareFileName(helpFile) || stem.empty()) {
-        return {};
-    }
-    int number = 0;
-    if (command == platform::HelpCommand::Context) {
-        if (context < 0 || context > 99) {
-            return {};
-        }
-        number = context;
-    }
-    char suffix[8];
-    std::snprintf(suffix, sizeof suffix, "_%.2d.htf", number);
-    return stem + suffix;
+    return HelpPageName(helpFile, command == platform::HelpCommand::Context ? context : 0);
 }
 
 void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand command,

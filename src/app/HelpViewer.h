@@ -32,9 +32,6 @@ public:
     // Shows a page of the help folder by its file name, as a link in a help page names it.
     void ShowPage(const std::string& pageName);
 
-    // The help pages, relative to the program folder.
-    static constexpr const char* kHelpFolder = "data\\help\\";
-
     // The page file shown last (relative to the program folder), and whether it was shown.
     const std::string& PageFile() const { return m_strPageFile; }
     bool PageShown() const { return m_bPageShown; }

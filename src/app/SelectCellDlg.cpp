@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "app/MainFrame.h"
+#include "images/DialogTemplate.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/Services.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 namespace {

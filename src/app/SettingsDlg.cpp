@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
-#include "players/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 using dlgtemplate::AddButton;

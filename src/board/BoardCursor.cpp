@@ -120,7 +120,7 @@ std::string CellMap::AnswerStarts(CellPos pos) const {
 std::optional<std::string> CellMark(const CGridDoc& doc, CellPos pos) {
     for (const std::string& mark : doc.m_marks) {
         std::string_view rest;
-        CellKey key = ParseBoardKey(mark, &rest);
+        CellKey key = ParseCellKey(mark, &rest);
         if (key.column == pos.column && key.row == pos.row) {
             return std::string(rest.substr(0, kMaxCellText));
         }

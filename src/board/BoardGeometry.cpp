@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/TextFile.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace board {
@@ -28,22 +27,6 @@ constexpr int kTextMargin = 64;
 
 Rect Grown(const Rect& r, int by) {
     return Shrunk(r, -by, -by);
-}
-
-// Moves i past the next comma; false when there is none.
-bool PastComma(std::string_view text, size_t& i) {
-    while (i < text.size() && text[i] != ',') {
-        ++i;
-    }
-    if (i == text.size()) {
-        return false;
-    }
-    ++i;
-    return true;
-}
-
-int ClampIndex(int value) {
-    return std::clamp(value, -kMaxCellIndex, kMaxCellIndex);
 }
 
 uint64_t CellIndex(int column, int row) {
@@ -90,7 +73,7 @@ public:
         m_lines.reserve(doc.m_marks.size());
         for (const std::string& mark : doc.m_marks) {
             Line line;
-            line.key = ParseBoardKey(mark, &line.rest);
+            line.key = ParseCellKey(mark, &line.rest);
             m_lines.push_back(line);
             m_cells.push_back({CellIndex(line.key.column, line.key.row), &mark});
         }
@@ -156,28 +139,6 @@ const std::vector<std::string>* ListOf(const std::vector<std::vector<std::string
 bool Rect::Intersects(const Rect& other) const {
     return !IsEmpty() && !other.IsEmpty() && left < other.right && other.left < right &&
            top < other.bottom && other.top < bottom;
-}
-
-CellKey ParseBoardKey(std::string_view key, std::string_view* rest) {
-    // One pass over the line, where taking it apart first would read it three times.
-    CellKey result;
-    size_t i = 0;
-    if (rest) {
-        *rest = {};
-    }
-    result.column = ClampIndex(platform::AtoiAt(key, i));
-    if (!PastComma(key, i)) {
-        return result;
-    }
-    result.row = ClampIndex(platform::AtoiAt(key, i));
-    if (!PastComma(key, i)) {
-        return result;
-    }
-    if (rest) {
-        *rest = key.substr(i);
-    }
-    result.value = platform::AtoiAt(key, i);
-    return result;
 }
 
 Origin CellOrigin(const CGridDoc& doc, int column, int row) {
@@ -283,7 +244,7 @@ std::vector<BoardOp> PlanLogicBoard(const CGridDoc& doc, bool showSolution, cons
     if (doc.m_nSelectedHint <= doc.m_nHintCount) {
         if (const std::vector<std::string>* hint = ListOf(doc.m_hints, doc.m_nSelectedHint)) {
             for (const std::string& line : *hint) {
-                CellKey key = ParseBoardKey(line);
+                CellKey key = ParseCellKey(line);
                 Origin o = CellOrigin(doc, key.column, key.row);
                 plan.Add(BoardOp::Fill, Ink::Highlight, HintSquareRect(o.x, o.y, s));
             }
@@ -291,7 +252,7 @@ std::vector<BoardOp> PlanLogicBoard(const CGridDoc& doc, bool showSolution, cons
     }
     if (showSolution) {
         for (const std::string& line : doc.m_answers) {
-            CellKey key = ParseBoardKey(line);
+            CellKey key = ParseCellKey(line);
             Origin o = CellOrigin(doc, key.column, key.row);
             plan.Add(BoardOp::Fill, Ink::Black, PlusVerticalBar(o.x, o.y, s));
             plan.Add(BoardOp::Fill, Ink::Black, PlusHorizontalBar(o.x, o.y, s));
@@ -316,7 +277,7 @@ std::vector<BoardOp> PlanMathBoard(const CMathGridDoc& doc, bool showSolution,
 
     auto drawHintList = [&](const std::vector<std::string>& list) {
         for (const std::string& line : list) {
-            CellKey key = ParseBoardKey(line);
+            CellKey key = ParseCellKey(line);
             Origin o = CellOrigin(doc, key.column, key.row);
             if (key.value == 1 || key.value == 2) {
                 plan.Add(BoardOp::Fill, key.value == 1 ? Ink::Primary : Ink::Secondary,
@@ -337,7 +298,7 @@ std::vector<BoardOp> PlanMathBoard(const CMathGridDoc& doc, bool showSolution,
     if (showSolution) {
         for (const std::string& line : doc.m_answers) {
             std::string_view digit;
-            CellKey key = ParseBoardKey(line, &digit);
+            CellKey key = ParseCellKey(line, &digit);
             if (marks.IsMarked(line, key)) {
                 continue;
             }

@@ -107,10 +107,6 @@ struct BoardOp {
     std::string_view text;
 };
 
-// ParseCellKey's result without building a string for each number: the board reads every
-// line it draws on every paint. rest, when given, gets the text after the second comma.
-CellKey ParseBoardKey(std::string_view key, std::string_view* rest = nullptr);
-
 // Texts longer than this are cut: a mark is a digit, and a hostile saved game must not make
 // every repaint lay out a page of text.
 inline constexpr size_t kMaxCellText = 32;

@@ -4,14 +4,7 @@
 
 namespace platform {
 
-FakeServices::FakeServices() : m_previous(InstallServices(this)) {}
-
-FakeServices::~FakeServices() {
-    InstallServices(m_previous);
-}
-
-int FakeServices::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    messages.push_back(Message{text, caption, type, CurrentMessageOwner()});
+int FakeServices::Answer(unsigned type) {
     if (!answers.empty()) {
         int answer = answers.front();
         answers.pop_front();
@@ -50,14 +43,6 @@ void FakeServices::BeginWaitCursor() {
 
 void FakeServices::EndWaitCursor() {
     --waitCursorDepth;
-}
-
-std::vector<std::string> FakeServices::Texts() const {
-    std::vector<std::string> texts;
-    for (const Message& m : messages) {
-        texts.push_back(m.text);
-    }
-    return texts;
 }
 
 void FakeServices::Clear() {

@@ -7,31 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/Services.h"
+#include "platform/MessageCapture.h"
 
 namespace platform {
 
-class FakeServices : public IServices {
+class FakeServices : public MessageCapture {
 public:
-    struct Message {
-        std::string text;
-        std::string caption;
-        unsigned type;
-        const void* owner;  // the window named by the MessageOwner of the time, or nullptr
-    };
     struct HelpCall {
         std::string file;
         HelpCommand command;
         int context;
     };
 
-    // Installs itself for its lifetime and restores the previous services afterwards.
-    FakeServices();
-    ~FakeServices() override;
-    FakeServices(const FakeServices&) = delete;
-    FakeServices& operator=(const FakeServices&) = delete;
-
-    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
     void PlaySound(const std::string& gamePath) override;
     void WinHelp(const std::string& helpFile, HelpCommand command, int context) override;
     bool OpenTextViewer(const std::string& gamePath) override;
@@ -46,7 +33,6 @@ public:
     // Colours the picker returns, in order; when empty the picker is cancelled.
     std::deque<ColorRef> colours;
 
-    std::vector<Message> messages;
     std::vector<std::string> sounds;
     std::vector<HelpCall> helpCalls;
     std::vector<std::string> viewerOpens;
@@ -54,12 +40,10 @@ public:
     int waitCursorDepth = 0;
     int waitCursorShown = 0;  // how many times the wait cursor was begun
 
-    // The texts of the recorded messages, in order.
-    std::vector<std::string> Texts() const;
     void Clear();
 
-private:
-    IServices* m_previous;
+protected:
+    int Answer(unsigned type) override;
 };
 
 }  // namespace platform

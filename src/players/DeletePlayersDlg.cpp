@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "images/DialogTemplate.h"
 #include "platform/Services.h"
-#include "players/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/PlayerFiles.h"
 #include "resources/ResourceIds.h"

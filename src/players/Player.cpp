@@ -183,12 +183,12 @@ int CPlayer::GameOver(int cellsMarked, int cellsCorrect) {
     return record->GameOver(cellsMarked, cellsCorrect);
 }
 
-int CPlayer::GetScore() {
+int CPlayer::GetScore() const {
     CMathGameStats* record = Current("GetScore");
     return record ? record->GetScore() : 0;
 }
 
-void CPlayer::GetGameData(int& points, int& average) {
+void CPlayer::GetGameData(int& points, int& average) const {
     points = 0;
     average = 0;
     if (CMathGameStats* record = Current("GetGameData")) {
@@ -196,17 +196,17 @@ void CPlayer::GetGameData(int& points, int& average) {
     }
 }
 
-int CPlayer::TimesHintTaken() {
+int CPlayer::TimesHintTaken() const {
     CMathGameStats* record = Current("TimesHintTaken");
     return record ? record->m_nHintsTaken : 0;
 }
 
-int CPlayer::TimesAnswerChecked() {
+int CPlayer::TimesAnswerChecked() const {
     CMathGameStats* record = Current("TimesAnswerChecked");
     return record ? record->m_nAnswerChecks : 0;
 }
 
-int CPlayer::TimesPlayed() {
+int CPlayer::TimesPlayed() const {
     return m_pCurrentStats ? m_pCurrentStats->m_nTimesPlayed : 0;
 }
 

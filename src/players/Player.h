@@ -40,11 +40,11 @@ public:
     void CheckAnswer();
     void IncErrorsDisplayed();
     int GameOver(int cellsMarked, int cellsCorrect);
-    int GetScore();
-    void GetGameData(int& points, int& average);
-    int TimesHintTaken();
-    int TimesAnswerChecked();
-    int TimesPlayed();
+    int GetScore() const;
+    void GetGameData(int& points, int& average) const;
+    int TimesHintTaken() const;
+    int TimesAnswerChecked() const;
+    int TimesPlayed() const;
 
     // Saved games.
     bool HasSavedGames() const;

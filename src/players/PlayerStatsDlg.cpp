@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "images/DialogTemplate.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
-#include "players/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
 #include "players/StatsReport.h"

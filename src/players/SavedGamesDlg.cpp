@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-#include "players/DialogTemplate.h"
+#include "images/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
 #include "resources/ResourceIds.h"

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
@@ -13,7 +14,6 @@
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/Services.h"
-#include "players/DialogTemplate.h"
 #include "players/GameList.h"
 #include "players/Player.h"
 #include "players/SavedGamesDlg.h"

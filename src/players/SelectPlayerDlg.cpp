@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
-#include "players/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"

@@ -13,8 +13,16 @@
 
 namespace {
 
-int NumberOf(std::string_view text) {
-    return CTextFile::Atoi(std::string(text));
+// Moves i past the next comma; false when there is none.
+bool PastComma(std::string_view text, size_t& i) {
+    while (i < text.size() && text[i] != ',') {
+        ++i;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    ++i;
+    return true;
 }
 
 int ClampIndex(int value) {
@@ -23,22 +31,25 @@ int ClampIndex(int value) {
 
 }  // namespace
 
-CellKey ParseCellKey(std::string_view key) {
+CellKey ParseCellKey(std::string_view key, std::string_view* rest) {
+    // One pass over the line: the board takes apart every mark on every paint.
     CellKey result;
-    size_t first = key.find(',');
-    if (first == std::string_view::npos) {
-        result.column = ClampIndex(NumberOf(key));
+    size_t i = 0;
+    if (rest) {
+        *rest = {};
+    }
+    result.column = ClampIndex(platform::AtoiAt(key, i));
+    if (!PastComma(key, i)) {
         return result;
     }
-    result.column = ClampIndex(NumberOf(key.substr(0, first)));
-    std::string_view rest = key.substr(first + 1);
-    size_t second = rest.find(',');
-    if (second == std::string_view::npos) {
-        result.row = ClampIndex(NumberOf(rest));
+    result.row = ClampIndex(platform::AtoiAt(key, i));
+    if (!PastComma(key, i)) {
         return result;
     }
-    result.row = ClampIndex(NumberOf(rest.substr(0, second)));
-    result.value = NumberOf(rest.substr(second + 1));
+    if (rest) {
+        *rest = key.substr(i);
+    }
+    result.value = platform::AtoiAt(key, i);
     return result;
 }
 

@@ -32,13 +32,13 @@ inline constexpr int kMaxCellIndex = 1 << 15;
 // A cell key "column,row" or a mark key "column,row,value" taken apart: the column is the
 // number before the first comma, the row the number up to the second comma or the end, the
 // value the number after the second comma (0 when absent). Column and row are kept within
-// ±kMaxCellIndex.
+// ±kMaxCellIndex. rest, when given, gets the text after the second comma (empty when absent).
 struct CellKey {
     int column = 0;
     int row = 0;
     int value = 0;
 };
-CellKey ParseCellKey(std::string_view key);
+CellKey ParseCellKey(std::string_view key, std::string_view* rest = nullptr);
 // "%d,%d" and "%d,%d,%d".
 std::string MakeCellKey(int column, int row);
 std::string MakeMarkKey(int column, int row, int value);

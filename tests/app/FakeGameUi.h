@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/GameFlow.h"
+#include "hypertext/PageNames.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
@@ -78,11 +79,10 @@ void WriteGame(const Folder& folder, const std::string& stem, int hints) {
                   std::to_string(cell / 2) + "\r\nStart Secondary Hint\r\nEnd Hint\r\n";
     }
     folder.Write("data/" + stem + ".bgd", puzzle);
-    char name[64];
     for (int n = 0; n <= hints; ++n) {
-        for (const char* sep : {"_", "-"}) {
-            std::snprintf(name, sizeof name, "%s%.2d.htf", sep, n);
-            folder.Write("data/" + stem + name, Page(stem + name));
+        for (bool solutionShown : {false, true}) {
+            const std::string name = HintPageName(stem, solutionShown, n);
+            folder.Write("data/" + name, Page(name));
         }
     }
 }

@@ -25,6 +25,7 @@
 #include "app/SettingsDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
+#include "hypertext/PageNames.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
 #include "players/DeletePlayersDlg.h"

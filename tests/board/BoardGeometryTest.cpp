@@ -60,26 +60,6 @@ TEST(BoardGeometry, CellsHaveTheGameRectanglesAtEverySize) {
     }
 }
 
-TEST(BoardGeometry, LinesAreReadAsThePuzzleReadsThem) {
-    for (const char* line :
-         {"12,345,6", " 3,+4", "x,7,9,1", "8", "", ",", ",,", "-1,-2,-3", "\t 7 ,\v8,\r9",
-          "99999999999,-99999999999,99999999999", "2147483647,2147483648,-2147483649",
-          "+-1,--2,++3", "0x10,1e3,3.5", "1,2,3,4,5", " \n\f12,", "-32768,32769,7"}) {
-        CellKey fast = board::ParseBoardKey(line);
-        CellKey game = ParseCellKey(line);
-        EXPECT_EQ(fast.column, game.column) << line;
-        EXPECT_EQ(fast.row, game.row) << line;
-        EXPECT_EQ(fast.value, game.value) << line;
-    }
-    // The text after the second comma is what a board writes.
-    for (auto [line, text] :
-         {std::pair{"1,2,3,4", "3,4"}, {"a,b,c", "c"}, {"1,2", ""}, {"1,2,", ""}, {"-7", ""}}) {
-        std::string_view rest = "untouched";
-        board::ParseBoardKey(line, &rest);
-        EXPECT_EQ(rest, text) << line;
-    }
-}
-
 TEST(BoardGeometry, BrokenBoardsNeitherDivideByZeroNorOverflow) {
     CGridDoc doc;
     doc.AddCell(0, 0);

@@ -5,6 +5,7 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/FakeServices.h"
+#include "platform/MessageCapture.h"
 #include "platform/Rand.h"
 
 TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
@@ -29,6 +30,21 @@ TEST(Services, WithoutDesktopServicesAQuestionTakesItsFirstButton) {
     EXPECT_EQ(platform::MessageBox("Add new player?", "Confirmation", platform::MB_YESNO),
               platform::IDYES);
     EXPECT_EQ(platform::MessageBox("Cannot load DIB", "", platform::MB_OK), platform::IDOK);
+}
+
+TEST(Services, TheCaptureKeepsMessagesForACommandLineProgram) {
+    platform::FakeServices outer;
+    {
+        platform::MessageCapture capture;
+        EXPECT_EQ(platform::MessageBox("Overwrite?", "Confirmation", platform::MB_YESNO),
+                  platform::IDYES);
+        EXPECT_EQ(platform::MessageBox("Cannot load DIB"), platform::IDOK);
+        platform::PlaySound("data\\qxup.wav");
+        EXPECT_EQ(capture.Texts(), (std::vector<std::string>{"Overwrite?", "Cannot load DIB"}));
+    }
+    EXPECT_TRUE(outer.messages.empty() && outer.sounds.empty());
+    platform::MessageBox("after");
+    EXPECT_EQ(outer.Texts(), std::vector<std::string>{"after"});
 }
 
 TEST(Rand, GivesTheRuntimesSequence) {

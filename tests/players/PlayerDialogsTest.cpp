@@ -15,9 +15,9 @@
 #include <functional>
 
 #include "PlayerTestFiles.h"
+#include "images/DialogTemplate.h"
 #include "platform/FakeServices.h"
 #include "players/DeletePlayersDlg.h"
-#include "players/DialogTemplate.h"
 #include "players/ItemTextListBox.h"
 #include "players/PlayerStatsDlg.h"
 #include "players/SavedGamesDlg.h"

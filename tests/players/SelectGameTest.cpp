@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
 #include "platform/FakeServices.h"
-#include "players/DialogTemplate.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"
 #include "players/SelectGameDlg.h"

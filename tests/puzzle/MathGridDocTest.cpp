@@ -2,6 +2,9 @@
 // The number puzzle's rules: digits on cells, hints of a cell, answer checks, wrong marks.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string_view>
+
 #include "puzzle/MathGridDoc.h"
 
 using Lines = std::vector<std::string>;
@@ -33,22 +36,32 @@ Lines operator+(Lines a, const Lines& b) {
 }  // namespace
 
 TEST(CellKeys, ColumnRowAndValueComeFromTheCommas) {
+    // Numbers read as the runtime's atoi reads them; rest is the text a board writes in a cell.
     struct Case {
         const char* key;
         int column, row, value;
+        const char* rest;
     } cases[] = {
-        {"12,345,6", 12, 345, 6},
-        {" 3,+4", 3, 4, 0},
-        {"x,7,9,1", 0, 7, 9},
-        {"8", 8, 0, 0},
-        {"99999999999,-99999999999,2", kMaxCellIndex, -kMaxCellIndex, 2},
-        {"1,99999999999", 1, kMaxCellIndex, 0},
+        {"12,345,6", 12, 345, 6, "6"},
+        {" 3,+4", 3, 4, 0, ""},
+        {"x,7,9,1", 0, 7, 9, "9,1"},
+        {"8", 8, 0, 0, ""},
+        {",,", 0, 0, 0, ""},
+        {"\t 7 ,\v8,\r9", 7, 8, 9, "\r9"},
+        {"+-1,--2,++3", 0, 0, 0, "++3"},
+        {"0x10,1e3,3.5", 0, 1, 3, "3.5"},
+        {"99999999999,-99999999999,2", kMaxCellIndex, -kMaxCellIndex, 2, "2"},
+        {"1,99999999999", 1, kMaxCellIndex, 0, ""},
+        {"2147483647,-2147483649,-2147483649", kMaxCellIndex, -kMaxCellIndex, INT_MIN,
+         "-2147483649"},
     };
     for (const Case& c : cases) {
-        CellKey k = ParseCellKey(c.key);
+        std::string_view rest = "untouched";
+        CellKey k = ParseCellKey(c.key, &rest);
         EXPECT_EQ(std::vector<int>({k.column, k.row, k.value}),
                   std::vector<int>({c.column, c.row, c.value}))
             << c.key;
+        EXPECT_EQ(rest, c.rest) << c.key;
     }
     EXPECT_EQ(MakeCellKey(3, 12), "3,12");
     EXPECT_EQ(MakeMarkKey(-1, 0, 9), "-1,0,9");

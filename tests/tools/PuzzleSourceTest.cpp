@@ -138,6 +138,10 @@ TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
               (std::vector<std::string>{"p.qzp:11: the line holds U+2192, which the game's "
                                         "character set (Windows-1252) lacks",
                                         "p.qzp:10: 1 Across has no hint"}));
+    // A control character would stand in the page, unseen.
+    EXPECT_EQ(Errors(Replace(kGood, "Six twos.", "Six \xC2\x81 twos.")).front(),
+              "p.qzp:11: the line holds U+0081, which the game's character set (Windows-1252) "
+              "lacks");
     EXPECT_EQ(Errors(Replace(kGood, "  # . .\n", "  # . .\n  . # #\n")).front(),
               "p.qzp:9: the square at column 1, row 4 belongs to no across or down answer");
     EXPECT_EQ(

@@ -11,10 +11,10 @@
 #include <sstream>
 
 #include "content/ContentBuilder.h"
-#include "content/PuzzlePages.h"
 #include "content/PuzzleSolver.h"
 #include "content/PuzzleSource.h"
 #include "hypertext/FakeHtfMetrics.h"
+#include "hypertext/PageNames.h"
 #include "platform/FakeServices.h"
 #include "platform/File.h"
 #include "puzzle/MathGridDoc.h"
@@ -117,11 +117,11 @@ TEST(ShippedContent, BuiltPuzzleFilesHoldTheWorkedOutClues) {
             }
             for (bool solved : {false, true}) {
                 EXPECT_TRUE(platform::FileExists(folder.File(
-                    "data/" + content::PageName(puzzle.stem, solved, static_cast<int>(i + 1)))));
+                    "data/" + HintPageName(puzzle.stem, solved, static_cast<int>(i + 1)))));
             }
         }
-        EXPECT_TRUE(platform::FileExists(folder.File("data/" + puzzle.stem + "_00.htf")));
-        EXPECT_TRUE(platform::FileExists(folder.File("data/" + puzzle.stem + "-00.htf")));
+        EXPECT_TRUE(platform::FileExists(folder.File("data/" + InstructionsPageName(puzzle.stem))));
+        EXPECT_TRUE(platform::FileExists(folder.File("data/" + AnswerPageName(puzzle.stem))));
     }
 }
 

@@ -16,7 +16,9 @@
 #include "content/PuzzlePages.h"
 #include "content/PuzzleSource.h"
 #include "content/SoundSynth.h"
+#include "hypertext/PageNames.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Services.h"
 #include "platform/TextFile.h"
 #include "puzzle/MathGridDoc.h"
 
@@ -208,7 +210,7 @@ void Builder::ReadHelp() {
         }
     }
     for (int topic : HelpTopics()) {
-        const std::string name = HelpPageName(topic);
+        const std::string name = HelpPageName(platform::kHelpFile, topic);
         const bool found = std::any_of(m_helpPages.begin(), m_helpPages.end(),
                                        [&](const PageFile& p) { return p.name == name; });
         if (!found) {
@@ -544,12 +546,6 @@ const std::vector<std::string>& GameSoundNames() {
 const std::vector<int>& HelpTopics() {
     static const std::vector<int> topics = {0, 4, 6, 8, 9, 11, 13};
     return topics;
-}
-
-std::string HelpPageName(int topic) {
-    char name[32];
-    std::snprintf(name, sizeof name, "qzx_%.2d.htf", topic);
-    return name;
 }
 
 bool BuildContent(const std::string& contentFolder, const std::string& programFolder,

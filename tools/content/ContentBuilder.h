@@ -24,10 +24,8 @@ namespace content {
 
 // The sounds the game plays, by file name in the data folder (without ".wav").
 const std::vector<std::string>& GameSoundNames();
-// The help topics the game opens; topic 0 is the contents. Page names are
-// "data\help\qzx_NN.htf".
+// The help topics the game opens; topic 0 is the contents. HelpPageName names their pages.
 const std::vector<int>& HelpTopics();
-std::string HelpPageName(int topic);
 
 // Writes the puzzle file (stem + ".bgd") of a solved puzzle to a host path.
 bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,

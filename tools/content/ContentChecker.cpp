@@ -14,9 +14,10 @@
 #include "content/SoundSynth.h"
 #include "hypertext/HtfDocument.h"
 #include "hypertext/HtfDraw.h"
+#include "hypertext/PageNames.h"
 #include "images/Dib.h"
-#include "platform/FakeServices.h"
 #include "platform/File.h"
+#include "platform/MessageCapture.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
@@ -89,7 +90,7 @@ private:
 void Checker::Run() {
     CheckGames();
     for (int topic : HelpTopics()) {
-        CheckPage("data\\help\\" + HelpPageName(topic));
+        CheckPage(kHelpFolder + HelpPageName(platform::kHelpFile, topic));
     }
     CheckPictures();
     CheckAbout();
@@ -140,7 +141,7 @@ void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
         return;
     }
     // The game's messages become problems instead of boxes.
-    platform::FakeServices messages;
+    platform::MessageCapture messages;
     CMathGridDoc doc;
     const std::string puzzle = "data\\" + stem + ".bgd";
     if (!doc.OnOpenDocument(Path(puzzle))) {
@@ -213,8 +214,8 @@ void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
         }
     }
     for (int hint = 0; hint <= std::clamp(doc.m_nHintCount, 0, 99); ++hint) {
-        CheckPage("data\\" + PageName(stem, false, hint));
-        CheckPage("data\\" + PageName(stem, true, hint));
+        CheckPage("data\\" + HintPageName(stem, false, hint));
+        CheckPage("data\\" + HintPageName(stem, true, hint));
     }
 }
 

@@ -2,36 +2,28 @@
 // UTF-8 and Windows-1252.
 #include "content/Cp1252Text.h"
 
-#include <array>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/Cp1252Table.h"
+
 namespace content {
 namespace {
 
-// Code points of bytes 0x80 to 0x9F; 0 where the byte is unassigned.
-constexpr std::array<uint16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 bool ToByte(uint32_t cp, char& byte) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        byte = static_cast<char>(cp);
-        return true;
-    }
     if (cp == 0x2212) {  // the minus sign is written as the en dash the fonts have
         byte = static_cast<char>(0x96);
         return true;
     }
-    for (size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] != 0 && kHigh[i] == cp) {
-            byte = static_cast<char>(0x80 + i);
-            return true;
-        }
+    // Control characters 0x80 to 0x9F have no picture on a page: typed in a source, they are
+    // a slip, though the code page would keep them.
+    unsigned char code = 0;
+    if ((cp >= 0x80 && cp <= 0x9F) || !platform::Cp1252Byte(cp, code)) {
+        return false;
     }
-    return false;
+    byte = static_cast<char>(code);
+    return true;
 }
 
 std::string Describe(uint32_t cp) {
@@ -101,11 +93,7 @@ bool Utf8ToCp1252(std::string_view utf8, std::string& out, std::string* bad) {
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     for (char c : text) {
-        const auto byte = static_cast<uint8_t>(c);
-        uint32_t cp = byte;
-        if (byte >= 0x80 && byte < 0xA0) {
-            cp = kHigh[byte - 0x80] != 0 ? kHigh[byte - 0x80] : '?';
-        }
+        const char32_t cp = platform::Cp1252CodePoint(static_cast<unsigned char>(c));
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));
         } else if (cp < 0x800) {

@@ -9,7 +9,8 @@
 namespace content {
 
 // Converts UTF-8 to Windows-1252. False when the text is not UTF-8 or holds a character the
-// game's character set lacks; then *bad tells which (as "U+2192" or "a byte 0xFF").
+// game's character set lacks or a control character U+0080 to U+009F; then *bad tells which
+// (as "U+2192" or "a byte 0xFF").
 bool Utf8ToCp1252(std::string_view utf8, std::string& out, std::string* bad = nullptr);
 
 // The reverse, for messages printed on the author's terminal.

@@ -12,6 +12,7 @@
 #include "content/ContentBuilder.h"
 #include "content/PuzzlePages.h"
 #include "content/PuzzleSource.h"
+#include "hypertext/PageNames.h"
 #include "platform/File.h"
 #include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
@@ -71,8 +72,8 @@ bool PickName(const std::vector<GameListEntry>& games, const std::string& level,
         });
         const bool present = platform::FileExists(DataPath(stem + ".bgd")) ||
                              platform::FileExists(DataPath(stem + ".bmp")) ||
-                             platform::FileExists(DataPath(PageName(stem, false, 0))) ||
-                             platform::FileExists(DataPath(PageName(stem, true, 0))) ||
+                             platform::FileExists(DataPath(InstructionsPageName(stem))) ||
+                             platform::FileExists(DataPath(AnswerPageName(stem))) ||
                              platform::FolderExists(DataPath(stem + ".new~")) ||
                              platform::FolderExists(DataPath(stem));
         if (!listed && !present) {

@@ -3,20 +3,14 @@
 #include "content/PuzzlePages.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "content/PageWriter.h"
+#include "hypertext/PageNames.h"
 
 namespace content {
 namespace {
 
 const std::string kDot = " \xB7 ";
-
-std::string TwoDigits(int n) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%.2d", n);
-    return text;
-}
 
 std::string Capitalised(std::string text) {
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
@@ -24,14 +18,6 @@ std::string Capitalised(std::string text) {
     }
     return text;
 }
-
-}  // namespace
-
-std::string PageName(const std::string& stem, bool solved, int hint) {
-    return stem + (solved ? "-" : "_") + TwoDigits(hint) + ".htf";
-}
-
-namespace {
 
 // Looks up the worked-out value of an answer.
 ClueExpression::Lookup LookupOf(const PuzzleSource& puzzle) {
@@ -129,7 +115,7 @@ PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
                             "own first!"));
     page.Gap(true);
     page.Paragraph("Press Clear to come back to this page.", code::kSmallBlue);
-    return {PageName(puzzle.stem, false, 0), page.Text()};
+    return {InstructionsPageName(puzzle.stem), page.Text()};
 }
 
 void ClueLine(PageWriter& page, const Entry& entry) {
@@ -173,7 +159,7 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
         "On the board, the answer's squares are marked in the first hint colour; "
         "the squares of the answers that cross it, or that its clue uses, in the second.",
         code::kSmallBlue);
-    return {PageName(puzzle.stem, false, hint), page.Text()};
+    return {HintPageName(puzzle.stem, false, hint), page.Text()};
 }
 
 // The clue and its working on one wrapped paragraph: "1 Across + 2 Down = 345 + 67 = 412".
@@ -216,7 +202,7 @@ PageFile AnswerPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     }
     page.Gap();
     page.Paragraph({{"Answer: ", code::kBold}, {entry.digits, code::kBoldRed}});
-    return {PageName(puzzle.stem, true, hint), page.Text()};
+    return {HintPageName(puzzle.stem, true, hint), page.Text()};
 }
 
 PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics) {
@@ -255,7 +241,7 @@ PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
     }
     page.Gap();
     page.Paragraph("Press a hint button to see how each answer is worked out.", code::kSmallBlue);
-    return {PageName(puzzle.stem, true, 0), page.Text()};
+    return {AnswerPageName(puzzle.stem), page.Text()};
 }
 
 }  // namespace

@@ -16,10 +16,6 @@ struct PageFile {
     std::string text;  // lines ending in "\n"
 };
 
-// Page names as the game builds them from the stem: "_00" instructions, "_NN" hints during
-// play, "-NN" hints after the solution, "-00" the solution.
-std::string PageName(const std::string& stem, bool solved, int hint);
-
 // All pages of a solved puzzle (ReadPuzzleSource succeeded).
 std::vector<PageFile> MakePuzzlePages(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics);
 

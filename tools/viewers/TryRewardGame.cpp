@@ -18,8 +18,8 @@
 #include <string>
 
 #include "images/AnimDibStatic.h"
-#include "platform/FakeServices.h"
 #include "platform/GameSwitches.h"
+#include "platform/MessageCapture.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "platform/Rand.h"
@@ -29,7 +29,7 @@
 namespace {
 
 int Shot(const std::string& out, int ticks, int score, const std::string& name) {
-    platform::FakeServices quiet;
+    platform::MessageCapture quiet;
     CRewardGameDlg dialog;
     dialog.SetUp(score, name);
     if (!dialog.OnInitDialog()) {

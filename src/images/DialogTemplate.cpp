@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Builds the player dialogs from their templates: sizes and places in dialog units, and every
+// Builds the game's dialogs from their templates: sizes and places in dialog units, and every
 // control with its id.
-#include "players/DialogTemplate.h"
+#include "images/DialogTemplate.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Builds the player dialogs from their templates: sizes and places in dialog units, and every
+// Builds the game's dialogs from their templates: sizes and places in dialog units, and every
 // control with its id.
 #pragma once
 
