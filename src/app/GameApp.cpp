@@ -7,7 +7,6 @@
 #include "app/AboutDlg.h"
 #include "app/GameSettings.h"
 #include "app/MainFrame.h"
-#include "board/MathGridView.h"
 #include "platform/DialogColors.h"
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
