@@ -85,3 +85,36 @@ TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
         << output;
     EXPECT_FALSE(folder.Exists("out/data/games.dat"));
 }
+
+TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndBothRefuseWhatTheyCannotUse) {
+    TempProgramFolder folder;
+    const std::string puzzle = "'" + folder.File("new.qzp") + "'";
+    std::string output;
+    ASSERT_EQ(Tool("generate --level medium --size 7 --seed 4 --out " + puzzle, output), 0)
+        << output;
+    EXPECT_NE(output.find("wrote " + folder.File("new.qzp") + "\n"), std::string::npos) << output;
+    EXPECT_FALSE(folder.Exists("new.qzp.tmp"));
+    ASSERT_EQ(Tool("solve " + puzzle, output), 0) << output;
+    EXPECT_NE(output.find("one solution\n"), std::string::npos) << output;
+    EXPECT_EQ(Tool("solve --steps 1 " + puzzle, output), 3);
+    EXPECT_NE(output.find("gave up after 1 steps without settling the puzzle\n"), std::string::npos)
+        << output;
+
+    // Nothing is written for a command that is refused; OUT stands for a file that is not there.
+    const std::pair<std::string, const char*> refused[] = {
+        {"solve --steps 12x OUT", "--steps needs a whole number"},
+        {"solve OUT OUT", "usage: quizlex-tool solve [--steps N] FILE.qzp"},
+        {"solve OUT", "other.qzp is not a puzzle source that can be read"},
+        {"generate --level tricky --out OUT", "; nothing was written"},
+        {"generate --size 101 --level easy --out OUT", "usage: quizlex-tool generate"},
+        {"generate --level easy --seed -1 --out OUT", "usage: quizlex-tool generate"},
+    };
+    for (auto [command, message] : refused) {
+        for (size_t at; (at = command.find("OUT")) != std::string::npos;) {
+            command.replace(at, 3, "'" + folder.File("other.qzp") + "'");
+        }
+        EXPECT_NE(Tool(command, output), 0) << command;
+        EXPECT_NE(output.find(message), std::string::npos) << command << "\n" << output;
+        EXPECT_FALSE(folder.Exists("other.qzp")) << command;
+    }
+}
