@@ -154,26 +154,6 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(SelectPlayer, AtAFirstStartTheNameBoxHasTheFocusSoANameAndEnterMakeAPlayer) {
-    {
-        CSelectPlayerDlg dialog(player);
-        dialog.show();
-        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
-            << "with players to pick the focus stays where it was";
-    }
-    folder.Write("players/data", "");
-    CSelectPlayerDlg dialog(player, true);
-    dialog.show();
-    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
-    ASSERT_EQ(dialog.focusWidget(), edit);
-    QTest::keyClicks(edit, "Dee");
-    fake.answers.push_back(platform::IDYES);
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(player.m_strName, "Dee");
-    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
-}
-
 TEST_F(SelectPlayer, TypingSelectsByPrefixAndLeavingTheBoxByWholeName) {
     CSelectPlayerDlg dialog(player);
     CItemTextListBox* list = List(&dialog);
@@ -220,45 +200,60 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     EXPECT_EQ(folder.Read("players/Jo0.ply"), "Jo\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\n");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
-}
 
-TEST_F(SelectPlayer, WithoutAFreeFileNameNoOtherPlayersFileIsOverwritten) {
+    // Without a free file name no other player's file is overwritten.
     for (int n = 0; n < 100; ++n) {
         folder.Write("players/Zed" + std::to_string(n) + ".ply", "taken");
     }
     BeCarl();
-    CSelectPlayerDlg dialog(player);
-    QTest::keyClicks(Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME), "Zed");
-    dialog.OnEditKillFocus();
-    dialog.OnOK();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    CSelectPlayerDlg zed(player);
+    QTest::keyClicks(Find<QLineEdit>(&zed, ids::IDC_PLAYER_NAME), "Zed");
+    zed.OnEditKillFocus();
+    zed.OnOK();
+    EXPECT_EQ(zed.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Zed|");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/Zed42.ply"), "taken");
-    EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Zed\r\n\r\n");
+    EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\nZed\r\n\r\n");
 }
 
-TEST_F(SelectPlayer, StartUpModeAsksBeforeQuitting) {
+TEST_F(SelectPlayer, AtStartUpQuittingIsAskedAndWithNobodyListedANameAndEnterMakeAPlayer) {
+    {
+        CSelectPlayerDlg dialog(player, true);
+        dialog.show();
+        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
+            << "with players to pick the focus stays where it was";
+        QPushButton* cancel = Find(&dialog, ids::IDCANCEL);
+        EXPECT_EQ(cancel->text(), "Quit Game");
+        fake.answers.push_back(platform::IDNO);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        ASSERT_EQ(fake.messages.size(), 2u);
+        EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
+                  "Are you sure you want to quit?|Confirmation");
+    }
+    fake.Clear();
+    {
+        CSelectPlayerDlg normal(player);
+        normal.show();
+        QTest::mouseClick(Find(&normal, ids::IDCANCEL), Qt::LeftButton);
+        EXPECT_FALSE(normal.isVisible());
+        EXPECT_TRUE(fake.messages.empty()) << "outside start-up Cancel closes at once";
+    }
+    folder.Write("players/data", "");
     CSelectPlayerDlg dialog(player, true);
     dialog.show();
-    QPushButton* cancel = Find(&dialog, ids::IDCANCEL);
-    EXPECT_EQ(cancel->text(), "Quit Game");
-    fake.answers.push_back(platform::IDNO);
-    QTest::mouseClick(cancel, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
-              "Are you sure you want to quit?|Confirmation");
-
-    fake.Clear();
-    CSelectPlayerDlg normal(player);
-    normal.show();
-    QTest::mouseClick(Find(&normal, ids::IDCANCEL), Qt::LeftButton);
-    EXPECT_FALSE(normal.isVisible());
-    EXPECT_TRUE(fake.messages.empty()) << "outside start-up Cancel closes at once";
+    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
+    ASSERT_EQ(dialog.focusWidget(), edit);
+    QTest::keyClicks(edit, "Dee");
+    fake.answers.push_back(platform::IDYES);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(player.m_strName, "Dee");
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
 }
 
 TEST_F(SelectPlayer, StatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
