@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The reward game dialog on a sample data folder: its layout, the intro, clicks on sprites,
 // the end of the game with its high-score entry, the keys that leave without one, and missing
-// data. The timer is driven by calling its tick.
+// data (the timer is driven by calling its tick); and the "10 Highest Scores" dialog: what it
+// shows, and the table it stores however it closes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
+#include <functional>
 
 #include "images/AnimDibStatic.h"
 #include "images/DibStatic.h"
@@ -17,6 +20,7 @@
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
+#include "platform/Services.h"
 #include "reward/HighScoresDlg.h"
 #include "reward/RewardGameDlg.h"
 #include "support/TestBitmaps.h"
@@ -38,18 +42,41 @@ void Click(QWidget* dialog, int x, int y) {
     QApplication::sendEvent(dialog, &press);
 }
 
-// Notes what the next high-score dialog to open shows (its result, then its list) and
-// closes it.
+// What a high-score dialog shows: its result, then its list.
+Names Shown(const CHighScoresDlg& scores) {
+    Names shown{scores.ResultLabel()->text().toStdString()};
+    for (int i = 0; i < scores.List()->count(); ++i) {
+        shown.push_back(scores.List()->item(i)->text().toStdString());
+    }
+    return shown;
+}
+
+// Notes what the next high-score dialog to open shows and closes it.
 void CloseScoresWhenTheyOpen(Names& seen) {
     QTimer::singleShot(0, [&seen] {
         if (auto* scores = qobject_cast<CHighScoresDlg*>(QApplication::activeModalWidget())) {
-            seen.push_back(scores->ResultLabel()->text().toStdString());
-            for (int i = 0; i < scores->List()->count(); ++i) {
-                seen.push_back(scores->List()->item(i)->text().toStdString());
-            }
+            seen = Shown(*scores);
             scores->done(platform::IDOK);
         }
     });
+}
+
+// Runs a high-score dialog for the entry, ends it with end(dialog) once it is up; its title
+// and what it showed.
+Names RunAndEnd(const std::string& entry, int result,
+                const std::function<void(CHighScoresDlg&)>& end) {
+    CHighScoresDlg dialog;
+    Names shown;
+    QTimer::singleShot(0, &dialog, [&] {
+        shown = Shown(dialog);
+        shown.insert(shown.begin(), dialog.windowTitle().toStdString());
+        EXPECT_EQ(dialog.List()->selectionMode(), QAbstractItemView::NoSelection);
+        EXPECT_EQ(dialog.List()->property("controlId").toInt(), 1052);
+        EXPECT_EQ(dialog.ResultLabel()->property("controlId").toInt(), 1053);
+        end(dialog);
+    });
+    EXPECT_EQ(dialog.Run(entry, "You caught some fish!"), result);
+    return shown;
 }
 
 // Where the sample's ten sprites sit on the 640 × 480 sea.
@@ -165,7 +192,6 @@ TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutOrTheWindowClosesTheCatchGoesToTheHi
     CRewardGameDlg closed;
     closed.SetUp(100, "Cid");
     closed.show();
-    seen.clear();
     CloseScoresWhenTheyOpen(seen);
     closed.close();
     EXPECT_EQ(seen, (Names{"You did not catch any fish.", "03\tBob", "00\tCid", "00\tAnn"}));
@@ -206,4 +232,52 @@ TEST_F(RewardGameDlgTest, MissingDataIsReported) {
     EXPECT_EQ(fake.messages[0].caption, "File Error");
     EXPECT_FALSE(game.TimerRunning());
     EXPECT_FALSE(folder.Exists("ants/scores.dat"));
+}
+
+TEST(HighScoresDlg, ShowsTheResultAndTheTableAndStoresItHoweverItCloses) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("ants/scores.dat", "5\r\n12\tAnn\r\n04\tCid\r\n");
+    EXPECT_EQ(
+        RunAndEnd("11\tZoe", platform::IDOK, [](auto& d) { d.done(platform::IDOK); }),
+        (Names{"10 Highest Scores", "You caught some fish!", "12\tAnn", "11\tZoe", "04\tCid"}));
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "5\r\n12\tAnn\r\n11\tZoe\r\n04\tCid\r\n");
+    RunAndEnd("10\tBob", platform::IDCANCEL, [](auto& d) { d.reject(); });
+    RunAndEnd("09\tDee", platform::IDCANCEL, [](auto& d) { d.close(); });
+    {
+        CHighScoresDlg dialog;  // destroyed while it is still open
+        dialog.SetEntry("08\tEve", "");
+        dialog.show();
+    }
+    EXPECT_EQ(folder.Read("ants/scores.dat"),
+              "5\r\n12\tAnn\r\n11\tZoe\r\n10\tBob\r\n09\tDee\r\n08\tEve\r\n");
+}
+
+TEST(HighScoresDlg, SaysGameOverUntilGivenAResultAndNamesLineUpOnTheTabStop) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("ants/scores.dat", "10\r\n100\tWWW\r\n05\tWWW\r\n");
+    CHighScoresDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.ResultLabel()->text().toStdString(), "Game over...");
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 3) << "the empty entry it was not given comes last";
+    QImage image(list->viewport()->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    list->viewport()->render(&image);
+    // Right of the first tab stop (32 dialog units) both rows hold the same name.
+    auto inkColumns = [&](int row) {
+        const QRect r = list->visualItemRect(list->item(row));
+        std::vector<int> columns;
+        for (int x = 40; x < r.right(); ++x) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    columns.push_back(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    };
+    EXPECT_FALSE(inkColumns(0).empty());
+    EXPECT_EQ(inkColumns(0), inkColumns(1));
+    dialog.done(platform::IDOK);
 }
