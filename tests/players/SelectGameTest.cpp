@@ -119,7 +119,6 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
 }
 
 TEST_F(SelectGame, AMissingListLeavesOnlyCancelAndAMissingPictureIsTold) {
-    folder.Write("data/games.dat", "");
     std::filesystem::remove(folder.File("data/games.dat"));
     std::filesystem::remove(folder.File("data/Head.bmp"));
     ScriptedSelectGame dialog(player);
