@@ -195,6 +195,7 @@ TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutOrTheWindowClosesTheCatchGoesToTheHi
     CloseScoresWhenTheyOpen(seen);
     closed.close();
     EXPECT_EQ(seen, (Names{"You did not catch any fish.", "03\tBob", "00\tCid", "00\tAnn"}));
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n03\tBob\r\n00\tCid\r\n00\tAnn\r\n");
     EXPECT_FALSE(closed.isVisible());
     EXPECT_EQ(closed.result(), platform::IDCANCEL);
 }
