@@ -59,6 +59,15 @@ void Click(CItemTextListBox* list, int row, bool twice = false) {
     }
 }
 
+// The Select Player dialog as the player sees it: the name box, the picked row, and which of
+// OK and Statistics are enabled, as "Bob|2|OK Stats".
+std::string State(const CSelectPlayerDlg& dialog) {
+    return Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME)->text().toStdString() + "|" +
+           std::to_string(List(&dialog)->GetCurSel()) + "|" +
+           (Find(&dialog, ids::IDOK)->isEnabled() ? "OK" : "") +
+           (Find(&dialog, ids::IDC_PLAYER_STATISTICS)->isEnabled() ? " Stats" : "");
+}
+
 const char kIndex[] =
     "Bob\r\nBob0.ply\r\nann\r\nann0.ply\r\nJoan\r\nJoan0.ply\r\nBob\r\nBob1.ply\r\n"
     "carl\r\ncarl0.ply\r\n";
@@ -83,8 +92,10 @@ protected:
     }
 
     // Answers the dialog's question No, then Yes: No keeps the dialog open and the players as
-    // they were; Yes closes it. The question is a Yes/No one, "Confirmation" its caption.
-    void NoThenYes(QDialog& dialog, const std::string& question, const std::function<void()>& act) {
+    // they were; Yes closes it, with the messages after. The question is a Yes/No one,
+    // "Confirmation" its caption.
+    void NoThenYes(QDialog& dialog, const std::string& question, const std::function<void()>& act,
+                   const std::vector<std::string>& after = {}) {
         const std::string index = folder.Read("players/data");
         fake.answers.push_back(platform::IDNO);
         act();
@@ -92,7 +103,9 @@ protected:
         EXPECT_EQ(folder.Read("players/data"), index);
         act();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        ASSERT_EQ(fake.Texts(), (std::vector<std::string>{question, question}));
+        std::vector<std::string> expected{question, question};
+        expected.insert(expected.end(), after.begin(), after.end());
+        ASSERT_EQ(fake.Texts(), expected);
         EXPECT_EQ(fake.messages[1].caption, "Confirmation");
         EXPECT_EQ(fake.messages[1].type & platform::MB_BUTTONMASK, platform::MB_YESNO);
     }
@@ -125,19 +138,15 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select Player");
     CItemTextListBox* list = List(&dialog);
-    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
     QPushButton* ok = Find(&dialog, ids::IDOK);
-    QPushButton* stats = Find(&dialog, ids::IDC_PLAYER_STATISTICS);
     EXPECT_EQ(Shown(list), "ann|ann0.ply;Bob|Bob0.ply;Bob|Bob1.ply;carl|carl0.ply;Joan|Joan0.ply;");
-    EXPECT_FALSE(ok->isEnabled() || stats->isEnabled()) << "nothing to confirm yet";
+    EXPECT_EQ(State(dialog), "|-1|") << "nothing to confirm yet";
     EXPECT_EQ(ok->text() + "|" + Find(&dialog, ids::IDCANCEL)->text(), "OK|Cancel");
-    EXPECT_EQ(edit->maxLength(), 60);
+    EXPECT_EQ(Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME)->maxLength(), 60);
 
     Click(list, 2);
-    EXPECT_EQ(edit->text(), "Bob");
-    EXPECT_TRUE(ok->isEnabled() && stats->isEnabled());
     dialog.OnEditKillFocus();
-    EXPECT_EQ(list->GetCurSel(), 2) << "the second Bob stays picked";
+    EXPECT_EQ(State(dialog), "Bob|2|OK Stats") << "the second Bob stays picked";
     Click(list, 0);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -154,53 +163,27 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(SelectPlayer, AtAFirstStartTheNameBoxHasTheFocusSoANameAndEnterMakeAPlayer) {
-    {
-        CSelectPlayerDlg dialog(player);
-        dialog.show();
-        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
-            << "with players to pick the focus stays where it was";
-    }
-    folder.Write("players/data", "");
-    CSelectPlayerDlg dialog(player, true);
-    dialog.show();
-    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
-    ASSERT_EQ(dialog.focusWidget(), edit);
-    QTest::keyClicks(edit, "Dee");
-    fake.answers.push_back(platform::IDYES);
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(player.m_strName, "Dee");
-    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
-}
-
 TEST_F(SelectPlayer, TypingSelectsByPrefixAndLeavingTheBoxByWholeName) {
     CSelectPlayerDlg dialog(player);
-    CItemTextListBox* list = List(&dialog);
     auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
-    QPushButton* ok = Find(&dialog, ids::IDOK);
-    QPushButton* stats = Find(&dialog, ids::IDC_PLAYER_STATISTICS);
-
+    // A typed selection is not a selection change: Statistics stays off, the text stays.
     QTest::keyClicks(edit, "jo");
-    EXPECT_EQ(list->GetCurSel(), 4) << "Joan begins with jo";
-    EXPECT_TRUE(ok->isEnabled());
-    EXPECT_FALSE(stats->isEnabled()) << "a typed selection is not a selection change";
-    EXPECT_EQ(edit->text(), "jo") << "typing keeps what was typed";
+    EXPECT_EQ(State(dialog), "jo|4|OK") << "Joan begins with jo";
     QTest::keyClicks(edit, "x");
-    EXPECT_EQ(list->GetCurSel(), 4) << "no name begins with jox: the selection stays";
+    EXPECT_EQ(State(dialog), "jox|4|OK") << "no name begins with jox: the selection stays";
     dialog.OnEditKillFocus();
-    EXPECT_EQ(list->GetCurSel(), -1) << "no player is named jox";
+    EXPECT_EQ(State(dialog), "jox|-1|OK") << "no player is named jox";
 
     edit->clear();
     QTest::keyClicks(edit, "BOB");
     dialog.OnEditKillFocus();
-    EXPECT_EQ(list->GetCurSel(), 1) << "Bob, whole name, any case";
+    EXPECT_EQ(State(dialog), "BOB|1|OK") << "Bob, whole name, any case";
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(edit, Qt::Key_Backspace);
     }
-    EXPECT_FALSE(ok->isEnabled() || stats->isEnabled());
+    EXPECT_EQ(State(dialog), "|1|");
     dialog.OnEditKillFocus();
-    EXPECT_EQ(list->GetCurSel(), -1);
+    EXPECT_EQ(List(&dialog)->GetCurSel(), -1);
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -220,45 +203,60 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     EXPECT_EQ(folder.Read("players/Jo0.ply"), "Jo\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\n");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
-}
 
-TEST_F(SelectPlayer, WithoutAFreeFileNameNoOtherPlayersFileIsOverwritten) {
+    // Without a free file name no other player's file is overwritten.
     for (int n = 0; n < 100; ++n) {
         folder.Write("players/Zed" + std::to_string(n) + ".ply", "taken");
     }
     BeCarl();
-    CSelectPlayerDlg dialog(player);
-    QTest::keyClicks(Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME), "Zed");
-    dialog.OnEditKillFocus();
-    dialog.OnOK();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    CSelectPlayerDlg zed(player);
+    QTest::keyClicks(Find<QLineEdit>(&zed, ids::IDC_PLAYER_NAME), "Zed");
+    zed.OnEditKillFocus();
+    zed.OnOK();
+    EXPECT_EQ(zed.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Zed|");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/Zed42.ply"), "taken");
-    EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Zed\r\n\r\n");
+    EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\nZed\r\n\r\n");
 }
 
-TEST_F(SelectPlayer, StartUpModeAsksBeforeQuitting) {
+TEST_F(SelectPlayer, AtStartUpQuittingIsAskedAndWithNobodyListedANameAndEnterMakeAPlayer) {
+    {
+        CSelectPlayerDlg dialog(player, true);
+        dialog.show();
+        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
+            << "with players to pick the focus stays where it was";
+        QPushButton* cancel = Find(&dialog, ids::IDCANCEL);
+        EXPECT_EQ(cancel->text(), "Quit Game");
+        fake.answers.push_back(platform::IDNO);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        ASSERT_EQ(fake.messages.size(), 2u);
+        EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
+                  "Are you sure you want to quit?|Confirmation");
+    }
+    fake.Clear();
+    {
+        CSelectPlayerDlg normal(player);
+        normal.show();
+        QTest::mouseClick(Find(&normal, ids::IDCANCEL), Qt::LeftButton);
+        EXPECT_FALSE(normal.isVisible());
+        EXPECT_TRUE(fake.messages.empty()) << "outside start-up Cancel closes at once";
+    }
+    folder.Write("players/data", "");
     CSelectPlayerDlg dialog(player, true);
     dialog.show();
-    QPushButton* cancel = Find(&dialog, ids::IDCANCEL);
-    EXPECT_EQ(cancel->text(), "Quit Game");
-    fake.answers.push_back(platform::IDNO);
-    QTest::mouseClick(cancel, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
-              "Are you sure you want to quit?|Confirmation");
-
-    fake.Clear();
-    CSelectPlayerDlg normal(player);
-    normal.show();
-    QTest::mouseClick(Find(&normal, ids::IDCANCEL), Qt::LeftButton);
-    EXPECT_FALSE(normal.isVisible());
-    EXPECT_TRUE(fake.messages.empty()) << "outside start-up Cancel closes at once";
+    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
+    ASSERT_EQ(dialog.focusWidget(), edit);
+    QTest::keyClicks(edit, "Dee");
+    fake.answers.push_back(platform::IDYES);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(player.m_strName, "Dee");
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
 }
 
 TEST_F(SelectPlayer, StatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
@@ -372,10 +370,12 @@ TEST_F(SavedGamesDialog, OffersTheUnfinishedGamesOnly) {
     EXPECT_EQ(again.m_strGameStem, "stem Algebra Puzzle 1");
 }
 
-TEST_F(DeletePlayers, RemovesTheChosenPlayersAndKeepsTheIndexTrue) {
+TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsTheIndexTrue) {
     folder.Write("players/data", std::string(kIndex) + "carl\r\ncarl0.ply\r\n");
     folder.Write("games/Puzzl0.gme", "x");
-    folder.Write("games/Other0.gme", "x");
+    std::filesystem::remove(folder.File("players/Bob1.ply"));
+    std::filesystem::remove(folder.File("players/Joan0.ply"));
+    folder.Write("players/Joan0.ply/stuck", "x");
     CDeletePlayersDlg dialog;
     dialog.Prepare("carl", "carl0.ply");
     dialog.show();
@@ -386,39 +386,21 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersAndKeepsTheIndexTrue) {
         << "the current player is never offered";
     EXPECT_FALSE(ok->isEnabled());
     Click(list, 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(2)).center());
-    EXPECT_EQ(list->GetSelItems(), (std::vector<int>{0, 2}));
+    for (int row : {2, 3}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(row)).center());
+    }
+    EXPECT_EQ(list->GetSelItems(), (std::vector<int>{0, 2, 3}));
     EXPECT_TRUE(ok->isEnabled());
 
     NoThenYes(dialog, "Delete the selected players and their saved games?",
-              [&] { QTest::mouseClick(ok, Qt::LeftButton); });
+              [&] { QTest::mouseClick(ok, Qt::LeftButton); },
+              {"Access to " + folder.File("players/Joan0.ply") + " was denied."});
     EXPECT_FALSE(folder.Exists("players/ann0.ply"));
     EXPECT_FALSE(folder.Exists("games/Puzzl0.gme")) << "ann's saved game goes with her";
-    EXPECT_FALSE(folder.Exists("players/Bob1.ply"));
     EXPECT_TRUE(folder.Exists("players/Bob0.ply"));
-    EXPECT_TRUE(folder.Exists("games/Other0.gme"));
     EXPECT_EQ(folder.Read("players/data"),
-              "carl\r\ncarl0.ply\r\nBob\r\nBob0.ply\r\nJoan\r\nJoan0.ply\r\n");
-}
-
-TEST_F(DeletePlayers, GoesOnPastFilesThatAreGoneOrStuck) {
-    std::filesystem::remove(folder.File("players/Bob0.ply"));
-    std::filesystem::remove(folder.File("players/Joan0.ply"));
-    folder.Write("players/Joan0.ply/stuck", "x");
-    CDeletePlayersDlg dialog;
-    dialog.Prepare("carl", "carl0.ply");
-    for (int row : {1, 2, 3}) {
-        List(&dialog)->item(row)->setSelected(true);
-    }
-    dialog.OnOK();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(fake.messages.size(), 2u);
-    EXPECT_EQ(fake.messages[1].text,
-              "Access to " + folder.File("players/Joan0.ply") + " was denied.");
-    EXPECT_FALSE(folder.Exists("players/Bob1.ply"));
-    EXPECT_EQ(folder.Read("players/data"),
-              "carl\r\ncarl0.ply\r\nann\r\nann0.ply\r\nJoan\r\nJoan0.ply\r\n")
+              "carl\r\ncarl0.ply\r\nBob\r\nBob0.ply\r\nJoan\r\nJoan0.ply\r\n")
         << "Bob's file already gone counts as removed; Joan's is still there";
 }
 

@@ -33,12 +33,24 @@ const char kWritten[] =
     "Math Puzzle 12\r\nmath12\r\nAnn\r\n5\r\n-2\r\nStart Grid\r\n3,4\r\n0,0,7\r\n12,1\r\n"
     "End Grid\r\n";
 
+// A program folder with its players and games folders.
+class PlayerFiles : public ::testing::Test {
+protected:
+    PlayerFiles() {
+        folder.MakeFolder("players");
+        folder.MakeFolder("games");
+    }
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+};
+using FileNames = PlayerFiles;
+using PlayerFile = PlayerFiles;
+using SavedGameFile = PlayerFiles;
+using SavedGames = PlayerFiles;
+
 }  // namespace
 
-TEST(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumber) {
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
-    folder.MakeFolder("games");
+TEST_F(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumber) {
     const std::pair<const char*, const char*> players[] = {
         {"Mary Ann", "Mary0.ply"}, {"Bob", "Bob0.ply"},
         {"Bob", "Bob1.ply"},       {"J.R.", "J_R_0.ply"},
@@ -70,8 +82,7 @@ TEST(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumber)
     EXPECT_EQ(folder.Read("games/Puzzl0.gme"), "");
 }
 
-TEST(FileNames, SkipWhatCannotBeCreatedAndGiveUpAfterAHundredNumbers) {
-    TempProgramFolder folder;
+TEST_F(FileNames, SkipWhatCannotBeCreatedAndGiveUpAfterAHundredNumbers) {
     // A folder in the way can be neither read as a file nor created: skipped, not emptied.
     folder.Write("players/Amy0.ply/inside", "x");
     CPlayer player;
@@ -85,10 +96,7 @@ TEST(FileNames, SkipWhatCannotBeCreatedAndGiveUpAfterAHundredNumbers) {
     EXPECT_EQ(game.m_strFileName, "");
 }
 
-TEST(PlayerFile, IsWrittenAndReadBackLineByLine) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
+TEST_F(PlayerFile, IsWrittenAndReadBackLineByLine) {
     CPlayer player;
     ASSERT_TRUE(player.MakeFileName("Ann", PlayersFolder()));
     ASSERT_TRUE(player.Save(PlayersFolder()));
@@ -113,9 +121,7 @@ TEST(PlayerFile, IsWrittenAndReadBackLineByLine) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(PlayerFile, DamagedFilesAreReadAsFarAsTheyGo) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
+TEST_F(PlayerFile, DamagedFilesAreReadAsFarAsTheyGo) {
     const std::string one = "One\nL\n\nFALSE\n1\n0\n0\n4\n0\n1\n0\n0\n1\nTRUE\n";
     const std::string two = "Two\nL\n\nFALSE\n1\n0\n0\n4\n0\n0\n0\n0\n2\n";
     const std::pair<std::string, std::string> cases[] = {
@@ -146,9 +152,7 @@ TEST(PlayerFile, DamagedFilesAreReadAsFarAsTheyGo) {
     EXPECT_EQ(player.Stats().size(), 2u);
 }
 
-TEST(PlayerFile, NamesReadFromFilesNeverLeadOutOfTheFolders) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
+TEST_F(PlayerFile, NamesReadFromFilesNeverLeadOutOfTheFolders) {
     const std::string outside = "Eve\nNo Saved Games\n";
     folder.Write("secret", outside);
     folder.Write("players/Eve0.ply",
@@ -179,9 +183,7 @@ TEST(PlayerFile, NamesReadFromFilesNeverLeadOutOfTheFolders) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
+TEST_F(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     const std::string previous = "Ann\r\nNo Saved Games\r\n";
     folder.Write("players/Ann0.ply", previous);
     CPlayer player;
@@ -215,10 +217,7 @@ TEST(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     EXPECT_FALSE(folder.Exists("players/Ann0.ply.new~"));
 }
 
-TEST(SavedGameFile, IsWrittenAndReadLineByLineAndAsFarAsItGoes) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("games");
+TEST_F(SavedGameFile, IsWrittenAndReadLineByLineAndAsFarAsItGoes) {
     CSavedGame game("Math Puzzle 12", "Puzzl0.gme", "math12");
     ASSERT_TRUE(game.Write(GamesFolder(), "Ann", 5, -2, kMarks));
     EXPECT_EQ(folder.Read("games/Puzzl0.gme"), kWritten);
@@ -263,11 +262,7 @@ TEST(SavedGameFile, IsWrittenAndReadLineByLineAndAsFarAsItGoes) {
     EXPECT_EQ(marks, std::vector<std::string>{"kept"});
 }
 
-TEST(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
-    folder.MakeFolder("games");
+TEST_F(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
     const std::string title = "Math Puzzle 12";
     {
         CPlayer player;
@@ -322,11 +317,7 @@ TEST(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(SavedGames, AFinishedGameIsNeverKeptOrOfferedAsASavedGame) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
-    folder.MakeFolder("games");
+TEST_F(SavedGames, AFinishedGameOrOneWithoutAFileIsNeverKeptOrOffered) {
     CPlayer player;
     ASSERT_TRUE(player.MakeFileName("Ann", PlayersFolder()));
     player.SelectGame("Math Puzzle 7");
@@ -337,20 +328,21 @@ TEST(SavedGames, AFinishedGameIsNeverKeptOrOfferedAsASavedGame) {
     EXPECT_FALSE(folder.Exists("games/Puzzl0.gme"));
 
     // A file of an older game kept such a record (an empty, reserved .gme): it still reads,
-    // and the finished title is not offered while an unfinished one is.
+    // and the finished title is not offered while an unfinished one is; nor is a record
+    // without a file, which holds nothing to continue.
     folder.Write("games/Puzzl0.gme", "");
     folder.Write("games/Puzzl1.gme", "");
     player.Save(PlayersFolder());
     std::string file = folder.Read("players/Ann0.ply");
     const std::string saved =
         "Start Saved Games\r\nMath Puzzle 7\r\nPuzzl0.gme\r\nmath7\r\nMath Puzzle 8\r\n"
-        "Puzzl1.gme\r\nmath8\r\nEnd Saved Games\r\n";
+        "Puzzl1.gme\r\nmath8\r\nMath Puzzle 12\r\n\r\nmath12\r\nEnd Saved Games\r\n";
     file.replace(file.find("No Saved Games\r\n"), 16, saved);
     folder.Write("players/Ann0.ply", file);
     CPlayer again;
     ASSERT_TRUE(LoadPlayer(again, "Ann", "Ann0.ply"));
-    ASSERT_EQ(again.SavedGames().size(), 2u);
-    EXPECT_FALSE(again.HasSavedGame("Math Puzzle 7"));
+    ASSERT_EQ(again.SavedGames().size(), 3u);
+    EXPECT_FALSE(again.HasSavedGame("Math Puzzle 7") || again.HasSavedGame("Math Puzzle 12"));
     EXPECT_TRUE(again.HasSavedGame("Math Puzzle 8"));
     EXPECT_TRUE(again.HasSavedGames());
     EXPECT_EQ(again.Stats().front()->m_nScore, 100);
@@ -363,16 +355,11 @@ TEST(SavedGames, AFinishedGameIsNeverKeptOrOfferedAsASavedGame) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(SavedGames, DroppingARecordWithoutAFileRemovesNothingElse) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("games");
+TEST_F(SavedGames, DroppingARecordWithoutAFileRemovesNothingElse) {
     folder.Write("players/Ann0.ply",
                  "Ann\nStart Saved Games\nMath Puzzle 12\n\nmath12\nEnd Saved Games\n");
     CPlayer player;
     ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
-    ASSERT_EQ(player.SavedGames().size(), 1u);
-    EXPECT_FALSE(player.HasSavedGames()) << "a record without a file holds nothing to continue";
     player.SaveGame(GamesFolder(), "Math Puzzle 12", "math12", 0, 0, kMarks, true);
     EXPECT_TRUE(player.SavedGames().empty());
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("games")))

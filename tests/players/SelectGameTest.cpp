@@ -84,9 +84,8 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
     EXPECT_EQ(dialog.windowTitle(), "Select Game To Play");
     QListWidget* list = List(&dialog);
     ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text(), "Zebra Sums");
-    EXPECT_EQ(list->item(1)->text(), "Adding Up");
-    EXPECT_EQ(list->item(2)->text(), "Take Away");
+    EXPECT_EQ(list->item(0)->text() + "|" + list->item(1)->text() + "|" + list->item(2)->text(),
+              "Zebra Sums|Adding Up|Take Away");
     EXPECT_TRUE(Find<CDibStatic>(&dialog, ids::IDC_DIB_PICTURE)->Picture());
 
     QPushButton* play = Find(&dialog, ids::IDOK);
@@ -106,10 +105,8 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), ids::IDOK);
-    EXPECT_EQ(dialog.m_strSelectedTitle, "Adding Up");
-    EXPECT_EQ(dialog.m_strSelectedGameStem, "adding");
+    EXPECT_EQ(dialog.m_strSelectedTitle + "|" + dialog.m_strSelectedGameStem, "Adding Up|adding");
     EXPECT_TRUE(fake.messages.empty()) << "no saved game for the title, so no question";
-
     EXPECT_TRUE(fake.sounds.empty());
 
     testsupport::SoundsOn soundsOn;
@@ -122,7 +119,6 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
 }
 
 TEST_F(SelectGame, AMissingListLeavesOnlyCancelAndAMissingPictureIsTold) {
-    folder.Write("data/games.dat", "");
     std::filesystem::remove(folder.File("data/games.dat"));
     std::filesystem::remove(folder.File("data/Head.bmp"));
     ScriptedSelectGame dialog(player);
@@ -152,7 +148,7 @@ TEST_F(SelectGame, AsksBeforeOverwritingASavedGame) {
     EXPECT_EQ(fake.messages[0].type & platform::MB_BUTTONMASK, platform::MB_OKCANCEL);
 }
 
-TEST_F(SelectGame, CancelQuitsOnlyAfterAYesAtStartUp) {
+TEST_F(SelectGame, CancelQuitsOnlyAfterAYesAtStartUpAndSavedGamesOpenThroughTheirDialog) {
     ScriptedSelectGame startUp(player);
     startUp.m_bStartUp = true;
     startUp.show();
@@ -176,6 +172,26 @@ TEST_F(SelectGame, CancelQuitsOnlyAfterAYesAtStartUp) {
     EXPECT_FALSE(later.isVisible());
     EXPECT_EQ(later.result(), ids::IDC_SELECT_GAME_CANCEL);
     EXPECT_TRUE(fake.messages.empty()) << "after start-up Cancel closes at once";
+
+    // A saved game is opened through the Saved Games dialog; cancelling it keeps this one.
+    ScriptedSelectGame dialog(player);
+    dialog.m_bStartUp = true;
+    dialog.m_bHasSavedGames = true;
+    dialog.show();
+    QPushButton* open = Find(&dialog, ids::IDC_OPEN_SAVED_GAME);
+    EXPECT_EQ(open->text(), "Open Saved Game");
+    ASSERT_TRUE(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.m_strSelectedTitle.empty());
+    dialog.savedGameChosen = true;
+    Find<QCheckBox>(&dialog, ids::IDC_QUICK_INSTRUCTIONS_BOX)->setChecked(false);
+    QTest::mouseClick(open, Qt::LeftButton);
+    EXPECT_EQ(dialog.savedGamesRuns, 2);
+    EXPECT_EQ(dialog.result(), ids::IDC_OPEN_SAVED_GAME);
+    EXPECT_EQ(dialog.m_strSelectedTitle + "|" + dialog.m_strSelectedGameStem,
+              "Saved Title|savedstem");
+    EXPECT_FALSE(dialog.m_bShowQuickInstructions);
 }
 
 TEST_F(SelectGame, TheQuickInstructionsBoxStartsTickedOnlyAtStartUp) {
@@ -199,26 +215,4 @@ TEST_F(SelectGame, TheQuickInstructionsBoxStartsTickedOnlyAtStartUp) {
         dialog.OnOK();
         EXPECT_EQ(dialog.m_bShowQuickInstructions, !c.shown);
     }
-}
-
-TEST_F(SelectGame, OpensASavedGameThroughTheSavedGamesDialog) {
-    ScriptedSelectGame dialog(player);
-    dialog.m_bStartUp = true;
-    dialog.m_bHasSavedGames = true;
-    dialog.show();
-    QPushButton* open = Find(&dialog, ids::IDC_OPEN_SAVED_GAME);
-    EXPECT_EQ(open->text(), "Open Saved Game");
-    ASSERT_TRUE(open->isEnabled());
-    QTest::mouseClick(open, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible()) << "the Saved Games dialog was cancelled";
-    EXPECT_TRUE(dialog.m_strSelectedTitle.empty());
-
-    dialog.savedGameChosen = true;
-    Find<QCheckBox>(&dialog, ids::IDC_QUICK_INSTRUCTIONS_BOX)->setChecked(false);
-    QTest::mouseClick(open, Qt::LeftButton);
-    EXPECT_EQ(dialog.savedGamesRuns, 2);
-    EXPECT_EQ(dialog.result(), ids::IDC_OPEN_SAVED_GAME);
-    EXPECT_EQ(dialog.m_strSelectedTitle, "Saved Title");
-    EXPECT_EQ(dialog.m_strSelectedGameStem, "savedstem");
-    EXPECT_FALSE(dialog.m_bShowQuickInstructions);
 }

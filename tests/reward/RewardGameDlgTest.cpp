@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The reward game dialog on a sample data folder: its layout, the intro, clicks on sprites,
 // the end of the game with its high-score entry, the keys that leave without one, and missing
-// data. The timer is driven by calling its tick.
+// data (the timer is driven by calling its tick); and the "10 Highest Scores" dialog: what it
+// shows, and the table it stores however it closes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
+#include <functional>
 
 #include "images/AnimDibStatic.h"
 #include "images/DibStatic.h"
@@ -17,6 +20,7 @@
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rand.h"
+#include "platform/Services.h"
 #include "reward/HighScoresDlg.h"
 #include "reward/RewardGameDlg.h"
 #include "support/TestBitmaps.h"
@@ -31,24 +35,48 @@ std::string Text(const QWidget* dialog, const char* name) {
     return dialog->findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString();
 }
 
-void Click(QWidget* dialog, QPoint point) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(point), dialog->mapToGlobal(QPointF(point)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+void Click(QWidget* dialog, int x, int y) {
+    const QPointF point(x, y);
+    QMouseEvent press(QEvent::MouseButtonPress, point, dialog->mapToGlobal(point), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(dialog, &press);
 }
 
-// Notes what the next high-score dialog to open shows (its result, then its list) and
-// closes it.
+// What a high-score dialog shows: its result, then its list.
+Names Shown(const CHighScoresDlg& scores) {
+    Names shown{scores.ResultLabel()->text().toStdString()};
+    for (int i = 0; i < scores.List()->count(); ++i) {
+        shown.push_back(scores.List()->item(i)->text().toStdString());
+    }
+    return shown;
+}
+
+// Notes what the next high-score dialog to open shows and closes it.
 void CloseScoresWhenTheyOpen(Names& seen) {
     QTimer::singleShot(0, [&seen] {
         if (auto* scores = qobject_cast<CHighScoresDlg*>(QApplication::activeModalWidget())) {
-            seen.push_back(scores->ResultLabel()->text().toStdString());
-            for (int i = 0; i < scores->List()->count(); ++i) {
-                seen.push_back(scores->List()->item(i)->text().toStdString());
-            }
+            seen = Shown(*scores);
             scores->done(platform::IDOK);
         }
     });
+}
+
+// Runs a high-score dialog for the entry, ends it with end(dialog) once it is up; its title
+// and what it showed.
+Names RunAndEnd(const std::string& entry, int result,
+                const std::function<void(CHighScoresDlg&)>& end) {
+    CHighScoresDlg dialog;
+    Names shown;
+    QTimer::singleShot(0, &dialog, [&] {
+        shown = Shown(dialog);
+        shown.insert(shown.begin(), dialog.windowTitle().toStdString());
+        EXPECT_EQ(dialog.List()->selectionMode(), QAbstractItemView::NoSelection);
+        EXPECT_EQ(dialog.List()->property("controlId").toInt(), 1052);
+        EXPECT_EQ(dialog.ResultLabel()->property("controlId").toInt(), 1053);
+        end(dialog);
+    });
+    EXPECT_EQ(dialog.Run(entry, "You caught some fish!"), result);
+    return shown;
 }
 
 // Where the sample's ten sprites sit on the 640 × 480 sea.
@@ -57,7 +85,7 @@ QRect Place(int i) {
 }
 
 // A data folder: ants.dat naming the background "sea" and the sprites "fish1" to "fish10",
-// each with seven frames.
+// each with seven frames; a game for a score of 100 set up on it.
 class RewardGameDlgTest : public ::testing::Test {
 protected:
     RewardGameDlgTest() {
@@ -77,6 +105,7 @@ protected:
         }
         folder.Write("ants/ants.dat", data);
         platform::SeedRand(1);
+        dialog.SetUp(100, "Ann");
     }
     testsupport::TempProgramFolder folder;
     platform::FakeServices fake;
@@ -86,10 +115,8 @@ protected:
 
 }  // namespace
 
-TEST_F(RewardGameDlgTest, LaysOutTheBackgroundAndTheTenSpritesFromTheData) {
-    dialog.SetUp(100, "Ann");
+TEST_F(RewardGameDlgTest, LaysOutTheDataThenShowsTheIntroAndTakesClicks) {
     ASSERT_TRUE(dialog.OnInitDialog());
-    EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vizaz ida Dova!"));
     EXPECT_EQ(dialog.size(), QSize(640, 520));
     EXPECT_EQ(dialog.Background()->geometry(), QRect(0, 0, 640, 480));
@@ -97,32 +124,26 @@ TEST_F(RewardGameDlgTest, LaysOutTheBackgroundAndTheTenSpritesFromTheData) {
     ASSERT_NE(dialog.Background()->Palette(), nullptr);
     for (int i = 0; i < 10; ++i) {
         CAnimDibStatic* sprite = dialog.SpriteControl(i);
-        const QRect place = Place(i);
         EXPECT_EQ(sprite->property("controlId").toInt(), 1051 + i);
-        EXPECT_EQ(sprite->geometry(), place);
+        EXPECT_EQ(sprite->geometry(), Place(i));
         const SpriteRect& hit = sprite->Sprite().m_rectHit;
-        EXPECT_EQ(QRect(QPoint(hit.left, hit.top), QPoint(hit.right - 1, hit.bottom - 1)), place);
+        EXPECT_EQ(QRect(QPoint(hit.left, hit.top), QPoint(hit.right - 1, hit.bottom - 1)),
+                  Place(i));
         EXPECT_TRUE(sprite->FramePicture(6));
     }
-    EXPECT_EQ(Text(&dialog, "TimeLeft"), "30");
-    EXPECT_EQ(Text(&dialog, "FishCaught"), "0");
+    EXPECT_EQ(Text(&dialog, "TimeLeft") + "|" + Text(&dialog, "FishCaught"), "30|0");
     EXPECT_EQ(SoundNames(fake), (Names{"data\\startant.wav"}));
     EXPECT_TRUE(dialog.TimerRunning());
     EXPECT_EQ(dialog.TimerInterval(), 250);
-}
+    EXPECT_TRUE(fake.messages.empty());
 
-TEST_F(RewardGameDlgTest, TheIntroThenClicksOnSpritesAndOnTheSea) {
-    dialog.SetUp(100, "Ann");
-    ASSERT_TRUE(dialog.OnInitDialog());
     dialog.OnTimer();
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].caption, "Fish!");
     fake.Clear();
-
     // A click on the sea, and on a sprite at rest.
-    Click(&dialog, QPoint(5, 5));
-    const SpriteRect first = dialog.SpriteControl(0)->Sprite().m_rectHit;
-    Click(&dialog, QPoint(first.left + 2, first.top + 2));
+    Click(&dialog, 5, 5);
+    Click(&dialog, Place(0).x() + 2, Place(0).y() + 2);
     EXPECT_EQ(SoundNames(fake), (Names{"data\\shoop.wav", "data\\shoop.wav"}));
     fake.Clear();
 
@@ -138,27 +159,24 @@ TEST_F(RewardGameDlgTest, TheIntroThenClicksOnSpritesAndOnTheSea) {
     ASSERT_TRUE(up);
     const bool shark = up->SequenceKind() == CSprite::kLong;
     const int timeBefore = dialog.Game().TimeLeft();
-    Click(&dialog, QPoint(up->m_rectHit.left + 30, up->m_rectHit.top + 30));
+    Click(&dialog, up->m_rectHit.left + 30, up->m_rectHit.top + 30);
     EXPECT_FALSE(up->IsUp());
     EXPECT_EQ(SoundNames(fake), (Names{shark ? "data\\gotbee.wav" : "data\\gotcha.wav"}));
     EXPECT_EQ(dialog.Game().TimeLeft(), timeBefore - (shark ? 4 : 0));
     EXPECT_EQ(Text(&dialog, "FishCaught"), shark ? "0" : "1");
 }
 
-TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutTheCatchGoesToTheHighScores) {
+TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutOrTheWindowClosesTheCatchGoesToTheHighScores) {
     folder.Write("ants/scores.dat", "10\r\n03\tBob\r\n");
     dialog.SetUp(10, "Ann");  // 5 seconds
-    ASSERT_TRUE(dialog.OnInitDialog());
     dialog.show();
     dialog.OnTimer();  // the intro
     Names seen;
+    CloseScoresWhenTheyOpen(seen);
     int ticks = 0;
     while (!dialog.GameEnded() && ticks < 100) {
-        if (++ticks == 24) {
-            CloseScoresWhenTheyOpen(seen);
-        }
         dialog.OnTimer();
-        if (ticks == 20) {
+        if (++ticks == 20) {
             EXPECT_EQ(Text(&dialog, "TimeLeft"), "00");
         }
     }
@@ -167,22 +185,19 @@ TEST_F(RewardGameDlgTest, WhenTheTimeRunsOutTheCatchGoesToTheHighScores) {
     EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n03\tBob\r\n00\tAnn\r\n");
     EXPECT_EQ(Text(&dialog, "TimeLeft"), "0");
     EXPECT_EQ(SoundNames(fake).back(), "data\\endant.wav");
-    EXPECT_FALSE(dialog.TimerRunning());
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.TimerRunning() || dialog.isVisible());
     EXPECT_EQ(dialog.result(), platform::IDCANCEL);
-}
 
-TEST_F(RewardGameDlgTest, ClosingTheWindowEndsTheGameWithTheFishSoFar) {
-    dialog.SetUp(100, "Ann");
-    ASSERT_TRUE(dialog.OnInitDialog());
-    dialog.show();
-    Names seen;
+    // Closing the window ends a game with the fish so far.
+    CRewardGameDlg closed;
+    closed.SetUp(100, "Cid");
+    closed.show();
     CloseScoresWhenTheyOpen(seen);
-    dialog.close();
-    EXPECT_EQ(seen, (Names{"You did not catch any fish.", "00\tAnn"}));
-    EXPECT_TRUE(folder.Exists("ants/scores.dat"));
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+    closed.close();
+    EXPECT_EQ(seen, (Names{"You did not catch any fish.", "03\tBob", "00\tCid", "00\tAnn"}));
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "10\r\n03\tBob\r\n00\tCid\r\n00\tAnn\r\n");
+    EXPECT_FALSE(closed.isVisible());
+    EXPECT_EQ(closed.result(), platform::IDCANCEL);
 }
 
 TEST_F(RewardGameDlgTest, EnterAndEscapeLeaveAtOnceWithoutAResult) {
@@ -205,7 +220,6 @@ TEST_F(RewardGameDlgTest, MissingDataIsReported) {
     // Missing pictures are reported and the game still runs.
     platform::RemoveFile(platform::ProgramFolder() + "ants\\sea.bmp");
     platform::RemoveFile(platform::ProgramFolder() + "ants\\fish35.bmp");
-    dialog.SetUp(100, "Ann");
     ASSERT_TRUE(dialog.OnInitDialog());
     EXPECT_EQ(fake.Texts(), (Names{"Error reading DIB file.", "Error reading DIB file."}));
     EXPECT_TRUE(dialog.TimerRunning());
@@ -215,9 +229,56 @@ TEST_F(RewardGameDlgTest, MissingDataIsReported) {
     fake.Clear();
     CRewardGameDlg game;
     EXPECT_EQ(game.Run(100, "Ann"), platform::IDCANCEL);
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Unable to load data file!");
+    EXPECT_EQ(fake.Texts(), (Names{"Unable to load data file!"}));
     EXPECT_EQ(fake.messages[0].caption, "File Error");
     EXPECT_FALSE(game.TimerRunning());
     EXPECT_FALSE(folder.Exists("ants/scores.dat"));
+}
+
+TEST(HighScoresDlg, ShowsTheResultAndTheTableAndStoresItHoweverItCloses) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("ants/scores.dat", "5\r\n12\tAnn\r\n04\tCid\r\n");
+    EXPECT_EQ(
+        RunAndEnd("11\tZoe", platform::IDOK, [](auto& d) { d.done(platform::IDOK); }),
+        (Names{"10 Highest Scores", "You caught some fish!", "12\tAnn", "11\tZoe", "04\tCid"}));
+    EXPECT_EQ(folder.Read("ants/scores.dat"), "5\r\n12\tAnn\r\n11\tZoe\r\n04\tCid\r\n");
+    RunAndEnd("10\tBob", platform::IDCANCEL, [](auto& d) { d.reject(); });
+    RunAndEnd("09\tDee", platform::IDCANCEL, [](auto& d) { d.close(); });
+    {
+        CHighScoresDlg dialog;  // destroyed while it is still open
+        dialog.SetEntry("08\tEve", "");
+        dialog.show();
+    }
+    EXPECT_EQ(folder.Read("ants/scores.dat"),
+              "5\r\n12\tAnn\r\n11\tZoe\r\n10\tBob\r\n09\tDee\r\n08\tEve\r\n");
+}
+
+TEST(HighScoresDlg, SaysGameOverUntilGivenAResultAndNamesLineUpOnTheTabStop) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("ants/scores.dat", "10\r\n100\tWWW\r\n05\tWWW\r\n");
+    CHighScoresDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.ResultLabel()->text().toStdString(), "Game over...");
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 3) << "the empty entry it was not given comes last";
+    QImage image(list->viewport()->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    list->viewport()->render(&image);
+    // Right of the first tab stop (32 dialog units) both rows hold the same name.
+    auto inkColumns = [&](int row) {
+        const QRect r = list->visualItemRect(list->item(row));
+        std::vector<int> columns;
+        for (int x = 40; x < r.right(); ++x) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    columns.push_back(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    };
+    EXPECT_FALSE(inkColumns(0).empty());
+    EXPECT_EQ(inkColumns(0), inkColumns(1));
+    dialog.done(platform::IDOK);
 }
