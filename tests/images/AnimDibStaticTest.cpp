@@ -117,4 +117,9 @@ TEST_F(AnimDibStaticTest, RepaintsOnlyOnTheTicksWhereTheFrameChanges) {
     }
     // The pause, then frames 1, 2, 3, 3, 2, 1, 0, 0.
     EXPECT_EQ(paintsPerTick, (std::vector<int>{0, 1, 1, 1, 0, 1, 1, 1, 0}));
+    while (!sprite->Sprite().IsUp()) {
+        sprite->Step();
+    }
+    sprite->Restart();  // caught while up: back to the resting frame at once
+    EXPECT_EQ(sprite->Sprite().Frame(), 0);
 }
