@@ -9,6 +9,7 @@
 
 #include "images/Dib.h"
 #include "puzzle/MathGridDoc.h"
+#include "support/TestBitmaps.h"
 
 namespace boardtest {
 
@@ -19,6 +20,25 @@ struct Grid {
     int columns = 0;
     int rows = 0;
 };
+
+// The colour of a picture that is not white paper: (40, 90, 160).
+inline constexpr uint32_t kFill = 0x285AA0;
+
+// A .bmp file with a colour table: white paper (or kFill when paper is false), with the grid's
+// lines in black when a grid is given.
+inline std::string GridBmp(int width, int height, const Grid& g = Grid{}, bool paper = true) {
+    auto within = [&g](int v, int offset, int count) {
+        return v >= offset && v <= offset + count * g.cell;
+    };
+    auto pixel = [&](int x, int y) {
+        const bool line = g.columns > 0 && within(x, g.offsetX, g.columns) &&
+                          within(y, g.offsetY, g.rows) &&
+                          ((x - g.offsetX) % g.cell == 0 || (y - g.offsetY) % g.cell == 0);
+        return line ? 1u : paper ? 0u : 2u;
+    };
+    return testsupport::AsString(
+        testsupport::MakeBmp(width, height, 8, {0xFFFFFF, 0, kFill}, pixel));
+}
 
 // Gives the document a picture from .bmp bytes, as opening it would.
 inline void SetPicture(CDibDoc& doc, const std::string& bmp) {

@@ -66,6 +66,9 @@ TEST_F(DibViewTest, TheScrollSizesFollowThePictureSize) {
     EXPECT_EQ(view.verticalScrollBar()->maximum(), 700 - view.viewport()->height());
     view.horizontalScrollBar()->setValue(120);
     EXPECT_EQ(view.GetScrollPosition(), QPoint(120, 0));
+    view.SetZoom(250);  // whole steps only
+    EXPECT_EQ(view.GetTotalSize(), (CSize{1800, 1400}));
+    view.SetZoom(100);
 
     // A smaller picture needs no scrolling.
     SetPicture(doc, GridBmp(100, 80));
@@ -102,7 +105,7 @@ TEST_F(DibViewTest, APrintedBoardFillsThePageWidthWithItsMarksAndACancelPrintsNo
     QPrinter reference(QPrinter::HighResolution);
     reference.setOutputFormat(QPrinter::PdfFormat);
     QRect area = reference.pageLayout().paintRectPixels(150);
-    QRect picture = BoxOf(page, page.rect(), Near(kFill, 23));
+    QRect picture = BoxOf(page, page.rect(), Near(QColor(QRgb(kFill)), 23));
     EXPECT_NEAR(picture.left(), area.left(), 2);
     EXPECT_NEAR(picture.top(), area.top(), 2);
     EXPECT_NEAR(picture.width(), area.width(), 2);
@@ -135,8 +138,9 @@ TEST_F(DibViewTest, CopyThenPasteGivesTheSamePicture) {
     copy->trigger();
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(mime && mime->hasFormat("image/bmp"));
-    // Other programs read the bytes as a .bmp file.
+    // Other programs read the bytes as a .bmp file, or take the image.
     EXPECT_EQ(QImage::fromData(mime->data("image/bmp"), "BMP").size(), QSize(64, 48));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().pixel(8, 1), qRgb(0, 0, 0));
 
     CDibDoc target;
     SetPicture(target, GridBmp(10, 10));

@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cstdio>
-#include <tuple>
 
 #include "HtfTestPages.h"
 #include "hypertext/HtfDraw.h"
@@ -24,9 +23,7 @@ struct Drawn {
     int x;
     int y;
     std::string text;
-    bool operator==(const Drawn& o) const {
-        return std::tie(font, colour, x, y, text) == std::tie(o.font, o.colour, o.x, o.y, o.text);
-    }
+    bool operator==(const Drawn&) const = default;
 };
 
 class CRecordingCanvas : public IHtfCanvas {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The page window's rules: scrolling by lines, the band shown, click order, button places and
-// where a printout lands.
+// The page window's rules: scrolling by lines, the band shown, click order, button places,
+// where a printout lands, and the page names the game opens and the tool writes.
 #include <gtest/gtest.h>
 
 #include "HtfTestPages.h"
 #include "hypertext/HtfRules.h"
+#include "hypertext/PageNames.h"
 
 using htftest::Page;
 using htftest::ReadPage;
@@ -126,5 +127,25 @@ TEST(HtfRules, PrintoutsKeepTheScreenSizeAndAreCentred) {
         EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}),
                   std::vector<int>({c.left, c.top, c.width, c.height}))
             << "printer at " << c.printer[0] << " dpi";
+    }
+}
+
+TEST(PageNames, GamePagesCarryTheStemAndTwoDigits) {
+    EXPECT_EQ(InstructionsPageName("hunt"), "hunt_00.htf");
+    EXPECT_EQ(AnswerPageName("hunt"), "hunt-00.htf");
+    EXPECT_EQ(HintPageName("hunt", false, 7), "hunt_07.htf");
+    EXPECT_EQ(HintPageName("hunt", true, 12), "hunt-12.htf");
+    EXPECT_EQ(InstructionsPageName(""), "_00.htf");  // what an empty stem asks the window for
+}
+
+TEST(PageNames, HelpPagesCarryTheHelpFilesName) {
+    EXPECT_EQ(HelpPageName("qzx.hlp", 0), "qzx_00.htf");
+    EXPECT_EQ(HelpPageName("qzx.hlp", 13), "qzx_13.htf");
+    for (auto [file, topic] : {std::pair{"qzx.hlp", 100},
+                               {"qzx.hlp", -1},
+                               {".hlp", 1},
+                               {"..\\qzx.hlp", 1},
+                               {"help/qzx.hlp", 1}}) {
+        EXPECT_EQ(HelpPageName(file, topic), "") << file << " " << topic;
     }
 }

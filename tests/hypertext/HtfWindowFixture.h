@@ -32,9 +32,7 @@ inline int CountPixels(const QImage& image, const QRect& area,
     const QRect r = area.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         for (int x = r.left(); x <= r.right(); ++x) {
-            if (test(image.pixel(x, y))) {
-                ++count;
-            }
+            count += test(image.pixel(x, y)) ? 1 : 0;
         }
     }
     return count;
@@ -45,9 +43,7 @@ inline QRect InkBox(const QImage& image, const std::function<bool(QRgb)>& test) 
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (test(image.pixel(x, y))) {
-                box = box.united(QRect(x, y, 1, 1));
-            }
+            box |= test(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
         }
     }
     return box;
@@ -75,6 +71,14 @@ protected:
         return window->LoadFile(WritePage(name, bytes), 0, reportErrors, 0);
     }
     QImage Client() const { return window->ClientArea()->grab().toImage(); }
+    // Every message shown, as "text|caption|type" lines.
+    std::string Said() const {
+        std::string said;
+        for (const auto& m : services.messages) {
+            said += m.text + "|" + m.caption + "|" + std::to_string(m.type) + "\n";
+        }
+        return said;
+    }
 
     testsupport::TempProgramFolder folder;
     platform::FakeServices services;

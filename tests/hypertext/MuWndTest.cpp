@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The page window: loading, painting the visible band, scrolling, clicks on links and reveal
-// blocks, buttons, its size and place rules, closing, and its failure messages.
+// blocks, buttons, its size and place rules, closing, its failure messages, and quizlex-tool
+// render-page, which writes the picture the window draws.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <filesystem>
 #include <memory>
-#include <tuple>
 
 #include "HtfWindowFixture.h"
 #include "hypertext/HtfPage.h"
@@ -76,16 +77,17 @@ TEST_F(HtfWindowTest, LoadingDrawsThePageAndAPageThatCannotBeReadLeavesIt) {
               20);
     EXPECT_EQ(doc.m_links[0].m_rect.left, 5 + CHtfQtFonts().TextWidth(HtfFont::Body, "see "));
     EXPECT_TRUE(services.messages.empty());
+    // Screen readers hear the title and the words, not the hidden rows.
+    EXPECT_EQ(window->ClientArea()->accessibleName().toStdString(), "Hint Page");
+    EXPECT_EQ(window->ClientArea()->accessibleDescription().toStdString(),
+              "Hint 5 see  page five Line 0 Line 1 Line 2");
 
     const qint64 picture = window->PagePicture()->cacheKey();
     const std::string missing = folder.Path() + "data\\hint_06.htf";
     EXPECT_FALSE(window->LoadFile(missing, 0, 0, 0));
     EXPECT_TRUE(services.messages.empty()) << "told only when asked to";
     EXPECT_FALSE(window->LoadFile(missing, 0, 1, 0));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text + "|" + services.messages[0].caption,
-              "Unable to load " + missing + "|File Error");
-    EXPECT_EQ(services.messages[0].type, platform::MB_ICONEXCLAMATION);
+    EXPECT_EQ(Said(), "Unable to load " + missing + "|File Error|48\n");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Hint Page"));
     EXPECT_EQ(window->Document().m_items.size(), 7u);
     EXPECT_EQ(window->PagePicture()->cacheKey(), picture);
@@ -116,6 +118,11 @@ TEST_F(HtfWindowTest, ScrollingMovesByVisualLines) {
         EXPECT_EQ(window->TopLine(), top) << "action " << action;
         EXPECT_EQ(bar->value(), top) << "action " << action;
     }
+    // A notch of the wheel down is three lines.
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window->ClientArea(), &wheel);
+    EXPECT_EQ(window->TopLine(), 3);
 }
 
 TEST_F(HtfWindowTest, ALinkIsTestedBeforeTheRevealBlocksUnderIt) {
@@ -134,10 +141,7 @@ TEST_F(HtfWindowTest, ALinkIsTestedBeforeTheRevealBlocksUnderIt) {
                       window->ClientArea()->mapToGlobal(QPointF(onLink)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window->ClientArea(), &press);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text + "|" + services.messages[0].caption,
-              "Jumping to next.htf|Jump!");
-    EXPECT_EQ(services.messages[0].type, platform::MB_OK);
+    EXPECT_EQ(Said(), "Jumping to next.htf|Jump!|0\n");
     EXPECT_EQ(handler.links, std::vector<std::string>{"next.htf"});
     EXPECT_EQ(doc.m_blocks[0].m_bRevealed + doc.m_blocks[1].m_bRevealed, 0);
 
@@ -161,9 +165,7 @@ TEST_F(HtfWindowTest, ClickingAnAnswerBlockRevealsAndHidesItsAnswer) {
     const HtfRevealTable& block = window->Document().m_blocks[0];
     const QRect rowArea = ClientRect(*window, block.m_rows[0].m_rcQuestion);
     window->OnLButtonDown(rowArea.center());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text + "|" + services.messages[0].caption,
-              "12|And the Answer is...");
+    EXPECT_EQ(Said(), "12|And the Answer is...|0\n");
     EXPECT_EQ(block.m_bRevealed, 1);
     const QImage shown = Client();
     const QRect answerArea = ClientRect(*window, block.m_rows[0].m_rcAnswer);
@@ -304,19 +306,16 @@ protected:
 
 TEST_F(HtfFailingWindowTest, PagePicturesThatCannotBeMadeAreReported) {
     using Failure = CFailingWnd::Failure;
-    const std::tuple<Failure, std::string, int> cases[] = {
-        {Failure::NoObject, "Unable to new bitmap!", platform::MB_OK},
-        {Failure::NoMemory, "Unable to create bitmap.\nOut Of Memory!",
-         platform::MB_ICONEXCLAMATION},
-        {Failure::Unpaintable, "Unable to select bitmap! 1", platform::MB_ICONEXCLAMATION},
+    const std::pair<Failure, std::string> cases[] = {
+        {Failure::NoObject, "Unable to new bitmap!|Error|0\n"},
+        {Failure::NoMemory, "Unable to create bitmap.\nOut Of Memory!|Error|48\n"},
+        {Failure::Unpaintable, "Unable to select bitmap! 1|Error|48\n"},
     };
-    for (const auto& [failure, text, type] : cases) {
+    for (const auto& [failure, said] : cases) {
         services.Clear();
         Failing().failure = failure;
         EXPECT_FALSE(Load("a.htf", HintPage()));
-        EXPECT_EQ(services.Texts(), std::vector<std::string>{text});
-        EXPECT_EQ(services.messages.at(0).caption, "Error");
-        EXPECT_EQ(services.messages[0].type, type) << text;
+        EXPECT_EQ(Said(), said);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Hint Page")) << "read all the same";
     }
     // Painting a page without a picture says so once, after the paint.
@@ -326,8 +325,7 @@ TEST_F(HtfFailingWindowTest, PagePicturesThatCannotBeMadeAreReported) {
     Client();
     Client();
     QApplication::processEvents();
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Unable to select bitmap! 3"});
-    EXPECT_EQ(services.messages[0].type, platform::MB_ICONEXCLAMATION);
+    EXPECT_EQ(Said(), "Unable to select bitmap! 3|Error|48\n");
 
     // A reveal that cannot redraw the page says so and changes nothing else.
     Failing().failure = Failure::None;
@@ -391,4 +389,36 @@ TEST_F(HtfWindowTest, AMillionItemPageLoadsAndPaintsBandByBand) {
     window->OnVScroll(SB_TOP, 0);
     Client();
     EXPECT_EQ(window->PagePictureTop(), 0);
+}
+
+TEST_F(HtfWindowTest, TheToolWritesThePagePictureTheWindowDraws) {
+    const std::string page = std::string(QZ_HTF_DATA) + "/hint.htf";
+    const std::string png = folder.File("hint.png");
+    std::string output;
+    ASSERT_EQ(testsupport::RunCommand(
+                  std::string(QZ_TOOL_PATH) + " render-page '" + page + "' '" + png + "'", &output),
+              0)
+        << output;
+    QImage written(QString::fromStdString(png));
+    ASSERT_FALSE(written.isNull());
+
+    ASSERT_TRUE(window->LoadFile(page, 0, 1, 0));
+    const QImage& picture = *window->PagePicture();
+    EXPECT_EQ(written.size(), picture.size());
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_GT(CountPixels(written, written.rect(), IsRed), 100);
+    EXPECT_EQ(CountPixels(written, written.rect(), IsMagenta), 0);
+
+    // With --reveal the answers show, in magenta while they are marked.
+    const std::string revealed = folder.File("revealed.png");
+    ASSERT_EQ(testsupport::RunCommand(std::string(QZ_TOOL_PATH) + " render-page --reveal '" + page +
+                                      "' '" + revealed + "'"),
+              0);
+    QImage answers(QString::fromStdString(revealed));
+    EXPECT_GT(CountPixels(answers, answers.rect(), IsMagenta), 100);
+
+    // A page that is not there is an error.
+    EXPECT_NE(testsupport::RunCommand(std::string(QZ_TOOL_PATH) + " render-page '" +
+                                      folder.File("none.htf") + "' '" + png + "' 2>/dev/null"),
+              0);
 }

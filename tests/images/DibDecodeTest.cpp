@@ -41,22 +41,14 @@ std::vector<uint32_t> Pixels(const DecodedDib& d) {
     return std::vector<uint32_t>(d.pixels.get(), d.pixels.get() + size_t(d.width) * d.height);
 }
 
-struct Case {
-    const char* what;
-    Bytes packed;
-    std::vector<uint32_t> pixels;
-};
-
-void ExpectPixels(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        EXPECT_EQ(Pixels(DecodeDib(c.packed.data)), c.pixels) << c.what;
-    }
-}
-
 }  // namespace
 
 TEST(DibDecode, EachLayoutDecodesToItsPixels) {
-    ExpectPixels({
+    const struct {
+        const char* what;
+        Bytes packed;
+        std::vector<uint32_t> pixels;
+    } cases[] = {
         {"colour indices past the table are black",
          Table(InfoHeader(4, 1, 8, 0, 2), 2).Raw({0, 1, 2, 255}),
          {E(0), E(1), k, k}},
@@ -139,7 +131,10 @@ TEST(DibDecode, EachLayoutDecodesToItsPixels) {
         {"a header size far past the block reads as the core layout, its bits nowhere",
          Bytes().U32(0xFFFFFFF0).U16({2, 2, 1, 24}).Zeros(64),
          {k, k, k, k}},
-    });
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Pixels(DecodeDib(c.packed.data)), c.pixels) << c.what;
+    }
 }
 
 TEST(DibDecode, ALoadedPictureDecodesFromRightAfterItsColourTable) {

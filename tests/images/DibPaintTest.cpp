@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
-// Tests of painting DIB blocks: one to one, stretched without smoothing, and the images made
-// from the decoded pixels.
+// Painting DIB blocks: one to one, stretched without smoothing, the images made from the
+// decoded pixels, and quizlex-tool bmp2png run as the author runs it.
 #include "images/DibPaint.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
 
 #include "images/DibDecode.h"
 #include "support/TestBitmaps.h"
+#include "support/TestSupport.h"
+
+using testsupport::BmpFile;
+using testsupport::InfoHeader;
 
 namespace {
 
@@ -20,10 +26,13 @@ QRgb At(int x, int y) {
 }
 
 // A true-colour picture whose every pixel has its own colour: red = 40 * x, green = 40 * y.
-DibHandle Gradient(int width, int height) {
-    return LoadDibBlock(testsupport::MakeBmp(width, height, 24, {}, [](int x, int y) {
+std::vector<uint8_t> GradientBmp(int width, int height) {
+    return testsupport::MakeBmp(width, height, 24, {}, [](int x, int y) {
         return static_cast<uint32_t>(At(x, y) & 0xFFFFFF);
-    }));
+    });
+}
+DibHandle Gradient(int width, int height) {
+    return LoadDibBlock(GradientBmp(width, height));
 }
 
 // A grey canvas of the given size after paint(painter).
@@ -46,6 +55,15 @@ void ExpectPixels(const QImage& canvas, const QRect& painted,
                 << x << "," << y;
         }
     }
+}
+
+int Tool(const testsupport::TempProgramFolder& folder, const std::string& arguments,
+         std::string& output) {
+    // The scratch folder is private, so Qt is content to keep its runtime files there.
+    return testsupport::RunCommand("cd '" + folder.Path() + "' && XDG_RUNTIME_DIR='" +
+                                       folder.Path() + "' '" QZ_TOOL_PATH "' bmp2png " + arguments +
+                                       " 2>&1",
+                                   &output);
 }
 
 }  // namespace
@@ -99,4 +117,35 @@ TEST(DibPaint, ImagesOutliveTheBlock) {
     EXPECT_EQ(image.pixel(2, 1), At(2, 1));
     EXPECT_EQ(image.pixel(0, 0), At(0, 0));
     EXPECT_TRUE(DibImage(dib).isNull());
+}
+
+TEST(Bmp2PngTool, WritesTheDecodedPictureAsPng) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/Board.bmp", GradientBmp(4, 3));
+    std::string output;
+    ASSERT_EQ(Tool(folder, "data/Board.bmp out.png", output), 0) << output;
+    QImage png(QString::fromStdString(folder.File("out.png")));
+    ASSERT_EQ(png.size(), QSize(4, 3));
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(png.pixel(i % 4, i / 4), At(i % 4, i / 4)) << i;
+    }
+}
+
+TEST(Bmp2PngTool, UnreadablePicturesFailWithOneLine) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("text.bmp", std::string("hello, this is no picture"));
+    folder.Write("twobit.bmp", BmpFile(InfoHeader(4, 4, 2).Zeros(16), 0));
+    folder.Write("huge.bmp", BmpFile(InfoHeader(65536, 32768, 8), 0));
+    for (const auto& [arguments, says] : {std::pair{"text.bmp out.png", "not a Windows bitmap"},
+                                          {"twobit.bmp out.png", "2 bits per pixel"},
+                                          {"huge.bmp out.png", "65536 x 32768 pixels"},
+                                          {"missing.bmp out.png", "cannot open missing.bmp"},
+                                          {"text.bmp", "bmp2png takes IN.bmp OUT.png"}}) {
+        std::string output;
+        EXPECT_EQ(Tool(folder, arguments, output), 1) << arguments;
+        EXPECT_EQ(output.rfind(std::string("quizlex-tool: "), 0), 0u) << output;
+        EXPECT_NE(output.find(says), std::string::npos) << output;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    }
+    EXPECT_FALSE(folder.Exists("out.png"));
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The fixed-cell dialog base: every rectangle moved onto the 8 × 16 cell whatever the dialog
-// base units, and one font for every control.
+// The dialog bases: every rectangle moved onto the 8 × 16 cell whatever the dialog base units,
+// one font for every control, and a placed dialog opening where the player last left it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "images/FixedCellDialog.h"
+#include "images/PlacedDialog.h"
 #include "platform/DialogUnits.h"
 
 namespace {
@@ -46,6 +47,22 @@ protected:
         return CFixedCellDialog::OnInitDialog();
     }
 };
+
+// Opens the dialog with the record, notes where it opened, then moves it and closes it (with
+// Escape, IDCANCEL, or with IDOK).
+QPoint OpenMoveAndClose(QWidget* parent, QPoint* record, QPoint moveTo, bool escape = false) {
+    CPlacedDialog dialog(parent);
+    dialog.resize(200, 100);
+    QPoint opened;
+    QTimer::singleShot(0, &dialog, [&] {
+        opened = dialog.pos();
+        dialog.move(moveTo);
+        escape ? dialog.reject() : dialog.done(1);
+    });
+    EXPECT_EQ(dialog.DoModal(record), escape ? 2 : 1);
+    EXPECT_EQ(*record, moveTo);
+    return opened;
+}
 
 }  // namespace
 
@@ -102,4 +119,37 @@ TEST(FixedCellDialog, OnTheDesignedUnitsNothingMovesAndTheFontGoesToEveryControl
     EXPECT_EQ(dialog.size(), QSize(300, 200));
     EXPECT_EQ(dialog.label->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(dialog.button->font().pointSize(), 13);
+}
+
+TEST(PlacedDialog, ReopensWhereItWasLastClosed) {
+    QWidget parent;
+    parent.setGeometry(300, 200, 800, 600);
+    parent.show();
+    QPoint record(0, 0);
+    const QPoint firstPlace = OpenMoveAndClose(&parent, &record, QPoint(200, 150));
+    EXPECT_NE(firstPlace, QPoint(0, 0));  // not placed: where the dialog puts itself
+    EXPECT_EQ(OpenMoveAndClose(&parent, &record, QPoint(420, 330), true), QPoint(200, 150));
+
+    // Left with its corner at x = 0, or never placed (-1, -1): the next opening is where the
+    // dialog puts itself.
+    OpenMoveAndClose(&parent, &record, QPoint(0, 330));
+    EXPECT_EQ(OpenMoveAndClose(&parent, &record, QPoint(50, 60)), firstPlace);
+    record = QPoint(-1, -1);
+    EXPECT_EQ(OpenMoveAndClose(&parent, &record, QPoint(70, 80)), firstPlace);
+}
+
+TEST(PlacedDialog, ADialogEndedBeforeItShowsKeepsTheRecord) {
+    class EndsAtOnce : public CPlacedDialog {
+    protected:
+        bool OnInitDialog() override {
+            CPlacedDialog::OnInitDialog();
+            done(2);
+            return true;
+        }
+    };
+    QPoint record(200, 150);
+    EndsAtOnce dialog;
+    EXPECT_EQ(dialog.DoModal(&record), 2);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(record, QPoint(200, 150));
 }
