@@ -141,6 +141,9 @@ TEST(HtfDraw, TextIsPlacedByItsFontsTabsIndentsGapsAndButtons) {
         {"tabs stop every two average body characters from the run's start",
          Page("T|see |13|0|a\tb|12|1|0|0|t|\t\tx|13|1"), Metrics(),
          "see @5,5 a@37,5#009b00 b@53,5#009b00 x@37,24", "19 19 "},
+        {"text after a link goes on where the link ends",
+         Page("T|see |13|0|here|12|0|0|0|t|now|13|1"), Metrics(),
+         "see @5,5 here@37,5#009b00 now@69,5", "19 "},
         {"an empty line-ending item takes the style before it, but not the page's first",
          Page("T||9|1|Big|9|1||13|1|x|13|0||13|1"), Metrics(), "Big@5,30/2 x@5,80", "25 25 25 19 "},
     };
