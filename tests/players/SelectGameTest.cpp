@@ -102,7 +102,8 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
 
     Click(list, 1);
     EXPECT_TRUE(play->isEnabled());
-    QTest::mouseClick(play, Qt::LeftButton);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);  // Enter in the list plays the chosen game
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), ids::IDOK);
     EXPECT_EQ(dialog.m_strSelectedTitle + "|" + dialog.m_strSelectedGameStem, "Adding Up|adding");
