@@ -122,8 +122,8 @@ protected:
         std::filesystem::current_path(m_folder.Path());
         m_folder.MakeFolder("players");
         m_folder.MakeFolder("games");
-        WriteGame(m_folder, "hunt", 12);  // 4 answers + 12 hints: 1 point each
-        WriteGame(m_folder, "steps", 8);  // 4 + 8: 2 points each
+        WriteGame(m_folder.Path(), "hunt", 12);  // 4 answers + 12 hints: 1 point each
+        WriteGame(m_folder.Path(), "steps", 8);  // 4 + 8: 2 points each
     }
     void TearDown() override {
         m_app.reset();

@@ -186,7 +186,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
 }
 
 TEST_F(KeyboardTest, KeysChangeNoMarkWhileTheSolutionShowsOrHintsAreLookedUp) {
-    apptest::WriteGame(m_folder, "one", 1);  // hint 1 names cell (0, 0)
+    apptest::WriteGame(m_folder.Path(), "one", 1);  // hint 1 names cell (0, 0)
     ASSERT_TRUE(StartFocused("One Hint", "one"));
     Press(&View(), {{Qt::Key_7}});
     CSelectCellDlg& finder = *Frame().HintFinder();
