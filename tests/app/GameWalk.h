@@ -319,6 +319,11 @@ private:
                          "Checks: " + std::to_string(Player().TimesAnswerChecked()),
                          "Played: " + std::to_string(Player().TimesPlayed())}));
         EXPECT_EQ(InPlay(), !Player().IsTitleFinished(Game().m_strGameTitle));
+        // A game in play is kept as a saved game from its start, and has no reward to play.
+        if (InPlay()) {
+            EXPECT_TRUE(Player().HasSavedGame(Game().m_strGameTitle));
+            EXPECT_EQ(Game().m_bRewardAvailable, 0);
+        }
     }
 
     // A saved game holds exactly the board at its save.
