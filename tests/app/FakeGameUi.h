@@ -36,9 +36,6 @@ struct Script {
     std::deque<int> errorDetect;
     std::function<int(CSettingsDlg&)> settings;
     std::string savedTitle, savedStem;  // the Saved Games dialog's choice; empty: Cancel
-    // Select Player is answered by typing the name into the real dialog (which adds a new
-    // player to the index) instead of loading the player directly.
-    bool typeName = false;
     // Delete Players: the rows selected, and whether OK is pressed (else Cancel).
     std::vector<int> deleteRows;
     bool deleteConfirmed = false;
@@ -143,10 +140,7 @@ public:
     void RepaintStatusBar() override {}
 
     int RunSelectPlayer(bool, bool statistics) override {
-        m_script.log.push_back("select player");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
+        Run("select player");
         if (statistics || m_script.selectPlayer != platform::IDOK) {
             return m_script.selectPlayer;
         }
@@ -176,18 +170,10 @@ public:
         return {m_script.savedTitle.empty() ? platform::IDCANCEL : platform::IDOK,
                 m_script.savedTitle, m_script.savedStem};
     }
-    void RunPlayerStats() override {
-        m_script.log.push_back("player stats");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-    }
+    void RunPlayerStats() override { Run("player stats"); }
     // Delete Players is the players' own dialog: here it only tells whom it leaves out.
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
-        m_script.log.push_back("delete players but " + name + " " + fileName);
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
+        Run("delete players but " + name + " " + fileName);
     }
     int RunCongrats(int, const std::string& scoreText, const std::string& name) override {
         m_script.log.push_back("congrats " + name + ": " + scoreText);
@@ -206,6 +192,13 @@ public:
     }
 
 private:
+    void Run(const std::string& dialog) {
+        m_script.log.push_back(dialog);
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+    }
+
     CPlayer& m_player;
     Script& m_script;
 };

@@ -9,7 +9,6 @@ namespace {
 class FrameHarness : public walk::Harness {
 public:
     bool StartUp(apptest::Script& script) override {
-        script.typeName = true;
         m_app = std::make_unique<apptest::ScriptedApp>(script);
         return m_app->InitInstance({});
     }

@@ -100,7 +100,8 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
               "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\nNew Medium Puzzle 2\r\nnew2\r\n");
     EXPECT_EQ(Frame().m_strGameStem, "new2");
     EXPECT_EQ(Frame().m_strGameTitle, "New Medium Puzzle 2");
-    EXPECT_EQ(Captions(), Lines{"Let's begin..."});
+    ASSERT_EQ(m_services.messages.size(), 1u);
+    EXPECT_EQ(m_services.messages[0].caption, "Let's begin...");
     EXPECT_FALSE(m_folder.Exists("data/new2.new~"));
     for (const char* file : {"data/new2.bgd", "data/new2.bmp", "data/new2_00.htf",
                              "data/new2-00.htf", "data/new2_01.htf", "data/new2-01.htf"}) {
