@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A seeded random walk of a player's commands through the game, with scripted dialogs: after
-// every step it checks what the players keep. QZ_WALK_SEED and QZ_WALK_STEPS change the walk;
-// a failure prints its seed and the steps that led to it.
+// every step it checks what the players keep and what the windows show. QZ_WALK_SEED and
+// QZ_WALK_STEPS change the walk; a failure names its seed and step.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -48,32 +48,25 @@ const struct {
     const char* name;
     int id;
     int weight;
-} kCommands[] = {
-    {"new game", ids::ID_NEW_GAME, 3},
-    {"load saved game", ids::ID_LOAD_SAVED_GAME, 2},
-    {"save game", ids::ID_SAVE_GAME, 2},
-    {"new player", ids::ID_NEW_PLAYER, 3},
-    {"mark", 0, 8},
-    {"hint", 0, 4},
-    {"check answer", ids::ID_CHECK_ANSWER, 4},
-    {"show solution", ids::ID_SHOW_SOLUTION, 3},
-    {"stats current", ids::ID_STATS_CURRENT_PLAYER, 1},
-    {"stats any", ids::ID_STATS_ANY_PLAYER, 1},
-    {"delete", ids::ID_DELETE_PLAYER, 1},
-    {"restart", 0, 1},
-};
-
+} kCommands[] = {{"new game", ids::ID_NEW_GAME, 3},
+                 {"load saved game", ids::ID_LOAD_SAVED_GAME, 2},
+                 {"save game", ids::ID_SAVE_GAME, 2},
+                 {"new player", ids::ID_NEW_PLAYER, 3},
+                 {"mark", 0, 8},
+                 {"hint", 0, 4},
+                 {"check answer", ids::ID_CHECK_ANSWER, 4},
+                 {"show solution", ids::ID_SHOW_SOLUTION, 3},
+                 {"stats current", ids::ID_STATS_CURRENT_PLAYER, 1},
+                 {"stats any", ids::ID_STATS_ANY_PLAYER, 1},
+                 {"delete", ids::ID_DELETE_PLAYER, 1},
+                 {"restart", 0, 1}};
 struct Step {
     Command command;
     int a, b, c;
 };
-
 const char* const kPlayers[] = {"Ann", "Bob", "Cid"};
 const std::pair<std::string, std::string> kGames[] = {{"Number Hunt", "hunt"},
                                                       {"Number Steps", "steps"}};
-
-// A record as a player keeps it: finished, score, plays.
-using Records = std::map<Key, std::tuple<bool, int, int>>;
 
 // A run of the game the walk plays: the flow under the main frame, or under windows without Qt.
 class Harness {
@@ -87,15 +80,14 @@ public:
     // Closing as the player asks for it; false when the game stays.
     virtual bool Close() = 0;
     virtual bool IsOpen() = 0;
-    // The caption, the page's file name and status panes 1 to 3.
+    // The caption, the start of the page's file name (stem and "_" or "-") and panes 1 to 3.
     virtual Lines Shown() = 0;
 };
 
-// Runs the steps from a fresh program folder; the walk stops at the first broken rule.
+// Runs the steps from a fresh program folder, which lies inside a scratch folder of its own
+// so that anything written beside it shows; stops at the first broken rule.
 class Walk {
 public:
-    // The program folder lies inside a scratch folder of its own, so that anything written
-    // beside it shows.
     explicit Walk(Harness& harness) : m_harness(harness), m_root(m_outer.Path() + "game/") {
         fs::create_directories(m_root + "players");
         fs::create_directories(m_root + "games");
@@ -108,16 +100,16 @@ public:
         fs::current_path(m_previous);
     }
 
-    // The number of steps done without a broken rule.
-    size_t Run(const std::vector<Step>& steps) {
+    void Run(const std::vector<Step>& steps) {
         EXPECT_TRUE(StartUp(0, 0, 0)) << "the game did not start";
-        for (size_t done = 0; done < steps.size(); ++done) {
-            if (::testing::Test::HasFailure()) {
-                return done;
-            }
-            Do(steps[done]);
+        CheckRecordsAndFiles(std::nullopt);
+        for (size_t i = 0; i < steps.size() && !::testing::Test::HasFailure(); ++i) {
+            const Step& s = steps[i];
+            SCOPED_TRACE("step " + std::to_string(i) + ": " +
+                         kCommands[static_cast<int>(s.command)].name + "(" + std::to_string(s.a) +
+                         "," + std::to_string(s.b) + "," + std::to_string(s.c) + ")");
+            Do(s);
         }
-        return steps.size();
     }
 
 private:
@@ -174,22 +166,6 @@ private:
         return m_harness.StartUp(m_script);
     }
 
-    // Every player's records: the current player's from memory, the others' from their files.
-    Records Snapshot(const Players& onDisk) const {
-        Records records;
-        auto take = [&records](const CPlayer& player) {
-            for (const auto& r : player.Stats()) {
-                records.try_emplace({player.m_strName, r->m_strTitle}, r->m_bFinished != 0,
-                                    r->m_nScore, r->m_nTimesPlayed);
-            }
-        };
-        take(Player());
-        for (const auto& player : onDisk) {
-            take(*player);
-        }
-        return records;
-    }
-
     void Do(const Step& step) {
         const Key was{Player().m_strName, Game().m_strGameTitle};
         const Lines board = Marks();
@@ -198,8 +174,6 @@ private:
         } else {
             m_kept.erase(was);
         }
-        // The records as the last step left them.
-        const Records before = m_records ? *m_records : Snapshot(ReadPlayers());
         m_script.games.clear();
         m_script.congrats.clear();
         m_services.answers.clear();
@@ -288,13 +262,9 @@ private:
             answer.reset();
         }
         ASSERT_TRUE(m_harness.IsOpen()) << "the game closed";
-        // The title of a game chosen to play.
-        std::optional<std::string> anew;
+        std::optional<std::string> anew;  // the title of a game chosen to play
         if (answer && std::get<0>(*answer) == results::kPlaySelectedGame) {
             anew = std::get<1>(*answer);
-        }
-        if (step.command == Command::SaveGame && InPlay()) {
-            CheckSavedBoard();
         }
         if (step.command != Command::Mark) {
             CheckShown();
@@ -303,82 +273,28 @@ private:
         // Marks and hints write no file: what they did to the records and files is checked
         // with the next step that may write.
         if (step.command != Command::Mark && step.command != Command::Hint) {
-            const Players onDisk = ReadPlayers();
-            CheckRecords(before, anew, onDisk);
-            CheckFiles(onDisk);
+            CheckRecordsAndFiles(anew);
         }
     }
 
     // The windows show the game's title, its page (with the answers once it is over) and the
-    // player's counters.
+    // player's counters; a game in play is kept as a saved game from its start and has no
+    // reward to play.
     void CheckShown() const {
-        const std::string& stem = Game().m_strGameStem;
+        const std::string& title = Game().m_strGameTitle;
         EXPECT_EQ(m_harness.Shown(),
-                  (Lines{Game().m_strGameTitle, stem + (InPlay() ? "_" : "-"),
+                  (Lines{title, Game().m_strGameStem + (InPlay() ? "_" : "-"),
                          "Hints: " + std::to_string(Player().TimesHintTaken()),
                          "Checks: " + std::to_string(Player().TimesAnswerChecked()),
                          "Played: " + std::to_string(Player().TimesPlayed())}));
-        EXPECT_EQ(InPlay(), !Player().IsTitleFinished(Game().m_strGameTitle));
-        // A game in play is kept as a saved game from its start, and has no reward to play.
+        EXPECT_EQ(InPlay(), !Player().IsTitleFinished(title));
         if (InPlay()) {
-            EXPECT_TRUE(Player().HasSavedGame(Game().m_strGameTitle));
+            EXPECT_TRUE(Player().HasSavedGame(title));
             EXPECT_EQ(Game().m_bRewardAvailable, 0);
         }
     }
 
-    // A saved game holds exactly the board at its save.
-    void CheckSavedBoard() const {
-        EXPECT_TRUE(Player().HasSavedGame(Game().m_strGameTitle)) << "saving made no saved game";
-        for (const auto& game : Player().SavedGames()) {
-            CSavedGame copy(*game);
-            int first = 0, second = 0;
-            Lines marks;
-            if (game->m_strTitle == Game().m_strGameTitle) {
-                EXPECT_TRUE(copy.Read(m_root + "games/", first, second, marks));
-                EXPECT_EQ(marks, Marks()) << "the saved game does not hold the board saved";
-            }
-        }
-    }
-
-    // A finished record stays finished with its score unless its title is chosen anew; a play
-    // is counted only for a game chosen.
-    void CheckRecords(const Records& before, const std::optional<std::string>& anew,
-                      const Players& onDisk) {
-        const Records after = Snapshot(onDisk);
-        m_records = after;
-        std::set<std::string> present{Player().m_strName};
-        for (const auto& player : onDisk) {
-            present.insert(player->m_strName);
-        }
-        for (auto it = m_kept.begin(); it != m_kept.end();) {
-            it = present.count(it->first.first) ? std::next(it) : m_kept.erase(it);
-        }
-        auto chosen = [&](const Key& key) {
-            return anew && key == Key{Player().m_strName, *anew} ? 1 : 0;
-        };
-        for (const auto& [key, was] : before) {
-            if (!present.count(key.first)) {
-                continue;  // deleted with their records
-            }
-            ASSERT_TRUE(after.count(key)) << key.first << " lost the record of " << key.second;
-            const auto [finished, score, played] = after.at(key);
-            if (std::get<0>(was) && !chosen(key)) {
-                EXPECT_TRUE(finished && score == std::get<1>(was))
-                    << key.first << "'s " << key.second << ", finished with " << std::get<1>(was)
-                    << ", is now at " << score;
-            }
-            EXPECT_EQ(played, std::get<2>(was) + chosen(key))
-                << key.first << "'s plays of " << key.second;
-        }
-        for (const auto& [key, now] : after) {
-            if (!before.count(key)) {
-                EXPECT_EQ(std::get<2>(now), chosen(key))
-                    << key.first << "'s new record of " << key.second;
-            }
-        }
-    }
-
-    // The board on show: the same game goes on as it was; another game of a player comes back
+    // The board in play: the same game goes on as it was; another game of a player comes back
     // as that player left it; a game chosen anew starts empty.
     void CheckBoard(const Key& was, const Lines& board, const std::optional<std::string>& anew,
                     bool resumed) const {
@@ -394,28 +310,62 @@ private:
         }
     }
 
-    // The index and the player files agree, no finished game is kept as a saved one, and
-    // nothing lies outside the program folder.
-    void CheckFiles(const Players& onDisk) const {
-        std::set<std::string> listed;
+    // Every player's records (the current player's as kept in memory, the others' as their
+    // files have them): a finished record stays finished with its score unless its title is
+    // chosen anew, a play is counted only for a game chosen, and no player's file keeps a
+    // finished game as a saved one. Nothing is written outside the program folder.
+    void CheckRecordsAndFiles(const std::optional<std::string>& anew) {
+        const Players onDisk = ReadPlayers();
+        std::map<Key, std::tuple<bool, int, int>> after;  // finished, score, plays
+        std::set<std::string> present;
+        auto take = [&](const CPlayer& player) {
+            present.insert(player.m_strName);
+            for (const auto& r : player.Stats()) {
+                after.try_emplace({player.m_strName, r->m_strTitle}, r->m_bFinished != 0,
+                                  r->m_nScore, r->m_nTimesPlayed);
+            }
+        };
+        take(Player());
         for (const auto& player : onDisk) {
-            listed.insert(player->m_strFileName);
-            EXPECT_TRUE(fs::is_regular_file(m_root + "players/" + player->m_strFileName))
-                << "the index names " << player->m_strFileName << ", which is not there";
+            take(*player);
             for (const auto& game : player->SavedGames()) {
                 EXPECT_FALSE(player->IsTitleFinished(game->m_strTitle))
-                    << player->m_strName << " keeps the finished " << game->m_strTitle
-                    << " as a saved game";
+                    << player->m_strName << " keeps the finished " << game->m_strTitle;
             }
         }
-        for (const auto& file : fs::directory_iterator(m_root + "players")) {
-            EXPECT_TRUE(file.path().extension() != ".ply" ||
-                        listed.count(file.path().filename().string()))
-                << file.path() << " is not in the index";
+        for (auto it = m_kept.begin(); it != m_kept.end();) {
+            it = present.count(it->first.first) ? std::next(it) : m_kept.erase(it);
         }
+        auto chosen = [&](const Key& key) {
+            return anew && key == Key{Player().m_strName, *anew} ? 1 : 0;
+        };
+        if (!m_records) {  // just started: nothing to compare with
+            m_records = after;
+            return;
+        }
+        for (const auto& [key, was] : *m_records) {
+            if (!present.count(key.first)) {
+                continue;  // deleted with their records
+            }
+            ASSERT_TRUE(after.count(key)) << key.first << " lost the record of " << key.second;
+            const auto [finished, score, played] = after.at(key);
+            if (std::get<0>(was) && !chosen(key)) {
+                EXPECT_TRUE(finished && score == std::get<1>(was))
+                    << key.first << "'s " << key.second << ", finished with " << std::get<1>(was)
+                    << ", is now at " << score;
+            }
+            EXPECT_EQ(played, std::get<2>(was) + chosen(key))
+                << key.first << "'s plays of " << key.second;
+        }
+        for (const auto& [key, now] : after) {
+            if (!m_records->count(key)) {
+                EXPECT_EQ(std::get<2>(now), chosen(key))
+                    << key.first << "'s new record of " << key.second;
+            }
+        }
+        m_records = after;
         for (const auto& file : fs::directory_iterator(m_outer.Path())) {
-            EXPECT_EQ(file.path().filename().string(), "game")
-                << "written outside the program folder";
+            EXPECT_EQ(file.path().filename().string(), "game") << "written outside the folder";
         }
     }
 
@@ -426,7 +376,8 @@ private:
     platform::FakeServices m_services;
     apptest::Script m_script;
     GameAnswer m_startAnswer;
-    std::optional<Records> m_records;
+    // The records as the last step that may write left them.
+    std::optional<std::map<Key, std::tuple<bool, int, int>>> m_records;
     // The board each player left each game in play with.
     std::map<Key, Lines> m_kept;
 };
@@ -447,8 +398,10 @@ inline void WalkTheGame(Harness& harness, size_t steps, size_t perWalk) {
     for (const auto& command : kCommands) {
         weights.push_back(command.weight);
     }
-    for (size_t walk = 0; walk * perWalk < total; ++walk) {
+    for (size_t walk = 0; walk * perWalk < total && !::testing::Test::HasFailure(); ++walk) {
         const unsigned walkSeed = seed + static_cast<unsigned>(walk);
+        SCOPED_TRACE("QZ_WALK_SEED=" + std::to_string(walkSeed) +
+                     " QZ_WALK_STEPS=" + std::to_string(perWalk));
         std::mt19937 random(walkSeed);
         std::discrete_distribution<int> command(weights.begin(), weights.end());
         std::uniform_int_distribution<int> choice(0, 63);
@@ -459,20 +412,7 @@ inline void WalkTheGame(Harness& harness, size_t steps, size_t perWalk) {
             step.b = choice(random);
             step.c = choice(random);
         }
-        const size_t done = Walk(harness).Run(path);
-        if (done < path.size() || ::testing::Test::HasFailure()) {
-            std::string last;
-            for (size_t i = done > 20 ? done - 20 : 0; i < done; ++i) {
-                const Step& s = path[i];
-                last += "\n  " + std::to_string(i) + " " +
-                        kCommands[static_cast<int>(s.command)].name + "(" + std::to_string(s.a) +
-                        "," + std::to_string(s.b) + "," + std::to_string(s.c) + ")";
-            }
-            ADD_FAILURE() << "QZ_WALK_SEED=" << walkSeed << " QZ_WALK_STEPS=" << perWalk
-                          << ": the rule above broke after " << done
-                          << " steps, the last of them:" << last;
-            return;
-        }
+        Walk(harness).Run(path);
     }
 }
 
