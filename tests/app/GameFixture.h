@@ -99,7 +99,6 @@ protected:
         return 1;
     }
 
-private:
     Script& m_script;
 };
 

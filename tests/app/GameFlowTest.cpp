@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <tuple>
 
 #include "FakeGameUi.h"
 #include "platform/FakeServices.h"
@@ -388,6 +388,24 @@ TEST_F(FlowTest, APlayerWhoTakesOverTheGameOnShowScoresItAsTheirOwn) {
     Flow().OnCheckAnswer();
     EXPECT_EQ(m_script.log.back(), "congrats Bob: Your score is 100 out of 100.");
     EXPECT_EQ(Record().m_nTimesPlayed, 0);
+}
+
+TEST_F(FlowTest, ANewPlayerWhoseChoiceCannotStartTakesOverTheGameOnShowWithoutItsMarks) {
+    const std::tuple<int, std::string, std::string> choices[] = {
+        {results::kPlaySelectedGame, "Lost", "missing"}, {results::kOpenSavedGame, "", ""}};
+    for (const auto& choice : choices) {
+        SCOPED_TRACE(std::get<2>(choice));
+        Fresh();
+        ASSERT_TRUE(Start());
+        Doc().m_marks = {"0,0,1"};
+        m_script.playerName = "Bob";
+        m_script.games = {choice};
+        Flow().OnNewPlayer();
+        EXPECT_EQ(Player().m_strName, "Bob");
+        EXPECT_EQ(Flow().m_strGameTitle, "Number Hunt");
+        EXPECT_TRUE(Doc().m_marks.empty());
+        EXPECT_TRUE(Player().HasSavedGame("Number Hunt"));
+    }
 }
 
 TEST_F(FlowTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {

@@ -31,11 +31,11 @@ protected:
     int RunNewPuzzle(CNewPuzzleDlg& dialog) override {
         dialog.SetLevel(m_answers.level);
         dialog.SetSize(m_answers.size);
-        if (!m_answers.ok) {
+        if (m_answers.ok) {
+            dialog.accept();
+        } else {
             dialog.reject();
-            return dialog.result();
         }
-        dialog.accept();
         return dialog.result();
     }
     bool GenerationGoesOn(QProgressDialog& progress) override {
@@ -53,7 +53,7 @@ private:
 class NewPuzzleApp : public apptest::ScriptedApp {
 public:
     NewPuzzleApp(apptest::Script& script, NewPuzzleScript& answers)
-        : ScriptedApp(script), m_script(script), m_answers(answers) {}
+        : ScriptedApp(script), m_answers(answers) {}
 
 protected:
     std::unique_ptr<CMainFrame> NewMainFrame() override {
@@ -61,7 +61,6 @@ protected:
     }
 
 private:
-    apptest::Script& m_script;
     NewPuzzleScript& m_answers;
 };
 
