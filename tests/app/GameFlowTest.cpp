@@ -391,15 +391,24 @@ TEST_F(FlowTest, APlayerWhoTakesOverTheGameOnShowScoresItAsTheirOwn) {
 }
 
 TEST_F(FlowTest, ANewPlayerWhoseChoiceCannotStartTakesOverTheGameOnShowWithoutItsMarks) {
-    const std::tuple<int, std::string, std::string> choices[] = {
-        {results::kPlaySelectedGame, "Lost", "missing"}, {results::kOpenSavedGame, "", ""}};
-    for (const auto& choice : choices) {
-        SCOPED_TRACE(std::get<2>(choice));
+    const struct {
+        std::tuple<int, std::string, std::string> choice;
+        const char* gone;  // a file of the game on show gone since it was loaded
+    } cases[] = {
+        {{results::kPlaySelectedGame, "Lost", "missing"}, ""},
+        {{results::kOpenSavedGame, "", ""}, ""},
+        {{results::kPlaySelectedGame, "Lost", "missing"}, "data/hunt_00.htf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::get<2>(c.choice) + c.gone);
         Fresh();
         ASSERT_TRUE(Start());
         Doc().m_marks = {"0,0,1"};
+        if (*c.gone) {
+            std::filesystem::remove(m_folder.File(c.gone));
+        }
         m_script.playerName = "Bob";
-        m_script.games = {choice};
+        m_script.games = {c.choice};
         Flow().OnNewPlayer();
         EXPECT_EQ(Player().m_strName, "Bob");
         EXPECT_EQ(Flow().m_strGameTitle, "Number Hunt");
