@@ -338,9 +338,11 @@ TEST_F(FlowTest, SelectGameGreetsLoadSavedGameDoesNot) {
                       {results::kOpenSavedGame, "Number Hunt", "hunt"}};
     for (const char* title : {"Number Steps", "Number Hunt"}) {
         m_services.Clear();
+        Flow().OnFindHints();
         Flow().OnNewGame();
         EXPECT_EQ(Ui().caption, title);
         EXPECT_TRUE(Greeted(Said()));
+        EXPECT_FALSE(Ui().finderShown);
     }
     m_services.Clear();
     m_script.savedTitle = "Number Steps";
