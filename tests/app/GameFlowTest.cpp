@@ -461,7 +461,7 @@ TEST_F(FlowTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
     }
 }
 
-TEST_F(FlowTest, StatisticsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
+TEST_F(FlowTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
     const struct {
         void (GameFlow::*command)();
         const char* dialog;
@@ -469,6 +469,7 @@ TEST_F(FlowTest, StatisticsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
     } cases[] = {
         {&GameFlow::OnStatsCurrentPlayer, "player stats", true},
         {&GameFlow::OnStatsAnyPlayer, "select player", true},
+        {&GameFlow::OnNewPlayer, "select player", true},
         {&GameFlow::OnDeletePlayer, "delete players but Ann Ann0.ply", false},
     };
     for (const auto& c : cases) {
