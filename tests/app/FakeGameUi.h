@@ -3,8 +3,6 @@
 // game windows without Qt that keep what the flow showed, for the flow's tests and walks.
 #pragma once
 
-#include <algorithm>
-#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -21,6 +19,7 @@
 #include "players/PlayerFiles.h"
 #include "puzzle/MathGridDoc.h"
 #include "support/TestBitmaps.h"
+#include "support/TestSupport.h"
 
 class CSettingsDlg;
 
@@ -37,9 +36,6 @@ struct Script {
     std::deque<int> errorDetect;
     std::function<int(CSettingsDlg&)> settings;
     std::string savedTitle, savedStem;  // the Saved Games dialog's choice; empty: Cancel
-    // Select Player is answered by typing the name into the real dialog (which adds a new
-    // player to the index) instead of loading the player directly.
-    bool typeName = false;
     // Delete Players: the rows selected, and whether OK is pressed (else Cancel).
     std::vector<int> deleteRows;
     bool deleteConfirmed = false;
@@ -62,12 +58,17 @@ inline std::string Page(const std::string& heading) {
 }
 
 // A 2 × 2 number puzzle "stem.bgd" with answers 1, 2 / 3, 4 and the given number of hints
-// (hint i names cell (i - 1) % 4), its picture and every page of its game.
-template <typename Folder>
-void WriteGame(const Folder& folder, const std::string& stem, int hints) {
-    folder.Write("data/" + stem + ".bmp", testsupport::MakeBmp(60, 40, 24, {}, [](int x, int y) {
-                     return (x % 20 == 0 || y % 20 == 0) ? 0x000000u : 0xFFFFFFu;
-                 }));
+// (hint i names cell (i - 1) % 4), its picture and every page of its game, in the program
+// folder at root.
+inline void WriteGame(const std::string& root, const std::string& stem, int hints) {
+    auto write = [&root](const std::string& name, const std::string& bytes) {
+        std::filesystem::create_directories(root + "data");
+        testsupport::WriteFileBytes(root + "data/" + name, bytes);
+    };
+    write(stem + ".bmp",
+          testsupport::AsString(testsupport::MakeBmp(60, 40, 24, {}, [](int x, int y) {
+              return (x % 20 == 0 || y % 20 == 0) ? 0x000000u : 0xFFFFFFu;
+          })));
     std::string puzzle = stem + ".bmp\r\n20\r\nOffsets\r\n0\r\n0\r\nStart Grid\r\n";
     for (int cell = 0; cell < 4; ++cell) {
         puzzle += std::to_string(cell % 2) + "\r\n" + std::to_string(cell / 2) + "\r\n";
@@ -78,11 +79,11 @@ void WriteGame(const Folder& folder, const std::string& stem, int hints) {
         puzzle += "Start Primary Hint\r\n" + std::to_string(cell % 2) + "," +
                   std::to_string(cell / 2) + "\r\nStart Secondary Hint\r\nEnd Hint\r\n";
     }
-    folder.Write("data/" + stem + ".bgd", puzzle);
+    write(stem + ".bgd", puzzle);
     for (int n = 0; n <= hints; ++n) {
         for (bool solutionShown : {false, true}) {
             const std::string name = HintPageName(stem, solutionShown, n);
-            folder.Write("data/" + name, Page(name));
+            write(name, Page(name));
         }
     }
 }
@@ -91,16 +92,14 @@ void WriteGame(const Folder& folder, const std::string& stem, int hints) {
 inline const std::vector<std::string> kAllRight{"0,0,1", "1,0,2", "0,1,3", "1,1,4"};
 
 // The game windows as what they show, and dialogs that answer from the script. Select Player
-// and Delete Players do to the players' files what the real dialogs do.
+// loads or makes the player as the real dialog does.
 class FakeGameUi : public IGameWindows, public IGameDialogs {
 public:
     FakeGameUi(CPlayer& player, Script& script) : m_player(player), m_script(script) {}
 
     GameFlow* flow = nullptr;  // asked when the main window closes
     bool windows = false, mainShown = false, closed = false;
-    std::string caption, page, boardTitle;
-    int pageTop = 0;
-    CMathGridDoc* board = nullptr;
+    std::string caption, page;
     bool solutionShown = false, hintLookup = false, finderShown = false, checkButtons = false;
     int hintButtons = 0, greyedButton = 0;
     std::string panes[4] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
@@ -117,17 +116,13 @@ public:
             return false;
         }
         page = path.substr(path.find_last_of('\\') + 1);
-        pageTop = 0;
         return true;
     }
     std::pair<std::string, int> PageOnShow() const override {
-        return {page.empty() ? page : platform::ProgramFolder() + "data\\" + page, pageTop};
+        return {page.empty() ? page : platform::ProgramFolder() + "data\\" + page, 0};
     }
-    void ReturnToPage(const std::pair<std::string, int>& spot) override {
-        LoadPage(spot.first);
-        pageTop = spot.second;
-    }
-    void SetBoardDocument(CMathGridDoc* document) override { board = document; }
+    void ReturnToPage(const std::pair<std::string, int>& spot) override { LoadPage(spot.first); }
+    void SetBoardDocument(CMathGridDoc*) override {}
     void SetBoardModes(bool solution, bool lookup) override {
         solutionShown = solution;
         hintLookup = lookup;
@@ -140,15 +135,12 @@ public:
     void BuildHintButtons(int count) override { hintButtons = count; }
     void SelectHintButton(int n) override { greyedButton = n <= hintButtons ? n : 0; }
     void LayOutGameWindows(const std::string&) override {}
-    void ShowGameWindows(const std::string& title) override { boardTitle = title; }
+    void ShowGameWindows(const std::string&) override {}
     void SetPane(int index, const std::string& text) override { panes[index] = text; }
     void RepaintStatusBar() override {}
 
     int RunSelectPlayer(bool, bool statistics) override {
-        m_script.log.push_back("select player");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
+        Run("select player");
         if (statistics || m_script.selectPlayer != platform::IDOK) {
             return m_script.selectPlayer;
         }
@@ -178,34 +170,10 @@ public:
         return {m_script.savedTitle.empty() ? platform::IDCANCEL : platform::IDOK,
                 m_script.savedTitle, m_script.savedStem};
     }
-    void RunPlayerStats() override {
-        m_script.log.push_back("player stats");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-    }
+    void RunPlayerStats() override { Run("player stats"); }
+    // Delete Players is the players' own dialog: here it only tells whom it leaves out.
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
-        m_script.log.push_back("delete players");
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-        if (!m_script.deleteConfirmed) {
-            return;
-        }
-        std::vector<PlayerEntry> listed, kept{{name, fileName}};
-        for (const PlayerEntry& entry : OpenPlayersIndex()) {
-            if (entry.fileName != fileName) {
-                listed.push_back(entry);
-            }
-        }
-        for (size_t row = 0; row < listed.size(); ++row) {
-            const bool picked = std::count(m_script.deleteRows.begin(), m_script.deleteRows.end(),
-                                           static_cast<int>(row)) != 0;
-            if (!picked || !DeletePlayerFiles(listed[row].fileName)) {
-                kept.push_back(listed[row]);
-            }
-        }
-        RewritePlayersIndex(kept);
+        Run("delete players but " + name + " " + fileName);
     }
     int RunCongrats(int, const std::string& scoreText, const std::string& name) override {
         m_script.log.push_back("congrats " + name + ": " + scoreText);
@@ -224,6 +192,13 @@ public:
     }
 
 private:
+    void Run(const std::string& dialog) {
+        m_script.log.push_back(dialog);
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+    }
+
     CPlayer& m_player;
     Script& m_script;
 };

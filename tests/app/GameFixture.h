@@ -8,40 +8,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "FakeGameUi.h"
 #include "app/ActionBar.h"
-#include "app/CongratsDlg.h"
-#include "app/ErrorDetectDlg.h"
-#include "app/ErrorsShownDlg.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
-#include "app/SettingsDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
-#include "hypertext/PageNames.h"
 #include "platform/FakeServices.h"
-#include "platform/ProgramFolder.h"
 #include "players/DeletePlayersDlg.h"
 #include "players/ItemTextListBox.h"
-#include "players/PlayerStatsDlg.h"
-#include "players/SavedGamesDlg.h"
-#include "players/SelectGameDlg.h"
 #include "players/SelectPlayerDlg.h"
-#include "puzzle/MathGridDoc.h"
-#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 namespace apptest {
 
 // The main frame with its dialogs answered by the script, as the flow's tests answer them;
-// Select Player (when typeName is set) and Delete Players run the real dialogs.
+// Select Player (the name typed in) and Delete Players run the real dialogs.
 class ScriptedFrame : public CMainFrame {
 public:
     ScriptedFrame(CPlayer& player, Script& script)
@@ -50,7 +37,7 @@ public:
     }
 
     int RunSelectPlayer(bool startUp, bool statistics) override {
-        if (!m_script.typeName || m_script.selectPlayer != platform::IDOK) {
+        if (m_script.selectPlayer != platform::IDOK) {
             return m_fake.RunSelectPlayer(startUp, statistics);
         }
         m_script.log.push_back("select player");
@@ -112,7 +99,6 @@ protected:
         return 1;
     }
 
-private:
     Script& m_script;
 };
 
@@ -122,8 +108,8 @@ protected:
         std::filesystem::current_path(m_folder.Path());
         m_folder.MakeFolder("players");
         m_folder.MakeFolder("games");
-        WriteGame(m_folder, "hunt", 12);  // 4 answers + 12 hints: 1 point each
-        WriteGame(m_folder, "steps", 8);  // 4 + 8: 2 points each
+        WriteGame(m_folder.Path(), "hunt", 12);  // 4 answers + 12 hints: 1 point each
+        WriteGame(m_folder.Path(), "steps", 8);  // 4 + 8: 2 points each
     }
     void TearDown() override {
         m_app.reset();
@@ -141,13 +127,6 @@ protected:
         m_services.Clear();
         return started;
     }
-    // Players and saved games of earlier cases gone.
-    void Fresh() const {
-        for (const char* folder : {"players", "games"}) {
-            std::filesystem::remove_all(m_folder.File(folder));
-            m_folder.MakeFolder(folder);
-        }
-    }
     ScriptedFrame& Frame() const { return *m_app->Frame(); }
     CMathGridDoc& Doc() const { return *Frame().Document(); }
     std::string Pane(int i) const { return Frame().StatusPane(i)->text().toStdString(); }
@@ -156,13 +135,6 @@ protected:
         return name.substr(name.find_last_of("\\/") + 1);
     }
     std::vector<std::string> Sounds() const { return testsupport::SoundNames(m_services); }
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> captions;
-        for (const auto& m : m_services.messages) {
-            captions.push_back(m.caption);
-        }
-        return captions;
-    }
 
     std::filesystem::path m_previous = std::filesystem::current_path();
     testsupport::TempProgramFolder m_folder;

@@ -28,16 +28,6 @@ std::map<std::string, std::string> Snapshot(const testsupport::TempProgramFolder
     return entries;
 }
 
-GameSettings Make(bool sounds, bool errorDetection, board::BoardColors colors) {
-    return GameSettings{sounds, errorDetection, colors};
-}
-
-GameSettings ReadBack() {
-    GameSettings settings;
-    settings.Read(platform::GamePaths::Settings());
-    return settings;
-}
-
 }  // namespace
 
 TEST(GameSettings, SwitchesAreOnOnlyForTRUEAndColourLinesKeepTheirLowEightBits) {
@@ -91,21 +81,23 @@ TEST(GameSettings, WritesTheElevenLinesOverTheOldFileInPlace) {
     testsupport::TempProgramFolder folder;
     const std::string old = std::string(kOld) + "an old tail that was longer\r\n";
     folder.Write("data/Sound.dat", old);
-    ASSERT_TRUE(Make(false, true, {Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)})
-                    .Write(platform::GamePaths::Settings()));
+    ASSERT_TRUE(
+        (GameSettings{false, true, {Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)}}.Write(
+            platform::GamePaths::Settings())));
     // Bytes of a longer old file stay after line 11; nothing reads them.
     const std::string lines = testsupport::CrLf("FALSE|TRUE|10|20|30|0|255|0|255|255|0");
     EXPECT_EQ(folder.Read("data/Sound.dat"), lines + old.substr(lines.size()));
-    EXPECT_EQ(ReadBack().colors,
-              (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)}));
+    GameSettings back;
+    back.Read(platform::GamePaths::Settings());
+    EXPECT_EQ(back.colors, (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 255, 0), Rgb(255, 255, 0)}));
 
     // A settings file that is a link to the player's own copy stays a link; the copy changes.
     testsupport::TempProgramFolder linked;
     const std::string target = linked.Write("mine.dat", kOld);
     linked.MakeFolder("Data");
     ASSERT_EQ(::symlink(target.c_str(), linked.File("Data/Sound.dat").c_str()), 0);
-    ASSERT_TRUE(Make(true, false, {Rgb(0, 0, 255), Rgb(1, 2, 3), Rgb(4, 5, 6)})
-                    .Write(platform::GamePaths::Settings()));
+    ASSERT_TRUE((GameSettings{true, false, {Rgb(0, 0, 255), Rgb(1, 2, 3), Rgb(4, 5, 6)}}.Write(
+        platform::GamePaths::Settings())));
     struct stat info {};
     ASSERT_EQ(::lstat(linked.File("Data/Sound.dat").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
@@ -126,8 +118,8 @@ TEST(GameSettings, NothingIsWrittenOrCreatedWhenTheFileCannotBeOpened) {
         testsupport::TempProgramFolder folder;
         arrange(folder);
         const auto before = Snapshot(folder);
-        EXPECT_FALSE(
-            Make(false, false, {Rgb(1, 2, 3), 0, 0}).Write(platform::GamePaths::Settings()));
+        EXPECT_FALSE((GameSettings{false, false, {Rgb(1, 2, 3), 0, 0}}.Write(
+            platform::GamePaths::Settings())));
         EXPECT_EQ(Snapshot(folder), before);
     }
 }

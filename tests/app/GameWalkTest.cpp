@@ -41,6 +41,10 @@ public:
     void ShowHint(int n) override { m_flow->ShowHint(n); }
     bool Close() override { return m_ui->closed = m_flow->OnClose(); }
     bool IsOpen() override { return !m_ui->closed; }
+    std::vector<std::string> Shown() override {
+        const std::string page = m_ui->page.substr(0, m_flow->m_strGameStem.size() + 1);
+        return {m_ui->caption, page, m_ui->panes[1], m_ui->panes[2], m_ui->panes[3]};
+    }
 
 private:
     std::unique_ptr<CPlayer> m_player;

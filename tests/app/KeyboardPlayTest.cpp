@@ -48,15 +48,6 @@ Lines Sorted(Lines lines) {
     return lines;
 }
 
-// The one saved-game file of the scratch folder.
-std::string SavedGameBytes(const testsupport::TempProgramFolder& folder) {
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(folder.Path()) / "games")) {
-        return testsupport::ReadFileBytes(entry.path().string());
-    }
-    return {};
-}
-
 // What assistive technology was told: "focus 1", "value 1 7", ...
 Lines g_events;
 void RecordEvent(QAccessibleEvent* event) {
@@ -139,7 +130,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     const Lines marked = Doc().m_marks;
     EXPECT_EQ(marked, (Lines{"0,0,1", "1,0,7"}));
     Frame().SaveCurrentGame();
-    const std::string saved = SavedGameBytes(m_folder);
+    const std::string saved = m_folder.Read("games/r_Hu0.gme");
     EXPECT_TRUE(Enabled(ids::ID_UNDO_MARK));
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
 
@@ -155,7 +146,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     EXPECT_TRUE(Enabled(ids::ID_REDO_MARK));
     // An undone board is checked and saved as it stands.
     Frame().SaveCurrentGame();
-    EXPECT_NE(SavedGameBytes(m_folder), saved);
+    EXPECT_NE(m_folder.Read("games/r_Hu0.gme"), saved);
 
     Press(&View(), {{Qt::Key_Y, Qt::ControlModifier},
                     {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
@@ -164,7 +155,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     EXPECT_EQ(Doc().m_marks, marked);
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
     Frame().SaveCurrentGame();
-    EXPECT_EQ(SavedGameBytes(m_folder), saved);
+    EXPECT_EQ(m_folder.Read("games/r_Hu0.gme"), saved);
     m_services.Clear();
     Frame().OnCheckAnswer();
     EXPECT_EQ(m_services.Texts(), Lines{"Of the 2 items marked, 1 of them is correct."});
@@ -186,7 +177,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
 }
 
 TEST_F(KeyboardTest, KeysChangeNoMarkWhileTheSolutionShowsOrHintsAreLookedUp) {
-    apptest::WriteGame(m_folder, "one", 1);  // hint 1 names cell (0, 0)
+    apptest::WriteGame(m_folder.Path(), "one", 1);  // hint 1 names cell (0, 0)
     ASSERT_TRUE(StartFocused("One Hint", "one"));
     Press(&View(), {{Qt::Key_7}});
     CSelectCellDlg& finder = *Frame().HintFinder();
@@ -228,24 +219,18 @@ TEST_F(KeyboardTest, AssistiveTechnologyReadsTheBoardAsATableAndHearsItChange) {
     EXPECT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->columnCount(), 2);
     EXPECT_EQ(board->childCount(), 4);
-    const struct {
-        int row, column;
-        const char* name;
-        const char* starts;
-    } cells[] = {
-        {0, 0, "row 1, column 1, empty", "1 Across, 1 Down"},
-        {0, 1, "row 1, column 2, empty", "2 Down"},
-        {1, 0, "row 2, column 1, empty", "3 Across"},
-        {1, 1, "row 2, column 2, empty", ""},
-    };
-    for (const auto& c : cells) {
-        QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+    // Cell i of the 2 × 2 board: row i / 2, column i % 2, and the answers that start there.
+    const char* const starts[] = {"1 Across, 1 Down", "2 Down", "3 Across", ""};
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface* cell = table->cellAt(i / 2, i % 2);
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->role(), QAccessible::Cell);
-        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.name);
-        EXPECT_EQ(cell->text(QAccessible::Description).toStdString(), c.starts);
-        EXPECT_EQ(board->indexOfChild(cell), c.row * 2 + c.column);
-        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.row);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(),
+                  "row " + std::to_string(i / 2 + 1) + ", column " + std::to_string(i % 2 + 1) +
+                      ", empty");
+        EXPECT_EQ(cell->text(QAccessible::Description).toStdString(), starts[i]);
+        EXPECT_EQ(board->indexOfChild(cell), i);
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), i / 2);
     }
     EXPECT_EQ(board->focusChild(), table->cellAt(0, 0));
 

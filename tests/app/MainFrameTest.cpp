@@ -1,15 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The main frame end to end: the menu and bar at the end of a game, the hint buttons, the hint
-// finder, settings, the Congratulations dialog, help and prompts.
+// The game through its main frame: start-up and its ways out, the settings switches, the
+// layout, closing, the menu and bar at the end of a game, the hint buttons and finder,
+// settings, the Congratulations dialog, help and prompts.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "GameFixture.h"
+#include "app/ChildFrame.h"
+#include "app/CongratsDlg.h"
 #include "app/SelectCellDlg.h"
+#include "app/SettingsDlg.h"
 #include "platform/GameSwitches.h"
 #include "resources/ResourceIds.h"
 
 using apptest::GameTest;
+using apptest::ScriptedFrame;
+using platform::Rgb;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -19,6 +29,139 @@ bool Enabled(const CMainFrame& frame, int commandId) {
 }
 
 }  // namespace
+
+TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
+    apptest::ScriptedApp app(m_script);
+    EXPECT_FALSE(app.InitInstance({"hunt0.gme"}));
+    EXPECT_EQ(m_services.Texts(), Lines{"Please start a saved game from within the game!"});
+    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_TRUE(m_script.log.empty());
+}
+
+TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrame) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_script.log, (Lines{"about", "select player", "select game at start"}));
+    ScriptedFrame& frame = Frame();
+    EXPECT_TRUE(frame.isVisible());
+    // The quick instructions open, as the box in Select Game is ticked.
+    ASSERT_EQ(m_helpAtStart.size(), 1u);
+    EXPECT_EQ(m_helpAtStart[0].context, 13);
+    // The greeting is the frame's own message.
+    ASSERT_FALSE(m_atStart.empty());
+    EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
+    EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&frame));
+    // Dialogs and message boxes are light grey with black text; edit fields, the frame and
+    // the page window keep their own colours.
+    const QColor grey(192, 192, 192);
+    for (QDialog* dialog : {static_cast<QDialog*>(new QMessageBox(&frame)), new QDialog(&frame)}) {
+        auto* field = new QLineEdit(dialog);
+        dialog->ensurePolished();
+        EXPECT_EQ(dialog->palette().color(QPalette::Window), grey);
+        EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(field->palette().color(QPalette::Base), frame.palette().color(QPalette::Base));
+        EXPECT_NE(field->palette().color(QPalette::Base), grey);
+        delete dialog;
+    }
+    EXPECT_NE(frame.palette().color(QPalette::Window), grey);
+    EXPECT_NE(frame.Hypertext()->palette().color(QPalette::Window), grey);
+    // Every menu item carries its command id.
+    for (QAction* menu : frame.menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            EXPECT_TRUE(item->isSeparator() || item->menu() ||
+                        item->property("commandId").isValid())
+                << item->text().toStdString();
+        }
+    }
+}
+
+TEST_F(GameTest, AGamePageTheFrameCannotReadEndsStartUpWithoutTheGreeting) {
+    // No instructions page, and a game list that ends on a title.
+    for (const std::string stem : {"missing", ""}) {
+        SCOPED_TRACE(stem);
+        m_script = {};
+        m_script.games.push_back({results::kPlaySelectedGame, "Number Hunt", stem});
+        m_services.Clear();
+        apptest::ScriptedApp app(m_script);
+        EXPECT_FALSE(app.InitInstance({}));
+        ASSERT_FALSE(m_services.messages.empty());
+        const auto& said = m_services.messages.back();
+        EXPECT_EQ(said.caption, "File Error");
+        const std::string page = m_folder.Path() + "data\\" + stem + "_00.htf";
+        EXPECT_EQ(said.text.substr(0, page.size() + 15), "Unable to load " + page);
+    }
+}
+
+TEST_F(GameTest, TheBarIsOnTopTheTextLeftAndTheBoardRightJustBelowIt) {
+    ASSERT_TRUE(Start());
+    ScriptedFrame& frame = Frame();
+    QApplication::processEvents();
+    QRect bar = frame.ActionBar()->geometry().translated(
+        -frame.MdiClient()->viewport()->geometry().topLeft());
+    QRect text = frame.Hypertext()->geometry();
+    QRect board = frame.BoardFrame()->geometry();
+    EXPECT_EQ(bar.topLeft(), QPoint(1, 1));
+    EXPECT_EQ(text.topLeft(), QPoint(0, bar.bottom() + 1));
+    EXPECT_EQ(board.top(), bar.bottom() + 1);
+    EXPECT_EQ(board.left(), text.right() + 2);
+    EXPECT_EQ(frame.Hypertext()->ClientArea()->width(), 305);
+    // The whole 60 × 40 picture shows in the board frame.
+    EXPECT_GE(frame.BoardView()->viewport()->width(), 60);
+    EXPECT_GE(frame.BoardView()->viewport()->height(), 40);
+    EXPECT_EQ(frame.Hypertext()->m_nMinTop, bar.bottom() + 1);
+    // Dragged above the bar, the windows stop below it.
+    frame.BoardFrame()->move(board.left(), 0);
+    EXPECT_EQ(frame.BoardFrame()->y(), bar.bottom() + 1);
+    // Closing the board during play puts it aside.
+    frame.BoardFrame()->close();
+    EXPECT_TRUE(frame.BoardFrame()->isMinimized());
+}
+
+TEST_F(GameTest, StartUpTakesSoundsErrorDetectionAndColoursFromTheSettingsFileIfAny) {
+    const struct {
+        const char* file;  // nullptr: no file
+        bool sounds;
+        int errorDetection;
+        board::BoardColors colors;  // the board's, read at start-up
+    } cases[] = {
+        {"TRUE\r\nFALSE\r\n10\r\n20\r\n30\r\n0\r\n0\r\n255\r\n300\r\n",
+         true,
+         0,
+         {Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}},
+        {nullptr, false, 1, {}},  // without the file: sounds off, error detection on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        if (c.file) {
+            m_folder.Write("Data/Sound.dat", std::string(c.file));
+        } else {
+            std::filesystem::remove(m_folder.File("Data/Sound.dat"));
+        }
+        platform::SetPlaySounds(!c.sounds);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(m_app->PlaySounds(), c.sounds);
+        EXPECT_EQ(Frame().m_bUseErrorDetection, c.errorDetection);
+        EXPECT_EQ(Frame().BoardView()->Colors(), c.colors);
+        m_app.reset();
+    }
+    platform::SetPlaySounds(false);
+}
+
+TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(0, 0, 1);
+    Frame().OnFindHints();
+    m_services.answers = {platform::IDNO};
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(m_services.Texts(), Lines{"Are you sure you want to quit this game?"});
+    EXPECT_EQ(m_services.messages[0].caption, "Confirmation");
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
+    // Yes saves the game before the frame goes.
+    m_services.answers = {platform::IDYES};
+    EXPECT_TRUE(Frame().close());
+    EXPECT_NE(m_folder.Read("games/r_Hu0.gme").find("0,0,1"), std::string::npos);
+}
 
 TEST_F(GameTest, TheEndOfAGameGreysWhatNoLongerPlaysAndTheRewardFollowsCongratulations) {
     const struct {
@@ -40,8 +183,6 @@ TEST_F(GameTest, TheEndOfAGameGreysWhatNoLongerPlaysAndTheRewardFollowsCongratul
         Frame().ShowHint(3);
         m_script.congrats = {c.result};
         Frame().ActionBar()->CheckButton()->click();
-        EXPECT_EQ(m_script.log.back(), "congrats Ann: Your score is 99 out of 100.");
-        EXPECT_EQ(PageName(), "hunt-00.htf");
         EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
         EXPECT_FALSE(Frame().ActionBar()->CheckButton()->isEnabled());
         EXPECT_FALSE(Frame().ActionBar()->SolutionButton()->isEnabled());

@@ -31,11 +31,11 @@ protected:
     int RunNewPuzzle(CNewPuzzleDlg& dialog) override {
         dialog.SetLevel(m_answers.level);
         dialog.SetSize(m_answers.size);
-        if (!m_answers.ok) {
+        if (m_answers.ok) {
+            dialog.accept();
+        } else {
             dialog.reject();
-            return dialog.result();
         }
-        dialog.accept();
         return dialog.result();
     }
     bool GenerationGoesOn(QProgressDialog& progress) override {
@@ -53,7 +53,7 @@ private:
 class NewPuzzleApp : public apptest::ScriptedApp {
 public:
     NewPuzzleApp(apptest::Script& script, NewPuzzleScript& answers)
-        : ScriptedApp(script), m_script(script), m_answers(answers) {}
+        : ScriptedApp(script), m_answers(answers) {}
 
 protected:
     std::unique_ptr<CMainFrame> NewMainFrame() override {
@@ -61,7 +61,6 @@ protected:
     }
 
 private:
-    apptest::Script& m_script;
     NewPuzzleScript& m_answers;
 };
 
@@ -100,7 +99,8 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
               "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\nNew Medium Puzzle 2\r\nnew2\r\n");
     EXPECT_EQ(Frame().m_strGameStem, "new2");
     EXPECT_EQ(Frame().m_strGameTitle, "New Medium Puzzle 2");
-    EXPECT_EQ(Captions(), Lines{"Let's begin..."});
+    ASSERT_EQ(m_services.messages.size(), 1u);
+    EXPECT_EQ(m_services.messages[0].caption, "Let's begin...");
     EXPECT_FALSE(m_folder.Exists("data/new2.new~"));
     for (const char* file : {"data/new2.bgd", "data/new2.bmp", "data/new2_00.htf",
                              "data/new2-00.htf", "data/new2_01.htf", "data/new2-01.htf"}) {
