@@ -30,13 +30,9 @@ TEST(GameList, ReadsTitleAndStemPairsInFileOrder) {
     const Case cases[] = {
         {"Title A\r\nfileA\r\n\r\nTitle B\r\nfileB\r\n", "Title A|fileA;Title B|fileB;",
          "an empty title line is skipped without taking a stem"},
-        {"Zebra\nzeb\nApple\napp\n", "Zebra|zeb;Apple|app;", "file order, not sorted; LF ends"},
-        {"Title A\r\nfileA\r\nLast Title", "Title A|fileA;Last Title|;",
-         "a title on the last line gets an empty stem"},
-        {"\r\n\r\n\r\nOnly\r\nonly\r\n", "Only|only;", "several empty lines in a row"},
-        {"", "", "an empty file"},
-        {"Caf\xe9 \x80\r\ncafe\r\n", "Caf\xe9 \x80|cafe;", "titles keep their bytes"},
-        {"Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\nDots\r\n..\r\n", "Kept|kept;",
+        {"Zebra\nzeb\nApple\napp\nLast", "Zebra|zeb;Apple|app;Last|;",
+         "file order, not sorted; a title on the last line gets an empty stem"},
+        {"Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\n", "Kept|kept;",
          "no stem reaches outside the data folder"},
     };
     for (const Case& c : cases) {
@@ -61,9 +57,4 @@ TEST(GameList, AMissingFileGivesNothingAndHugeFilesAndLinesAreCut) {
     ASSERT_EQ(games.size(), 2u) << "the rest of an overlong line is skipped, not taken as a stem";
     EXPECT_EQ(games[0].title, std::string(kMaxGameListLine, 'x'));
     EXPECT_EQ(games[0].stem, "long");
-    EXPECT_EQ(games[1].title, "Next");
-
-    // Binary noise: no line breaks, NUL bytes; it reads as one title and nothing worse.
-    folder.Write("data/games.dat", std::string("\0\x01\xff\0junk", 9));
-    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), 1u);
 }

@@ -141,8 +141,6 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     QPushButton* ok = Find(&dialog, ids::IDOK);
     EXPECT_EQ(Shown(list), "ann|ann0.ply;Bob|Bob0.ply;Bob|Bob1.ply;carl|carl0.ply;Joan|Joan0.ply;");
     EXPECT_EQ(State(dialog), "|-1|") << "nothing to confirm yet";
-    EXPECT_EQ(ok->text() + "|" + Find(&dialog, ids::IDCANCEL)->text(), "OK|Cancel");
-    EXPECT_EQ(Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME)->maxLength(), 60);
 
     Click(list, 2);
     dialog.OnEditKillFocus();
@@ -152,38 +150,6 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "ann|ann0.ply");
     EXPECT_EQ(player.Stats().size(), 2u) << "loaded into a cleared player";
-    EXPECT_EQ(player.SavedGames().size(), 2u);
-
-    CSelectPlayerDlg again(player);
-    again.show();
-    Click(List(&again), 4, true);
-    EXPECT_EQ(again.result(), QDialog::Accepted) << "a double click picks as OK does";
-    EXPECT_EQ(player.m_strName, "Joan");
-    EXPECT_TRUE(player.Stats().empty());
-    EXPECT_TRUE(fake.messages.empty());
-}
-
-TEST_F(SelectPlayer, TypingSelectsByPrefixAndLeavingTheBoxByWholeName) {
-    CSelectPlayerDlg dialog(player);
-    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
-    // A typed selection is not a selection change: Statistics stays off, the text stays.
-    QTest::keyClicks(edit, "jo");
-    EXPECT_EQ(State(dialog), "jo|4|OK") << "Joan begins with jo";
-    QTest::keyClicks(edit, "x");
-    EXPECT_EQ(State(dialog), "jox|4|OK") << "no name begins with jox: the selection stays";
-    dialog.OnEditKillFocus();
-    EXPECT_EQ(State(dialog), "jox|-1|OK") << "no player is named jox";
-
-    edit->clear();
-    QTest::keyClicks(edit, "BOB");
-    dialog.OnEditKillFocus();
-    EXPECT_EQ(State(dialog), "BOB|1|OK") << "Bob, whole name, any case";
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    }
-    EXPECT_EQ(State(dialog), "|1|");
-    dialog.OnEditKillFocus();
-    EXPECT_EQ(List(&dialog)->GetCurSel(), -1);
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -199,10 +165,8 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     EXPECT_EQ(List(&dialog)->GetCurSel(), 4) << "Joan begins with Jo";
     NoThenYes(dialog, "Add new player?", [&] { QTest::keyClick(edit, Qt::Key_Return); });
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Jo|Jo0.ply");
-    EXPECT_TRUE(player.Stats().empty());
     EXPECT_EQ(folder.Read("players/Jo0.ply"), "Jo\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\n");
-    EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
 
     // Without a free file name no other player's file is overwritten.
     for (int n = 0; n < 100; ++n) {
@@ -213,7 +177,6 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     QTest::keyClicks(Find<QLineEdit>(&zed, ids::IDC_PLAYER_NAME), "Zed");
     zed.OnEditKillFocus();
     zed.OnOK();
-    EXPECT_EQ(zed.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Zed|");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/Zed42.ply"), "taken");
@@ -224,35 +187,22 @@ TEST_F(SelectPlayer, AtStartUpQuittingIsAskedAndWithNobodyListedANameAndEnterMak
     {
         CSelectPlayerDlg dialog(player, true);
         dialog.show();
-        EXPECT_NE(dialog.focusWidget(), Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME))
-            << "with players to pick the focus stays where it was";
         QPushButton* cancel = Find(&dialog, ids::IDCANCEL);
         EXPECT_EQ(cancel->text(), "Quit Game");
         fake.answers.push_back(platform::IDNO);
         QTest::mouseClick(cancel, Qt::LeftButton);
         EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        ASSERT_EQ(fake.messages.size(), 2u);
-        EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
-                  "Are you sure you want to quit?|Confirmation");
+        EXPECT_EQ(fake.Texts(), std::vector<std::string>(2, "Are you sure you want to quit?"));
     }
     fake.Clear();
-    {
-        CSelectPlayerDlg normal(player);
-        normal.show();
-        QTest::mouseClick(Find(&normal, ids::IDCANCEL), Qt::LeftButton);
-        EXPECT_FALSE(normal.isVisible());
-        EXPECT_TRUE(fake.messages.empty()) << "outside start-up Cancel closes at once";
-    }
     folder.Write("players/data", "");
     CSelectPlayerDlg dialog(player, true);
     dialog.show();
     auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
     ASSERT_EQ(dialog.focusWidget(), edit);
     QTest::keyClicks(edit, "Dee");
-    fake.answers.push_back(platform::IDYES);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName, "Dee");
@@ -264,7 +214,6 @@ TEST_F(SelectPlayer, StatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
     CSelectPlayerDlg dialog(player, false, true);
     dialog.show();
     QPushButton* done = Find(&dialog, ids::IDOK);
-    EXPECT_EQ(done->text(), "Done");
     Click(List(&dialog), 0);
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -280,10 +229,7 @@ TEST_F(SelectPlayer, StatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
     EXPECT_EQ(seen, (QStringList{"Logic Puzzle 3", "Math Puzzle 12"})) << "ann's records";
     QTest::mouseClick(done, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(player.m_strName, "carl");
-    ASSERT_EQ(player.Stats().size(), 1u);
-    EXPECT_EQ(player.Stats()[0]->m_strTitle, "carl's game");
-    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(player.m_strName + "|" + player.Stats().at(0)->m_strTitle, "carl|carl's game");
 }
 
 TEST_F(PlayerStats, ShowsTheReportOfTheChosenTitleAndPrintsIt) {
@@ -315,9 +261,7 @@ TEST_F(PlayerStats, ShowsTheReportOfTheChosenTitleAndPrintsIt) {
 
     QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
     ASSERT_EQ(fake.helpCalls.size(), 1u);
-    EXPECT_EQ(fake.helpCalls[0].command, platform::HelpCommand::Context);
     EXPECT_EQ(fake.helpCalls[0].context, 4);
-    EXPECT_TRUE(fake.messages.empty());
 
     // Nowhere to write the report: said, and no viewer starts.
     std::filesystem::remove_all(folder.File("players"));
@@ -326,10 +270,7 @@ TEST_F(PlayerStats, ShowsTheReportOfTheChosenTitleAndPrintsIt) {
     EXPECT_EQ(fake.viewerOpens.size(), 1u);
 }
 
-TEST_F(PlayerStats, APlayerWithoutRecordsOrNoPlayerAtAll) {
-    CPlayerStatsDlg empty(&player);
-    EXPECT_EQ(List(&empty, ids::IDC_GAME_TITLES)->count(), 0);
-    EXPECT_FALSE(Find(&empty, ids::IDC_STATS_PRINT)->isEnabled());
+TEST_F(PlayerStats, NoPlayerAtAllIsSaid) {
     CPlayerStatsDlg none(nullptr);
     EXPECT_EQ(none.exec(), QDialog::Rejected);
     ASSERT_EQ(fake.messages.size(), 1u);
@@ -348,26 +289,16 @@ TEST_F(SavedGamesDialog, OffersTheUnfinishedGamesOnly) {
 
     CSavedGamesDlg dialog(player);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Saved Games");
     CItemTextListBox* list = List(&dialog, ids::IDC_GAME_TITLES);
     QPushButton* ok = Find(&dialog, ids::IDOK);
     EXPECT_EQ(Shown(list),
               "Algebra Puzzle 1|stem Algebra Puzzle 1;Math Puzzle 12|stem Math Puzzle 12;");
     EXPECT_FALSE(ok->isEnabled());
-    QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
-    ASSERT_EQ(fake.helpCalls.size(), 1u);
-    EXPECT_EQ(fake.helpCalls[0].context, 6);
     Click(list, 1);
     EXPECT_TRUE(ok->isEnabled());
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.m_strTitle + "|" + dialog.m_strGameStem, "Math Puzzle 12|stem Math Puzzle 12");
-
-    CSavedGamesDlg again(player);
-    again.show();
-    Click(List(&again, ids::IDC_GAME_TITLES), 0, true);
-    EXPECT_EQ(again.result(), QDialog::Accepted);
-    EXPECT_EQ(again.m_strGameStem, "stem Algebra Puzzle 1");
 }
 
 TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsTheIndexTrue) {
@@ -379,7 +310,6 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsT
     CDeletePlayersDlg dialog;
     dialog.Prepare("carl", "carl0.ply");
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Delete Players");
     CItemTextListBox* list = List(&dialog);
     QPushButton* ok = Find(&dialog, ids::IDOK);
     EXPECT_EQ(Shown(list), "ann|ann0.ply;Bob|Bob0.ply;Bob|Bob1.ply;Joan|Joan0.ply;")
@@ -402,24 +332,4 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsT
     EXPECT_EQ(folder.Read("players/data"),
               "carl\r\ncarl0.ply\r\nBob\r\nBob0.ply\r\nJoan\r\nJoan0.ply\r\n")
         << "Bob's file already gone counts as removed; Joan's is still there";
-}
-
-TEST_F(DeletePlayers, ConfirmingWithNothingSelectedRewritesTheIndex) {
-    CDeletePlayersDlg dialog;
-    dialog.Prepare("Joan", "Joan0.ply");
-    dialog.show();
-    CItemTextListBox* list = List(&dialog);
-    QPushButton* ok = Find(&dialog, ids::IDOK);
-    Click(list, 0);
-    list->clearSelection();
-    EXPECT_TRUE(ok->isEnabled()) << "OK stays enabled once a player was picked";
-    QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
-    ASSERT_EQ(fake.helpCalls.size(), 1u);
-    EXPECT_EQ(fake.helpCalls[0].context, 9);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(folder.Read("players/data"),
-              "Joan\r\nJoan0.ply\r\nann\r\nann0.ply\r\nBob\r\nBob0.ply\r\nBob\r\nBob1.ply\r\n"
-              "carl\r\ncarl0.ply\r\n");
-    EXPECT_TRUE(folder.Exists("players/ann0.ply"));
 }
