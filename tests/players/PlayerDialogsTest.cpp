@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The player dialogs driven headless: choosing and adding players, statistics and their
-// report, saved games, and deleting players.
+// report, saved games, deleting players, and choosing the game to play.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,14 +18,17 @@
 
 #include "PlayerTestFiles.h"
 #include "images/DialogTemplate.h"
+#include "images/DibStatic.h"
 #include "platform/FakeServices.h"
 #include "players/DeletePlayersDlg.h"
 #include "players/ItemTextListBox.h"
 #include "players/PlayerStatsDlg.h"
 #include "players/SavedGamesDlg.h"
+#include "players/SelectGameDlg.h"
 #include "players/SelectPlayerDlg.h"
 #include "players/StatsReport.h"
 #include "resources/ResourceIds.h"
+#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -50,13 +55,14 @@ std::string Shown(const CItemTextListBox* list) {
     return items;
 }
 
-// A user's click, or double click, on a list item.
-void Click(CItemTextListBox* list, int row, bool twice = false) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice) {
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    }
+QListWidget* Games(const QWidget* dialog) {
+    return Find<QListWidget>(dialog, ids::IDC_GAME_LIST);
+}
+
+// A user's click on a list item.
+void Click(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                      list->visualItemRect(list->item(row)).center());
 }
 
 // The Select Player dialog as the player sees it: the name box, the picked row, and which of
@@ -119,26 +125,45 @@ using PlayerStats = PlayerDialogs;
 using DeletePlayers = PlayerDialogs;
 using SavedGamesDialog = PlayerDialogs;
 
-}  // namespace
+// A Select Game dialog whose Saved Games dialog answers from a script.
+class ScriptedSelectGame : public CSelectGameDlg {
+public:
+    using CSelectGameDlg::CSelectGameDlg;
+    bool savedGameChosen = false;
+    int savedGamesRuns = 0;
 
-TEST(ItemTextListBox, KeepsItsItemsSortedWithTheirHiddenTextsByteForByte) {
-    CItemTextListBox list;
-    for (const char* name : {"bob", "Ann", "Carl", "BOB", "Ren\xe9\x81"}) {
-        list.AddItem(name, std::string(name) + "\x81.ply");
+protected:
+    bool RunSavedGames(std::string& title, std::string& stem) override {
+        ++savedGamesRuns;
+        if (savedGameChosen) {
+            title = "Saved Title";
+            stem = "savedstem";
+        }
+        return savedGameChosen;
     }
-    EXPECT_EQ(Shown(&list),
-              "Ann|Ann\x81.ply;bob|bob\x81.ply;BOB|BOB\x81.ply;Carl|Carl\x81.ply;"
-              "Ren\xe9\x81|Ren\xe9\x81\x81.ply;")
-        << "case-insensitive; equal names in their order of arrival";
-}
+};
+
+// The players above, and three games and a heading picture for ann to choose from.
+class SelectGame : public PlayerDialogs {
+protected:
+    void SetUp() override {
+        PlayerDialogs::SetUp();
+        folder.Write("data/games.dat",
+                     "Zebra Sums\r\nzebra\r\n\r\nAdding Up\r\nadding\r\nTake Away\r\ntakeaway\r\n");
+        folder.Write("data/Head.bmp", testsupport::MakeBmp(40, 12, 8, {0x000000, 0x2040A0},
+                                                           [](int, int) { return 1u; }));
+        player.m_strName = "ann";
+        player.m_strFileName = "ann0.ply";
+    }
+};
+
+}  // namespace
 
 TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     player.SelectGame("left from the last player", false);
     CSelectPlayerDlg dialog(player);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Select Player");
     CItemTextListBox* list = List(&dialog);
-    QPushButton* ok = Find(&dialog, ids::IDOK);
     EXPECT_EQ(Shown(list), "ann|ann0.ply;Bob|Bob0.ply;Bob|Bob1.ply;carl|carl0.ply;Joan|Joan0.ply;");
     EXPECT_EQ(State(dialog), "|-1|") << "nothing to confirm yet";
 
@@ -146,11 +171,10 @@ TEST_F(SelectPlayer, ListsTheIndexAndPickingAPlayerLoadsThatPlayersFile) {
     dialog.OnEditKillFocus();
     EXPECT_EQ(State(dialog), "Bob|2|OK Stats") << "the second Bob stays picked";
     Click(list, 0);
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(Find(&dialog, ids::IDOK), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "ann|ann0.ply");
     EXPECT_EQ(player.Stats().size(), 2u) << "loaded into a cleared player";
-    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
@@ -180,7 +204,6 @@ TEST_F(SelectPlayer, ANewNameBecomesANewPlayerEvenWhenItBeginsLikeAnother) {
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Zed|");
     EXPECT_EQ(folder.Read("players/carl0.ply"), "carl\r\nNo Saved Games\r\n");
     EXPECT_EQ(folder.Read("players/Zed42.ply"), "taken");
-    EXPECT_EQ(folder.Read("players/data"), std::string(kIndex) + "Jo\r\nJo0.ply\r\nZed\r\n\r\n");
 }
 
 TEST_F(SelectPlayer, AtStartUpQuittingIsAskedAndWithNobodyListedANameAndEnterMakeAPlayer) {
@@ -213,21 +236,17 @@ TEST_F(SelectPlayer, StatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
     BeCarl();
     CSelectPlayerDlg dialog(player, false, true);
     dialog.show();
-    QPushButton* done = Find(&dialog, ids::IDOK);
     Click(List(&dialog), 0);
-    QStringList seen;
+    std::string seen;
     QTimer::singleShot(0, [&] {
         auto* stats = qobject_cast<CPlayerStatsDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(stats, nullptr);
-        CItemTextListBox* titles = List(stats, ids::IDC_GAME_TITLES);
-        for (int i = 0; i < titles->count(); ++i) {
-            seen << titles->item(i)->text();
-        }
+        seen = Shown(List(stats, ids::IDC_GAME_TITLES));
         stats->accept();
     });
     QTest::mouseClick(Find(&dialog, ids::IDC_PLAYER_STATISTICS), Qt::LeftButton);
-    EXPECT_EQ(seen, (QStringList{"Logic Puzzle 3", "Math Puzzle 12"})) << "ann's records";
-    QTest::mouseClick(done, Qt::LeftButton);
+    EXPECT_EQ(seen, "Logic Puzzle 3|;Math Puzzle 12|;") << "ann's records";
+    QTest::mouseClick(Find(&dialog, ids::IDOK), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.Stats().at(0)->m_strTitle, "carl|carl's game");
 }
@@ -250,13 +269,9 @@ TEST_F(PlayerStats, ShowsTheReportOfTheChosenTitleAndPrintsIt) {
     const std::string expected = playertest::SampleReport("ann");
     EXPECT_EQ(report->toPlainText().toStdString(), expected);
     EXPECT_EQ(noGame->text(), "");
-    EXPECT_TRUE(print->isEnabled());
     QTest::mouseClick(print, Qt::LeftButton);
-    std::string onDisk;
-    for (char c : expected) {
-        onDisk += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    EXPECT_EQ(folder.Read("players/stats.txt"), onDisk);
+    EXPECT_EQ(folder.Read("players/stats.txt"),
+              QString::fromStdString(expected).replace("\n", "\r\n").toStdString());
     EXPECT_EQ(fake.viewerOpens, std::vector<std::string>{StatsReportPath()});
 
     QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
@@ -266,16 +281,13 @@ TEST_F(PlayerStats, ShowsTheReportOfTheChosenTitleAndPrintsIt) {
     // Nowhere to write the report: said, and no viewer starts.
     std::filesystem::remove_all(folder.File("players"));
     QTest::mouseClick(print, Qt::LeftButton);
-    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Unable to write statistics!"});
     EXPECT_EQ(fake.viewerOpens.size(), 1u);
-}
 
-TEST_F(PlayerStats, NoPlayerAtAllIsSaid) {
+    // Without a player the dialog says so and closes.
     CPlayerStatsDlg none(nullptr);
     EXPECT_EQ(none.exec(), QDialog::Rejected);
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text + "|" + fake.messages[0].caption,
-              "No Valid Player Selected!|Error");
+    EXPECT_EQ(fake.Texts(), (std::vector<std::string>{"Unable to write statistics!",
+                                                      "No Valid Player Selected!"}));
 }
 
 TEST_F(SavedGamesDialog, OffersTheUnfinishedGamesOnly) {
@@ -316,10 +328,8 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsT
         << "the current player is never offered";
     EXPECT_FALSE(ok->isEnabled());
     Click(list, 0);
-    for (int row : {2, 3}) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          list->visualItemRect(list->item(row)).center());
-    }
+    Click(list, 2, Qt::ControlModifier);
+    Click(list, 3, Qt::ControlModifier);
     EXPECT_EQ(list->GetSelItems(), (std::vector<int>{0, 2, 3}));
     EXPECT_TRUE(ok->isEnabled());
 
@@ -328,8 +338,124 @@ TEST_F(DeletePlayers, RemovesTheChosenPlayersGoesOnPastFilesGoneOrStuckAndKeepsT
               {"Access to " + folder.File("players/Joan0.ply") + " was denied."});
     EXPECT_FALSE(folder.Exists("players/ann0.ply"));
     EXPECT_FALSE(folder.Exists("games/Puzzl0.gme")) << "ann's saved game goes with her";
-    EXPECT_TRUE(folder.Exists("players/Bob0.ply"));
     EXPECT_EQ(folder.Read("players/data"),
               "carl\r\ncarl0.ply\r\nBob\r\nBob0.ply\r\nJoan\r\nJoan0.ply\r\n")
         << "Bob's file already gone counts as removed; Joan's is still there";
+}
+
+TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
+    ScriptedSelectGame dialog(player);  // sounds are off
+    dialog.show();
+    QListWidget* list = Games(&dialog);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text() + "|" + list->item(1)->text() + "|" + list->item(2)->text(),
+              "Zebra Sums|Adding Up|Take Away");
+    EXPECT_TRUE(Find<CDibStatic>(&dialog, ids::IDC_DIB_PICTURE)->Picture());
+
+    QPushButton* play = Find(&dialog, ids::IDOK);
+    EXPECT_FALSE(play->isEnabled()) << "nothing is chosen yet";
+    EXPECT_FALSE(Find(&dialog, ids::IDC_OPEN_SAVED_GAME)->isEnabled()) << "no saved games";
+
+    QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
+    ASSERT_EQ(fake.helpCalls.size(), 1u);
+    EXPECT_EQ(fake.helpCalls[0].command, platform::HelpCommand::Contents);
+
+    Click(list, 1);
+    EXPECT_TRUE(play->isEnabled());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);  // Enter in the list plays the chosen game
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), ids::IDOK);
+    EXPECT_EQ(dialog.m_strSelectedTitle + "|" + dialog.m_strSelectedGameStem, "Adding Up|adding");
+    EXPECT_TRUE(fake.messages.empty()) << "no saved game for the title, so no question";
+
+    testsupport::SoundsOn soundsOn;
+    ScriptedSelectGame again(player);
+    again.show();
+    EXPECT_EQ(testsupport::SoundNames(fake), std::vector<std::string>{"data\\new.wav"});
+    QListWidget* games = Games(&again);
+    Click(games, 2);
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {},
+                       games->visualItemRect(games->item(2)).center());
+    EXPECT_EQ(again.result(), ids::IDOK) << "a double click plays";
+    EXPECT_EQ(again.m_strSelectedGameStem, "takeaway");
+}
+
+TEST_F(SelectGame, AMissingListLeavesOnlyCancelAndAMissingPictureIsTold) {
+    std::filesystem::remove(folder.File("data/games.dat"));
+    std::filesystem::remove(folder.File("data/Head.bmp"));
+    ScriptedSelectGame dialog(player);
+    dialog.show();
+    EXPECT_EQ(Games(&dialog)->count(), 0);
+    EXPECT_FALSE(Find(&dialog, ids::IDOK)->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), ids::IDC_SELECT_GAME_CANCEL);
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Error reading DIB file."})
+        << "the picture is reported, the list is not; after start-up Cancel asks nothing";
+}
+
+TEST_F(SelectGame, AsksBeforeOverwritingASavedGame) {
+    player.SaveGame(GamesFolder(), "Take Away", "takeaway", 0, 0, {"1,1"}, false);
+    ScriptedSelectGame dialog(player);
+    dialog.m_bHasSavedGames = player.HasSavedGames();
+    dialog.show();
+    Click(Games(&dialog), 2);
+    fake.answers = {platform::IDCANCEL};
+    dialog.OnOK();
+    EXPECT_TRUE(dialog.isVisible()) << "Cancel keeps the dialog open";
+    dialog.OnOK();
+    EXPECT_EQ(dialog.result(), ids::IDOK);
+    const std::string question = "This will overwrite a previously saved game.";
+    ASSERT_EQ(fake.Texts(), (std::vector<std::string>{question, question}));
+    EXPECT_EQ(fake.messages[0].type & platform::MB_BUTTONMASK, platform::MB_OKCANCEL);
+}
+
+TEST_F(SelectGame, CancelQuitsOnlyAfterAYesAtStartUpAndSavedGamesOpenThroughTheirDialog) {
+    ScriptedSelectGame startUp(player);
+    startUp.m_bStartUp = true;
+    startUp.show();
+    QPushButton* quit = Find(&startUp, ids::IDC_SELECT_GAME_CANCEL);
+    EXPECT_EQ(quit->text(), "Quit Game");
+    fake.answers = {platform::IDNO, platform::IDNO};
+    QTest::mouseClick(quit, Qt::LeftButton);
+    EXPECT_TRUE(startUp.isVisible());
+    QTest::keyClick(&startUp, Qt::Key_Escape);
+    EXPECT_TRUE(startUp.isVisible()) << "Escape asks as Cancel does";
+    QTest::mouseClick(quit, Qt::LeftButton);
+    EXPECT_EQ(startUp.result(), ids::IDC_SELECT_GAME_CANCEL);
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>(3, "Are you sure you want to quit?"));
+    EXPECT_EQ(fake.messages[0].type & platform::MB_BUTTONMASK, platform::MB_YESNO);
+
+    // A saved game is opened through the Saved Games dialog; cancelling it keeps this one.
+    ScriptedSelectGame dialog(player);
+    dialog.m_bStartUp = true;
+    dialog.m_bHasSavedGames = true;
+    dialog.show();
+    QPushButton* open = Find(&dialog, ids::IDC_OPEN_SAVED_GAME);
+    ASSERT_TRUE(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.m_strSelectedTitle.empty());
+    dialog.savedGameChosen = true;
+    QTest::mouseClick(open, Qt::LeftButton);
+    EXPECT_EQ(dialog.savedGamesRuns, 2);
+    EXPECT_EQ(dialog.result(), ids::IDC_OPEN_SAVED_GAME);
+    EXPECT_EQ(dialog.m_strSelectedTitle + "|" + dialog.m_strSelectedGameStem,
+              "Saved Title|savedstem");
+}
+
+TEST_F(SelectGame, TheQuickInstructionsBoxStartsTickedOnlyAtStartUp) {
+    for (const bool startUp : {true, false}) {
+        ScriptedSelectGame dialog(player);
+        dialog.m_bStartUp = startUp;
+        dialog.m_bShowQuickInstructions = true;
+        dialog.show();
+        QCheckBox* box = Find<QCheckBox>(&dialog, ids::IDC_QUICK_INSTRUCTIONS_BOX);
+        EXPECT_EQ(box->isChecked(), startUp);
+        // The player's tick is read back with the chosen game.
+        box->setChecked(!startUp);
+        Click(Games(&dialog), 0);
+        dialog.OnOK();
+        EXPECT_EQ(dialog.m_bShowQuickInstructions, !startUp);
+    }
 }

@@ -1,15 +1,32 @@
 // SPDX-License-Identifier: MIT
-// The players index and the removal of a player's files.
+// The players index, the removal of a player's files, and the game list "data\games.dat".
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "platform/FakeServices.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
+#include "players/GameList.h"
 #include "players/PlayerFiles.h"
 #include "support/TestSupport.h"
 
 using testsupport::TempProgramFolder;
+
+namespace {
+
+// The list as "title|stem;".
+std::string Listed(const std::string& bytes) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/games.dat", bytes);
+    std::string listed;
+    for (const GameListEntry& game : ReadGameList(platform::ProgramFolder() + kGameListFile)) {
+        listed += game.title + "|" + game.stem + ";";
+    }
+    return listed;
+}
+
+}  // namespace
 
 TEST(PlayersIndex, ReadsNameAndFilePairsOfThePlayersFolderOnly) {
     platform::FakeServices fake;
@@ -105,4 +122,37 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
 TEST(PlayerRemoval, FileErrorTextsNameThePath) {
     EXPECT_EQ(FileErrorText(11, "a.ply"), "A sharing violation occurred while accessing a.ply.");
     EXPECT_EQ(FileErrorText(99, "a.ply"), "An unexpected error occurred while accessing a.ply.");
+}
+
+TEST(GameList, ReadsTitleAndStemPairsInFileOrder) {
+    struct Case {
+        const char* bytes;
+        const char* listed;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Title A\r\nfileA\r\n\r\nTitle B\r\nfileB\r\n", "Title A|fileA;Title B|fileB;",
+         "an empty title line is skipped without taking a stem"},
+        {"Zebra\nzeb\nApple\napp\nLast", "Zebra|zeb;Apple|app;Last|;",
+         "file order, not sorted; a title on the last line gets an empty stem"},
+        {"Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\n", "Kept|kept;",
+         "no stem reaches outside the data folder"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Listed(c.bytes), c.listed) << c.why;
+    }
+}
+
+TEST(GameList, AMissingFileGivesNothingAndHugeFilesAndLinesAreCut) {
+    testsupport::TempProgramFolder folder;
+    EXPECT_TRUE(ReadGameList(platform::ProgramFolder() + kGameListFile).empty());
+    std::string many;
+    for (size_t i = 0; i < kMaxGameListEntries + 50; ++i) {
+        many += "T\nt\n";
+    }
+    folder.Write("data/games.dat", many);
+    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), kMaxGameListEntries);
+    // The rest of an overlong line is skipped, not taken as a stem.
+    const std::string longTitle(5 * kMaxGameListLine, 'x');
+    EXPECT_EQ(Listed(longTitle + "\r\nlong\r\n"), longTitle.substr(0, kMaxGameListLine) + "|long;");
 }
