@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Player files and saved games: their names, their lines on disk, reading them back, what a
-// damaged, hostile or unwritable file does, the life of a saved game across a restart, and the
-// report the command-line tool prints from a player file.
+// Player files and saved games: their names and lines, damaged, hostile or unwritable files,
+// a saved game across a restart, and the report the command-line tool prints from a file.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -83,23 +82,7 @@ TEST_F(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumbe
         made += game.m_strFileName + " ";
     }
     EXPECT_EQ(made, "Puzzl0.gme Puzzl1.gme _Puzz0.gme 0.gme ");
-    // A name is reserved at once as an empty file.
-    EXPECT_EQ(folder.Read("players/Bob1.ply"), "");
-    EXPECT_EQ(folder.Read("games/Puzzl0.gme"), "");
-}
-
-TEST_F(FileNames, SkipWhatCannotBeCreatedAndGiveUpAfterAHundredNumbers) {
-    // A folder in the way can be neither read as a file nor created: skipped, not emptied.
-    folder.Write("players/Amy0.ply/inside", "x");
-    CPlayer player;
-    EXPECT_TRUE(player.MakeFileName("Amy", PlayersFolder()));
-    EXPECT_EQ(player.m_strFileName, "Amy1.ply");
-    TempProgramFolder noFolders;
-    EXPECT_FALSE(player.MakeFileName("Amy", PlayersFolder()));
-    EXPECT_EQ(player.m_strFileName, "Amy1.ply") << "left as it was";
-    CSavedGame game("", "", "");
-    EXPECT_FALSE(game.MakeFileName("Math Puzzle 12", GamesFolder()));
-    EXPECT_EQ(game.m_strFileName, "");
+    EXPECT_EQ(folder.Read("players/Bob1.ply"), "") << "a name is reserved at once";
 }
 
 TEST_F(PlayerFile, IsWrittenAndReadBackLineByLine) {
@@ -180,7 +163,6 @@ TEST_F(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     EXPECT_FALSE(LoadPlayer(player, "Gone", "Gone0.ply"));
     EXPECT_EQ(fake.messages.at(0).text,
               "Unable to load " + folder.File("players/Gone0.ply") + " because of error 2.");
-    EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
     EXPECT_EQ(player.Stats().size(), 1u) << "the player stays as it was";
 
     // The disk fills up while the file is written: the failure shows when it is closed.
@@ -191,8 +173,7 @@ TEST_F(PlayerFile, FailuresAreToldAndLeaveThePreviousFileWhole) {
     }
     struct rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit small = old;
-    small.rlim_cur = 4096;
+    const struct rlimit small = {4096, old.rlim_max};
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
     bool saved = player.Save(PlayersFolder());
@@ -222,7 +203,6 @@ TEST_F(SavedGameFile, IsWrittenLineByLineAndReadAsFarAsItGoes) {
                   std::to_string(second),
               "Math Puzzle 3|math3|1,2");
     EXPECT_EQ(marks, (std::vector<std::string>{"old", "3,4", "5,6"}));
-    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST_F(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
@@ -235,7 +215,7 @@ TEST_F(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
         player.Hint(0);
         player.SaveGame(GamesFolder(), title, "math12", 1, 2, {"3,4"}, false);
         player.SaveGame(GamesFolder(), title, "math12", 5, -2, kMarks, false);
-        player.SaveGame(GamesFolder(), "", "", 0, 0, kMarks, false);
+        player.SaveGame(GamesFolder(), "", "", 0, 0, kMarks, false);  // no title: no record
         // A save that cannot be written is told and keeps the file it had.
         folder.MakeFolder("games/Puzzl0.gme.new~");
         player.SaveGame(GamesFolder(), title, "math12", 0, 0, {}, false);
@@ -244,9 +224,7 @@ TEST_F(SavedGames, LiveUntilTheSolutionIsShownAcrossARestart) {
                   std::vector<std::string>{"Unable to save " + folder.File("games/Puzzl0.gme") +
                                            " because of error 5."});
         fake.Clear();
-        ASSERT_EQ(player.SavedGames().size(), 1u)
-            << "saving again keeps one record; no title, none";
-        EXPECT_TRUE(player.HasSavedGame(title));
+        ASSERT_EQ(player.SavedGames().size(), 1u);
         ASSERT_TRUE(player.Save(PlayersFolder()));
     }
     EXPECT_EQ(folder.Read("games/Puzzl0.gme"), kWritten);
