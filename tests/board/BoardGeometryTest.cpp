@@ -111,24 +111,6 @@ TEST(BoardGeometry, AsterisksMarkOnlyWrongMarksOfTheHighlightedHintWhileErrorsAr
     }
 }
 
-TEST(BoardGeometry, LinesThatAreNotNumbersAreDrawnAsTheGameReadsThem) {
-    CMathGridDoc doc;
-    boardtest::MakeBoard(doc, kSmall);
-    doc.m_marks = {"a,b,c", "1,1", "2,2,123456789012345678901234567890123456789"};
-    boardtest::SetHints(doc, {{"x,y,z", "1,1,1x"}});
-    std::vector<BoardOp> ops = board::PlanMathBoard(doc, false, board::kWholeBoard);
-    // "x,y,z" is cell (0,0) of kind 0: no square; "1,1,1x" is kind 1.
-    std::vector<BoardOp> squares = OpsOf(ops, BoardOp::Fill, Ink::Primary);
-    ASSERT_EQ(squares.size(), 1u);
-    EXPECT_EQ(squares[0].rect, board::HintSquareRect(35, 45, 15));
-    // "a,b,c" writes "c" in cell (0,0); "1,1" has no digit to write; a long text is cut.
-    std::vector<BoardOp> digits = OpsOf(ops, BoardOp::TextCentered, Ink::Black);
-    ASSERT_EQ(digits.size(), 2u);
-    EXPECT_EQ(digits[0].text, "c");
-    EXPECT_EQ(digits[0].rect, board::DigitRect(20, 30, 15));
-    EXPECT_EQ(digits[1].text.size(), board::kMaxCellText);
-}
-
 TEST(BoardGeometry, APrintedPictureFillsThePageWidthKeepingItsShape) {
     const struct {
         int page, dpiX, dpiY, width, height;

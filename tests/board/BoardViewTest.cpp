@@ -146,23 +146,37 @@ TEST_F(BoardTest, HintSquaresFillExactlyTheirRectangleInTheColourOfTheirKind) {
     EXPECT_TRUE(AllOf(image, square.translated(45, 15), QColor(0, 0, 200)));
 }
 
-TEST_F(BoardTest, TheLogicBoardFillsCellsByStateAndShowsTheHintAndThePlusSignsOfTheSolution) {
+TEST_F(BoardTest, TheLogicBoardCyclesClickedCellsAndPaintsTheirStatesTheHintAndTheSolution) {
     auto& doc = Board<CGridDoc>(Grid{15, 80, 70, 4, 1});
-    doc.CycleCell(1, 0);
-    doc.CycleCell(2, 0);
-    doc.CycleCell(2, 0);
     doc.m_answers = {"3,0"};
     SetHints(doc, {{"1,0"}}, {}, 0);
     auto& view = Show<CGridView>(doc);
+    EXPECT_NE(Render(view).pixelColor(140, 20), kSentinel);  // the first paint has the picture
+    Click(view, QPoint(95, 70));  // a grid line belongs to the cell to its right
+    EXPECT_EQ(doc.m_cells[1].m_nState, CGridCell::kFalse);
+    Click(view, QPoint(110, 84));
+    Click(view, QPoint(124, 84));
+    Click(view, QPoint(79, 70));  // beside the grid
+    EXPECT_EQ(doc.m_marks, Texts{"2,0"});
+    // Every click sounds, also those that hit nothing.
+    EXPECT_EQ(Sounds(), Texts(4, kUp));
+    // After a click only the cells are drawn over the picture on screen, once.
     QImage image = Render(view);
+    EXPECT_EQ(image.pixelColor(140, 20), kSentinel);
+    EXPECT_TRUE(AllOf(image, QRect(96, 71, 14, 14), kRed));
+    image = Render(view);
+    EXPECT_NE(image.pixelColor(140, 20), kSentinel);
     // 14 × 14 fills inside the grid lines: white, then "F" red, then "T" green.
     EXPECT_TRUE(AllOf(image, QRect(81, 71, 14, 14), Qt::white));
     EXPECT_TRUE(AllOf(image, QRect(96, 71, 14, 14), kRed));
     EXPECT_EQ(Count(image, QRect(110, 70, 16, 16), Exactly(kGreen)), 14 * 14);
     EXPECT_EQ(Count(image, QRect(126, 71, 14, 14), IsDark), 0);
 
+    // The highlighted hint and the solution's plus signs; clicks change nothing now.
     doc.m_nSelectedHint = 1;
     view.m_bShowSolution = 1;
+    Click(view, QPoint(90, 70));
+    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kEmpty);
     image = Render(view);
     EXPECT_EQ(Count(image, QRect(96, 71, 14, 14), Exactly(kBlue)), 64);
     // Cell (3,0) at (125, 70): bars (132, 72)-(134, 84) and (127, 77)-(139, 79).
@@ -170,37 +184,13 @@ TEST_F(BoardTest, TheLogicBoardFillsCellsByStateAndShowsTheHintAndThePlusSignsOf
     EXPECT_TRUE(AllOf(image, QRect(127, 77, 12, 2), Qt::black));
 }
 
-TEST_F(BoardTest, ClicksCycleTheLogicCellUnderThemWithASoundAndRepaintOnlyTheCells) {
-    auto& doc = Board<CGridDoc>(Grid{15, 60, 70, 4, 1});
-    auto& view = Show<CGridView>(doc);
-    auto pictureShown = [&] { return Render(view).pixelColor(140, 20) != kSentinel; };
-    EXPECT_TRUE(pictureShown());
-    Click(view, QPoint(60, 70));
-    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kFalse);
-    // After a click only the cells are drawn over the picture on screen, once.
-    QImage image = Render(view);
-    EXPECT_EQ(image.pixelColor(140, 20), kSentinel);
-    EXPECT_TRUE(AllOf(image, QRect(61, 71, 14, 14), kRed));
-    EXPECT_TRUE(pictureShown());
-    Click(view, QPoint(74, 84));
-    EXPECT_EQ(doc.m_marks, Texts{"0,0"});
-
-    Click(view, QPoint(75, 70));  // a grid line belongs to the cell to its right
-    EXPECT_EQ(doc.m_cells[1].m_nState, CGridCell::kFalse);
-    Click(view, QPoint(59, 70));  // beside the grid
-    EXPECT_EQ(doc.m_marks, Texts{"0,0"});
-    // Every click sounds, also those that hit nothing.
-    EXPECT_EQ(Sounds(), Texts(4, kUp));
-    // Nothing changes while the solution is shown.
-    view.m_bShowSolution = 1;
-    Click(view, QPoint(90, 70));
-    EXPECT_EQ(doc.m_cells[2].m_nState, CGridCell::kEmpty);
-}
-
-TEST_F(BoardTest, ThePadsChoiceBecomesTheMarkOfACellOfTheGrid) {
+TEST_F(BoardTest, ThePadsChoiceBecomesTheMarkOfACellOrTheCellsHintsAreLookedUp) {
     auto& doc = NumberPuzzle();
     doc.m_cells.erase(doc.m_cells.begin() + 7);  // cell (1, 1) is not on the grid
+    SetHints(doc, {{"1,0,1"}, {"2,0,1"}, {"3,1,2", "1,0,1"}});
     auto& view = Show<CMathGridView>(doc);
+    auto* finder = new RecordingFinder;
+    view.SetHintFinder(std::unique_ptr<IHintFinder>(finder));
     const QPoint cell(75, 55);  // cell (2, 1)
     const struct {
         QPoint at;
@@ -228,6 +218,18 @@ TEST_F(BoardTest, ThePadsChoiceBecomesTheMarkOfACellOfTheGrid) {
     // While the solution is shown a click opens no pad.
     view.m_bShowSolution = 1;
     EXPECT_TRUE(ClickWithPad(view, cell, ids::IDC_PAD_0 + 1).isNull());
+    EXPECT_TRUE(finder->calls.empty());
+
+    // Hint lookup: cell (1, 0) is in hints 1 and 3, (2, 0) in hint 2 only, (3, 0) in none.
+    view.m_bShowSolution = 0;
+    view.m_bHintLookup = 1;
+    m_fake.sounds.clear();
+    for (QPoint at : {QPoint(45, 25), QPoint(75, 25), QPoint(105, 25)}) {
+        EXPECT_TRUE(ClickWithPad(view, at, ids::IDC_PAD_0 + 1).isNull());
+    }
+    EXPECT_EQ(finder->calls, (Calls{{"Hint 1, Hint 3", 0}, {"Hint 2", 2}, {"", 0}}));
+    EXPECT_TRUE(m_fake.sounds.empty());
+    EXPECT_EQ(doc.m_marks, Texts{"2,1,3"});
 }
 
 TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHits) {
@@ -239,27 +241,6 @@ TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHits) {
     // Picture pixel (50, 45): cell (2, 1).
     ClickWithPad(view, QPoint(20, 30), ids::IDC_PAD_0 + 6);
     EXPECT_EQ(doc.m_marks, Texts{"2,1,6"});
-}
-
-TEST_F(BoardTest, HintLookupHandsTheCellsHintsToTheHintFinder) {
-    auto& doc = NumberPuzzle();
-    SetHints(doc, {{"1,0,1"}, {"2,0,1"}, {"3,1,2", "1,0,1"}});
-    auto& view = Show<CMathGridView>(doc);
-    auto* finder = new RecordingFinder;
-    view.SetHintFinder(std::unique_ptr<IHintFinder>(finder));
-    // The finder is there, but lookup is off: a click marks.
-    ClickWithPad(view, QPoint(75, 25), ids::IDC_PAD_0 + 5);
-    EXPECT_TRUE(finder->calls.empty());
-
-    view.m_bHintLookup = 1;
-    m_fake.sounds.clear();
-    // Cell (1, 0): hints 1 and 3; (2, 0): hint 2 only; (3, 0): none; no pad opens.
-    for (QPoint at : {QPoint(45, 25), QPoint(75, 25), QPoint(105, 25)}) {
-        EXPECT_TRUE(ClickWithPad(view, at, ids::IDC_PAD_0 + 1).isNull());
-    }
-    EXPECT_EQ(finder->calls, (Calls{{"Hint 1, Hint 3", 0}, {"Hint 2", 2}, {"", 0}}));
-    EXPECT_TRUE(m_fake.sounds.empty());
-    EXPECT_EQ(doc.m_marks, Texts{"2,0,5"});
 }
 
 TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
@@ -290,22 +271,10 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     EXPECT_EQ(frame.top(), m_window.screen()->availableGeometry().top());
 }
 
-TEST_F(BoardTest, BrokenBoardsPaintAndTakeClicksWithoutHarm) {
-    auto& doc = NumberPuzzle();
-    // A plain picture, marks and hint lines that are not numbers, offsets far outside it.
-    SetPicture(doc, GridBmp(40, 30));
-    doc.m_marks = {"a,b,c", "1,1", "99999,99999,9", "-5,-5,1"};
-    SetHints(doc, {{"x", "1,1,1", "-3,0,2"}}, {{"1,,2"}});
-    doc.m_bShowErrors = 1;
-    doc.m_nOffsetX = 1 << 20;
-    doc.m_nOffsetY = -(1 << 20);
-    auto& view = Show<CMathGridView>(doc);
-    QImage image = Render(view, QSize(40, 30));
-    EXPECT_EQ(Count(image, image.rect(), [](QColor c) { return c != Qt::white; }), 0);
-    EXPECT_TRUE(ClickWithPad(view, QPoint(10, 10), ids::IDC_PAD_0 + 1).isNull());
-    // No document at all.
+TEST_F(BoardTest, AViewWithoutADocumentPaintsAndTakesClicksWithoutHarm) {
+    auto& view = Show<CMathGridView>(NumberPuzzle());
     view.SetDocument(nullptr);
-    Render(view, QSize(40, 30));
-    Click(view, QPoint(10, 10));
+    Render(view);
+    Click(view, QPoint(40, 30));
     EXPECT_TRUE(m_fake.sounds.empty());
 }

@@ -78,14 +78,6 @@ TEST_F(RenderBoardTool, PaintsMarksHintAndSolutionIntoAPictureSizedPng) {
     EXPECT_EQ(Count(image, image.rect(), green), 0);
 }
 
-TEST_F(RenderBoardTool, ErrorsPutAsterisksOnWrongMarksOfTheHint) {
-    // (1,0) is wrong (its answer is 1); (2,0) is right; (0,1) is wrong but not in hint 1, whose
-    // secondary square in (3,2) is red.
-    const std::string marks = "--marks '1,0,5;2,0,2;0,1,7' --hint 1";
-    EXPECT_EQ(Inks(Render(marks + " --errors"), 5, 3, Cell), ".bk.. k.... ...r.");
-    EXPECT_EQ(Inks(Render(marks), 5, 3, Cell), ".kk.. k.... ...r.");
-}
-
 TEST_F(RenderBoardTool, RefusesMarksAndOptionsThatAreNotNumbers) {
     const struct {
         const char* options;
