@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include "BoardPixels.h"
-#include "board/BoardPainter.h"
 #include "board/MathGridView.h"
 #include "board/NumberPadDlg.h"
 #include "platform/DialogUnits.h"
@@ -130,11 +129,8 @@ TEST_F(BoardTest, HintSquaresFillExactlyTheirRectangleInTheColourOfTheirKind) {
     auto& doc = NumberPuzzle(15);
     SetHints(doc, {{"1,1,1", "2,1,2", "3,1,3"}}, {{"4,2,1"}});
     auto& view = Show<CMathGridView>(doc);
-    // New colours repaint the whole board in them, the picture too.
-    view.m_bFullRepaint = 0;
     view.SetColors(Rgb(1, 2, 3), Rgb(0, 0, 200), Rgb(250, 250, 0));
     QImage image = Render(view);
-    EXPECT_EQ(Count(image, QRect(0, 0, 130, 100), Exactly(kSentinel)), 0);
     // Cell (1,1) lies at (25, 35): its square is (29, 40) to (37, 48), and nothing else of the
     // cell changes.
     const QRect square(29, 40, 8, 8);
@@ -232,15 +228,19 @@ TEST_F(BoardTest, ThePadsChoiceBecomesTheMarkOfACellOrTheCellsHintsAreLookedUp) 
     EXPECT_EQ(doc.m_marks, Texts{"2,1,3"});
 }
 
-TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHits) {
+TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHitsAndWithoutADocumentNothingIsHit) {
     auto& doc = Board<CMathGridDoc>(Grid{15, 20, 30, 70, 50});
     auto& view = Show<CMathGridView>(doc);
     view.horizontalScrollBar()->setValue(30);
     view.verticalScrollBar()->setValue(15);
-    ASSERT_EQ(view.GetScrollPosition(), QPoint(30, 15));
     // Picture pixel (50, 45): cell (2, 1).
     ClickWithPad(view, QPoint(20, 30), ids::IDC_PAD_0 + 6);
     EXPECT_EQ(doc.m_marks, Texts{"2,1,6"});
+    view.SetDocument(nullptr);
+    Render(view);
+    m_fake.sounds.clear();
+    EXPECT_TRUE(ClickWithPad(view, QPoint(20, 30), ids::IDC_PAD_0 + 1).isNull());
+    EXPECT_TRUE(m_fake.sounds.empty());
 }
 
 TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
@@ -260,7 +260,6 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     QPoint click(75, 85);  // cell (2, 2)
     QPoint wanted = m_window.mapToGlobal(view.mapTo(&m_window, click) - QPoint(0, 15));
     QRect frame = ClickWithPad(view, click, ids::IDC_PAD_CLEAR);
-    ASSERT_FALSE(frame.isNull());
     EXPECT_EQ(frame.left(), wanted.x());
     EXPECT_EQ(frame.top(), wanted.y() - frame.height() / 2);
     // A click near the top of the screen keeps the whole pad, "clear" included, on the screen.
@@ -269,12 +268,4 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     QCoreApplication::processEvents();
     frame = ClickWithPad(view, QPoint(75, 25), ids::IDC_PAD_CLEAR);  // cell (2, 0)
     EXPECT_EQ(frame.top(), m_window.screen()->availableGeometry().top());
-}
-
-TEST_F(BoardTest, AViewWithoutADocumentPaintsAndTakesClicksWithoutHarm) {
-    auto& view = Show<CMathGridView>(NumberPuzzle());
-    view.SetDocument(nullptr);
-    Render(view);
-    Click(view, QPoint(40, 30));
-    EXPECT_TRUE(m_fake.sounds.empty());
 }
