@@ -127,40 +127,27 @@ TEST_F(GridDocTest, ReadsEveryPartOfAPuzzleAndKeepsItsNumbersUsable) {
         CGridDoc& doc = c.math ? math : logic;
         ASSERT_TRUE(doc.OnOpenDocument(Puzzle("p.bgd", c.text)));
         EXPECT_EQ(Held(doc), c.held);
-        EXPECT_TRUE(doc.m_marks.empty());
     }
     // The picture is opened last, so it names the document.
     CGridDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(Puzzle("p.bgd", cases[0].text)));
     EXPECT_EQ(doc.m_sizeDoc, (CSize{40, 30}));
     EXPECT_EQ(doc.GetPathName(), GamePath("board.bmp"));
-    EXPECT_EQ(fake.waitCursorDepth, 0);
 }
 
-TEST_F(GridDocTest, APuzzleOpensWithoutItsPicture) {
-    std::string path = Puzzle("nopic.bgd", Lf("gone.bmp|15|Start Grid|2|2"));
+TEST_F(GridDocTest, APictureNameNeverLeadsOutOfThePuzzlesFolder) {
     CGridDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(path));
-    EXPECT_EQ(fake.Texts(), (Lines{"Failed to open document.",
-                                   "Unable to load image file " + GamePath("gone.bmp")}));
-    EXPECT_TRUE(doc.m_hDIB.IsNull());
-    EXPECT_TRUE(doc.IsGridCell(2, 2));
-    // Without a picture the puzzle keeps its own path.
-    EXPECT_EQ(doc.GetPathName(), path);
-    EXPECT_TRUE(doc.PathAddedToRecentList());
-
-    // A picture name never leads out of the puzzle's folder.
     folder.Write("outside.bmp", testsupport::MakeBmp(8, 8, 8, {0}));
-    fake.Clear();
-    path = Puzzle("escape.bgd", Lf("..\\outside.bmp|15|Start Grid|1|1"));
+    std::string path = Puzzle("escape.bgd", Lf("..\\outside.bmp|15|Start Grid|1|1"));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_TRUE(doc.m_hDIB.IsNull());
     ASSERT_EQ(fake.messages.size(), 2u);
     EXPECT_NE(fake.messages[0].text.find("not a plain file name"), std::string::npos);
     EXPECT_EQ(fake.messages[1].text, "Unable to load image file " + GamePath("..\\outside.bmp"));
     EXPECT_EQ(doc.m_readNotes.size(), 1u);
+    // Without a picture the puzzle keeps its own path.
     EXPECT_EQ(doc.GetPathName(), path);
-    EXPECT_EQ(CGridDoc::PicturePath("Math.bgd", "b.bmp"), "b.bmp");
+    EXPECT_TRUE(doc.PathAddedToRecentList());
 }
 
 TEST_F(GridDocTest, AFailedOpenLeavesTheDocumentAndAnotherOpenClearsIt) {
@@ -183,10 +170,13 @@ TEST_F(GridDocTest, AFailedOpenLeavesTheDocumentAndAnotherOpenClearsIt) {
         EXPECT_EQ(fake.Texts(), (Lines{"Failed to open document."}));
         EXPECT_EQ(Held(doc), held);
         EXPECT_EQ(doc.m_marks, (Lines{"0,0,3"}));
-        EXPECT_FALSE(doc.m_hDIB.IsNull());
     }
 
+    // A puzzle opens without its picture.
+    fake.Clear();
     ASSERT_TRUE(doc.OnOpenDocument(Puzzle("two.bgd", Lf("gone.bmp|17|Start Grid|5|5|End Grid"))));
+    EXPECT_EQ(fake.Texts(), (Lines{"Failed to open document.",
+                                   "Unable to load image file " + GamePath("gone.bmp")}));
     EXPECT_EQ(Held(doc), "gone.bmp 17 @0,0 cells 5,5 answers hints 0 notes 0");
     EXPECT_TRUE(doc.m_marks.empty());
     EXPECT_EQ(doc.m_nSelectedHint, 0);
@@ -194,8 +184,7 @@ TEST_F(GridDocTest, AFailedOpenLeavesTheDocumentAndAnotherOpenClearsIt) {
     // The last puzzle's picture is not shown over the new one.
     EXPECT_TRUE(doc.m_hDIB.IsNull());
     // The saved games' numbers are not the reader's.
-    EXPECT_EQ(doc.m_nFirstNumber, 8);
-    EXPECT_EQ(doc.m_nSecondNumber, 9);
+    EXPECT_EQ(std::pair(doc.m_nFirstNumber, doc.m_nSecondNumber), std::pair(8, 9));
 }
 
 TEST_F(GridDocTest, SavingWritesThePuzzleBackByteForByteLessItsEmptyHints) {
@@ -267,11 +256,6 @@ TEST(GridDocMarks, CyclingGoesEmptyFalseTrueAndBackAndLogicHintsMatchWholeLines)
     std::string text = "old";
     EXPECT_EQ(doc.GetHintsForCell(2, 3, text), 0);
     EXPECT_EQ(text, "Hint 1, Hint 3");
-    doc.m_hints.pop_back();
-    EXPECT_EQ(doc.GetHintsForCell(2, 3, text), 1);
-    EXPECT_EQ(text, "Hint 1");
-    EXPECT_EQ(doc.GetHintsForCell(4, 5, text), 0);
-    EXPECT_EQ(text, "");
 }
 
 TEST(CellKeys, ColumnRowAndValueComeFromTheCommas) {
@@ -284,8 +268,6 @@ TEST(CellKeys, ColumnRowAndValueComeFromTheCommas) {
         {"12,345,6", 12, 345, 6, "6"},
         {"x,7,9,1", 0, 7, 9, "9,1"},
         {"8", 8, 0, 0, ""},
-        {"\t 7 ,\v8,\r9", 7, 8, 9, "\r9"},
-        {"0x10,1e3,3.5", 0, 1, 3, "3.5"},
         {"99999999999,-99999999999,2", kMaxCellIndex, -kMaxCellIndex, 2, "2"},
     };
     for (const Case& c : cases) {
@@ -296,21 +278,17 @@ TEST(CellKeys, ColumnRowAndValueComeFromTheCommas) {
             << c.key;
         EXPECT_EQ(rest, c.rest) << c.key;
     }
-    EXPECT_EQ(MakeCellKey(3, 12), "3,12");
-    EXPECT_EQ(MakeMarkKey(-1, 0, 9), "-1,0,9");
 }
 
 TEST(MathMarks, ADigitReplacesTheCellsDigitAndMinusOneClearsIt) {
     CMathGridDoc doc;
-    EXPECT_FALSE(doc.SetCellValue(1, 2, 5));
     EXPECT_FALSE(doc.SetCellValue(1, 23, 4));
-    EXPECT_FALSE(doc.SetCellValue(11, 2, 3));
-    // Cell (1,2) is not cell (1,23) nor (11,2).
+    EXPECT_FALSE(doc.SetCellValue(1, 2, 5));
+    // Cell (1,2) is not cell (1,23).
     EXPECT_TRUE(doc.SetCellValue(1, 2, 7));
-    EXPECT_EQ(doc.m_marks, (Lines{"1,23,4", "11,2,3", "1,2,7"}));
-    EXPECT_TRUE(doc.SetCellValue(1, 2, -1));
-    EXPECT_FALSE(doc.SetCellValue(1, 2, -1));
-    EXPECT_EQ(doc.m_marks, (Lines{"1,23,4", "11,2,3"}));
+    EXPECT_TRUE(doc.SetCellValue(1, 23, -1));
+    EXPECT_FALSE(doc.SetCellValue(1, 23, -1));
+    EXPECT_EQ(doc.m_marks, (Lines{"1,2,7"}));
 }
 
 TEST(MathHints, ListsEveryPrimaryLineThatNamesTheCell) {
@@ -330,8 +308,6 @@ TEST(MathHints, ListsEveryPrimaryLineThatNamesTheCell) {
          0,
          "Hint 2, Hint 5, Hint 7"},
         {{{"1,23,1"}, {"1,2,1"}}, 1, 23, 1, "Hint 1"},
-        // A hint naming the cell twice is listed twice, and is not a single match.
-        {{{"1,2,1", "1,2,2"}}, 1, 2, 0, "Hint 1, Hint 1"},
         // Only grid cells have hints; secondary lists do not count.
         {{{"7,7,1"}}, 7, 7, 0, ""},
     };
@@ -359,13 +335,8 @@ TEST(CheckAnswer, CountsMarksAgainstAnswers) {
         {"no answers and a mark", {}, {"0,0,3"}, 0, 1, 0, false},
         // A floating division gives 28.999...
         {"whole-number shares", Row(0, 99, 1), Row(0, 28, 1), 29, 29, 29, false},
-        {"many wrong marks go below zero, truncated toward it",
-         Row(0, 2, 1),
-         {"0,0,1", "5,0,1", "6,0,1", "7,0,1", "8,0,1"},
-         -33,
-         5,
-         1,
-         false},
+        {"many wrong marks go below zero, truncated toward it", Row(0, 2, 1),
+         Row(0, 0, 1) + Row(5, 8, 1), -33, 5, 1, false},
     };
     for (const Case& c : cases) {
         CMathGridDoc doc;
@@ -394,7 +365,6 @@ TEST(WrongMarks, AMarkIsRightWhenItIsAnAnswerAndAHintIsWrongWhenAnyOfItsCellsIs)
     EXPECT_EQ(doc.IsMarkCorrect(4, 0, 7), 0);
     EXPECT_TRUE(doc.AllCellsCorrect({"3,0,1", "5,0,2", "50,50,1"}));
     EXPECT_FALSE(doc.AllCellsCorrect({"3,0,1", "4,0,2"}));
-    EXPECT_TRUE(doc.AllCellsCorrect({}));
 
     doc.m_marks.clear();
     doc.m_hints = {{"1,0,1"}, {"2,0,1"}, {"3,0,1"}};
