@@ -96,6 +96,7 @@ TEST(BoardGeometry, APrintedPictureFillsThePageWidthKeepingItsShape) {
         {4800, 600, 600, 200, 100, {0, 0, 4800, 2400}},
         // Pixels twice as tall as wide make the picture half as tall in pixels.
         {4800, 600, 300, 200, 100, {0, 0, 4800, 1200}},
+        {1000, 300, 300, 3, 1, {0, 0, 1000, 333}},  // truncated
         {4800, 0, 600, 200, 100, {}},
         {4800, 600, 600, 0, 100, {}},
         {INT_MAX, 1, INT_MAX, 1, INT_MAX, {0, 0, INT_MAX, board::kCoordinateLimit}},
