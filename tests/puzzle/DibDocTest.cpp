@@ -28,8 +28,6 @@ protected:
 }  // namespace
 
 TEST_F(DibDocTest, OpensAPictureWithItsSizeAndColours) {
-    EXPECT_EQ(doc.m_sizeDoc, (CSize{1, 1}));
-    EXPECT_EQ(doc.GetDocPalette(), nullptr);
     std::string path = Picture("board.bmp", MakeBmp(7, 5, 8, {0x000000, 0x010203, 0x020406}));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_TRUE(fake.messages.empty());

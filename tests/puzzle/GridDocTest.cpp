@@ -119,6 +119,8 @@ TEST_F(GridDocTest, ReadsEveryPartOfAPuzzleAndKeepsItsNumbersUsable) {
         {"wild numbers", false,
          Lf("board.bmp|0|Offsets|99999999999|-5|Start Grid|-99999999999|3|End Grid"),
          "board.bmp 15 @1048576,-5 cells -32768,3 answers hints 0 notes 3"},
+        {"a huge cell size", false, Lf("board.bmp|100000"),
+         "board.bmp 4096 @0,0 cells answers hints 0 notes 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
