@@ -59,20 +59,16 @@ inline bool IsDark(QColor c) {
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
 }
 
-// The ink in each cell, one word a row: '.' none, 'k' black, 'r' red, 'b' both, '?' a few
-// stray pixels (more than five count as ink).
+// The ink in each cell, one word a row: '.' none, 'k' black, 'r' red, 'b' both (more than five
+// pixels count as ink).
 inline std::string Inks(const QImage& image, int columns, int rows,
                         const std::function<QRect(int, int)>& cell) {
     std::string map;
     for (int r = 0; r < rows; ++r) {
         map += r == 0 ? "" : " ";
         for (int c = 0; c < columns; ++c) {
-            auto some = [&](const PixelTest& test) {
-                const int n = Count(image, cell(c, r), test);
-                return n == 0 ? 0 : n > 5 ? 1 : 2;
-            };
-            const int dark = some(IsDark), red = some(IsReddish);
-            map += dark == 2 || red == 2 ? '?' : ".rkb"[dark * 2 + red];
+            const bool dark = Count(image, cell(c, r), IsDark) > 5;
+            map += ".rkb"[(dark ? 2 : 0) + (Count(image, cell(c, r), IsReddish) > 5 ? 1 : 0)];
         }
     }
     return map;

@@ -20,10 +20,6 @@ TEST(Services, AMessageWithoutCaptionCarriesTheApplicationTitle) {
     ASSERT_EQ(fake.messages.size(), 3u);
     EXPECT_EQ(fake.messages[0].caption, "Math Quizlex");
     EXPECT_EQ(fake.messages[0].type, platform::MB_ICONINFORMATION);
-    EXPECT_EQ(fake.messages[1].caption, "Confirmation");
-    platform::WinHelp(platform::HelpCommand::Context, 13);
-    EXPECT_EQ(fake.helpCalls.at(0).file + "|" + std::to_string(fake.helpCalls[0].context),
-              "qzx.hlp|13");
 }
 
 TEST(Services, WithoutDesktopServicesAQuestionTakesItsFirstButton) {
@@ -57,9 +53,6 @@ TEST(Rand, GivesTheRuntimesSequence) {
 
 TEST(DialogUnits, ConvertEdgesWithTheBaseUnits) {
     platform::BaseUnits saved = platform::DialogBaseUnits();
-    platform::SetDialogBaseUnits({8, 16});
-    EXPECT_EQ(platform::DluToPixelsX(32), 64);
-    EXPECT_EQ(platform::DluToPixelsY(15), 30);
     platform::SetDialogBaseUnits({6, 13});
     platform::PixelRect r = platform::DluToPixels(2, 100, 50, 14);
     EXPECT_EQ(r.x, 3);
