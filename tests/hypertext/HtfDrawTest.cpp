@@ -174,9 +174,10 @@ TEST(HtfDraw, TheCaretOfAnAnswerRowShowsItsQuestionBlock) {
         "1|2|x = 8|1|2|^ again|1|2||end"));
     EXPECT_EQ(DrawAll(doc).Text(), "Find @5,5 x = seven plus one !@45,5#ff0000 ^ again@5,23#ff0000")
         << "only the first caret of a block";
-    // The question's first row covers the inserted text.
+    // The question's first row covers the inserted text; its other rows were moved to follow.
     const HtfRevealTable& question = doc.m_blocks[0];
     EXPECT_EQ(Rect(question.m_rows[0].m_rcQuestion), "76,5,189,23");
+    EXPECT_EQ(Rect(question.m_rows[1].m_rcQuestion).substr(0, 5), "5,23,");
     EXPECT_EQ(Rect(doc.m_blocks[1].m_rows[0].m_rcQuestion), "44,5,205,23");
 
     // Revealing the question block shows its answers in the answer block's row.

@@ -146,7 +146,7 @@ TEST(DibDecode, PicturesThatCannotBeDecodedAreNull) {
           InfoHeader(0x7FFFFFFF, INT32_MIN, 1), InfoHeader(8193, 8192, 24),
           InfoHeader(1, -8193 * 8192, 24), InfoHeader(65535, 65535, 8, 1),
           // Layouts the game does not draw.
-          InfoHeader(1, 1, 2).Zeros(12), InfoHeader(1, 1, 0, 4).Zeros(12),
+          InfoHeader(1, 1, 2).Zeros(12), InfoHeader(1, 1, 32, 6).Zeros(24),
           InfoHeader(1, 1, 4, 1).Zeros(12), InfoHeader(1, 1, 24, 3).Zeros(24), cut, Bytes()}) {
         EXPECT_TRUE(DecodeDib(b.data).IsNull()) << "case " << n;
         ++n;
