@@ -15,9 +15,6 @@
 
 namespace htftest {
 
-inline bool IsDark(QRgb p) {
-    return qRed(p) < 110 && qGreen(p) < 110 && qBlue(p) < 110;
-}
 inline bool IsRed(QRgb p) {
     return qRed(p) > 180 && qGreen(p) < 90 && qBlue(p) < 90;
 }
@@ -36,17 +33,6 @@ inline int CountPixels(const QImage& image, const QRect& area,
         }
     }
     return count;
-}
-
-// The smallest rectangle holding every pixel that passes the test (null when none does).
-inline QRect InkBox(const QImage& image, const std::function<bool(QRgb)>& test) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            box |= test(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return box;
 }
 
 class HtfWindowTest : public ::testing::Test {

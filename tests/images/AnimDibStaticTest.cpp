@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The animated sprite control: its seven frames, the frame it paints as its sprite steps, and
-// repainting only when the frame changes.
+// The animated sprite control: its seven frames and the frame it paints as its sprite steps.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QEvent>
 #include <QImage>
+#include <set>
 
 #include "images/AnimDibStatic.h"
 #include "platform/FakeServices.h"
@@ -16,15 +14,6 @@
 #include "support/TestSupport.h"
 
 namespace {
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 class AnimDibStaticTest : public ::testing::Test {
 protected:
@@ -62,64 +51,19 @@ int PaintedRed(CAnimDibStatic& sprite) {
 }  // namespace
 
 TEST_F(AnimDibStaticTest, PaintsTheFrameItsSpriteShowsAndNothingForAMissingFrame) {
-    for (int i = 4; i < 7; ++i) {
-        platform::RemoveFile(platform::ProgramFolder() + "ants\\fish" + std::to_string(i) + ".bmp");
-    }
-    // Sprites until one starts on the long sequence, whose frames here are missing.
-    for (unsigned seed = 1; seed < 200; ++seed) {
-        platform::SeedRand(seed);
-        fake.Clear();
-        CAnimDibStatic sprite;
-        Load(sprite, &palette);
-        EXPECT_EQ(fake.Texts(), (std::vector<std::string>(3, "Error reading DIB file.")));
-        for (int i = 0; i < 7; ++i) {
-            EXPECT_EQ(bool(sprite.FramePicture(i)), i < 4) << i;
-        }
-        EXPECT_EQ(PaintedRed(sprite), 10);  // frame 0, at rest
-        while (!sprite.Sprite().IsUp()) {
-            sprite.Step();
-        }
-        if (sprite.Sprite().SequenceKind() == CSprite::kLong) {
-            EXPECT_EQ(sprite.Sprite().Frame(), 4);
-            EXPECT_EQ(PaintedRed(sprite), -1);
-            return;
-        }
-        EXPECT_EQ(PaintedRed(sprite), 20);
-        sprite.Step();
-        EXPECT_EQ(PaintedRed(sprite), 30);
-    }
-    ADD_FAILURE() << "no sprite started on the long sequence";
-}
-
-TEST_F(AnimDibStaticTest, WithoutAPaletteNothingIsPainted) {
+    platform::RemoveFile(platform::ProgramFolder() + "ants\\fish5.bmp");
+    platform::SeedRand(1);
     CAnimDibStatic sprite;
-    Load(sprite, nullptr);
-    EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(PaintedRed(sprite), -1);
-}
-
-TEST_F(AnimDibStaticTest, RepaintsOnlyOnTheTicksWhereTheFrameChanges) {
-    platform::SeedRand(1);  // a first pause of 1 and a short run
-    QWidget window;
-    window.resize(40, 40);
-    auto* sprite = new CAnimDibStatic(&window);
-    Load(*sprite, &palette);
-    window.show();
-    QApplication::processEvents();
-    PaintCounter counter;
-    sprite->installEventFilter(&counter);
-    std::vector<int> paintsPerTick;
-    for (int tick = 0; tick < 9; ++tick) {
-        const int before = counter.paints;
-        sprite->Step();
-        QApplication::processEvents();
-        paintsPerTick.push_back(counter.paints - before);
+    Load(sprite, &palette);
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Error reading DIB file."});
+    EXPECT_FALSE(sprite.FramePicture(5));
+    std::set<int> shown;
+    // Long enough for both sequences to come.
+    for (int tick = 0; tick < 1000; ++tick) {
+        const int frame = sprite.Sprite().Frame();
+        shown.insert(frame);
+        ASSERT_EQ(PaintedRed(sprite), frame == 5 ? -1 : 10 * (frame + 1)) << "frame " << frame;
+        sprite.Step();
     }
-    // The pause, then frames 1, 2, 3, 3, 2, 1, 0, 0.
-    EXPECT_EQ(paintsPerTick, (std::vector<int>{0, 1, 1, 1, 0, 1, 1, 1, 0}));
-    while (!sprite->Sprite().IsUp()) {
-        sprite->Step();
-    }
-    sprite->Restart();  // caught while up: back to the resting frame at once
-    EXPECT_EQ(sprite->Sprite().Frame(), 0);
+    EXPECT_EQ(shown.size(), 7u);
 }

@@ -70,11 +70,6 @@ int Tool(const testsupport::TempProgramFolder& folder, const std::string& argume
 
 TEST(DibPaint, EqualRectanglesCopyOneToOneAndOthersStretchWithoutSmoothing) {
     DibHandle dib = Gradient(4, 3);
-    QImage part = Painted(10, [&](QPainter& p) {
-        EXPECT_EQ(PaintDibBlock(p, QRect(5, 6, 2, 2), dib, QRect(1, 1, 2, 2)), 3);
-    });
-    ExpectPixels(part, QRect(5, 6, 2, 2), [](int x, int y) { return At(x - 4, y - 5); });
-
     // The whole picture at an offset, under a painter that scales (as printing does): pixels
     // are repeated, never blended.
     QImage scaled = Painted(20, [&](QPainter& p) {
@@ -83,15 +78,9 @@ TEST(DibPaint, EqualRectanglesCopyOneToOneAndOthersStretchWithoutSmoothing) {
     });
     ExpectPixels(scaled, QRect(2, 2, 8, 6), [](int x, int y) { return At(x / 2 - 1, y / 2 - 1); });
 
-    // Stretched: 2 x 2 to 6 x 6, and the right column of the picture (counted from its top)
-    // to 4 x 4.
-    DibHandle small = Gradient(2, 2);
-    QImage stretched = Painted(8, [&](QPainter& p) {
-        EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 6, 6), small, QRect(0, 0, 2, 2)), 2);
-    });
-    ExpectPixels(stretched, QRect(0, 0, 6, 6), [](int x, int y) { return At(x / 3, y / 3); });
+    // Stretched: the right column of the picture (counted from its top) to 4 x 4.
     QImage column = Painted(4, [&](QPainter& p) {
-        EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 4, 4), small, QRect(1, 0, 1, 2)), 2);
+        EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 4, 4), Gradient(2, 2), QRect(1, 0, 1, 2)), 2);
     });
     ExpectPixels(column, QRect(0, 0, 4, 4), [](int, int y) { return At(1, y / 2); });
 }
@@ -103,7 +92,6 @@ TEST(DibPaint, NothingToPaintReturnsZeroAndPaintsNothing) {
     QImage canvas = Painted(4, [&](QPainter& p) {
         EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 2, 2), DibHandle(), QRect(0, 0, 2, 2)), 0);
         EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 2, 2), undecodable, QRect(0, 0, 2, 2), &palette), 0);
-        EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 0, 0), dib, QRect(0, 0, 0, 0)), 0);
         EXPECT_EQ(PaintDibBlock(p, QRect(0, 0, 3, 3), dib, QRect(0, 0, 0, 2)), 0);
     });
     ExpectPixels(canvas, QRect(), [](int, int) { return kGrey; });
@@ -115,30 +103,15 @@ TEST(DibPaint, ImagesOutliveTheBlock) {
     ASSERT_EQ(image.size(), QSize(3, 2));
     dib.Free();
     EXPECT_EQ(image.pixel(2, 1), At(2, 1));
-    EXPECT_EQ(image.pixel(0, 0), At(0, 0));
     EXPECT_TRUE(DibImage(dib).isNull());
 }
 
-TEST(Bmp2PngTool, WritesTheDecodedPictureAsPng) {
-    testsupport::TempProgramFolder folder;
-    folder.Write("data/Board.bmp", GradientBmp(4, 3));
-    std::string output;
-    ASSERT_EQ(Tool(folder, "data/Board.bmp out.png", output), 0) << output;
-    QImage png(QString::fromStdString(folder.File("out.png")));
-    ASSERT_EQ(png.size(), QSize(4, 3));
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(png.pixel(i % 4, i / 4), At(i % 4, i / 4)) << i;
-    }
-}
-
-TEST(Bmp2PngTool, UnreadablePicturesFailWithOneLine) {
+TEST(Bmp2PngTool, WritesTheDecodedPictureAndUnreadablePicturesFailWithOneLine) {
     testsupport::TempProgramFolder folder;
     folder.Write("text.bmp", std::string("hello, this is no picture"));
     folder.Write("twobit.bmp", BmpFile(InfoHeader(4, 4, 2).Zeros(16), 0));
-    folder.Write("huge.bmp", BmpFile(InfoHeader(65536, 32768, 8), 0));
     for (const auto& [arguments, says] : {std::pair{"text.bmp out.png", "not a Windows bitmap"},
                                           {"twobit.bmp out.png", "2 bits per pixel"},
-                                          {"huge.bmp out.png", "65536 x 32768 pixels"},
                                           {"missing.bmp out.png", "cannot open missing.bmp"},
                                           {"text.bmp", "bmp2png takes IN.bmp OUT.png"}}) {
         std::string output;
@@ -148,4 +121,13 @@ TEST(Bmp2PngTool, UnreadablePicturesFailWithOneLine) {
         EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
     }
     EXPECT_FALSE(folder.Exists("out.png"));
+
+    folder.Write("data/Board.bmp", GradientBmp(4, 3));
+    std::string output;
+    ASSERT_EQ(Tool(folder, "data/Board.bmp out.png", output), 0) << output;
+    QImage png(QString::fromStdString(folder.File("out.png")));
+    ASSERT_EQ(png.size(), QSize(4, 3));
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(png.pixel(i % 4, i / 4), At(i % 4, i / 4)) << i;
+    }
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The dialog bases: every rectangle moved onto the 8 × 16 cell whatever the dialog base units,
-// one font for every control, and a placed dialog opening where the player last left it.
+// and a placed dialog opening where the player last left it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -30,9 +30,7 @@ private:
 
 class PictureDialog : public CFixedCellDialog {
 public:
-    explicit PictureDialog(QWidget* parent, const QFont* font = nullptr)
-        : CFixedCellDialog(parent) {
-        m_pFont = font;
+    explicit PictureDialog(QWidget* parent) : CFixedCellDialog(parent) {
         resize(300, 200);
         label->setGeometry(20, 10, 100, 30);
         button->setGeometry(201, 151, 50, 21);
@@ -108,19 +106,6 @@ TEST(FixedCellDialog, MovesEveryControlOntoTheCellOnceAndKeepsTheDialogCentred) 
     }
 }
 
-TEST(FixedCellDialog, OnTheDesignedUnitsNothingMovesAndTheFontGoesToEveryControl) {
-    BaseUnitsFor units({8, 16});
-    QFont font(QStringLiteral("Liberation Serif"), 13);
-    PictureDialog dialog(nullptr, &font);
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.done(7); });
-    EXPECT_EQ(dialog.DoModal(), 7);
-    EXPECT_EQ(dialog.label->geometry(), QRect(20, 10, 100, 30));
-    EXPECT_EQ(dialog.button->geometry(), QRect(200, 150, 50, 22));  // odd edges round down
-    EXPECT_EQ(dialog.size(), QSize(300, 200));
-    EXPECT_EQ(dialog.label->font().family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(dialog.button->font().pointSize(), 13);
-}
-
 TEST(PlacedDialog, ReopensWhereItWasLastClosed) {
     QWidget parent;
     parent.setGeometry(300, 200, 800, 600);
@@ -136,20 +121,4 @@ TEST(PlacedDialog, ReopensWhereItWasLastClosed) {
     EXPECT_EQ(OpenMoveAndClose(&parent, &record, QPoint(50, 60)), firstPlace);
     record = QPoint(-1, -1);
     EXPECT_EQ(OpenMoveAndClose(&parent, &record, QPoint(70, 80)), firstPlace);
-}
-
-TEST(PlacedDialog, ADialogEndedBeforeItShowsKeepsTheRecord) {
-    class EndsAtOnce : public CPlacedDialog {
-    protected:
-        bool OnInitDialog() override {
-            CPlacedDialog::OnInitDialog();
-            done(2);
-            return true;
-        }
-    };
-    QPoint record(200, 150);
-    EndsAtOnce dialog;
-    EXPECT_EQ(dialog.DoModal(&record), 2);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(record, QPoint(200, 150));
 }
