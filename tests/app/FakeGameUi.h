@@ -98,15 +98,13 @@ public:
     FakeGameUi(CPlayer& player, Script& script) : m_player(player), m_script(script) {}
 
     GameFlow* flow = nullptr;  // asked when the main window closes
-    bool windows = false, mainShown = false, closed = false;
+    bool windows = false, closed = false;
     std::string caption, page;
-    bool solutionShown = false, hintLookup = false, finderShown = false, checkButtons = false;
-    int hintButtons = 0, greyedButton = 0;
     std::string panes[4] = {"Ready", "Hints: 0   ", "Checks: 0   ", "Played: 0   "};
 
     bool CreateGameWindows() override { return windows = true; }
     bool HasGameWindows() const override { return windows; }
-    void ShowMainWindow() override { mainShown = true; }
+    void ShowMainWindow() override {}
     bool CloseMainWindow() override { return closed = flow->OnClose(); }
     void SetGameTitle(const std::string& title) override { caption = title; }
     void UpdateCommandStates() override {}
@@ -123,17 +121,14 @@ public:
     }
     void ReturnToPage(const std::pair<std::string, int>& spot) override { LoadPage(spot.first); }
     void SetBoardDocument(CMathGridDoc*) override {}
-    void SetBoardModes(bool solution, bool lookup) override {
-        solutionShown = solution;
-        hintLookup = lookup;
-    }
+    void SetBoardModes(bool, bool) override {}
     void RefreshBoard() override {}
     void ClearBoardHistory() override {}
     void RepaintBoard() override {}
-    void ShowHintFinder(bool on) override { finderShown = on; }
-    void EnableCheckButtons(bool on) override { checkButtons = on; }
-    void BuildHintButtons(int count) override { hintButtons = count; }
-    void SelectHintButton(int n) override { greyedButton = n <= hintButtons ? n : 0; }
+    void ShowHintFinder(bool) override {}
+    void EnableCheckButtons(bool) override {}
+    void BuildHintButtons(int) override {}
+    void SelectHintButton(int) override {}
     void LayOutGameWindows(const std::string&) override {}
     void ShowGameWindows(const std::string&) override {}
     void SetPane(int index, const std::string& text) override { panes[index] = text; }

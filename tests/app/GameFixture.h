@@ -54,6 +54,9 @@ public:
     void RunPlayerStats() override { m_fake.RunPlayerStats(); }
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
         m_script.log.push_back("delete players");
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
         CDeletePlayersDlg dialog(this);
         dialog.Prepare(name, fileName);
         if (!m_script.deleteConfirmed) {

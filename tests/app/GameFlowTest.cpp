@@ -1,111 +1,58 @@
 // SPDX-License-Identifier: MIT
-// The game's flow without Qt: what it says and plays, the reward, hints, error detection, and
-// games that cannot start or be resumed. What the walk checks after every step is not repeated.
-#include <gtest/gtest.h>
-
+// The game's flow through the main frame: what it says and plays, the end of a game and its
+// reward, hints, error detection, and games that cannot start or be resumed. What the walks
+// check after every step is not repeated here.
 #include <filesystem>
-#include <memory>
 #include <tuple>
 
-#include "FakeGameUi.h"
-#include "platform/FakeServices.h"
-#include "support/TestSupport.h"
+#include "GameFixture.h"
+#include "app/SelectCellDlg.h"
+#include "resources/ResourceIds.h"
 
+using apptest::GameTest;
 using apptest::kAllRight;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-class FlowTest : public ::testing::Test {
-protected:
-    void SetUp() override { Fresh(); }
+// The message boxes shown, as "caption: text".
+Lines Said(const std::vector<platform::FakeServices::Message>& messages) {
+    Lines said;
+    for (const auto& m : messages) {
+        said.push_back(m.caption + ": " + m.text);
+    }
+    return said;
+}
 
-    // Start-up with "Number Hunt" chosen (or what is asked for).
-    bool Start(int choice = results::kPlaySelectedGame, const std::string& title = "Number Hunt",
-               const std::string& stem = "hunt") {
-        m_script.games.push_front({choice, title, stem});
-        m_flow.reset();
-        m_player = std::make_unique<CPlayer>();
-        m_ui = std::make_unique<apptest::FakeGameUi>(*m_player, m_script);
-        m_flow = std::make_unique<GameFlow>(*m_player, *m_ui, *m_ui);
-        m_ui->flow = m_flow.get();
-        const bool started = m_flow->StartUp();
-        m_atStart = Said();
-        m_services.Clear();
-        return started;
-    }
-    // A fresh run: two games, no players, no saved games, nothing scripted.
-    void Fresh() {
-        for (const char* folder : {"players", "games", "data"}) {
-            std::filesystem::remove_all(m_folder.File(folder));
-            m_folder.MakeFolder(folder);
-        }
-        apptest::WriteGame(m_folder.Path(), "hunt", 12);  // 4 answers + 12 hints: 1 point each
-        apptest::WriteGame(m_folder.Path(), "steps", 8);  // 4 + 8: 2 points each
-        m_script = {};
-        m_services.Clear();
-    }
-    GameFlow& Flow() const { return *m_flow; }
-    CMathGridDoc& Doc() const { return *m_flow->Document(); }
-    apptest::FakeGameUi& Ui() const { return *m_ui; }
-    Lines Sounds() const { return testsupport::SoundNames(m_services); }
-    // The message boxes shown, as "caption: text".
-    Lines Said() const {
-        Lines said;
-        for (const auto& m : m_services.messages) {
-            said.push_back(m.caption + ": " + m.text);
-        }
-        return said;
-    }
-    static bool Greeted(const Lines& said) {
-        return !said.empty() && said.back().rfind("Let's begin...: ", 0) == 0;
-    }
-    const CMathGameStats& Record() const { return *m_player->CurrentStats(); }
+bool Greeted(const Lines& said) {
+    return !said.empty() && said.back().rfind("Let's begin...: ", 0) == 0;
+}
 
-    testsupport::TempProgramFolder m_folder;
-    platform::FakeServices m_services;
-    apptest::Script m_script;
-    std::unique_ptr<CPlayer> m_player;
-    std::unique_ptr<apptest::FakeGameUi> m_ui;
-    std::unique_ptr<GameFlow> m_flow;
-    Lines m_atStart;
-};
+}  // namespace
 
-TEST_F(FlowTest, StartUpGreetsWithThePointsPerHintOrCheckAndAWayOutEndsTheRun) {
+TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
     for (auto [stem, points, average] :
          {std::tuple{"hunt", "1 point", 84}, std::tuple{"steps", "2 points", 76}}) {
         SCOPED_TRACE(stem);
-        Fresh();
         ASSERT_TRUE(Start(results::kPlaySelectedGame, "Game", stem));
         const std::string text = "For this game, each hint or answer check deducts " +
                                  std::string(points) + " from your score.\nThe average score is " +
                                  std::to_string(average) + ".";
-        EXPECT_EQ(m_script.log, (Lines{"select player", "select game at start"}));
-        EXPECT_EQ(m_atStart, Lines{"Let's begin...: " + text});
-        Flow().OnScoring();
-        EXPECT_EQ(Said(), Lines{"Scoring...: " + text});
+        ASSERT_FALSE(m_atStart.empty());
+        EXPECT_EQ(Said(m_atStart).back(), "Let's begin...: " + text);
+        Frame().OnScoring();
+        EXPECT_EQ(Said(m_services.messages), Lines{"Scoring...: " + text});
     }
-    // Cancel in either dialog, or a game name that is not a plain file name.
-    const struct {
-        int player, game;
-        const char* stem;
-        const char* said;
-    } ends[] = {
-        {platform::IDCANCEL, results::kPlaySelectedGame, "hunt", ""},
-        {platform::IDOK, results::kCancelSelectGame, "hunt", ""},
-        {platform::IDOK, results::kPlaySelectedGame, "..\\hunt",
-         "File Error: Unable to load the game \"..\\hunt\": its name is not a plain file name."},
-    };
-    for (const auto& c : ends) {
-        SCOPED_TRACE(c.stem);
-        Fresh();
-        m_script.selectPlayer = c.player;
-        EXPECT_FALSE(Start(c.game, "Number Hunt", c.stem));
-        EXPECT_EQ(m_atStart, *c.said ? Lines{c.said} : Lines{});
+    for (auto [player, game] : {std::pair{platform::IDCANCEL, results::kPlaySelectedGame},
+                                {platform::IDOK, results::kCancelSelectGame}}) {
+        m_script = {};
+        m_script.selectPlayer = player;
+        EXPECT_FALSE(Start(game));
+        EXPECT_FALSE(Greeted(Said(m_atStart)));
     }
 }
 
-TEST_F(FlowTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
+TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
     const struct {
         Lines marks;
         const char* text;
@@ -128,187 +75,216 @@ TEST_F(FlowTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
         SCOPED_TRACE(c.text);
         m_services.Clear();
         Doc().m_marks = c.marks;
-        Flow().OnCheckAnswer();
-        EXPECT_EQ(Said(), Lines{std::string("Quick Check: ") + c.text});
+        Frame().OnCheckAnswer();
+        EXPECT_EQ(Said(m_services.messages), Lines{std::string("Quick Check: ") + c.text});
         EXPECT_EQ(Sounds(), Lines{"data\\" + std::string(c.sound) + ".wav"});
-        EXPECT_EQ(Ui().panes[2], "Checks: " + std::to_string(++checks));
+        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(++checks));
     }
 }
 
-TEST_F(FlowTest, ASolvedBoardIsCongratulatedFromEitherCommandAndItsRewardPlayedOnce) {
+// Either button ends a solved board with Congratulations; the menu and bar grey what no
+// longer plays, and the reward is there once unless it was played from the dialog.
+TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
     const struct {
-        void (GameFlow::*command)();
+        bool checkButton;
         int result;
         int quitAnswer;
         bool reward;
     } cases[] = {
-        {&GameFlow::OnCheckAnswer, results::kCheckSolutionBeforeReward, 0, true},
-        {&GameFlow::OnShowSolution, results::kCheckSolutionAfterReward, 0, false},
-        {&GameFlow::OnCheckAnswer, results::kQuit, platform::IDNO, true},
+        {true, results::kCheckSolutionBeforeReward, 0, true},
+        {false, results::kCheckSolutionAfterReward, 0, false},
+        {true, results::kQuit, platform::IDNO, true},
     };
+    const int playing[] = {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.result);
-        Fresh();
+        m_script = {};
         ASSERT_TRUE(Start());
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled());
         testsupport::SoundsOn sounds;
         Doc().m_marks = kAllRight;
-        Flow().ShowHint(3);
+        Frame().ShowHint(3);
         m_services.Clear();
         m_script.log.clear();
         m_script.congrats = {c.result};
         m_services.answers = {c.quitAnswer};
-        (Flow().*c.command)();
-        // One hint taken at 1 point of 100.
+        CActionBar& bar = *Frame().ActionBar();
+        (c.checkButton ? bar.CheckButton() : bar.SolutionButton())->click();
         EXPECT_EQ(Sounds(), Lines{"data\\correct.wav"});
-        EXPECT_TRUE(Ui().solutionShown && Ui().hintLookup);
-        EXPECT_EQ(Ui().greyedButton, 0);
-        EXPECT_EQ(Flow().m_bRewardAvailable, c.reward ? 1 : 0);
-        Flow().OnPlayRewardGame();
-        Flow().OnPlayRewardGame();
+        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
+        EXPECT_FALSE(bar.CheckButton()->isEnabled() || bar.SolutionButton()->isEnabled());
+        EXPECT_TRUE(bar.HintButton(3)->isEnabled());
+        for (int id : playing) {
+            EXPECT_FALSE(Frame().CommandAction(id)->isEnabled()) << id;
+        }
+        EXPECT_EQ(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled(), c.reward);
+        Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
+        Frame().OnPlayRewardGame();
+        // One hint taken at 1 point of 100.
         Lines log{"congrats Ann: Your score is 99 out of 100."};
         if (c.reward) {
             log.push_back("reward game Ann 99");
         }
         EXPECT_EQ(m_script.log, log);
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled());
         // Checking a finished game does nothing.
         m_services.Clear();
-        Flow().OnCheckAnswer();
-        Flow().OnShowSolution();
+        Frame().OnCheckAnswer();
+        Frame().OnShowSolution();
         EXPECT_TRUE(m_services.messages.empty());
+        m_app.reset();
     }
 }
 
-TEST_F(FlowTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
+TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
     for (auto [marks, question] :
          {std::pair{Lines{"0,0,5"}, "One or more of your answers is marked incorrectly."},
           std::pair{Lines{}, "You have not marked any answers."}}) {
         SCOPED_TRACE(question);
-        Fresh();
         ASSERT_TRUE(Start());
         testsupport::SoundsOn sounds;
         Doc().m_marks = marks;
-        Flow().OnFindHints();
+        Frame().OnFindHints();
         m_services.answers = {platform::IDNO};
-        Flow().OnShowSolution();
-        EXPECT_EQ(Said(), Lines{"Confirmation: " + std::string(question) +
-                                "\nDo you want to display the correct answer and end the game?"});
-        EXPECT_FALSE(Flow().SolutionShown());
-        EXPECT_FALSE(Ui().finderShown || Ui().hintLookup);
+        Frame().OnShowSolution();
+        EXPECT_EQ(Said(m_services.messages),
+                  Lines{"Confirmation: " + std::string(question) +
+                        "\nDo you want to display the correct answer and end the game?"});
+        EXPECT_FALSE(Frame().Flow().SolutionShown());
+        EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->m_bHintLookup);
         EXPECT_EQ(Doc().m_marks, marks);
 
         m_services.answers = {platform::IDYES};
-        Flow().OnShowSolution();
+        Frame().OnShowSolution();
         EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\incshow.wav", "data\\wrong.wav"}));
-        EXPECT_TRUE(Flow().SolutionShown());
+        EXPECT_TRUE(Frame().Flow().SolutionShown());
         EXPECT_EQ(m_script.log.back(), "select game at start") << "no Congratulations";
-        EXPECT_EQ(Flow().m_bRewardAvailable, 0);
-        EXPECT_EQ(Record().m_nScore, 1);
+        EXPECT_EQ(Frame().m_bRewardAvailable, 0);
+        EXPECT_EQ(Frame().Player().CurrentStats()->m_nScore, 1);
+        m_app.reset();
     }
 }
 
-TEST_F(FlowTest, HintsShowTheirPagesAndCountEachHintOnceDuringPlay) {
+TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce) {
     ASSERT_TRUE(Start());
     testsupport::SoundsOn sounds;
-    Flow().ShowHint(12);
-    Flow().ShowHint(12);
-    EXPECT_EQ(Ui().page, "hunt_12.htf");
-    EXPECT_EQ(Ui().panes[1], "Hints: 1");
+    CActionBar& bar = *Frame().ActionBar();
+    ASSERT_EQ(bar.HintButtonCount(), 12);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
+        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
+        EXPECT_GT(bar.HintButton(i)->x(), i > 1 ? bar.HintButton(i - 1)->geometry().right() : 0);
+    }
+    bar.HintButton(12)->click();
+    Frame().ShowHint(12);
+    EXPECT_EQ(PageName(), "hunt_12.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
     EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
-    EXPECT_EQ(Ui().greyedButton, 12);
+    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
     EXPECT_EQ(Doc().m_nSelectedHint, 12);
-    // Clear: the instructions, no highlight.
-    Flow().ShowHint(0);
-    EXPECT_EQ(Ui().page, "hunt_00.htf");
+    // Clear: the instructions, no highlight, every button enabled.
+    bar.findChild<QPushButton*>("clearHint")->click();
+    EXPECT_EQ(PageName(), "hunt_00.htf");
     EXPECT_EQ(Doc().m_nSelectedHint, 0);
-    EXPECT_EQ(Ui().greyedButton, 0);
-    // After the end: the answer-bearing pages, and the hint finder stays a lookup.
+    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
+    // After the end: the answer-bearing pages, nothing counted, the finder stays a lookup.
     m_services.answers = {platform::IDYES};
-    Flow().OnShowSolution();
-    Flow().ShowHint(5);
-    EXPECT_EQ(Ui().page, "hunt-05.htf");
-    EXPECT_EQ(Ui().panes[1], "Hints: 1");
-    Flow().OnFindHints();
-    Flow().SetHintMode(false);
-    EXPECT_TRUE(Ui().hintLookup);
-    EXPECT_FALSE(Ui().finderShown);
+    Frame().OnShowSolution();
+    bar.HintButton(5)->click();
+    EXPECT_EQ(PageName(), "hunt-05.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    Frame().OnFindHints();
+    Frame().SetHintMode(false);
+    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+    EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    // The bar serves 21 hints: a 22nd button is there but shows nothing.
+    m_folder.Write("data/hunt-21.htf", apptest::Page("hint 21"));
+    bar.BuildHintButtons(22);
+    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
+    bar.HintButton(22)->click();
+    EXPECT_EQ(PageName(), "hunt-05.htf");
+    bar.HintButton(21)->click();
+    EXPECT_EQ(PageName(), "hunt-21.htf");
 }
 
-TEST_F(FlowTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
+TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
     ASSERT_TRUE(Start());
     testsupport::SoundsOn sounds;
     Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
+    m_script.log.clear();
     for (auto [hint, useErrorDetection] : {std::pair{2, 1}, {0, 1}, {1, 0}}) {
-        Flow().m_bUseErrorDetection = useErrorDetection;
-        Flow().ShowHint(hint);
+        Frame().m_bUseErrorDetection = useErrorDetection;
+        Frame().ShowHint(hint);
     }
-    EXPECT_EQ(m_script.log, (Lines{"select player", "select game at start"}));
+    EXPECT_EQ(m_script.log, Lines{});
     // Yes: the asterisks show while the notice is up, and count against the score.
     m_services.Clear();
-    Flow().m_bUseErrorDetection = 1;
+    Frame().m_bUseErrorDetection = 1;
     m_script.errorDetect = {results::kShowErrors};
-    Flow().ShowHint(1);
-    EXPECT_EQ(m_script.log.back(), "errors shown with asterisks");
+    Frame().ShowHint(1);
+    EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
     EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
     EXPECT_EQ(Doc().m_bShowErrors, 0);
-    EXPECT_EQ(Record().m_nErrorsDisplayed, 1);
+    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
     EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
     // Not after the solution shows.
     m_services.answers = {platform::IDYES};
-    Flow().OnShowSolution();
+    Frame().OnShowSolution();
     m_script.log.clear();
-    Flow().ShowHint(1);
+    Frame().ShowHint(1);
     EXPECT_EQ(m_script.log, Lines{});
 }
 
 // The greeting of a game played or resumed from Select Game, none for Load Saved Game, and
 // "Open Saved Game" with nothing picked.
-TEST_F(FlowTest, SelectGameGreetsLoadSavedGameDoesNot) {
+TEST_F(GameTest, SelectGameGreetsLoadSavedGameDoesNot) {
     ASSERT_TRUE(Start());
     m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
                       {results::kOpenSavedGame, "Number Hunt", "hunt"}};
     for (const char* title : {"Number Steps", "Number Hunt"}) {
         m_services.Clear();
-        Flow().OnFindHints();
-        Flow().OnNewGame();
-        EXPECT_EQ(Ui().caption, title);
-        EXPECT_TRUE(Greeted(Said()));
-        EXPECT_FALSE(Ui().finderShown);
+        Frame().OnFindHints();
+        Frame().OnNewGame();
+        EXPECT_EQ(Frame().m_strGameTitle, title);
+        EXPECT_TRUE(Greeted(Said(m_services.messages)));
+        EXPECT_FALSE(Frame().HintFinder()->isVisible());
     }
     m_services.Clear();
     m_script.savedTitle = "Number Steps";
     m_script.savedStem = "steps";
-    Flow().OnLoadSavedGame();
-    EXPECT_EQ(Ui().caption, "Number Steps");
-    EXPECT_FALSE(Greeted(Said()));
+    Frame().OnLoadSavedGame();
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
+    EXPECT_FALSE(Greeted(Said(m_services.messages)));
     // Nothing picked: the game is saved and nothing else changes.
     Doc().m_marks = {"0,0,1"};
     m_script.games = {{results::kOpenSavedGame, "", ""}};
-    Flow().OnNewGame();
-    EXPECT_EQ(Flow().m_strGameTitle, "Number Steps");
+    Frame().OnNewGame();
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
     EXPECT_NE(m_folder.Read("games/r_Ste0.gme").find("0,0,1"), std::string::npos);
 }
 
-TEST_F(FlowTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
+TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
     ASSERT_TRUE(Start());
     Doc().SetCellValue(0, 0, 1);
     m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
-    for (const char* stem : {"nothing", "broken", "../hunt"}) {
+    for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
         SCOPED_TRACE(stem);
         m_script.games = {{results::kPlaySelectedGame, "Broken", stem}};
         m_services.Clear();
-        Flow().OnNewGame();
+        Frame().OnNewGame();
         EXPECT_FALSE(m_services.messages.empty());
-        EXPECT_FALSE(Greeted(Said()));
-        EXPECT_EQ(Ui().caption, "Number Hunt");
-        EXPECT_EQ(Ui().page, "hunt_00.htf");
+        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
+        EXPECT_EQ(PageName(), "hunt_00.htf");
         EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-        EXPECT_FALSE(m_player->HasSavedGame("Broken"));
+        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
     }
+    EXPECT_EQ(m_services.Texts(),
+              Lines{"Unable to load the game \"..\\hunt\": its name is not a plain file name."});
 }
 
 // The game on show, handed to a new player who did not choose it, is scored as theirs and
 // counts no play; when their choice cannot start, they take it over without its marks.
-TEST_F(FlowTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
+TEST_F(GameTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
     const struct {
         std::tuple<int, std::string, std::string> choice;
         const char* gone;  // a file of the game on show gone since it was loaded
@@ -319,100 +295,83 @@ TEST_F(FlowTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::get<2>(c.choice) + c.gone);
-        Fresh();
+        m_script = {};
         ASSERT_TRUE(Start());
-        Flow().ShowHint(1);
+        Frame().ShowHint(1);
         Doc().m_marks = {"0,0,1"};
         if (*c.gone) {
             std::filesystem::remove(m_folder.File(c.gone));
         }
         m_script.playerName = "Bob";
         m_script.games = {c.choice};
-        Flow().OnNewPlayer();
-        EXPECT_EQ(m_player->m_strName, "Bob");
-        EXPECT_EQ(Flow().m_strGameTitle, "Number Hunt");
+        Frame().OnNewPlayer();
+        EXPECT_EQ(Frame().Player().m_strName, "Bob");
+        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
         EXPECT_TRUE(Doc().m_marks.empty());
         Doc().m_marks = kAllRight;
-        Flow().OnCheckAnswer();
+        Frame().OnCheckAnswer();
         EXPECT_EQ(m_script.log.back(), "congrats Bob: Your score is 100 out of 100.");
-        EXPECT_EQ(Record().m_nTimesPlayed, 0);
+        EXPECT_EQ(Frame().Player().CurrentStats()->m_nTimesPlayed, 0);
+        m_app.reset();
+        m_folder.Write("data/hunt_00.htf", apptest::Page("hunt_00.htf"));
     }
 }
 
-TEST_F(FlowTest, ALoadSavedGameThatFailsSaysSoAndLosesNothing) {
-    const struct {
-        const char* broken;
-        std::string said;
-        const char* title;
-        Lines marks;
-    } cases[] = {
-        // The saved marks cannot be read: the game starts without them.
-        {"games/r_Ste0.gme",
-         "Unable to read " + m_folder.File("games/r_Ste0.gme") + " because of error 2.",
-         "Number Steps",
-         {}},
-        // The game cannot start: the one on show goes on.
-        {"data/steps_00.htf",
-         "File Error: Unable to load " + m_folder.Path() + "data\\steps_00.htf",
-         "Number Hunt",
-         {"1,0,2"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.broken);
-        Fresh();
-        ASSERT_TRUE(Start());
-        m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
-                          {results::kOpenSavedGame, "Number Hunt", "hunt"}};
-        Flow().OnNewGame();
-        Doc().m_marks = {"0,0,1"};
-        Flow().OnNewGame();
-        Doc().m_marks = {"1,0,2"};
-        std::filesystem::remove(m_folder.File(c.broken));
-        m_services.Clear();
-        m_script.savedTitle = "Number Steps";
-        m_script.savedStem = "steps";
-        Flow().OnLoadSavedGame();
-        ASSERT_FALSE(m_services.messages.empty());
-        EXPECT_NE(Said().front().find(c.said), std::string::npos) << Said().front();
-        EXPECT_EQ(Ui().caption, c.title);
-        EXPECT_EQ(Doc().m_marks, c.marks);
-        EXPECT_TRUE(m_player->HasSavedGame("Number Hunt"));
-    }
+TEST_F(GameTest, ASavedGameThatCannotBeReadIsSaidAndTheGameStartsWithoutIt) {
+    ASSERT_TRUE(Start());
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
+                      {results::kOpenSavedGame, "Number Hunt", "hunt"}};
+    Frame().OnNewGame();
+    Doc().m_marks = {"0,0,1"};
+    Frame().OnNewGame();
+    std::filesystem::remove(m_folder.File("games/r_Ste0.gme"));
+    m_services.Clear();
+    m_script.savedTitle = "Number Steps";
+    m_script.savedStem = "steps";
+    Frame().OnLoadSavedGame();
+    EXPECT_EQ(m_services.Texts(), Lines{"Unable to read " + m_folder.File("games/r_Ste0.gme") +
+                                        " because of error 2."});
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
+    EXPECT_TRUE(Doc().m_marks.empty());
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
 }
 
-TEST_F(FlowTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
+TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
     const struct {
-        void (GameFlow::*command)();
+        void (CMainFrame::*command)();
         const char* dialog;
         bool savedFirst;
     } cases[] = {
-        {&GameFlow::OnStatsCurrentPlayer, "player stats", true},
-        {&GameFlow::OnStatsAnyPlayer, "select player", true},
-        {&GameFlow::OnNewPlayer, "select player", true},
-        {&GameFlow::OnDeletePlayer, "delete players but Ann Ann0.ply", false},
+        {&CMainFrame::OnStatsCurrentPlayer, "player stats", true},
+        {&CMainFrame::OnStatsAnyPlayer, "select player", true},
+        {&CMainFrame::OnNewPlayer, "select player", true},
+        {&CMainFrame::OnDeletePlayer, "delete players", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
-        Fresh();
+        m_script = {};
         ASSERT_TRUE(Start());
         Doc().m_marks = {"1,1,4"};
-        Flow().ShowHint(2);
-        Flow().OnFindHints();
+        Frame().ShowHint(2);
+        Frame().OnFindHints();
         m_script.selectPlayer = platform::IDCANCEL;
+        m_script.deleteConfirmed = true;
+        m_script.deleteRows = {0};
+        // The hint taken since the player was last saved changes their file.
+        const std::string player = m_folder.Read("players/Ann0.ply");
         bool gameSaved = false, playerSaved = false;
         m_script.onDialog = [&] {
             gameSaved = m_folder.Read("games/r_Hu0.gme").find("1,1,4") != std::string::npos;
-            playerSaved =
-                m_folder.Read("players/Ann0.ply").find("\r\nTRUE\r\n") != std::string::npos;
+            playerSaved = m_folder.Read("players/Ann0.ply") != player;
         };
         m_script.log.clear();
-        (Flow().*c.command)();
+        (Frame().*c.command)();
         EXPECT_EQ(m_script.log, Lines{c.dialog});
         EXPECT_EQ(gameSaved, c.savedFirst);
         EXPECT_EQ(playerSaved, c.savedFirst);
-        EXPECT_FALSE(Ui().finderShown);
-        EXPECT_EQ(m_player->m_strName, "Ann");
+        EXPECT_FALSE(Frame().HintFinder()->isVisible());
+        EXPECT_EQ(Frame().Player().m_strName, "Ann");
+        EXPECT_TRUE(m_folder.Exists("players/Ann0.ply"));
+        m_app.reset();
     }
 }
-
-}  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The game through its main frame: start-up and its ways out, closing, the menu and bar at the
-// end of a game, the hint buttons and finder, settings, Congratulations, help and prompts.
+// The game through its main frame: start-up and its ways out, closing, the hint finder,
+// settings, Congratulations, help and prompts.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,14 +18,6 @@
 using apptest::GameTest;
 using platform::Rgb;
 using Lines = std::vector<std::string>;
-
-namespace {
-
-bool Enabled(const CMainFrame& frame, int commandId) {
-    return frame.CommandAction(commandId)->isEnabled();
-}
-
-}  // namespace
 
 TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
     apptest::ScriptedApp app(m_script);
@@ -98,55 +90,6 @@ TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
     m_services.answers = {platform::IDYES};
     EXPECT_TRUE(Frame().close());
     EXPECT_NE(m_folder.Read("games/r_Hu0.gme").find("0,0,1"), std::string::npos);
-}
-
-TEST_F(GameTest, TheEndOfAGameGreysWhatNoLongerPlaysAndTheRewardFollowsCongratulations) {
-    ASSERT_TRUE(Start());
-    const int playing[] = {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION};
-    for (int id : playing) {
-        EXPECT_TRUE(Enabled(Frame(), id));
-    }
-    EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-    Doc().m_marks = apptest::kAllRight;
-    Frame().ShowHint(3);
-    Frame().ActionBar()->CheckButton()->click();
-    EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
-    EXPECT_FALSE(Frame().ActionBar()->CheckButton()->isEnabled());
-    EXPECT_FALSE(Frame().ActionBar()->SolutionButton()->isEnabled());
-    EXPECT_TRUE(Frame().ActionBar()->HintButton(3)->isEnabled());
-    for (int id : playing) {
-        EXPECT_FALSE(Enabled(Frame(), id));
-    }
-    EXPECT_TRUE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-    Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
-    EXPECT_EQ(m_script.log.back(), "reward game Ann 99");
-    EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-}
-
-TEST_F(GameTest, HintButtonsAreNumberedInARowAndGreyTheHintOnShow) {
-    ASSERT_TRUE(Start());
-    CActionBar& bar = *Frame().ActionBar();
-    ASSERT_EQ(bar.HintButtonCount(), 12);
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
-        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
-        EXPECT_GT(bar.HintButton(i)->x(), i > 1 ? bar.HintButton(i - 1)->geometry().right() : 0);
-    }
-    bar.HintButton(12)->click();
-    EXPECT_EQ(PageName(), "hunt_12.htf");
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
-    bar.findChild<QPushButton*>("clearHint")->click();
-    EXPECT_EQ(PageName(), "hunt_00.htf");
-    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
-    // The bar serves 21 hints: a 22nd button is there but shows nothing.
-    m_folder.Write("data/hunt_21.htf", apptest::Page("hint 21"));
-    bar.BuildHintButtons(22);
-    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
-    bar.HintButton(22)->click();
-    EXPECT_EQ(PageName(), "hunt_00.htf");
-    bar.HintButton(21)->click();
-    EXPECT_EQ(PageName(), "hunt_21.htf");
 }
 
 TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
