@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <deque>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "app/ActionBar.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
+#include "app/NewPuzzleDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
 #include "hypertext/PageNames.h"
@@ -50,6 +52,10 @@ struct Script {
     std::vector<int> deleteRows;
     bool deleteConfirmed = false;
     std::function<void()> onDialog;  // runs as Select Player, Statistics or Delete Players opens
+    // New Puzzle: OK (else Cancel) with the level (0 easy to 2 hard) and size; whether the
+    // progress dialog is cancelled, and how many steps it saw.
+    bool newPuzzleOk = true, cancelGeneration = false;
+    int level = 0, size = 5, generationSteps = 0;
 };
 
 template <typename T>
@@ -162,6 +168,23 @@ public:
     }
     void RunRewardGame(int score, const std::string& name) override {
         m_script.log.push_back("reward game " + name + " " + std::to_string(score));
+    }
+    int RunNewPuzzle(CNewPuzzleDlg& dialog) override {
+        dialog.SetLevel(m_script.level);
+        dialog.SetSize(m_script.size);
+        if (m_script.newPuzzleOk) {
+            dialog.accept();
+        } else {
+            dialog.reject();
+        }
+        return dialog.result();
+    }
+    bool GenerationGoesOn(QProgressDialog& progress) override {
+        ++m_script.generationSteps;
+        if (m_script.cancelGeneration) {
+            progress.cancel();
+        }
+        return CMainFrame::GenerationGoesOn(progress);
     }
 
 private:

@@ -206,14 +206,6 @@ TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce)
     Frame().SetHintMode(false);
     EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
-    // The bar serves 21 hints: a 22nd button is there but shows nothing.
-    m_folder.Write("data/hunt-21.htf", apptest::Page("hint 21"));
-    bar.BuildHintButtons(22);
-    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
-    bar.HintButton(22)->click();
-    EXPECT_EQ(PageName(), "hunt-05.htf");
-    bar.HintButton(21)->click();
-    EXPECT_EQ(PageName(), "hunt-21.htf");
 }
 
 TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
@@ -424,16 +416,6 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     EXPECT_GT(frame.BoardFrame()->y(), 0);
     frame.BoardFrame()->close();
     EXPECT_TRUE(frame.BoardFrame()->isMinimized());
-}
-
-TEST_F(GameTest, AGameListThatEndsOnATitleEndsStartUpWithoutTheGreeting) {
-    m_script.games.push_back({results::kPlaySelectedGame, "Number Hunt", ""});
-    apptest::ScriptedApp app(m_script);
-    EXPECT_FALSE(app.InitInstance({}));
-    EXPECT_EQ(m_services.messages.back().caption, "File Error");
-    const std::string page = m_folder.Path() + "data\\_00.htf";
-    EXPECT_EQ(m_services.messages.back().text.substr(0, page.size() + 15),
-              "Unable to load " + page);
 }
 
 TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
