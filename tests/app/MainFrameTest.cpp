@@ -455,21 +455,22 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     ASSERT_TRUE(Start());
     const auto before = Frame().BoardView()->Colors();
     // The dialog is filled from the game as it is; the player changes three choices.
-    for (int result : {2, 1}) {
-        m_script.settings = [before, result](CSettingsDlg& dialog) {
-            EXPECT_EQ(dialog.m_bPlaySounds, 0);
-            EXPECT_EQ(dialog.m_bUseErrorDetection, 1);
-            EXPECT_EQ(dialog.m_crPrimary, before.primary);
+    for (int result : {2, 1, 1}) {
+        m_script.settings = [this, result](CSettingsDlg& dialog) {
+            EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
+            EXPECT_EQ(dialog.m_bUseErrorDetection, Frame().m_bUseErrorDetection);
+            EXPECT_EQ(dialog.m_crPrimary, Frame().BoardView()->m_crPrimary);
             dialog.m_bPlaySounds = 1;
             dialog.m_bUseErrorDetection = 0;
             dialog.m_crPrimary = platform::Rgb(1, 2, 3);
             return result;
         };
         Frame().OnSettings();
+        EXPECT_EQ(platform::PlaySoundsOn(), result == 1);
+        EXPECT_EQ(Frame().m_bUseErrorDetection, result == 1 ? 0 : 1);
+        EXPECT_EQ(Frame().BoardView()->m_crPrimary,
+                  result == 1 ? platform::Rgb(1, 2, 3) : before.primary);
     }
-    EXPECT_TRUE(platform::PlaySoundsOn());
-    EXPECT_EQ(Frame().m_bUseErrorDetection, 0);
-    EXPECT_EQ(Frame().BoardView()->m_crPrimary, platform::Rgb(1, 2, 3));
     // Without a settings file the choices hold for this run only.
     EXPECT_FALSE(m_folder.Exists("Data/Sound.dat"));
     platform::SetPlaySounds(false);
