@@ -1,34 +1,392 @@
 // SPDX-License-Identifier: MIT
-// The game through its main frame: start-up and its ways out, the settings switches, the
-// layout, closing, the menu and bar at the end of a game, the hint buttons and finder,
-// settings, the Congratulations dialog, help and prompts.
+// The game through its main frame: start-up and its ways out, what the flow says and plays,
+// the end of a game and its reward, hints and the hint finder, error detection, games that
+// cannot start or be resumed, closing, settings, help and prompts; then play from the
+// keyboard: undo and redo, assistive technology, the cursor, zoom and Tab. What the walk
+// checks after every step is not repeated here.
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
 
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
 #include "app/CongratsDlg.h"
 #include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
+#include "board/BoardCursor.h"
+#include "board/BoardPainter.h"
 #include "platform/GameSwitches.h"
 #include "resources/ResourceIds.h"
 
+// Qt hands accessibility events on only while its platform layer says a screen reader listens;
+// the headless platform never does. As Qt's own tests do, the test switches that layer on
+// through its (private, exported) entry points, declared here for want of private headers.
+class QPlatformAccessibility {
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration {
+public:
+    QPlatformAccessibility* accessibility() const;  // the headless platform keeps the base one
+};
+
 using apptest::GameTest;
-using apptest::ScriptedFrame;
+using apptest::kAllRight;
+using board::CellPos;
 using platform::Rgb;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-bool Enabled(const CMainFrame& frame, int commandId) {
-    return frame.CommandAction(commandId)->isEnabled();
+// The message boxes shown, as "caption: text".
+Lines Said(const std::vector<platform::FakeServices::Message>& messages) {
+    Lines said;
+    for (const auto& m : messages) {
+        said.push_back(m.caption + ": " + m.text);
+    }
+    return said;
+}
+
+bool Greeted(const Lines& said) {
+    return !said.empty() && said.back().rfind("Let's begin...: ", 0) == 0;
 }
 
 }  // namespace
+
+TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
+    for (auto [stem, points, average] :
+         {std::tuple{"hunt", "1 point", 84}, std::tuple{"steps", "2 points", 76}}) {
+        SCOPED_TRACE(stem);
+        ASSERT_TRUE(Start(results::kPlaySelectedGame, "Game", stem));
+        const std::string text = "For this game, each hint or answer check deducts " +
+                                 std::string(points) + " from your score.\nThe average score is " +
+                                 std::to_string(average) + ".";
+        ASSERT_FALSE(m_atStart.empty());
+        EXPECT_EQ(Said(m_atStart).back(), "Let's begin...: " + text);
+        Frame().OnScoring();
+        EXPECT_EQ(Said(m_services.messages), Lines{"Scoring...: " + text});
+    }
+    for (auto [player, game] : {std::pair{platform::IDCANCEL, results::kPlaySelectedGame},
+                                {platform::IDOK, results::kCancelSelectGame}}) {
+        m_script = {};
+        m_script.selectPlayer = player;
+        EXPECT_FALSE(Start(game));
+        EXPECT_FALSE(Greeted(Said(m_atStart)));
+    }
+}
+
+TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
+    const struct {
+        Lines marks;
+        const char* text;
+        const char* sound;
+    } cases[] = {
+        {{}, "No items are marked.", "clue"},
+        {{"1,0,2"}, "The item marked is correct.", "corcheck"},
+        {{"1,0,5"}, "The item marked is incorrect.", "inccheck"},
+        {{"0,0,1", "1,0,7", "0,1,7"}, "Of the 3 items marked, 1 of them is correct.", "inccheck"},
+        {{"0,0,1", "1,0,2", "0,1,7"}, "Of the 3 items marked, 2 of them are correct.", "inccheck"},
+        // Every answer and one more: not solved.
+        {{"0,0,1", "1,0,2", "0,1,3", "1,1,4", "0,0,1"},
+         "Of the 5 items marked, 5 of them are correct.",
+         "corcheck"},
+    };
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    int checks = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        m_services.Clear();
+        Doc().m_marks = c.marks;
+        Frame().OnCheckAnswer();
+        EXPECT_EQ(Said(m_services.messages), Lines{std::string("Quick Check: ") + c.text});
+        EXPECT_EQ(Sounds(), Lines{"data\\" + std::string(c.sound) + ".wav"});
+        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(++checks));
+    }
+}
+
+// Either button ends a solved board with Congratulations; the menu and bar grey what no
+// longer plays, and the reward is there once unless it was played from the dialog.
+TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
+    const struct {
+        bool checkButton;
+        int result;
+        int quitAnswer;
+        bool reward;
+    } cases[] = {
+        {true, results::kCheckSolutionBeforeReward, 0, true},
+        {false, results::kCheckSolutionAfterReward, 0, false},
+        {true, results::kQuit, platform::IDNO, true},
+    };
+    const int playing[] = {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled());
+        testsupport::SoundsOn sounds;
+        Doc().m_marks = kAllRight;
+        Frame().ShowHint(3);
+        m_services.Clear();
+        m_script.log.clear();
+        m_script.congrats = {c.result};
+        m_services.answers = {c.quitAnswer};
+        CActionBar& bar = *Frame().ActionBar();
+        (c.checkButton ? bar.CheckButton() : bar.SolutionButton())->click();
+        EXPECT_EQ(Sounds(), Lines{"data\\correct.wav"});
+        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
+        EXPECT_FALSE(bar.CheckButton()->isEnabled() || bar.SolutionButton()->isEnabled());
+        EXPECT_TRUE(bar.HintButton(3)->isEnabled());
+        for (int id : playing) {
+            EXPECT_FALSE(Frame().CommandAction(id)->isEnabled()) << id;
+        }
+        EXPECT_EQ(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled(), c.reward);
+        Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
+        Frame().OnPlayRewardGame();
+        // One hint taken at 1 point of 100.
+        Lines log{"congrats Ann: Your score is 99 out of 100."};
+        if (c.reward) {
+            log.push_back("reward game Ann 99");
+        }
+        EXPECT_EQ(m_script.log, log);
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled());
+        // Checking a finished game does nothing.
+        m_services.Clear();
+        Frame().OnCheckAnswer();
+        Frame().OnShowSolution();
+        EXPECT_TRUE(m_services.messages.empty());
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
+    for (auto [marks, question] :
+         {std::pair{Lines{"0,0,5"}, "One or more of your answers is marked incorrectly."},
+          std::pair{Lines{}, "You have not marked any answers."}}) {
+        SCOPED_TRACE(question);
+        ASSERT_TRUE(Start());
+        testsupport::SoundsOn sounds;
+        Doc().m_marks = marks;
+        Frame().OnFindHints();
+        m_services.answers = {platform::IDNO};
+        Frame().OnShowSolution();
+        EXPECT_EQ(Said(m_services.messages),
+                  Lines{"Confirmation: " + std::string(question) +
+                        "\nDo you want to display the correct answer and end the game?"});
+        EXPECT_FALSE(Frame().Flow().SolutionShown());
+        EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->m_bHintLookup);
+        EXPECT_EQ(Doc().m_marks, marks);
+
+        m_services.answers = {platform::IDYES};
+        Frame().OnShowSolution();
+        EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\incshow.wav", "data\\wrong.wav"}));
+        EXPECT_TRUE(Frame().Flow().SolutionShown());
+        EXPECT_EQ(m_script.log.back(), "select game at start") << "no Congratulations";
+        EXPECT_EQ(Frame().m_bRewardAvailable, 0);
+        EXPECT_EQ(Frame().Player().CurrentStats()->m_nScore, 1);
+        m_app.reset();
+    }
+}
+
+TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce) {
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    CActionBar& bar = *Frame().ActionBar();
+    ASSERT_EQ(bar.HintButtonCount(), 12);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
+        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
+    }
+    bar.HintButton(12)->click();
+    Frame().ShowHint(12);
+    EXPECT_EQ(PageName(), "hunt_12.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\whoosh.wav"}));
+    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
+    // Clear: the instructions, no highlight, every button enabled.
+    bar.findChild<QPushButton*>("clearHint")->click();
+    EXPECT_EQ(PageName(), "hunt_00.htf");
+    EXPECT_EQ(Doc().m_nSelectedHint, 0);
+    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
+    // After the end: the answer-bearing pages, nothing counted, the finder stays a lookup.
+    m_services.answers = {platform::IDYES};
+    Frame().OnShowSolution();
+    bar.HintButton(5)->click();
+    EXPECT_EQ(PageName(), "hunt-05.htf");
+    EXPECT_EQ(Pane(1), "Hints: 1");
+    Frame().OnFindHints();
+    Frame().SetHintMode(false);
+    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+    EXPECT_FALSE(Frame().HintFinder()->isVisible());
+}
+
+TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
+    ASSERT_TRUE(Start());
+    testsupport::SoundsOn sounds;
+    Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
+    m_script.log.clear();
+    for (auto [hint, useErrorDetection] : {std::pair{2, 1}, {0, 1}, {1, 0}}) {
+        Frame().m_bUseErrorDetection = useErrorDetection;
+        Frame().ShowHint(hint);
+    }
+    EXPECT_EQ(m_script.log, Lines{});
+    // Yes: the asterisks show while the notice is up, and count against the score.
+    m_services.Clear();
+    Frame().m_bUseErrorDetection = 1;
+    m_script.errorDetect = {results::kShowErrors};
+    Frame().ShowHint(1);
+    EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
+    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
+    EXPECT_EQ(Doc().m_bShowErrors, 0);
+    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
+    EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
+    // Not after the solution shows.
+    m_services.answers = {platform::IDYES};
+    Frame().OnShowSolution();
+    m_script.log.clear();
+    Frame().ShowHint(1);
+    EXPECT_EQ(m_script.log, Lines{});
+}
+
+// The greeting of a game played or resumed from Select Game, none for Load Saved Game.
+TEST_F(GameTest, SelectGameGreetsLoadSavedGameDoesNot) {
+    ASSERT_TRUE(Start());
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
+                      {results::kOpenSavedGame, "Number Hunt", "hunt"}};
+    for (const char* title : {"Number Steps", "Number Hunt"}) {
+        m_services.Clear();
+        Frame().OnFindHints();
+        Frame().OnNewGame();
+        EXPECT_EQ(Frame().m_strGameTitle, title);
+        EXPECT_TRUE(Greeted(Said(m_services.messages)));
+        EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    }
+    m_services.Clear();
+    m_script.savedTitle = "Number Steps";
+    m_script.savedStem = "steps";
+    Frame().OnLoadSavedGame();
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
+    EXPECT_FALSE(Greeted(Said(m_services.messages)));
+}
+
+TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
+    ASSERT_TRUE(Start());
+    Doc().SetCellValue(0, 0, 1);
+    m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
+    for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
+        SCOPED_TRACE(stem);
+        m_script.games = {{results::kPlaySelectedGame, "Broken", stem}};
+        m_services.Clear();
+        Frame().OnNewGame();
+        EXPECT_FALSE(m_services.messages.empty());
+        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
+        EXPECT_EQ(PageName(), "hunt_00.htf");
+        EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
+        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
+    }
+    EXPECT_EQ(m_services.Texts(),
+              Lines{"Unable to load the game \"..\\hunt\": its name is not a plain file name."});
+}
+
+// The game on show, handed to a new player who did not choose it, is scored as theirs and
+// counts no play; when their choice cannot start, they take it over without its marks.
+TEST_F(GameTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
+    const struct {
+        std::tuple<int, std::string, std::string> choice;
+        const char* gone;  // a file of the game on show gone since it was loaded
+    } cases[] = {
+        {{results::kPlaySelectedGame, "Lost", "missing"}, ""},
+        {{results::kOpenSavedGame, "", ""}, ""},
+        {{results::kPlaySelectedGame, "Lost", "missing"}, "data/hunt_00.htf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::get<2>(c.choice) + c.gone);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        Frame().ShowHint(1);
+        Doc().m_marks = {"0,0,1"};
+        if (*c.gone) {
+            std::filesystem::remove(m_folder.File(c.gone));
+        }
+        m_script.playerName = "Bob";
+        m_script.games = {c.choice};
+        Frame().OnNewPlayer();
+        EXPECT_EQ(Frame().Player().m_strName, "Bob");
+        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
+        EXPECT_TRUE(Doc().m_marks.empty());
+        Doc().m_marks = kAllRight;
+        Frame().OnCheckAnswer();
+        EXPECT_EQ(m_script.log.back(), "congrats Bob: Your score is 100 out of 100.");
+        EXPECT_EQ(Frame().Player().CurrentStats()->m_nTimesPlayed, 0);
+        m_app.reset();
+        m_folder.Write("data/hunt_00.htf", apptest::Page("hunt_00.htf"));
+    }
+}
+
+TEST_F(GameTest, ASavedGameThatCannotBeReadIsSaidAndTheGameStartsWithoutIt) {
+    ASSERT_TRUE(Start());
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
+                      {results::kOpenSavedGame, "Number Hunt", "hunt"}};
+    Frame().OnNewGame();
+    Doc().m_marks = {"0,0,1"};
+    Frame().OnNewGame();
+    std::filesystem::remove(m_folder.File("games/r_Ste0.gme"));
+    m_services.Clear();
+    m_script.savedTitle = "Number Steps";
+    m_script.savedStem = "steps";
+    Frame().OnLoadSavedGame();
+    EXPECT_EQ(m_services.Texts(), Lines{"Unable to read " + m_folder.File("games/r_Ste0.gme") +
+                                        " because of error 2."});
+    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
+    EXPECT_TRUE(Doc().m_marks.empty());
+    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
+}
+
+TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
+    const struct {
+        void (CMainFrame::*command)();
+        const char* dialog;
+        bool savedFirst;
+    } cases[] = {
+        {&CMainFrame::OnStatsCurrentPlayer, "player stats", true},
+        {&CMainFrame::OnStatsAnyPlayer, "select player", true},
+        {&CMainFrame::OnNewPlayer, "select player", true},
+        {&CMainFrame::OnDeletePlayer, "delete players", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        m_script = {};
+        ASSERT_TRUE(Start());
+        Doc().m_marks = {"1,1,4"};
+        Frame().ShowHint(2);
+        Frame().OnFindHints();
+        m_script.selectPlayer = platform::IDCANCEL;
+        m_script.deleteConfirmed = true;
+        m_script.deleteRows = {0};
+        // The hint taken since the player was last saved changes their file.
+        const std::string player = m_folder.Read("players/Ann0.ply");
+        bool gameSaved = false, playerSaved = false;
+        m_script.onDialog = [&] {
+            gameSaved = m_folder.Read("games/r_Hu0.gme").find("1,1,4") != std::string::npos;
+            playerSaved = m_folder.Read("players/Ann0.ply") != player;
+        };
+        m_script.log.clear();
+        (Frame().*c.command)();
+        EXPECT_EQ(m_script.log, Lines{c.dialog});
+        EXPECT_EQ(gameSaved, c.savedFirst);
+        EXPECT_EQ(playerSaved, c.savedFirst);
+        EXPECT_FALSE(Frame().HintFinder()->isVisible());
+        EXPECT_EQ(Frame().Player().m_strName, "Ann");
+        EXPECT_TRUE(m_folder.Exists("players/Ann0.ply"));
+        m_app.reset();
+    }
+}
 
 TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
     apptest::ScriptedApp app(m_script);
@@ -38,32 +396,23 @@ TEST_F(GameTest, AnyCommandLineArgumentIsRefusedBeforeAnythingElse) {
     EXPECT_TRUE(m_script.log.empty());
 }
 
-TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrame) {
+TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings) {
+    m_folder.Write("Data/Sound.dat", "TRUE\r\nFALSE\r\n10\r\n20\r\n30\r\n0\r\n0\r\n255\r\n300\r\n");
     ASSERT_TRUE(Start());
     EXPECT_EQ(m_script.log, (Lines{"about", "select player", "select game at start"}));
-    ScriptedFrame& frame = Frame();
+    CMainFrame& frame = Frame();
     EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(m_app->PlaySounds());
+    EXPECT_EQ(frame.m_bUseErrorDetection, 0);
+    EXPECT_EQ(frame.BoardView()->Colors(),
+              (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}));
+    platform::SetPlaySounds(false);
     // The quick instructions open, as the box in Select Game is ticked.
     ASSERT_EQ(m_helpAtStart.size(), 1u);
     EXPECT_EQ(m_helpAtStart[0].context, 13);
-    // The greeting is the frame's own message.
     ASSERT_FALSE(m_atStart.empty());
     EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
     EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&frame));
-    // Dialogs and message boxes are light grey with black text; edit fields, the frame and
-    // the page window keep their own colours.
-    const QColor grey(192, 192, 192);
-    for (QDialog* dialog : {static_cast<QDialog*>(new QMessageBox(&frame)), new QDialog(&frame)}) {
-        auto* field = new QLineEdit(dialog);
-        dialog->ensurePolished();
-        EXPECT_EQ(dialog->palette().color(QPalette::Window), grey);
-        EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(Qt::black));
-        EXPECT_EQ(field->palette().color(QPalette::Base), frame.palette().color(QPalette::Base));
-        EXPECT_NE(field->palette().color(QPalette::Base), grey);
-        delete dialog;
-    }
-    EXPECT_NE(frame.palette().color(QPalette::Window), grey);
-    EXPECT_NE(frame.Hypertext()->palette().color(QPalette::Window), grey);
     // Every menu item carries its command id.
     for (QAction* menu : frame.menuBar()->actions()) {
         for (QAction* item : menu->menu()->actions()) {
@@ -72,78 +421,12 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrame) {
                 << item->text().toStdString();
         }
     }
-}
-
-TEST_F(GameTest, AGamePageTheFrameCannotReadEndsStartUpWithoutTheGreeting) {
-    // No instructions page, and a game list that ends on a title.
-    for (const std::string stem : {"missing", ""}) {
-        SCOPED_TRACE(stem);
-        m_script = {};
-        m_script.games.push_back({results::kPlaySelectedGame, "Number Hunt", stem});
-        m_services.Clear();
-        apptest::ScriptedApp app(m_script);
-        EXPECT_FALSE(app.InitInstance({}));
-        ASSERT_FALSE(m_services.messages.empty());
-        const auto& said = m_services.messages.back();
-        EXPECT_EQ(said.caption, "File Error");
-        const std::string page = m_folder.Path() + "data\\" + stem + "_00.htf";
-        EXPECT_EQ(said.text.substr(0, page.size() + 15), "Unable to load " + page);
-    }
-}
-
-TEST_F(GameTest, TheBarIsOnTopTheTextLeftAndTheBoardRightJustBelowIt) {
-    ASSERT_TRUE(Start());
-    ScriptedFrame& frame = Frame();
-    QApplication::processEvents();
-    QRect bar = frame.ActionBar()->geometry().translated(
-        -frame.MdiClient()->viewport()->geometry().topLeft());
-    QRect text = frame.Hypertext()->geometry();
-    QRect board = frame.BoardFrame()->geometry();
-    EXPECT_EQ(bar.topLeft(), QPoint(1, 1));
-    EXPECT_EQ(text.topLeft(), QPoint(0, bar.bottom() + 1));
-    EXPECT_EQ(board.top(), bar.bottom() + 1);
-    EXPECT_EQ(board.left(), text.right() + 2);
-    EXPECT_EQ(frame.Hypertext()->ClientArea()->width(), 305);
-    // The whole 60 × 40 picture shows in the board frame.
-    EXPECT_GE(frame.BoardView()->viewport()->width(), 60);
-    EXPECT_GE(frame.BoardView()->viewport()->height(), 40);
-    EXPECT_EQ(frame.Hypertext()->m_nMinTop, bar.bottom() + 1);
-    // Dragged above the bar, the windows stop below it.
-    frame.BoardFrame()->move(board.left(), 0);
-    EXPECT_EQ(frame.BoardFrame()->y(), bar.bottom() + 1);
-    // Closing the board during play puts it aside.
+    // Dragged above the action bar, the board stops below it; closed, it is put aside.
+    frame.BoardFrame()->move(frame.BoardFrame()->x(), 0);
+    EXPECT_EQ(frame.BoardFrame()->y(), frame.Hypertext()->m_nMinTop);
+    EXPECT_GT(frame.BoardFrame()->y(), 0);
     frame.BoardFrame()->close();
     EXPECT_TRUE(frame.BoardFrame()->isMinimized());
-}
-
-TEST_F(GameTest, StartUpTakesSoundsErrorDetectionAndColoursFromTheSettingsFileIfAny) {
-    const struct {
-        const char* file;  // nullptr: no file
-        bool sounds;
-        int errorDetection;
-        board::BoardColors colors;  // the board's, read at start-up
-    } cases[] = {
-        {"TRUE\r\nFALSE\r\n10\r\n20\r\n30\r\n0\r\n0\r\n255\r\n300\r\n",
-         true,
-         0,
-         {Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}},
-        {nullptr, false, 1, {}},  // without the file: sounds off, error detection on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file ? c.file : "no file");
-        if (c.file) {
-            m_folder.Write("Data/Sound.dat", std::string(c.file));
-        } else {
-            std::filesystem::remove(m_folder.File("Data/Sound.dat"));
-        }
-        platform::SetPlaySounds(!c.sounds);
-        ASSERT_TRUE(Start());
-        EXPECT_EQ(m_app->PlaySounds(), c.sounds);
-        EXPECT_EQ(Frame().m_bUseErrorDetection, c.errorDetection);
-        EXPECT_EQ(Frame().BoardView()->Colors(), c.colors);
-        m_app.reset();
-    }
-    platform::SetPlaySounds(false);
 }
 
 TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
@@ -153,98 +436,25 @@ TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
     m_services.answers = {platform::IDNO};
     EXPECT_FALSE(Frame().close());
     EXPECT_EQ(m_services.Texts(), Lines{"Are you sure you want to quit this game?"});
-    EXPECT_EQ(m_services.messages[0].caption, "Confirmation");
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
-    EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
     // Yes saves the game before the frame goes.
     m_services.answers = {platform::IDYES};
     EXPECT_TRUE(Frame().close());
     EXPECT_NE(m_folder.Read("games/r_Hu0.gme").find("0,0,1"), std::string::npos);
 }
 
-TEST_F(GameTest, TheEndOfAGameGreysWhatNoLongerPlaysAndTheRewardFollowsCongratulations) {
-    const struct {
-        int result;
-        bool reward;
-    } cases[] = {
-        {results::kCheckSolutionBeforeReward, true},
-        {results::kCheckSolutionAfterReward, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.result);
-        m_script = {};
-        ASSERT_TRUE(Start());
-        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-            EXPECT_TRUE(Enabled(Frame(), id));
-        }
-        EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-        Doc().m_marks = apptest::kAllRight;
-        Frame().ShowHint(3);
-        m_script.congrats = {c.result};
-        Frame().ActionBar()->CheckButton()->click();
-        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
-        EXPECT_FALSE(Frame().ActionBar()->CheckButton()->isEnabled());
-        EXPECT_FALSE(Frame().ActionBar()->SolutionButton()->isEnabled());
-        EXPECT_TRUE(Frame().ActionBar()->HintButton(3)->isEnabled());
-        for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-            EXPECT_FALSE(Enabled(Frame(), id));
-        }
-        EXPECT_EQ(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME), c.reward);
-        if (c.reward) {
-            Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
-            EXPECT_EQ(m_script.log.back(), "reward game Ann 99");
-            EXPECT_FALSE(Enabled(Frame(), ids::ID_PLAY_REWARD_GAME));
-        }
-        m_app.reset();
-    }
-}
-
-TEST_F(GameTest, HintButtonsAreNumberedInARowAndGreyTheHintOnShow) {
-    ASSERT_TRUE(Start());
-    CActionBar& bar = *Frame().ActionBar();
-    ASSERT_EQ(bar.HintButtonCount(), 12);
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(bar.HintButton(i)->property("controlId").toInt(), 1005 + i);
-        EXPECT_EQ(bar.HintButton(i)->text(), QString::number(i));
-        EXPECT_GT(bar.HintButton(i)->x(), i > 1 ? bar.HintButton(i - 1)->geometry().right() : 0);
-    }
-    bar.HintButton(12)->click();
-    EXPECT_EQ(PageName(), "hunt_12.htf");
-    EXPECT_EQ(Pane(1), "Hints: 1");
-    EXPECT_FALSE(bar.HintButton(12)->isEnabled());
-    EXPECT_TRUE(bar.HintButton(11)->isEnabled());
-    EXPECT_EQ(Doc().m_nSelectedHint, 12);
-    // Clear: the instructions, every button enabled.
-    bar.findChild<QPushButton*>("clearHint")->click();
-    EXPECT_EQ(PageName(), "hunt_00.htf");
-    EXPECT_TRUE(bar.HintButton(12)->isEnabled());
-
-    // The bar serves 21 hints: a 22nd button is there but shows nothing.
-    m_folder.Write("data/hunt_21.htf", apptest::Page("hint 21"));
-    bar.BuildHintButtons(22);
-    ASSERT_EQ(bar.HintButtonCount(), 22);
-    EXPECT_EQ(bar.HintButton(22)->property("controlId").toInt(), 1027);
-    bar.HintButton(22)->click();
-    EXPECT_EQ(PageName(), "hunt_00.htf");
-    bar.HintButton(21)->click();
-    EXPECT_EQ(PageName(), "hunt_21.htf");
-}
-
 TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     ASSERT_TRUE(Start());
     CSelectCellDlg& finder = *Frame().HintFinder();
-    auto* label = finder.findChild<QLabel*>("cellHintLabel");
     auto* list = finder.findChild<QLineEdit*>("cellHintList");
     Frame().OnFindHints();
     EXPECT_TRUE(finder.isVisible());
-    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
-    EXPECT_FALSE(label->isEnabled());
+    EXPECT_FALSE(list->isEnabled());
     // A click on the top-left cell, which hints 1, 5 and 9 name: listed, no page, no hint taken.
     Frame().BoardView()->OnLButtonDown(QPoint(10, 10));
-    EXPECT_EQ(finder.m_strHintList, "Hint 1, Hint 5, Hint 9");
     EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
-    EXPECT_TRUE(label->isEnabled() && list->isEnabled());
+    EXPECT_TRUE(list->isEnabled());
     EXPECT_EQ(PageName(), "hunt_00.htf");
     EXPECT_EQ(Pane(1), "Hints: 0");
     EXPECT_TRUE(Doc().m_marks.empty());
@@ -253,56 +463,36 @@ TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
     finder.ShowCellHints("Hint 2", 2);
     EXPECT_EQ(PageName(), "hunt_02.htf");
-    EXPECT_EQ(list->text(), "Hint 2");
     EXPECT_EQ(Pane(1), "Hints: 1");
     finder.accept();
-    EXPECT_FALSE(finder.isVisible());
     EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
     // Shown again, it starts empty.
     Frame().OnFindHints();
     EXPECT_EQ(list->text(), "");
-    EXPECT_FALSE(list->isEnabled());
 }
 
 TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     ASSERT_TRUE(Start());
     const auto before = Frame().BoardView()->Colors();
     // The dialog is filled from the game as it is; the player changes three choices.
-    auto choose = [before](int result) {
-        return [before, result](CSettingsDlg& dialog) {
+    for (int result : {2, 1, 1}) {
+        m_script.settings = [this, result](CSettingsDlg& dialog) {
             EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
-            EXPECT_EQ(dialog.m_crPrimary, before.primary);
+            EXPECT_EQ(dialog.m_bUseErrorDetection, Frame().m_bUseErrorDetection);
+            EXPECT_EQ(dialog.m_crPrimary, Frame().BoardView()->m_crPrimary);
             dialog.m_bPlaySounds = 1;
             dialog.m_bUseErrorDetection = 0;
             dialog.m_crPrimary = platform::Rgb(1, 2, 3);
             return result;
         };
-    };
-    m_script.settings = choose(2);
-    Frame().OnSettings();
-    EXPECT_FALSE(platform::PlaySoundsOn());
-    EXPECT_EQ(Frame().m_bUseErrorDetection, 1);
-    EXPECT_EQ(Frame().BoardView()->m_crPrimary, before.primary);
-
-    m_script.settings = choose(1);
-    Frame().OnSettings();
-    EXPECT_TRUE(platform::PlaySoundsOn());
-    EXPECT_EQ(Frame().m_bUseErrorDetection, 0);
-    EXPECT_EQ(Frame().BoardView()->m_crPrimary, platform::Rgb(1, 2, 3));
+        Frame().OnSettings();
+        EXPECT_EQ(platform::PlaySoundsOn(), result == 1);
+        EXPECT_EQ(Frame().m_bUseErrorDetection, result == 1 ? 0 : 1);
+        EXPECT_EQ(Frame().BoardView()->m_crPrimary,
+                  result == 1 ? platform::Rgb(1, 2, 3) : before.primary);
+    }
     // Without a settings file the choices hold for this run only.
     EXPECT_FALSE(m_folder.Exists("Data/Sound.dat"));
-
-    // With one, they are kept.
-    m_script.settings = [](CSettingsDlg& dialog) {
-        EXPECT_EQ(dialog.m_bUseErrorDetection, 0);
-        return 1;
-    };
-    m_folder.Write("Data/Sound.dat", testsupport::CrLf("FALSE|TRUE|0|0|255|0|255|0|255|0|0"));
-    Frame().OnSettings();
-    // Written over the old text in place: the new text is two bytes shorter (2 for 255),
-    // so the old file's last line end stays after line 11.
-    EXPECT_EQ(m_folder.Read("Data/Sound.dat"),
-              testsupport::CrLf("TRUE|FALSE|0|0|255|1|2|3|255|0|0") + "\r\n");
     platform::SetPlaySounds(false);
 }
 
@@ -327,25 +517,19 @@ TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
         dialog.m_nScore = 87;
         dialog.m_strScoreText = "Your score is 87 out of 100.";
         dialog.SetUp("Ann");
-        auto* score = dialog.findChild<QLabel*>("scoreText");
-        EXPECT_EQ(score->text(), "Your score is 87 out of 100.");
-        EXPECT_EQ(score->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        EXPECT_EQ(dialog.findChild<QLabel*>("scoreText")->text(), "Your score is 87 out of 100.");
         if (play) {
             dialog.RewardButton()->click();
             EXPECT_EQ(dialog.played, std::vector<std::string>{"Ann 87"});
             EXPECT_FALSE(dialog.RewardButton()->isEnabled());
-            EXPECT_FALSE(dialog.findChild<QLabel*>("congratsNote")->isEnabled());
         }
         dialog.findChild<QPushButton*>("checkSolution")->click();
         EXPECT_EQ(dialog.result(),
                   play ? results::kCheckSolutionAfterReward : results::kCheckSolutionBeforeReward);
     }
-    for (auto [name, result] :
-         {std::pair{"newGame", results::kNewGame}, std::pair{"quit", results::kQuit}}) {
-        RewardCongrats dialog;
-        dialog.findChild<QPushButton*>(name)->click();
-        EXPECT_EQ(dialog.result(), result);
-    }
+    RewardCongrats dialog;
+    dialog.findChild<QPushButton*>("quit")->click();
+    EXPECT_EQ(dialog.result(), results::kQuit);
 }
 
 TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
@@ -355,12 +539,8 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
     ASSERT_EQ(m_services.helpCalls.size(), 2u);
     EXPECT_EQ(m_services.helpCalls[0].command, platform::HelpCommand::Contents);
     EXPECT_EQ(m_services.helpCalls[1].context, 13);
-    QAction* newGame = Frame().CommandAction(ids::ID_NEW_GAME);
-    EXPECT_EQ(newGame->statusTip(), "Select a new game to play");
-    newGame->showStatusText(&Frame());
-    EXPECT_EQ(Pane(0), "Select a new game to play");
-
     // Highlighting an item shows its prompt, or "Ready" for an item without one.
+    EXPECT_EQ(Frame().CommandAction(ids::ID_NEW_GAME)->statusTip(), "Select a new game to play");
     for (QAction* top : Frame().menuBar()->actions()) {
         QMenu* menu = top->menu();
         Frame().menuBar()->setActiveAction(top);
@@ -377,5 +557,245 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
         }
         menu->hide();
         EXPECT_EQ(Pane(0), "Ready");
+    }
+}
+
+namespace {
+
+struct KeyPress {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+void Press(QWidget* widget, std::initializer_list<KeyPress> keys) {
+    for (const KeyPress& k : keys) {
+        QTest::keyClick(widget, k.key, k.modifiers);
+    }
+}
+
+Lines Sorted(Lines lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// What assistive technology was told: "focus 1", "value 1 7", ...
+Lines g_events;
+void RecordEvent(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        g_events.push_back("focus " + std::to_string(event->child()));
+    } else if (event->type() == QAccessible::ValueChanged) {
+        auto* change = static_cast<QAccessibleValueChangeEvent*>(event);
+        g_events.push_back("value " + std::to_string(event->child()) + " " +
+                           change->value().toString().toStdString());
+    }
+}
+
+class KeyboardTest : public GameTest {
+protected:
+    bool StartFocused(const std::string& title = "Number Hunt", const std::string& stem = "hunt") {
+        if (!Start(results::kPlaySelectedGame, title, stem)) {
+            return false;
+        }
+        Frame().activateWindow();
+        if (!QTest::qWaitForWindowActive(&Frame())) {
+            return false;
+        }
+        View().setFocus();
+        m_script.log.clear();
+        m_services.Clear();
+        return View().hasFocus();
+    }
+    CMathGridView& View() const { return *Frame().BoardView(); }
+    bool Enabled(int commandId) const { return Frame().CommandAction(commandId)->isEnabled(); }
+    // Cursor-coloured pixels of the board on screen.
+    int CursorPixels() {
+        QImage shot = View().viewport()->grab().toImage();
+        QRgb cursor = board::ToQColor(board::CursorColor(View().Colors())).rgb();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                count += (shot.pixel(x, y) & 0xFFFFFF) == (cursor & 0xFFFFFF);
+            }
+        }
+        return count;
+    }
+};
+
+}  // namespace
+
+TEST_F(KeyboardTest, ABoardFilledFromTheKeyboardReachesCongratulations) {
+    ASSERT_TRUE(StartFocused());
+    testsupport::SoundsOn sounds;
+    // The first focus puts the cursor on the first cell of answer 1.
+    EXPECT_EQ(View().Cursor(), (CellPos{0, 0}));
+    Press(&View(), {{Qt::Key_1}, {Qt::Key_2}});  // along 1 Across; its end keeps the cursor
+    EXPECT_EQ(View().Cursor(), (CellPos{1, 0}));
+    Press(&View(), {{Qt::Key_Down},
+                    {Qt::Key_9, Qt::KeypadModifier},
+                    {Qt::Key_Backspace},
+                    {Qt::Key_4, Qt::KeypadModifier},
+                    {Qt::Key_Home},
+                    {Qt::Key_Down},
+                    {Qt::Key_3}});
+    EXPECT_EQ(Sorted(Doc().m_marks), Sorted(apptest::kAllRight));
+    // Each digit and the clearing sound as the number pad's choice does.
+    EXPECT_EQ(Sounds(), Lines(6, "data\\qzxdown.wav"));
+    // The action bar's Check My Answer, pressed from the keyboard.
+    QTest::keyClick(Frame().ActionBar()->CheckButton(), Qt::Key_Space);
+    EXPECT_EQ(m_script.log, Lines{"congrats Ann: Your score is 100 out of 100."});
+}
+
+TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
+    ASSERT_TRUE(StartFocused());
+    EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
+    Press(&View(), {{Qt::Key_1}, {Qt::Key_5}, {Qt::Key_Delete}, {Qt::Key_7}});
+    const Lines marked = Doc().m_marks;
+    EXPECT_EQ(marked, (Lines{"0,0,1", "1,0,7"}));
+    Frame().SaveCurrentGame();
+    const std::string saved = m_folder.Read("games/r_Hu0.gme");
+    // Ctrl+Z and the menu take back the 7, the clearing, the 5 and the 1, one at a time.
+    Press(&View(), {{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}});
+    EXPECT_EQ(Doc().m_marks, (Lines{"0,0,1", "1,0,5"}));
+    Frame().CommandAction(ids::ID_UNDO_MARK)->trigger();
+    Frame().CommandAction(ids::ID_UNDO_MARK)->trigger();
+    EXPECT_TRUE(Doc().m_marks.empty());
+    EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
+    Press(&View(), {{Qt::Key_Y, Qt::ControlModifier},
+                    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+                    {Qt::Key_Y, Qt::ControlModifier},
+                    {Qt::Key_Y, Qt::ControlModifier}});
+    EXPECT_EQ(Doc().m_marks, marked);
+    EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
+    Frame().SaveCurrentGame();
+    EXPECT_EQ(m_folder.Read("games/r_Hu0.gme"), saved);
+    // A new mark after an undo drops what could have been redone; another game starts afresh.
+    Frame().OnUndoMark();
+    Press(&View(), {{Qt::Key_2}});
+    EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
+    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
+    Frame().OnNewGame();
+    EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
+}
+
+TEST_F(KeyboardTest, KeysChangeNoMarkWhileTheSolutionShowsOrHintsAreLookedUp) {
+    apptest::WriteGame(m_folder.Path(), "one", 1);  // hint 1 names cell (0, 0)
+    ASSERT_TRUE(StartFocused("One Hint", "one"));
+    Press(&View(), {{Qt::Key_7}});
+    // Find Hints For A Cell: Enter does what a click does, digits nothing.
+    Frame().OnFindHints();
+    Press(&View(), {{Qt::Key_Home}, {Qt::Key_5}, {Qt::Key_Backspace}, {Qt::Key_Return}});
+    EXPECT_EQ(Doc().m_marks, Lines{"0,0,7"});
+    EXPECT_EQ(Frame().HintFinder()->m_strHintList, "Hint 1");
+    EXPECT_EQ(PageName(), "one_01.htf");
+    Frame().SetHintMode(false);
+
+    Frame().FinishBoard();
+    m_services.Clear();
+    Press(&View(), {{Qt::Key_3},
+                    {Qt::Key_Delete},
+                    {Qt::Key_Space},
+                    {Qt::Key_Z, Qt::ControlModifier},
+                    {Qt::Key_Right},
+                    {Qt::Key_4}});
+    EXPECT_EQ(Doc().m_marks, Lines{"0,0,7"});
+    EXPECT_TRUE(m_services.messages.empty());
+}
+
+TEST_F(KeyboardTest, AssistiveTechnologyReadsTheBoardAsATableAndHearsItChange) {
+    QAccessible::installUpdateHandler(RecordEvent);
+    const QPlatformIntegration platform{};
+    platform.accessibility()->setActive(true);
+    ASSERT_TRUE(QAccessible::isActive());
+    ASSERT_TRUE(StartFocused());
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name).toStdString(), "row 2, column 1, empty");
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Description).toStdString(),
+              "1 Across, 1 Down");
+    g_events.clear();
+    Press(&View(), {{Qt::Key_Right},
+                    {Qt::Key_7},
+                    {Qt::Key_Down},
+                    {Qt::Key_Backspace},  // an empty cell stays empty: nothing to tell
+                    {Qt::Key_4},
+                    {Qt::Key_Backspace}});
+    EXPECT_EQ(g_events, (Lines{"focus 1", "value 1 7", "focus 3", "value 3 4", "value 3 "}));
+    EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name).toStdString(), "row 1, column 2, 7");
+    // The hint buttons, the page window and the status panes have names too.
+    auto text = [](QObject* object, QAccessible::Text kind = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(object)->text(kind).toStdString();
+    };
+    EXPECT_EQ(text(Frame().ActionBar()->HintButton(3)), "Hint 3");
+    EXPECT_EQ(text(Frame().Hypertext()->ClientArea()), "hunt_00.htf");
+    EXPECT_EQ(text(Frame().Hypertext()->ClientArea(), QAccessible::Description), "x");
+    Lines panes;
+    for (int i = 0; i < 4; ++i) {
+        panes.push_back(text(Frame().StatusPane(i)));
+    }
+    EXPECT_EQ(panes, (Lines{"Status", "Hints taken", "Checks made", "Times played"}));
+    platform.accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+TEST_F(KeyboardTest, TheCursorShowsOnMarksHintsAndTheSolutionOnlyWhileTheBoardHasFocus) {
+    ASSERT_TRUE(StartFocused());
+    Press(&View(), {{Qt::Key_5}, {Qt::Key_Left}});  // a wrong mark under the cursor
+    const int onMark = CursorPixels();
+    // A 2-pixel frame inside a 20-pixel cell: 4 × 2 × 19 less the corners.
+    EXPECT_EQ(onMark, 2 * 19 * 4 - 16);
+    Frame().ShowHint(1);  // hint 1's square lies in cell (0, 0)
+    View().setFocus();
+    EXPECT_EQ(CursorPixels(), onMark);
+    Frame().FinishBoard();
+    EXPECT_EQ(CursorPixels(), onMark);
+    View().clearFocus();
+    EXPECT_EQ(CursorPixels(), 0);
+}
+
+TEST_F(KeyboardTest, ZoomScalesTheBoardAndIsKeptForTheNextStart) {
+    ASSERT_TRUE(StartFocused());
+    const QSize natural = Frame().BoardFrame()->size();
+    EXPECT_FALSE(Enabled(ids::ID_ZOOM_OUT));
+    Frame().CommandAction(ids::ID_ZOOM_IN)->trigger();
+    EXPECT_GT(Frame().BoardFrame()->width(), natural.width());
+    // The next start comes back at 200%; Actual Size goes back and is kept in turn.
+    m_app.reset();
+    ASSERT_TRUE(StartFocused());
+    EXPECT_EQ(View().Zoom(), 200);
+    Frame().CommandAction(ids::ID_ACTUAL_SIZE)->trigger();
+    EXPECT_EQ(Frame().BoardFrame()->size(), natural);
+    m_app.reset();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(View().Zoom(), 100);
+}
+
+TEST_F(KeyboardTest, TabGoesRoundTheActionBarThePageAndTheBoardInTheirOrderOnScreen) {
+    ASSERT_TRUE(StartFocused());
+    QWidget* page = Frame().Hypertext()->ClientArea();
+    QWidget* solution = Frame().ActionBar()->SolutionButton();
+    QWidget* check = Frame().ActionBar()->CheckButton();
+    const struct {
+        KeyPress key;
+        QWidget* to;
+    } steps[] = {
+        {{Qt::Key_Tab}, solution},                                              // board → bar
+        {{Qt::Key_Tab}, check},                                                 // along the bar
+        {{Qt::Key_Backtab, Qt::ShiftModifier}, solution},                       // and back
+        {{Qt::Key_Tab, Qt::ControlModifier}, page},                             // the next pane
+        {{Qt::Key_Tab}, &View()},                                               // page → board
+        {{Qt::Key_Backtab, Qt::ShiftModifier}, page},                           // board → page
+        {{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}, nullptr},  // the bar's end
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key.key, step.key.modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        if (step.to) {
+            EXPECT_EQ(focus, step.to) << (focus ? focus->objectName().toStdString() : "none");
+        } else {
+            EXPECT_TRUE(Frame().ActionBar()->isAncestorOf(focus));
+        }
     }
 }

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // File > New Puzzle...: the made puzzle joins the game list and plays like any listed game;
 // a cancelled or failed one leaves the data folder as it was.
-#include <QProgressDialog>
 #include <map>
 
 #include "GameFixture.h"
-#include "app/NewPuzzleDlg.h"
 #include "players/GameList.h"
 #include "resources/ResourceIds.h"
 
@@ -13,67 +11,13 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-// What the New Puzzle dialog answers and whether the player cancels the progress dialog.
-struct NewPuzzleScript {
-    bool ok = true;
-    int level = 0;  // 0 easy, 1 medium, 2 hard
-    int size = 5;
-    bool cancel = false;
-    int steps = 0;
-};
-
-class NewPuzzleFrame : public apptest::ScriptedFrame {
-public:
-    NewPuzzleFrame(CPlayer& player, apptest::Script& script, NewPuzzleScript& answers)
-        : ScriptedFrame(player, script), m_answers(answers) {}
-
-protected:
-    int RunNewPuzzle(CNewPuzzleDlg& dialog) override {
-        dialog.SetLevel(m_answers.level);
-        dialog.SetSize(m_answers.size);
-        if (m_answers.ok) {
-            dialog.accept();
-        } else {
-            dialog.reject();
-        }
-        return dialog.result();
-    }
-    bool GenerationGoesOn(QProgressDialog& progress) override {
-        ++m_answers.steps;
-        if (m_answers.cancel) {
-            progress.cancel();
-        }
-        return CMainFrame::GenerationGoesOn(progress);
-    }
-
-private:
-    NewPuzzleScript& m_answers;
-};
-
-class NewPuzzleApp : public apptest::ScriptedApp {
-public:
-    NewPuzzleApp(apptest::Script& script, NewPuzzleScript& answers)
-        : ScriptedApp(script), m_answers(answers) {}
-
-protected:
-    std::unique_ptr<CMainFrame> NewMainFrame() override {
-        return std::make_unique<NewPuzzleFrame>(CurrentPlayer(), m_script, m_answers);
-    }
-
-private:
-    NewPuzzleScript& m_answers;
-};
-
 class NewPuzzleTest : public apptest::GameTest {
 protected:
     void StartWithList() {
         m_folder.Write("data/games.dat", "Number Hunt\r\nhunt\r\nSteps\r\nsteps");
-        m_script.games.push_front({1, "Number Hunt", "hunt"});
-        m_app = std::make_unique<NewPuzzleApp>(m_script, m_answers);
-        ASSERT_TRUE(m_app->InitInstance({}));
-        m_services.Clear();
+        ASSERT_TRUE(Start());
     }
-    // Every file below the program folder but the players' and saved games, with its bytes.
+    // Every file below the data folder with its bytes ("/" for a folder).
     std::map<std::string, std::string> DataFolder() const {
         std::map<std::string, std::string> files;
         for (const auto& entry :
@@ -83,8 +27,6 @@ protected:
         }
         return files;
     }
-
-    NewPuzzleScript m_answers;
 };
 
 }  // namespace
@@ -93,7 +35,8 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
     StartWithList();
     // A stray picture takes the first name; the second is free.
     m_folder.Write("data/new1.bmp", "x");
-    m_answers = {true, 1, 6};
+    m_script.level = 1;
+    m_script.size = 6;
     Frame().CommandAction(ids::ID_NEW_PUZZLE)->trigger();
     EXPECT_EQ(m_folder.Read("data/games.dat"),
               "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\nNew Medium Puzzle 2\r\nnew2\r\n");
@@ -124,21 +67,26 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
 TEST_F(NewPuzzleTest, ACancelledOrFailedPuzzleLeavesTheListTheDataFolderAndTheGameAsTheyWere) {
     const struct {
         const char* name;
-        NewPuzzleScript answers;
-        bool listCannotBeReplaced;
+        bool ok, cancel, listCannotBeReplaced;
         Lines messages;
     } cases[] = {
-        {"dialog cancelled", {false, 0, 5, false, 0}, false, {}},
-        {"progress cancelled", {true, 2, 10, true, 0}, false, {}},
+        {"dialog cancelled", false, false, false, {}},
+        {"progress cancelled", true, true, false, {}},
         {"list cannot be replaced",
-         {true, 0, 5, false, 0},
+         true,
+         false,
          true,
          {"The new puzzle cannot be written to the data folder."}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         m_script = {};
-        m_answers = c.answers;
+        m_script.newPuzzleOk = c.ok;
+        m_script.cancelGeneration = c.cancel;
+        if (c.cancel) {
+            m_script.level = 2;
+            m_script.size = 10;
+        }
         StartWithList();
         if (c.listCannotBeReplaced) {
             // The list is replaced through a new file beside it; a folder stands in its way.
@@ -149,7 +97,7 @@ TEST_F(NewPuzzleTest, ACancelledOrFailedPuzzleLeavesTheListTheDataFolderAndTheGa
         EXPECT_EQ(DataFolder(), before);
         EXPECT_EQ(m_services.Texts(), c.messages);
         EXPECT_EQ(Frame().m_strGameStem, "hunt");
-        EXPECT_EQ(m_answers.steps > 0, c.answers.ok);
+        EXPECT_EQ(m_script.generationSteps > 0, c.ok);
         std::filesystem::remove_all(m_folder.File("data/games.dat.new~"));
     }
 }
