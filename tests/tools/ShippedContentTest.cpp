@@ -50,20 +50,6 @@ std::vector<PuzzleSource> ShippedPuzzles() {
 
 }  // namespace
 
-TEST(ShippedContent, HasTenPuzzlesFromEasyToHard) {
-    const std::vector<PuzzleSource> puzzles = ShippedPuzzles();
-    ASSERT_GE(puzzles.size(), 10u);
-    EXPECT_EQ(puzzles.front().level, "easy");
-    EXPECT_EQ(puzzles.back().level, "hard");
-    bool tenByTen = false;
-    for (const PuzzleSource& puzzle : puzzles) {
-        EXPECT_GE(puzzle.title.size(), 6u) << puzzle.title;
-        EXPECT_LE(puzzle.entries.size(), 21u) << puzzle.title;
-        tenByTen = tenByTen || (puzzle.width == 10 && puzzle.height == 10);
-    }
-    EXPECT_TRUE(tenByTen);
-}
-
 TEST(ShippedContent, BuiltPuzzleFilesHoldTheWorkedOutClues) {
     testsupport::TempProgramFolder folder;
     platform::FakeServices services;
