@@ -405,6 +405,9 @@ TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     EXPECT_EQ(Pane(1), "Hints: 1");
     finder.accept();
     EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
+    Frame().OnFindHints();
+    Frame().OnNewGame();  // Select Game first puts the finder away, even when cancelled
+    EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->m_bHintLookup);
 }
 
 TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
@@ -648,11 +651,14 @@ TEST_F(KeyboardTest, TabGoesRoundTheActionBarThePageAndTheBoardInTheirOrderOnScr
     ASSERT_TRUE(StartFocused());
     QWidget* page = Frame().Hypertext()->ClientArea();
     QWidget* solution = Frame().ActionBar()->SolutionButton();
+    QWidget* check = Frame().ActionBar()->CheckButton();
     const struct {
         KeyPress key;
         QWidget* to;
     } steps[] = {
         {{Qt::Key_Tab}, solution},                                              // board → bar
+        {{Qt::Key_Tab}, check},                                                 // along the bar
+        {{Qt::Key_Backtab, Qt::ShiftModifier}, solution},                       // and back
         {{Qt::Key_Tab, Qt::ControlModifier}, page},                             // the next pane
         {{Qt::Key_Tab}, &View()},                                               // page → board
         {{Qt::Key_Backtab, Qt::ShiftModifier}, page},                           // board → page

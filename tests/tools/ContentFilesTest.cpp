@@ -122,7 +122,6 @@ down 2 24
     EXPECT_EQ(DibBitCount(dib), 8);
     CPalette palette;
     EXPECT_TRUE(MakeDibPalette(dib, palette));
-    EXPECT_EQ(DibWidth(dib), canvas.Width());
 }
 
 TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {

@@ -6,7 +6,6 @@
 
 #include "support/TestSupport.h"
 
-using testsupport::RunCommand;
 using testsupport::TempProgramFolder;
 
 namespace {
@@ -15,7 +14,7 @@ const std::string kTool = std::string("'") + QZ_TOOL_PATH + "'";
 const std::string kContent = std::string("'") + QZ_SOURCE_DIR + "/content'";
 
 int Tool(const std::string& arguments, std::string& output) {
-    return RunCommand(kTool + " " + arguments + " 2>&1", &output);
+    return testsupport::RunCommand(kTool + " " + arguments + " 2>&1", &output);
 }
 
 std::string Files(const std::string& folder) {

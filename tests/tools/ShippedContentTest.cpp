@@ -6,9 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
-#include <sstream>
 
 #include "content/ContentBuilder.h"
 #include "content/PuzzleSolver.h"
