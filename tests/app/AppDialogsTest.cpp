@@ -79,7 +79,7 @@ TEST_F(AboutBox, ShowsThePictureAndTheDataFileOrSaysWhatIsMissing) {
     EXPECT_EQ(testsupport::SoundNames(fake), Lines{"data\\About.wav"});
 }
 
-TEST_F(SettingsDialog, ShowsTheFieldsPaintsTheSwatchesAndKeepsWhatOKKeeps) {
+TEST_F(SettingsDialog, ShowsTheFieldsDefaultColoursAndKeepsWhatOKKeeps) {
     CSettingsDlg dialog;
     dialog.m_bPlaySounds = 1;
     dialog.m_bUseErrorDetection = 0;

@@ -49,10 +49,6 @@ Lines Said(const std::vector<platform::FakeServices::Message>& messages) {
     return said;
 }
 
-bool Greeted(const Lines& said) {
-    return !said.empty() && said.back().rfind("Let's begin...: ", 0) == 0;
-}
-
 }  // namespace
 
 TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
@@ -73,7 +69,7 @@ TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
         m_script = {};
         m_script.selectPlayer = player;
         EXPECT_FALSE(Start(game));
-        EXPECT_FALSE(Greeted(Said(m_atStart)));
+        EXPECT_TRUE(m_atStart.empty() || m_atStart.back().caption != "Let's begin...");
     }
 }
 
