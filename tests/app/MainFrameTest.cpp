@@ -641,6 +641,7 @@ TEST_F(KeyboardTest, AssistiveTechnologyReadsTheBoardAsATableAndHearsItChange) {
         return QAccessible::queryAccessibleInterface(object)->text(kind).toStdString();
     };
     EXPECT_EQ(text(Frame().ActionBar()->HintButton(3)), "Hint 3");
+    EXPECT_EQ(text(Frame().StatusPane(3)), "Times played");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea()), "hunt_00.htf");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea(), QAccessible::Description), "x");
     platform.accessibility()->setActive(false);
