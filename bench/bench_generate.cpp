@@ -7,11 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "content/Artwork.h"
-#include "content/PuzzleGenerator.h"
-#include "content/PuzzlePages.h"
-#include "content/PuzzleSource.h"
 #include "hypertext/FakeHtfMetrics.h"
+#include "maker/Artwork.h"
+#include "maker/PuzzleGenerator.h"
+#include "maker/PuzzlePages.h"
+#include "maker/PuzzleSource.h"
 
 namespace {
 

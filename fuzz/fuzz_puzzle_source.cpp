@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "content/ClueExpression.h"
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
+#include "maker/ClueExpression.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Tool.h"
-#include "content/PuzzleGenerator.h"
+#include "maker/PuzzleGenerator.h"
 
 namespace {
 

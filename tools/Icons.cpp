@@ -6,9 +6,9 @@
 #include <system_error>
 
 #include "Tool.h"
-#include "content/Artwork.h"
 #include "images/Dib.h"
 #include "images/GameIcon.h"
+#include "maker/Artwork.h"
 
 namespace {
 

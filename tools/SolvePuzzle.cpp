@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "Tool.h"
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 
 namespace {
 

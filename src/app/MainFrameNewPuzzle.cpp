@@ -7,8 +7,8 @@
 
 #include "app/MainFrame.h"
 #include "app/NewPuzzleDlg.h"
-#include "content/GeneratedGame.h"
 #include "hypertext/HtfQtFonts.h"
+#include "maker/GeneratedGame.h"
 #include "platform/Services.h"
 
 namespace {

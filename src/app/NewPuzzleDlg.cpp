@@ -7,7 +7,7 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
-#include "content/PuzzleGenerator.h"
+#include "maker/PuzzleGenerator.h"
 
 namespace {
 const char* const kLevels[] = {"easy", "medium", "hard"};

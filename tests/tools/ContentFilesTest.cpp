@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The writers of the content build: sounds, board pictures, wrapped pages.
+// The sound synthesiser of the content build: the sounds it writes and the files it refuses.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "content/Artwork.h"
-#include "content/PageWriter.h"
-#include "content/PuzzleSource.h"
 #include "content/SoundSynth.h"
-#include "hypertext/FakeHtfMetrics.h"
-#include "hypertext/HtfDocument.h"
-#include "images/Dib.h"
-#include "support/TestSupport.h"
 
 using content::SoundRecipe;
 
@@ -66,90 +59,4 @@ TEST(SoundSynth, RefusesRecipesItCannotPlayAndFilesThatAreNotSounds) {
     wav.resize(60);
     EXPECT_FALSE(content::ReadWavInfo(wav, info, why));
     EXPECT_EQ(why, "the \"data\" chunk runs past the end of the file");
-}
-
-TEST(BoardPicture, DrawsGridLinesBlocksAndNumbersWhereTheBoardPutsCells) {
-    const char* source = R"(title Picture Test
-stem pic
-level easy
-grid
-  . . #
-  . . .
-end
-across 1 12
-  hint h
-across 3 345
-  hint h
-down 1 13
-  hint h
-down 2 24
-  hint h
-)";
-    content::PuzzleSource puzzle;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(source, "p.qzp", puzzle, errors)) << errors.front();
-    const content::BoardLayout layout;  // cell 36, offsets 12
-    const content::PixelCanvas canvas = content::MakeBoardPicture(puzzle, layout);
-    EXPECT_EQ(canvas.Width(), 12 + 3 * 36 + 12 + 1);
-    EXPECT_EQ(canvas.Height(), 12 + 2 * 36 + 12 + 1);
-    const auto colour = [&](int x, int y) { return canvas.Palette()[canvas.Get(x, y)]; };
-    const content::Rgb black{0, 0, 0};
-    const content::Rgb white{255, 255, 255};
-    // Lines on the cell edges, white inside the squares, the block shaded.
-    EXPECT_EQ(colour(12, 30), black);
-    EXPECT_EQ(colour(48, 30), black);
-    EXPECT_EQ(colour(30, 48), black);
-    EXPECT_EQ(colour(12 + 3 * 36, 30), black);
-    EXPECT_EQ(colour(30, 30), white);
-    EXPECT_EQ(colour(12 + 36 + 30, 12 + 36 + 30), white);
-    EXPECT_NE(colour(12 + 72 + 18, 30), white);
-    EXPECT_NE(colour(12 + 72 + 18, 30), black);
-    // The clue number 1 in the top-left corner of its square; the corner where the game
-    // writes solution digits stays white.
-    int ink = 0;
-    for (int y = 15; y < 22; ++y) {
-        for (int x = 15; x < 20; ++x) {
-            ink += colour(x, y) != white;
-        }
-    }
-    EXPECT_GT(ink, 5);
-    // An 8-bit picture with a colour table, as the board and the picture controls need.
-    const DibHandle dib(canvas.PackedDib());
-    EXPECT_EQ(DibBitCount(dib), 8);
-    CPalette palette;
-    EXPECT_TRUE(MakeDibPalette(dib, palette));
-}
-
-TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
-    CFakeHtfMetrics metrics;  // every character of a font equally wide
-    content::PageWriter page(metrics, "Title");
-    page.Line("Heading", 9);
-    page.Gap();
-    page.Paragraph(std::string(60, 'a').insert(30, " ") + " *bold* and _slanted_ words");
-    std::string words;
-    for (int i = 0; i < 12; ++i) {
-        words += "bbbbbb ";
-    }
-    page.Hanging({{"1. ", content::code::kBold}}, {{words, content::code::kPlain}});
-    page.Reveal("What is 2 + 2?", "What is 2 + 2?  4", "4");
-    page.Gap();
-    EXPECT_LE(page.WidestLine(), content::PageWriter::kRightEdge + 8);
-    testsupport::TempProgramFolder folder;
-    CHtfDocument doc;
-    ASSERT_TRUE(ReadHtfFile(folder.Write("page.htf", page.Text()), MeasureHtfFonts(metrics),
-                            kHtfAnswerModeNormal, doc));
-    EXPECT_EQ(doc.m_strTitle, "Title");
-    ASSERT_EQ(doc.m_blocks.size(), 1u);
-    EXPECT_EQ(doc.m_blocks[0].m_strAnswer, "4");
-    EXPECT_EQ(doc.m_blocks[0].m_rows[0].m_strQuestion, "What is 2 + 2?");
-    bool bold = false;
-    bool italic = false;
-    for (const HtfItem& item : doc.m_items) {
-        bold = bold || (item.m_strText == "bold" && item.m_nCode == content::code::kBold);
-        italic = italic || (item.m_strText == "slanted" && item.m_nCode == content::code::kItalic);
-    }
-    EXPECT_TRUE(bold);
-    EXPECT_TRUE(italic);
-    // The two 30-letter words do not fit one line together.
-    EXPECT_GE(doc.LineCount(), 5);
 }

@@ -9,10 +9,10 @@
 #include <map>
 
 #include "content/ContentBuilder.h"
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
 #include "hypertext/FakeHtfMetrics.h"
 #include "hypertext/PageNames.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 #include "platform/FakeServices.h"
 #include "platform/File.h"
 #include "puzzle/MathGridDoc.h"

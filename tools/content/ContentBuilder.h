@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "content/Artwork.h"
-#include "content/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
+#include "maker/Artwork.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 
@@ -26,10 +26,6 @@ namespace content {
 const std::vector<std::string>& GameSoundNames();
 // The help topics the game opens; topic 0 is the contents. HelpPageName names their pages.
 const std::vector<int>& HelpTopics();
-
-// Writes the puzzle file (stem + ".bgd") of a solved puzzle to a host path.
-bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,
-                     const std::string& path);
 
 struct BuildSummary {
     int games = 0;

@@ -8,14 +8,14 @@
 #include <filesystem>
 #include <set>
 
-#include "content/Artwork.h"
 #include "content/ContentBuilder.h"
-#include "content/PuzzlePages.h"
 #include "content/SoundSynth.h"
 #include "hypertext/HtfDocument.h"
 #include "hypertext/HtfDraw.h"
 #include "hypertext/PageNames.h"
 #include "images/Dib.h"
+#include "maker/Artwork.h"
+#include "maker/PuzzlePages.h"
 #include "platform/File.h"
 #include "platform/MessageCapture.h"
 #include "platform/ProgramFolder.h"

@@ -4,8 +4,8 @@
 
 #include <cctype>
 
-#include "content/Cp1252Text.h"
-#include "content/PageWriter.h"
+#include "maker/Cp1252Text.h"
+#include "maker/PageWriter.h"
 
 namespace content {
 namespace {

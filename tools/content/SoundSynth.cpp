@@ -8,7 +8,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "content/Cp1252Text.h"
+#include "maker/Cp1252Text.h"
 
 namespace content {
 namespace {

@@ -32,7 +32,7 @@
 #include <utility>
 #include <vector>
 
-#include "content/ClueExpression.h"
+#include "maker/ClueExpression.h"
 
 namespace content {
 

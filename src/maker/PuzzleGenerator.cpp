@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Generating puzzles: board, answers, clues, hints, and the proof of one solution.
-#include "content/PuzzleGenerator.h"
+#include "maker/PuzzleGenerator.h"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include <random>
 #include <set>
 
-#include "content/ClueExpression.h"
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
+#include "maker/ClueExpression.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 namespace {

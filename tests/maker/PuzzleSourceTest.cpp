@@ -3,7 +3,7 @@
 // with their line numbers and reasons.
 #include <gtest/gtest.h>
 
-#include "content/PuzzleSource.h"
+#include "maker/PuzzleSource.h"
 
 using content::EntryRef;
 using content::PuzzleSource;

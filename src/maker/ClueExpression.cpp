@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Parsing, evaluating, showing and working through clue arithmetic.
-#include "content/ClueExpression.h"
+#include "maker/ClueExpression.h"
 
 #include <algorithm>
 #include <array>

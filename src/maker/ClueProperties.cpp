@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "content/ClueExpression.h"
+#include "maker/ClueExpression.h"
 
 namespace content {
 namespace {

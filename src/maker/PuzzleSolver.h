@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "content/PuzzleSource.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 

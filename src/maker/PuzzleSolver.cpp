@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A depth-first search over the answers of a board: it always fills next the answer with the
 // fewest possible values, so chains of worked-out clues cost one step each.
-#include "content/PuzzleSolver.h"
+#include "maker/PuzzleSolver.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,8 +3,8 @@
 // fillings are told apart (with the square where two differ), and the step budget holds.
 #include <gtest/gtest.h>
 
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 
 using content::SolveResult;
 using Outcome = content::SolveResult::Outcome;

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "content/ClueExpression.h"
+#include "maker/ClueExpression.h"
 
 using content::ClueExpression;
 using content::EntryRef;

@@ -5,11 +5,11 @@
 
 #include <cctype>
 
-#include "content/PuzzleGenerator.h"
-#include "content/PuzzlePages.h"
-#include "content/PuzzleSolver.h"
-#include "content/PuzzleSource.h"
 #include "hypertext/FakeHtfMetrics.h"
+#include "maker/PuzzleGenerator.h"
+#include "maker/PuzzlePages.h"
+#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleSource.h"
 
 using content::PuzzleSource;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // UTF-8 and Windows-1252.
-#include "content/Cp1252Text.h"
+#include "maker/Cp1252Text.h"
 
 #include <cctype>
 #include <cstdint>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Reading, numbering, solving and checking a puzzle source.
-#include "content/PuzzleSource.h"
+#include "maker/PuzzleSource.h"
 
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
 
-#include "content/Cp1252Text.h"
-#include "content/PuzzleSolver.h"
+#include "maker/Cp1252Text.h"
+#include "maker/PuzzleSolver.h"
 
 namespace content {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Writing a puzzle's pages.
-#include "content/PuzzlePages.h"
+#include "maker/PuzzlePages.h"
 
 #include <algorithm>
 
-#include "content/PageWriter.h"
 #include "hypertext/PageNames.h"
+#include "maker/PageWriter.h"
 
 namespace content {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // 8-bit pictures, the pixel font, and writing them as .bmp files.
-#include "content/PixelCanvas.h"
+#include "maker/PixelCanvas.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Drawing the game's pictures.
-#include "content/Artwork.h"
+#include "maker/Artwork.h"
 
 #include <algorithm>
 #include <cmath>

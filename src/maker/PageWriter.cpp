@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writing hypertext pages.
-#include "content/PageWriter.h"
+#include "maker/PageWriter.h"
 
 #include <algorithm>
 

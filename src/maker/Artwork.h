@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "content/PixelCanvas.h"
-#include "content/PuzzleSource.h"
+#include "maker/PixelCanvas.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writing a generated puzzle into the data folder and the game list.
-#include "content/GeneratedGame.h"
+#include "maker/GeneratedGame.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,11 +8,11 @@
 #include <iterator>
 #include <vector>
 
-#include "content/Artwork.h"
-#include "content/ContentBuilder.h"
-#include "content/PuzzlePages.h"
-#include "content/PuzzleSource.h"
 #include "hypertext/PageNames.h"
+#include "maker/Artwork.h"
+#include "maker/PuzzleFiles.h"
+#include "maker/PuzzlePages.h"
+#include "maker/PuzzleSource.h"
 #include "platform/File.h"
 #include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "content/PuzzleGenerator.h"
 #include "hypertext/HtfStyle.h"
+#include "maker/PuzzleGenerator.h"
 
 namespace content {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "content/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 
