@@ -707,6 +707,30 @@ bool ClueExpression::Evaluate(const Lookup& lookup, int64_t& value, std::string&
     return EvaluateNode(m_root, lookup, value, error);
 }
 
+std::vector<int64_t> ClueExpression::Numbers() const {
+    std::vector<int64_t> numbers;
+    auto add = [&numbers](int64_t n) {
+        if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) {
+            numbers.push_back(n);
+        }
+    };
+    for (const Node& node : m_nodes) {
+        if (node.kind == Kind::Number) {
+            add(node.value);
+        }
+    }
+    for (const Property& property : m_properties) {
+        if (property.kind == PropertyKind::MultipleOf ||
+            property.kind == PropertyKind::DigitsAddTo || property.kind == PropertyKind::Between) {
+            add(property.a);
+        }
+        if (property.kind == PropertyKind::Between) {
+            add(property.b);
+        }
+    }
+    return numbers;
+}
+
 std::vector<EntryRef> ClueExpression::References() const {
     std::vector<EntryRef> refs;
     for (const Node& node : m_nodes) {

@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "content/ContentChecker.h"
 #include "content/Cp1252Text.h"
 #include "content/PageSource.h"
 #include "content/PuzzlePages.h"
@@ -189,6 +190,7 @@ void Builder::ReadGames() {
     if (m_puzzles.empty()) {
         Error(list, 0, "lists no puzzle");
     }
+    CheckShippedPuzzles(m_puzzles, m_errors);
 }
 
 void Builder::ReadHelp() {
