@@ -76,7 +76,7 @@ void ClueList(PageWriter& page, const PuzzleSource& puzzle, bool across) {
             continue;
         }
         page.Hanging({{std::to_string(entry.ref.number) + "  ", code::kBold}},
-                     {{entry.ClueText(), code::kPlain}});
+                     {{Capitalised(entry.ClueText()), code::kPlain}});
     }
 }
 
@@ -138,7 +138,7 @@ PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
 }
 
 void ClueLine(PageWriter& page, const Entry& entry) {
-    page.Paragraph({{"Clue: ", code::kBold}, {entry.ClueText(), code::kBoldBlue}});
+    page.Paragraph({{"Clue: ", code::kBold}, {Capitalised(entry.ClueText()), code::kBoldBlue}});
 }
 
 PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
