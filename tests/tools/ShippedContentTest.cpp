@@ -84,10 +84,15 @@ TEST(ShippedContent, BuiltPuzzleFilesHoldTheWorkedOutClues) {
             };
             int64_t value = 0;
             std::string error;
-            ASSERT_TRUE(entry.clue.Evaluate(fromFile, value, error)) << error;
             int64_t inFile = 0;
             fromFile(entry.ref, inFile);
-            EXPECT_EQ(value, inFile) << entry.ref.Name();
+            if (entry.clue.IsProperty()) {
+                value = inFile;  // what it is like, not what it works out to
+                EXPECT_TRUE(entry.clue.Holds(inFile, fromFile)) << entry.ref.Name();
+            } else {
+                ASSERT_TRUE(entry.clue.Evaluate(fromFile, value, error)) << error;
+                EXPECT_EQ(value, inFile) << entry.ref.Name();
+            }
             EXPECT_EQ(std::to_string(value).size(), entry.cells.size()) << entry.ref.Name();
             // The hint's own cells in the first colour, all of them grid cells.
             std::vector<std::string> primary;
