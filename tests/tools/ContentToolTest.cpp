@@ -80,7 +80,7 @@ TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
     std::string output;
     EXPECT_EQ(Tool("build '" + folder.File("content") + "' '" + folder.File("out") + "'", output),
               1);
-    EXPECT_NE(output.find("01-first-steps.qzp:15: 1 Across works out to 250, which has 3 digits: "
+    EXPECT_NE(output.find("01-first-steps.qzp:19: 1 Across works out to 250, which has 3 digits: "
                           "too long for its 2 squares"),
               std::string::npos)
         << output;

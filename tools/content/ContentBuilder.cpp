@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "content/ContentChecker.h"
 #include "content/PageSource.h"
 #include "content/SoundSynth.h"
 #include "hypertext/PageNames.h"
@@ -175,6 +176,7 @@ void Builder::ReadGames() {
     if (m_puzzles.empty()) {
         Error(list, 0, "lists no puzzle");
     }
+    CheckShippedPuzzles(m_puzzles, m_errors);
 }
 
 void Builder::ReadHelp() {
