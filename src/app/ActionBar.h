@@ -6,16 +6,19 @@
 #include <QDialog>
 #include <vector>
 
-class CMainFrame;
+class QAction;
 class QPushButton;
 
 class CActionBar : public QDialog {  // template 134
     Q_OBJECT
 
 public:
-    // The buttons call the frame's handlers, as the menu commands do.
-    explicit CActionBar(CMainFrame& frame, QWidget* parent);
+    explicit CActionBar(QWidget* parent);
     ~CActionBar() override;
+
+    // Show The Solution, Check My Answer and Find Hints For A Cell trigger the menu's own
+    // commands and are enabled while those are.
+    void SetCommands(QAction* showSolution, QAction* checkAnswer, QAction* findHints);
 
     // Replaces the numbered buttons by count new ones, "1" to count, in a row from the place
     // of the hidden control 1066. Only the first 21 show a hint when pressed.
@@ -43,11 +46,15 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // A hint button was pressed; 0 is Clear.
+    void HintChosen(int n);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CMainFrame& m_frame;
+    QPushButton* m_pFindButton = nullptr;
     std::vector<QPushButton*> m_hintButtons;
     QPushButton* m_pCheckButton = nullptr;
     QPushButton* m_pSolutionButton = nullptr;

@@ -191,7 +191,7 @@ bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
     m_pDocument = std::move(document);
 
     m_bRewardAvailable = 0;
-    m_windows.EnableCheckButtons(true);
+    m_history.Clear();
     if (chosen) {
         m_player.SelectGame(m_strGameTitle);
         m_player.IncTimesPlayed(true);
@@ -199,8 +199,7 @@ bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
     }
     m_windows.BuildHintButtons(m_pDocument->m_nHintCount);
     m_windows.LayOutGameWindows(m_strGameTitle);
-    m_bSolutionShown = false;
-    m_windows.SetBoardModes(false, false);
+    m_modes = {};
     m_windows.RefreshBoard();
     m_windows.SelectHintButton(0);
     m_windows.ShowGameWindows(m_strGameTitle);
@@ -224,7 +223,7 @@ void GameFlow::RestoreSavedGame(const std::string& title) {
     m_player.LoadSavedGame(GamesFolder(), title, m_pDocument->m_nFirstNumber,
                            m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
     // The history begins with the marks as they were saved.
-    m_windows.ClearBoardHistory();
+    m_history.Clear();
     m_player.IncTimesPlayed(false);
     UpdateStatusPanes();
     m_windows.RefreshBoard();
@@ -235,7 +234,7 @@ void GameFlow::SaveCurrentGame() {
         return;
     }
     m_player.SaveGame(GamesFolder(), m_strGameTitle, m_strGameStem, m_pDocument->m_nFirstNumber,
-                      m_pDocument->m_nSecondNumber, m_pDocument->m_marks, m_bSolutionShown);
+                      m_pDocument->m_nSecondNumber, m_pDocument->m_marks, SolutionShown());
 }
 
 void GameFlow::SavePlayer() {
@@ -317,6 +316,7 @@ void GameFlow::HandOverGame() {
     } else if (m_player.HasSavedGame(m_strGameTitle)) {
         m_player.LoadSavedGame(GamesFolder(), m_strGameTitle, m_pDocument->m_nFirstNumber,
                                m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
+        m_history.Clear();
         m_windows.RefreshBoard();
     }
     m_windows.SetGameTitle(m_strGameTitle);
@@ -329,10 +329,9 @@ void GameFlow::ClearBoardForPlay() {
     m_pDocument->m_marks.clear();
     m_pDocument->m_nSelectedHint = 0;
     m_pDocument->m_bShowErrors = 0;
-    m_windows.EnableCheckButtons(true);
+    m_history.Clear();
     m_windows.SelectHintButton(0);
-    m_bSolutionShown = false;
-    m_windows.SetBoardModes(false, false);
+    m_modes = {};
     m_windows.RefreshBoard();
     m_windows.UpdateCommandStates();
 }
@@ -349,7 +348,8 @@ void GameFlow::OnNewPlayer() {
     SetHintMode(false);
     SaveCurrentGame();
     SavePlayer();
-    if (m_dialogs.RunSelectPlayer(false, false) == platform::IDCANCEL) {
+    // Cancel, Escape and the close box all leave the dialog without a new player.
+    if (m_dialogs.RunSelectPlayer(false, false) != platform::IDOK) {
         return;
     }
     // The game on show was the last player's and is saved with them.
@@ -375,6 +375,20 @@ void GameFlow::OnDeletePlayer() {
     m_dialogs.RunDeletePlayers(m_player.m_strName, m_player.m_strFileName);
 }
 
+void GameFlow::OnUndoMark() {
+    if (CanUndo()) {
+        m_windows.ShowMarkChange(*m_history.Undo(*m_pDocument));
+        m_windows.UpdateCommandStates();
+    }
+}
+
+void GameFlow::OnRedoMark() {
+    if (CanRedo()) {
+        m_windows.ShowMarkChange(*m_history.Redo(*m_pDocument));
+        m_windows.UpdateCommandStates();
+    }
+}
+
 bool GameFlow::OnClose() {
     SetHintMode(false);
     if (platform::MessageBox("Are you sure you want to quit this game?", "Confirmation",
@@ -392,11 +406,10 @@ bool GameFlow::OnClose() {
 
 void GameFlow::FinishBoard() {
     m_pDocument->m_nSelectedHint = 0;
-    m_bSolutionShown = true;
-    m_windows.SetBoardModes(true, true);
-    m_windows.ClearBoardHistory();
+    // From now on a click on the board lists the cell's hints.
+    m_modes = {.m_bHintLookup = 1, .m_bShowSolution = 1};
+    m_history.Clear();
     m_windows.RefreshBoard();
-    m_windows.EnableCheckButtons(false);
     m_windows.UpdateCommandStates();
 }
 
@@ -435,7 +448,7 @@ int GameFlow::Congratulate(int score) {
 }
 
 bool GameFlow::JudgeUnsolvedBoard(int& marked, int& correct) {
-    if (!m_windows.HasGameWindows() || m_bSolutionShown) {
+    if (!m_windows.HasGameWindows() || SolutionShown()) {
         return false;
     }
     SetHintMode(false);
@@ -482,7 +495,7 @@ void GameFlow::OnShowSolution() {
 }
 
 void GameFlow::OfferErrorDetection(int n) {
-    if (n < 1 || !m_bUseErrorDetection || m_bSolutionShown || !m_pDocument->HintHasError()) {
+    if (n < 1 || !m_bUseErrorDetection || SolutionShown() || !m_pDocument->HintHasError()) {
         return;
     }
     if (m_dialogs.RunErrorDetect() != results::kShowErrors) {
@@ -523,11 +536,11 @@ void GameFlow::SetHintMode(bool on) {
     }
     // Once the game is finished, clicks on the board keep showing hints.
     if (on) {
-        m_windows.SetBoardModes(m_bSolutionShown, true);
+        m_modes.m_bHintLookup = 1;
         m_windows.ShowHintFinder(true);
     } else {
         m_windows.ShowHintFinder(false);
-        m_windows.SetBoardModes(m_bSolutionShown, m_bSolutionShown);
+        m_modes.m_bHintLookup = m_modes.m_bShowSolution;
     }
 }
 
@@ -543,7 +556,7 @@ void GameFlow::ShowHint(int n) {
     if (n != 0) {
         m_player.Hint(n - 1);
     }
-    LoadDataPage(HintPageName(m_strGameStem, m_bSolutionShown, n));
+    LoadDataPage(HintPageName(m_strGameStem, SolutionShown(), n));
     m_pDocument->m_nSelectedHint = n;
     m_windows.RefreshBoard();
     ShowPane(1);

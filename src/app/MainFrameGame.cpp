@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The main frame's side of a game: the windows and dialogs as the game's flow drives them,
-// and the settings.
+// The main frame's side of a game: the windows as the game's flow drives them, and the
+// settings.
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
-#include "app/CongratsDlg.h"
-#include "app/ErrorDetectDlg.h"
-#include "app/ErrorsShownDlg.h"
 #include "app/GameSettings.h"
 #include "app/MainFrame.h"
 #include "app/SelectCellDlg.h"
@@ -19,14 +16,7 @@
 #include "platform/Cp1252.h"
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
-#include "players/DeletePlayersDlg.h"
-#include "players/Player.h"
-#include "players/PlayerStatsDlg.h"
-#include "players/SavedGamesDlg.h"
-#include "players/SelectGameDlg.h"
-#include "players/SelectPlayerDlg.h"
 #include "puzzle/MathGridDoc.h"
-#include "reward/RewardGameDlg.h"
 
 // ---- The windows ----
 
@@ -54,17 +44,12 @@ void CMainFrame::SetBoardDocument(CMathGridDoc* document) {
     m_pBoardView->SetDocument(document);
 }
 
-void CMainFrame::SetBoardModes(bool solutionShown, bool hintLookup) {
-    m_pBoardView->m_bShowSolution = solutionShown ? 1 : 0;
-    m_pBoardView->m_bHintLookup = hintLookup ? 1 : 0;
-}
-
 void CMainFrame::RefreshBoard() {
     m_pBoardView->OnInitialUpdate();
 }
 
-void CMainFrame::ClearBoardHistory() {
-    m_pBoardView->ClearHistory();
+void CMainFrame::ShowMarkChange(board::CellPos cell) {
+    m_pBoardView->ShowChangedCell(cell);
 }
 
 void CMainFrame::RepaintBoard() {
@@ -76,11 +61,6 @@ void CMainFrame::ShowHintFinder(bool on) {
     if (on) {
         m_pHintFinder->raise();
     }
-}
-
-void CMainFrame::EnableCheckButtons(bool on) {
-    m_pActionBar->CheckButton()->setEnabled(on);
-    m_pActionBar->SolutionButton()->setEnabled(on);
 }
 
 void CMainFrame::BuildHintButtons(int count) {
@@ -121,7 +101,7 @@ void CMainFrame::OnSettings() {
     SetHintMode(false);
     CSettingsDlg dialog(this);
     dialog.m_bPlaySounds = platform::PlaySoundsOn() ? 1 : 0;
-    dialog.m_bUseErrorDetection = m_bUseErrorDetection;
+    dialog.m_bUseErrorDetection = m_flow.m_bUseErrorDetection;
     if (m_pBoardView) {
         dialog.m_crHighlight = m_pBoardView->m_crHint;
         dialog.m_crPrimary = m_pBoardView->m_crPrimary;
@@ -131,7 +111,7 @@ void CMainFrame::OnSettings() {
         return;
     }
     platform::SetPlaySounds(dialog.m_bPlaySounds != 0);
-    m_bUseErrorDetection = dialog.m_bUseErrorDetection ? 1 : 0;
+    m_flow.m_bUseErrorDetection = dialog.m_bUseErrorDetection ? 1 : 0;
     const GameSettings chosen{dialog.m_bPlaySounds != 0,
                               dialog.m_bUseErrorDetection != 0,
                               {dialog.m_crHighlight, dialog.m_crPrimary, dialog.m_crSecondary}};
@@ -143,60 +123,4 @@ void CMainFrame::OnSettings() {
 
 int CMainFrame::RunSettings(CSettingsDlg& dialog) {
     return dialog.DoModal();
-}
-
-// ---- The dialogs ----
-
-int CMainFrame::RunSelectPlayer(bool startUp, bool statistics) {
-    CSelectPlayerDlg dialog(Player(), startUp, statistics, this);
-    return dialog.exec();
-}
-
-GameChoice CMainFrame::RunSelectGame(bool startUp, bool hasSavedGames, bool showQuickInstructions) {
-    CSelectGameDlg dialog(Player(), this);
-    dialog.m_bStartUp = startUp;
-    dialog.m_bHasSavedGames = hasSavedGames;
-    dialog.m_bShowQuickInstructions = showQuickInstructions;
-    const int result = dialog.DoModal();
-    return {result, dialog.m_strSelectedTitle, dialog.m_strSelectedGameStem,
-            dialog.m_bShowQuickInstructions};
-}
-
-GameChoice CMainFrame::RunSavedGames() {
-    CSavedGamesDlg dialog(Player(), this);
-    const int result = dialog.exec();
-    return {result, dialog.m_strTitle, dialog.m_strGameStem, m_bShowQuickInstructions != 0};
-}
-
-void CMainFrame::RunPlayerStats() {
-    CPlayerStatsDlg dialog(&Player(), this);
-    dialog.exec();
-}
-
-void CMainFrame::RunDeletePlayers(const std::string& name, const std::string& fileName) {
-    CDeletePlayersDlg dialog(this);
-    dialog.Run(name, fileName);
-}
-
-int CMainFrame::RunCongrats(int score, const std::string& scoreText,
-                            const std::string& playerName) {
-    CCongratsDlg dialog(this);
-    dialog.m_nScore = score;
-    dialog.m_strScoreText = scoreText;
-    return dialog.Run(playerName);
-}
-
-int CMainFrame::RunErrorDetect() {
-    CErrorDetectDlg dialog(this);
-    return dialog.DoModal(&m_ptErrorDetect);
-}
-
-void CMainFrame::RunErrorsShown() {
-    CErrorsShownDlg dialog(this);
-    dialog.DoModal(&m_ptErrorsShown);
-}
-
-void CMainFrame::RunRewardGame(int score, const std::string& playerName) {
-    CRewardGameDlg reward(this);
-    reward.Run(score, playerName);
 }

@@ -107,18 +107,18 @@ inline void WriteGame(const std::string& root, const std::string& stem, int hint
 // The board's marks: (column, row, digit) for the cells of the 2 × 2 board.
 inline const std::vector<std::string> kAllRight{"0,0,1", "1,0,2", "0,1,3", "1,1,4"};
 
-// The main frame with its dialogs answered by the script; Select Player (the name typed in)
-// and Delete Players run the real dialogs.
-class ScriptedFrame : public CMainFrame {
+// The game's dialogs answered by the script; Select Player (the name typed in) and Delete
+// Players run the real dialogs.
+class ScriptedDialogs : public IGameDialogs {
 public:
-    ScriptedFrame(CPlayer& player, Script& script) : CMainFrame(player), m_script(script) {}
+    ScriptedDialogs(CPlayer& player, Script& script) : m_player(player), m_script(script) {}
 
     int RunSelectPlayer(bool startUp, bool statistics) override {
         Run("select player");
         if (m_script.selectPlayer != platform::IDOK) {
             return m_script.selectPlayer;
         }
-        CSelectPlayerDlg dialog(Player(), startUp, statistics, this);
+        CSelectPlayerDlg dialog(m_player, startUp, statistics);
         dialog.findChild<QLineEdit*>()->setText(QString::fromStdString(m_script.playerName));
         dialog.OnEditKillFocus();
         dialog.OnOK();
@@ -137,7 +137,7 @@ public:
     void RunPlayerStats() override { Run("player stats"); }
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
         Run("delete players");
-        CDeletePlayersDlg dialog(this);
+        CDeletePlayersDlg dialog;
         dialog.Prepare(name, fileName);
         if (!m_script.deleteConfirmed) {
             return;
@@ -160,14 +160,34 @@ public:
     }
     void RunErrorsShown() override {
         m_script.log.push_back(std::string("errors shown") +
-                               (Document()->m_bShowErrors ? " with asterisks" : ""));
-    }
-    int RunSettings(CSettingsDlg& dialog) override {
-        m_script.log.push_back("settings");
-        return m_script.settings ? m_script.settings(dialog) : platform::IDCANCEL;
+                               (m_pFlow->Document()->m_bShowErrors ? " with asterisks" : ""));
     }
     void RunRewardGame(int score, const std::string& name) override {
         m_script.log.push_back("reward game " + name + " " + std::to_string(score));
+    }
+    GameFlow* m_pFlow = nullptr;
+
+private:
+    void Run(const std::string& dialog) {
+        m_script.log.push_back(dialog);
+        if (m_script.onDialog) {
+            m_script.onDialog();
+        }
+    }
+
+    CPlayer& m_player;
+    Script& m_script;
+};
+
+// The main frame with the scripted dialogs, settings and New Puzzle.
+class ScriptedFrame : public CMainFrame {
+public:
+    ScriptedFrame(CPlayer& player, Script& script)
+        : ScriptedFrame(player, script, new ScriptedDialogs(player, script)) {}
+
+    int RunSettings(CSettingsDlg& dialog) override {
+        m_script.log.push_back("settings");
+        return m_script.settings ? m_script.settings(dialog) : platform::IDCANCEL;
     }
     int RunNewPuzzle(CNewPuzzleDlg& dialog) override {
         dialog.SetLevel(m_script.level);
@@ -188,11 +208,9 @@ public:
     }
 
 private:
-    void Run(const std::string& dialog) {
-        m_script.log.push_back(dialog);
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
+    ScriptedFrame(CPlayer& player, Script& script, ScriptedDialogs* dialogs)
+        : CMainFrame(player, std::unique_ptr<IGameDialogs>(dialogs)), m_script(script) {
+        dialogs->m_pFlow = &Flow();
     }
 
     Script& m_script;
