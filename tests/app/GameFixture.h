@@ -17,6 +17,7 @@
 #include <tuple>
 #include <vector>
 
+#include "GameFiles.h"
 #include "app/ActionBar.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
@@ -30,7 +31,6 @@
 #include "players/ItemTextListBox.h"
 #include "players/SelectPlayerDlg.h"
 #include "puzzle/MathGridDoc.h"
-#include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 class CSettingsDlg;
@@ -40,7 +40,7 @@ namespace apptest {
 // What the dialogs answer, and the order in which they were run.
 struct Script {
     std::vector<std::string> log;
-    int selectPlayer = platform::IDOK;
+    bool choosePlayer = true;        // Select Player: OK, else Cancel
     std::string playerName = "Ann";  // the player Select Player picks (made when new)
     // Select Game: the result, and the title and stem it chooses.
     std::deque<std::tuple<int, std::string, std::string>> games;
@@ -68,45 +68,6 @@ T Next(std::deque<T>& answers, T otherwise) {
     return answer;
 }
 
-// A page file: one heading line.
-inline std::string Page(const std::string& heading) {
-    return heading + "\r\nx\r\n13\r\n1\r\n";
-}
-
-// A 2 × 2 number puzzle "stem.bgd" with answers 1, 2 / 3, 4 and the given number of hints
-// (hint i names cell (i - 1) % 4), its picture and every page of its game, in the program
-// folder at root.
-inline void WriteGame(const std::string& root, const std::string& stem, int hints) {
-    auto write = [&root](const std::string& name, const std::string& bytes) {
-        std::filesystem::create_directories(root + "data");
-        testsupport::WriteFileBytes(root + "data/" + name, bytes);
-    };
-    write(stem + ".bmp",
-          testsupport::AsString(testsupport::MakeBmp(60, 40, 24, {}, [](int x, int y) {
-              return (x % 20 == 0 || y % 20 == 0) ? 0x000000u : 0xFFFFFFu;
-          })));
-    std::string puzzle = stem + ".bmp\r\n20\r\nOffsets\r\n0\r\n0\r\nStart Grid\r\n";
-    for (int cell = 0; cell < 4; ++cell) {
-        puzzle += std::to_string(cell % 2) + "\r\n" + std::to_string(cell / 2) + "\r\n";
-    }
-    puzzle += "End Grid\r\nStart Answer\r\n0,0,1\r\n1,0,2\r\n0,1,3\r\n1,1,4\r\nEnd Answer\r\n";
-    for (int i = 1; i <= hints; ++i) {
-        int cell = (i - 1) % 4;
-        puzzle += "Start Primary Hint\r\n" + std::to_string(cell % 2) + "," +
-                  std::to_string(cell / 2) + "\r\nStart Secondary Hint\r\nEnd Hint\r\n";
-    }
-    write(stem + ".bgd", puzzle);
-    for (int n = 0; n <= hints; ++n) {
-        for (bool solutionShown : {false, true}) {
-            const std::string name = HintPageName(stem, solutionShown, n);
-            write(name, Page(name));
-        }
-    }
-}
-
-// The board's marks: (column, row, digit) for the cells of the 2 × 2 board.
-inline const std::vector<std::string> kAllRight{"0,0,1", "1,0,2", "0,1,3", "1,1,4"};
-
 // The game's dialogs answered by the script; Select Player (the name typed in) and Delete
 // Players run the real dialogs.
 class ScriptedDialogs : public IGameDialogs {
@@ -115,10 +76,11 @@ public:
 
     int RunSelectPlayer(bool startUp, bool statistics) override {
         Run("select player");
-        if (m_script.selectPlayer != platform::IDOK) {
-            return m_script.selectPlayer;
-        }
         CSelectPlayerDlg dialog(m_player, startUp, statistics);
+        if (!m_script.choosePlayer) {
+            dialog.reject();
+            return dialog.result();
+        }
         dialog.findChild<QLineEdit*>()->setText(QString::fromStdString(m_script.playerName));
         dialog.OnEditKillFocus();
         dialog.OnOK();
@@ -131,8 +93,9 @@ public:
     }
     GameChoice RunSavedGames() override {
         m_script.log.push_back("saved games");
-        return {m_script.savedTitle.empty() ? platform::IDCANCEL : platform::IDOK,
-                m_script.savedTitle, m_script.savedStem};
+        // Left without OK, the real dialog gives 0 (GameDialogsTest).
+        return {m_script.savedTitle.empty() ? 0 : platform::IDOK, m_script.savedTitle,
+                m_script.savedStem};
     }
     void RunPlayerStats() override { Run("player stats"); }
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {

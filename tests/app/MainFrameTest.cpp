@@ -38,71 +38,6 @@ using board::CellPos;
 using platform::Rgb;
 using Lines = std::vector<std::string>;
 
-namespace {
-
-// The message boxes shown, as "caption: text".
-Lines Said(const std::vector<platform::FakeServices::Message>& messages) {
-    Lines said;
-    for (const auto& m : messages) {
-        said.push_back(m.caption + ": " + m.text);
-    }
-    return said;
-}
-
-}  // namespace
-
-TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
-    for (auto [stem, points, average] :
-         {std::tuple{"hunt", "1 point", 84}, std::tuple{"steps", "2 points", 76}}) {
-        SCOPED_TRACE(stem);
-        ASSERT_TRUE(Start(results::kPlaySelectedGame, "Game", stem));
-        const std::string text = "For this game, each hint or answer check deducts " +
-                                 std::string(points) + " from your score.\nThe average score is " +
-                                 std::to_string(average) + ".";
-        ASSERT_FALSE(m_atStart.empty());
-        EXPECT_EQ(Said(m_atStart).back(), "Let's begin...: " + text);
-        Frame().Flow().OnScoring();
-        EXPECT_EQ(Said(m_services.messages), Lines{"Scoring...: " + text});
-    }
-    for (auto [player, game] : {std::pair{platform::IDCANCEL, results::kPlaySelectedGame},
-                                {platform::IDOK, results::kCancelSelectGame}}) {
-        m_script = {};
-        m_script.selectPlayer = player;
-        EXPECT_FALSE(Start(game));
-        EXPECT_TRUE(m_atStart.empty() || m_atStart.back().caption != "Let's begin...");
-    }
-}
-
-TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
-    const struct {
-        Lines marks;
-        const char* text;
-        const char* sound;
-    } cases[] = {
-        {{}, "No items are marked.", "clue"},
-        {{"1,0,2"}, "The item marked is correct.", "corcheck"},
-        {{"1,0,5"}, "The item marked is incorrect.", "inccheck"},
-        {{"0,0,1", "1,0,7", "0,1,7"}, "Of the 3 items marked, 1 of them is correct.", "inccheck"},
-        {{"0,0,1", "1,0,2", "0,1,7"}, "Of the 3 items marked, 2 of them are correct.", "inccheck"},
-        // Every answer and one more: not solved.
-        {{"0,0,1", "1,0,2", "0,1,3", "1,1,4", "0,0,1"},
-         "Of the 5 items marked, 5 of them are correct.",
-         "corcheck"},
-    };
-    ASSERT_TRUE(Start());
-    testsupport::SoundsOn sounds;
-    int checks = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        m_services.Clear();
-        Doc().m_marks = c.marks;
-        Frame().Flow().OnCheckAnswer();
-        EXPECT_EQ(Said(m_services.messages), Lines{std::string("Quick Check: ") + c.text});
-        EXPECT_EQ(Sounds(), Lines{"data\\" + std::string(c.sound) + ".wav"});
-        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(++checks));
-    }
-}
-
 // Either button ends a solved board with Congratulations; the menu and bar grey what no
 // longer plays, and the reward is there once unless it was played from the dialog.
 TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
@@ -153,36 +88,6 @@ TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
     }
 }
 
-TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
-    for (auto [marks, question] :
-         {std::pair{Lines{"0,0,5"}, "One or more of your answers is marked incorrectly."},
-          std::pair{Lines{}, "You have not marked any answers."}}) {
-        SCOPED_TRACE(question);
-        ASSERT_TRUE(Start());
-        testsupport::SoundsOn sounds;
-        Doc().m_marks = marks;
-        Frame().Flow().OnFindHints();
-        m_services.answers = {platform::IDNO};
-        Frame().Flow().OnShowSolution();
-        EXPECT_EQ(Said(m_services.messages),
-                  Lines{"Confirmation: " + std::string(question) +
-                        "\nDo you want to display the correct answer and end the game?"});
-        EXPECT_FALSE(Frame().Flow().SolutionShown());
-        EXPECT_FALSE(Frame().HintFinder()->isVisible() ||
-                     Frame().BoardView()->Modes().m_bHintLookup);
-        EXPECT_EQ(Doc().m_marks, marks);
-
-        m_services.answers = {platform::IDYES};
-        Frame().Flow().OnShowSolution();
-        EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\incshow.wav", "data\\wrong.wav"}));
-        EXPECT_TRUE(Frame().Flow().SolutionShown());
-        EXPECT_EQ(m_script.log.back(), "select game at start") << "no Congratulations";
-        EXPECT_EQ(Frame().Flow().m_bRewardAvailable, 0);
-        EXPECT_EQ(Frame().Player().CurrentStats()->m_nScore, 1);
-        m_app.reset();
-    }
-}
-
 TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce) {
     ASSERT_TRUE(Start());
     testsupport::SoundsOn sounds;
@@ -211,101 +116,6 @@ TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce)
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
 }
 
-TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
-    ASSERT_TRUE(Start());
-    testsupport::SoundsOn sounds;
-    Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
-    m_script.log.clear();
-    for (auto [hint, useErrorDetection] : {std::pair{2, 1}, {0, 1}, {1, 0}}) {
-        Frame().Flow().m_bUseErrorDetection = useErrorDetection;
-        Frame().ShowHint(hint);
-    }
-    EXPECT_EQ(m_script.log, Lines{});
-    // Yes: the asterisks show while the notice is up, and count against the score.
-    m_services.Clear();
-    Frame().Flow().m_bUseErrorDetection = 1;
-    m_script.errorDetect = {results::kShowErrors};
-    Frame().ShowHint(1);
-    EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
-    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
-    EXPECT_EQ(Doc().m_bShowErrors, 0);
-    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
-    EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
-}
-
-TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
-    ASSERT_TRUE(Start());
-    Doc().SetCellValue(0, 0, 1);
-    m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
-    for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
-        SCOPED_TRACE(stem);
-        m_script.games = {{results::kPlaySelectedGame, "Broken", stem}};
-        m_services.Clear();
-        Frame().Flow().OnNewGame();
-        EXPECT_FALSE(m_services.messages.empty());
-        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
-        EXPECT_EQ(PageName(), "hunt_00.htf");
-        EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
-    }
-    EXPECT_EQ(m_services.Texts(),
-              Lines{"Unable to load the game \"..\\hunt\": its name is not a plain file name."});
-}
-
-// The game on show, handed to a new player who did not choose it, is scored as theirs and
-// counts no play; when their choice cannot start, they take it over without its marks.
-TEST_F(GameTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
-    const struct {
-        std::tuple<int, std::string, std::string> choice;
-        const char* gone;  // a file of the game on show gone since it was loaded
-    } cases[] = {
-        {{results::kPlaySelectedGame, "Lost", "missing"}, ""},
-        {{results::kOpenSavedGame, "", ""}, ""},
-        {{results::kPlaySelectedGame, "Lost", "missing"}, "data/hunt_00.htf"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::get<2>(c.choice) + c.gone);
-        m_script = {};
-        ASSERT_TRUE(Start());
-        Frame().ShowHint(1);
-        Doc().m_marks = {"0,0,1"};
-        if (*c.gone) {
-            std::filesystem::remove(m_folder.File(c.gone));
-        }
-        m_script.playerName = "Bob";
-        m_script.games = {c.choice};
-        Frame().Flow().OnNewPlayer();
-        EXPECT_EQ(Frame().Player().m_strName, "Bob");
-        EXPECT_EQ(Frame().Flow().m_strGameTitle, "Number Hunt");
-        EXPECT_TRUE(Doc().m_marks.empty());
-        Doc().m_marks = kAllRight;
-        Frame().Flow().OnCheckAnswer();
-        EXPECT_EQ(m_script.log.back(), "congrats Bob: Your score is 100 out of 100.");
-        EXPECT_EQ(Frame().Player().CurrentStats()->m_nTimesPlayed, 0);
-        m_app.reset();
-        m_folder.Write("data/hunt_00.htf", apptest::Page("hunt_00.htf"));
-    }
-}
-
-TEST_F(GameTest, ASavedGameThatCannotBeReadIsSaidAndTheGameStartsWithoutIt) {
-    ASSERT_TRUE(Start());
-    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
-                      {results::kOpenSavedGame, "Number Hunt", "hunt"}};
-    Frame().Flow().OnNewGame();
-    Doc().m_marks = {"0,0,1"};
-    Frame().Flow().OnNewGame();
-    std::filesystem::remove(m_folder.File("games/r_Ste0.gme"));
-    m_services.Clear();
-    m_script.savedTitle = "Number Steps";
-    m_script.savedStem = "steps";
-    Frame().Flow().OnLoadSavedGame();
-    EXPECT_EQ(m_services.Texts(), Lines{"Unable to read " + m_folder.File("games/r_Ste0.gme") +
-                                        " because of error 2."});
-    EXPECT_EQ(Frame().Flow().m_strGameTitle, "Number Steps");
-    EXPECT_TRUE(Doc().m_marks.empty());
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
-}
-
 TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
     const struct {
         int command;
@@ -324,7 +134,7 @@ TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut)
         Doc().m_marks = {"1,1,4"};
         Frame().ShowHint(2);
         Frame().Flow().OnFindHints();
-        m_script.selectPlayer = platform::IDCANCEL;
+        m_script.choosePlayer = false;
         m_script.deleteConfirmed = true;
         m_script.deleteRows = {0};
         // The hint taken since the player was last saved changes their file.
@@ -368,19 +178,6 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     EXPECT_GT(frame.BoardFrame()->y(), 0);
     frame.BoardFrame()->close();
     EXPECT_TRUE(frame.BoardFrame()->isMinimized());
-}
-
-TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
-    ASSERT_TRUE(Start());
-    Doc().SetCellValue(0, 0, 1);
-    m_services.answers = {platform::IDNO};
-    EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_services.Texts(), Lines{"Are you sure you want to quit this game?"});
-    EXPECT_TRUE(Frame().isVisible());
-    // Yes saves the game before the frame goes.
-    m_services.answers = {platform::IDYES};
-    EXPECT_TRUE(Frame().close());
-    EXPECT_NE(m_folder.Read("games/r_Hu0.gme").find("0,0,1"), std::string::npos);
 }
 
 TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
