@@ -92,42 +92,71 @@ bool GameFlow::StartUp() {
 }
 
 bool GameFlow::StartChosenGame(StartPath path, const GameChoice& choice) {
-    const bool startUp = path == StartPath::StartUp;
-    const bool savedGames = path == StartPath::LoadSavedGame;
-    const bool newPlayer = path == StartPath::NewPlayer;
-    const bool resume = savedGames || choice.result == results::kOpenSavedGame;
-    if (!savedGames) {
-        m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
-        if (!startUp && !resume && m_bShowQuickInstructions) {
-            OnQuickInstructions();
-        }
+    switch (path) {
+        case StartPath::StartUp:
+            return StartFirstGame(choice);
+        case StartPath::LoadSavedGame:
+            return ResumeSavedGame(choice);
+        case StartPath::NewGame:
+        case StartPath::NewPlayer:
+            break;
     }
-    // The game being left; after a new player took over it was saved with the last player.
-    if (!startUp && !newPlayer) {
-        SaveCurrentGame();
-    }
-    if (resume && !startUp && !savedGames && choice.stem.empty()) {
-        if (newPlayer) {
-            HandOverGame();
-        }
-        return false;
-    }
-    const std::string leftStem = m_strGameStem;
-    const std::string leftTitle = m_strGameTitle;
+    return StartSelectedGame(path, choice);
+}
+
+// Start-up: nothing is on show yet, and nothing to save before.
+bool GameFlow::StartFirstGame(const GameChoice& choice) {
+    const bool resume = choice.result == results::kOpenSavedGame;
+    m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
     m_strGameStem = choice.stem;
     m_strGameTitle = choice.title;
-    if (resume && !startUp && !savedGames && m_bShowQuickInstructions) {
+    if (!StartGame(m_strGameStem)) {
+        return false;
+    }
+    if (resume) {
+        RestoreSavedGame(m_strGameTitle);
+    }
+    PrepareGameRecord(!resume);
+    if (m_bShowQuickInstructions) {
         OnQuickInstructions();
     }
-    if (savedGames) {
-        m_windows.SetGameTitle(m_strGameTitle);
+    m_windows.SetGameTitle(m_strGameTitle);
+    SaveCurrentGame();
+    UpdateStatusPanes(false);
+    m_windows.ShowMainWindow();
+    ShowStartMessage();
+    return true;
+}
+
+// Load Saved Game: the game left is saved and the chosen one goes on, without a greeting.
+bool GameFlow::ResumeSavedGame(const GameChoice& choice) {
+    SaveCurrentGame();
+    m_windows.SetGameTitle(choice.title);
+    if (!SwitchToGame(choice)) {
+        return false;
     }
-    if (!StartGame(m_strGameStem)) {
-        // Nothing of the chosen game was loaded: the game on show goes on, under its own name,
-        // so that no record or saved game of the chosen title is written from it.
-        if (!startUp) {
-            KeepGame(leftStem, leftTitle);
-        }
+    RestoreSavedGame(m_strGameTitle);
+    m_windows.SetGameTitle(m_strGameTitle);
+    return true;
+}
+
+// New Game, New Player and a new puzzle: a game chosen in Select Game, played afresh or
+// opened from its saved game.
+bool GameFlow::StartSelectedGame(StartPath path, const GameChoice& choice) {
+    const bool resume = choice.result == results::kOpenSavedGame;
+    const bool newPlayer = path == StartPath::NewPlayer;
+    m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
+    if (!resume && m_bShowQuickInstructions) {
+        OnQuickInstructions();
+    }
+    // The game being left; after a new player took over it was saved with the last player.
+    if (!newPlayer) {
+        SaveCurrentGame();
+    }
+    if (resume && m_bShowQuickInstructions && !choice.stem.empty()) {
+        OnQuickInstructions();
+    }
+    if ((resume && choice.stem.empty()) || !SwitchToGame(choice)) {
         if (newPlayer) {
             HandOverGame();
         }
@@ -136,29 +165,33 @@ bool GameFlow::StartChosenGame(StartPath path, const GameChoice& choice) {
     if (resume) {
         RestoreSavedGame(m_strGameTitle);
     }
-    if (savedGames) {
-        m_windows.SetGameTitle(m_strGameTitle);
-        return true;
-    }
     PrepareGameRecord(!resume);
-    if (startUp && m_bShowQuickInstructions) {
-        OnQuickInstructions();
-    }
     m_windows.SetGameTitle(m_strGameTitle);
     SaveCurrentGame();
-    UpdateStatusPanes(!startUp);
-    if (startUp) {
-        m_windows.ShowMainWindow();
-    }
+    UpdateStatusPanes();
     ShowStartMessage();
     return true;
 }
 
-bool GameFlow::StartGame(const std::string& stem) {
-    return ShowGame(stem, true);
+bool GameFlow::SwitchToGame(const GameChoice& choice) {
+    const std::string leftStem = m_strGameStem;
+    const std::string leftTitle = m_strGameTitle;
+    m_strGameStem = choice.stem;
+    m_strGameTitle = choice.title;
+    if (StartGame(m_strGameStem)) {
+        return true;
+    }
+    // Nothing of the chosen game was loaded: the game on show goes on, under its own name, so
+    // that no record or saved game of the chosen title is written from it.
+    KeepGame(leftStem, leftTitle);
+    return false;
 }
 
-bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
+bool GameFlow::StartGame(const std::string& stem) {
+    return ShowGame(stem, PlayCounted::Yes);
+}
+
+bool GameFlow::ShowGame(const std::string& stem, PlayCounted counted) {
     if (!m_windows.HasGameWindows()) {
         return false;
     }
@@ -192,7 +225,7 @@ bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
 
     m_bRewardAvailable = 0;
     m_history.Clear();
-    if (chosen) {
+    if (counted == PlayCounted::Yes) {
         m_player.SelectGame(m_strGameTitle);
         m_player.IncTimesPlayed(true);
         ShowPane(3);
@@ -298,7 +331,7 @@ void GameFlow::HandOverGame() {
     }
     // The new player did not choose this game: no play is counted, and their record of the
     // title is taken as it stands, so a finished game keeps its score.
-    if (!ShowGame(m_strGameStem, false)) {
+    if (!ShowGame(m_strGameStem, PlayCounted::No)) {
         // The game's files went missing since it was loaded: the puzzle stays, but none of the
         // last player's marks or state may pass for the new player's.
         ClearBoardForPlay();
@@ -447,23 +480,23 @@ int GameFlow::Congratulate(int score) {
     return result;
 }
 
-bool GameFlow::JudgeUnsolvedBoard(int& marked, int& correct) {
+GameFlow::Judgement GameFlow::JudgeBoard(int& marked, int& correct) {
     if (!m_windows.HasGameWindows() || SolutionShown()) {
-        return false;
+        return Judgement::GameOver;
     }
     SetHintMode(false);
     int percent = 0;
     if (m_pDocument->CheckAnswer(&percent, &marked, &correct)) {
         EndGame(true, marked, correct);
-        return false;
+        return Judgement::GameOver;
     }
-    return true;
+    return Judgement::StillUnsolved;
 }
 
 void GameFlow::OnCheckAnswer() {
     int marked = 0;
     int correct = 0;
-    if (!JudgeUnsolvedBoard(marked, correct)) {
+    if (JudgeBoard(marked, correct) != Judgement::StillUnsolved) {
         return;
     }
     platform::PlayGameSound(marked == 0         ? "data\\clue.wav"
@@ -478,7 +511,7 @@ void GameFlow::OnCheckAnswer() {
 void GameFlow::OnShowSolution() {
     int marked = 0;
     int correct = 0;
-    if (!JudgeUnsolvedBoard(marked, correct)) {
+    if (JudgeBoard(marked, correct) != Judgement::StillUnsolved) {
         return;
     }
     platform::PlayGameSound("data\\incshow.wav");

@@ -157,14 +157,28 @@ public:
     int m_bShowQuickInstructions = 1;
 
 private:
+    // Whether showing a game counts a play for the player: not for a game a new player takes
+    // over without choosing it.
+    enum class PlayCounted { Yes, No };
+    // A check of the board either finds it still unsolved, or the game is over: ended before,
+    // or ended now because the board is solved.
+    enum class Judgement { StillUnsolved, GameOver };
+
+    bool StartFirstGame(const GameChoice& choice);
+    bool ResumeSavedGame(const GameChoice& choice);
+    bool StartSelectedGame(StartPath path, const GameChoice& choice);
+    // The chosen game in place of the one on show; false, with that one kept, when it did not
+    // start.
+    bool SwitchToGame(const GameChoice& choice);
     void ChooseGame(StartPath path);
-    bool ShowGame(const std::string& stem, bool chosen);
+    bool ShowGame(const std::string& stem, PlayCounted counted);
     void KeepGame(const std::string& stem, const std::string& title);
     void HandOverGame();
     void ClearBoardForPlay();
     void EndGame(bool solved, int marked, int correct);
     int Congratulate(int score);
-    bool JudgeUnsolvedBoard(int& marked, int& correct);
+    // Judges the board for Check and Show Solution, ending the game when it is solved.
+    Judgement JudgeBoard(int& marked, int& correct);
     std::string PaneText(int index) const;
     void ShowPane(int index);
     bool LoadDataPage(const std::string& name);

@@ -30,6 +30,19 @@
 #include "puzzle/MathGridDoc.h"
 #include "resources/ResourceIds.h"
 
+namespace {
+
+// The main window's size at start.
+constexpr int kFrameWidth = 1060;
+constexpr int kFrameHeight = 720;
+// The page window and the board frame stand side by side, this size until a game lays them
+// out; the page then keeps a text column of its own width.
+constexpr int kGameWindowWidth = 320;
+constexpr int kGameWindowHeight = 398;
+constexpr int kPageTextWidth = 305;
+
+}  // namespace
+
 CMainFrame::CMainFrame(CPlayer& player, std::unique_ptr<IGameDialogs> dialogs)
     : m_pDialogs(dialogs ? std::move(dialogs) : std::make_unique<CGameDialogs>(player, this)),
       m_flow(player, *this, *m_pDialogs) {
@@ -56,7 +69,7 @@ bool CMainFrame::Create() {
     if (!CreateStatusBar()) {
         return false;
     }
-    resize(1060, 720);
+    resize(kFrameWidth, kFrameHeight);
     return true;
 }
 
@@ -248,7 +261,7 @@ bool CMainFrame::CreateGameWindows() {
         return false;
     }
     m_pHypertext->move(0, 1);
-    m_pHypertext->resize(320, 398);
+    m_pHypertext->resize(kGameWindowWidth, kGameWindowHeight);
     m_pHypertext->show();
 
     m_pBoardFrame = new CChildFrame;
@@ -257,7 +270,7 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->setProperty("controlId", ids::AFX_IDW_PANE_FIRST);
     m_pBoardFrame->setWidget(m_pBoardView);
     m_pMdiClient->addSubWindow(m_pBoardFrame);
-    m_pBoardFrame->setGeometry(0, 1, 320, 398);
+    m_pBoardFrame->setGeometry(0, 1, kGameWindowWidth, kGameWindowHeight);
 
     m_pHintFinder = new CSelectCellDlg(m_pBoardView);
     m_pBoardView->SetHintFinder(m_pHintFinder->MakeForwarder());
@@ -371,14 +384,14 @@ void CMainFrame::LayOutGameWindows(const std::string& title) {
     if (m_pBoardFrame->isMinimized() || m_pBoardFrame->isMaximized()) {
         m_pBoardFrame->showNormal();
     }
-    // A text column 305 pixels wide, whatever the window's borders and scroll bar take.
+    // The text column keeps its width, whatever the window's borders and scroll bar take.
     QMargins frame = m_pHypertext->contentsMargins();
     int decoration = frame.left() + frame.right();
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    int w = decoration + 305;
-    m_pHypertext->setGeometry(0, h, w, 398);
+    int w = decoration + kPageTextWidth;
+    m_pHypertext->setGeometry(0, h, w, kGameWindowHeight);
     m_pBoardFrame->move(w + 1, h);
     SizeBoardFrame();
 }

@@ -29,7 +29,7 @@ bool CMainFrame::CloseMainWindow() {
 }
 
 bool CMainFrame::LoadPage(const std::string& path) {
-    return m_pHypertext->LoadFile(path, 0, 1, 0);
+    return m_pHypertext->LoadFile(path, 0, CMuWnd::LoadErrors::Reported, kHtfAnswerModeNormal);
 }
 
 std::pair<std::string, int> CMainFrame::PageOnShow() const {
@@ -37,7 +37,8 @@ std::pair<std::string, int> CMainFrame::PageOnShow() const {
 }
 
 void CMainFrame::ReturnToPage(const std::pair<std::string, int>& page) {
-    m_pHypertext->LoadFile(page.first, page.second, 0, 0);
+    m_pHypertext->LoadFile(page.first, page.second, CMuWnd::LoadErrors::Silent,
+                           kHtfAnswerModeNormal);
 }
 
 void CMainFrame::SetBoardDocument(CMathGridDoc* document) {
