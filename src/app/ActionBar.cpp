@@ -43,7 +43,6 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
 
     connect(clear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
 
-    m_nWidth = width();
     m_nHeight = height();
 }
 

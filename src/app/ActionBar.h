@@ -33,9 +33,8 @@ public:
     QPushButton* CheckButton() const { return m_pCheckButton; }
     QPushButton* SolutionButton() const { return m_pSolutionButton; }
 
-    // The bar's measures in pixels, taken when it was built.
+    // The bar's height in pixels, taken when it was built.
     int m_nHeight = 0;
-    int m_nWidth = 0;
     // Set when the game closes; until then the bar ignores close requests, Enter and Escape.
     int m_bCloseAllowed = 0;
 

@@ -75,7 +75,6 @@ public:
     QAction* CommandAction(int commandId) const;
 
     CPlayer& Player() const { return m_flow.Player(); }
-    QMdiArea* MdiClient() const { return m_pMdiClient; }
     // The status bar pane 0 to 3.
     QLabel* StatusPane(int index) const;
     CActionBar* ActionBar() const { return m_pActionBar; }
