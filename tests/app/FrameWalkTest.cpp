@@ -24,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using GameAnswer = std::tuple<int, std::string, std::string>;
+using apptest::GameAnswer;
 using Key = std::pair<std::string, std::string>;  // a player and a game title
 using Players = std::vector<std::unique_ptr<CPlayer>>;
 

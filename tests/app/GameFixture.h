@@ -17,7 +17,7 @@
 #include <tuple>
 #include <vector>
 
-#include "GameFiles.h"
+#include "GameScript.h"
 #include "app/ActionBar.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
@@ -33,46 +33,13 @@
 #include "puzzle/MathGridDoc.h"
 #include "support/TestSupport.h"
 
-class CSettingsDlg;
-
 namespace apptest {
 
-// What the dialogs answer, and the order in which they were run.
-struct Script {
-    std::vector<std::string> log;
-    bool choosePlayer = true;        // Select Player: OK, else Cancel
-    std::string playerName = "Ann";  // the player Select Player picks (made when new)
-    // Select Game: the result, and the title and stem it chooses.
-    std::deque<std::tuple<int, std::string, std::string>> games;
-    std::deque<int> congrats;
-    std::deque<int> errorDetect;
-    std::function<int(CSettingsDlg&)> settings;
-    std::string savedTitle, savedStem;  // the Saved Games dialog's choice; empty: Cancel
-    // Delete Players: the rows selected, and whether OK is pressed (else Cancel).
-    std::vector<int> deleteRows;
-    bool deleteConfirmed = false;
-    std::function<void()> onDialog;  // runs as Select Player, Statistics or Delete Players opens
-    // New Puzzle: OK (else Cancel) with the level (0 easy to 2 hard) and size; whether the
-    // progress dialog is cancelled, and how many steps it saw.
-    bool newPuzzleOk = true, cancelGeneration = false;
-    int level = 0, size = 5, generationSteps = 0;
-};
-
-template <typename T>
-T Next(std::deque<T>& answers, T otherwise) {
-    if (answers.empty()) {
-        return otherwise;
-    }
-    T answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-// The game's dialogs answered by the script; Select Player (the name typed in) and Delete
-// Players run the real dialogs.
-class ScriptedDialogs : public IGameDialogs {
+// The scripted dialogs, but Select Player (the name typed in) and Delete Players run the real
+// dialogs.
+class ScriptedDialogs : public ScriptDialogs {
 public:
-    ScriptedDialogs(CPlayer& player, Script& script) : m_player(player), m_script(script) {}
+    using ScriptDialogs::ScriptDialogs;
 
     int RunSelectPlayer(bool startUp, bool statistics) override {
         Run("select player");
@@ -86,18 +53,6 @@ public:
         dialog.OnOK();
         return dialog.result();
     }
-    GameChoice RunSelectGame(bool startUp, bool, bool showQuickInstructions) override {
-        m_script.log.push_back(startUp ? "select game at start" : "select game");
-        auto [result, title, stem] = Next(m_script.games, {results::kCancelSelectGame, "", ""});
-        return {result, title, stem, showQuickInstructions};
-    }
-    GameChoice RunSavedGames() override {
-        m_script.log.push_back("saved games");
-        // Left without OK, the real dialog gives 0 (GameDialogsTest).
-        return {m_script.savedTitle.empty() ? 0 : platform::IDOK, m_script.savedTitle,
-                m_script.savedStem};
-    }
-    void RunPlayerStats() override { Run("player stats"); }
     void RunDeletePlayers(const std::string& name, const std::string& fileName) override {
         Run("delete players");
         CDeletePlayersDlg dialog;
@@ -113,33 +68,6 @@ public:
         }
         dialog.OnOK();
     }
-    int RunCongrats(int, const std::string& scoreText, const std::string& name) override {
-        m_script.log.push_back("congrats " + name + ": " + scoreText);
-        return Next(m_script.congrats, results::kCheckSolutionBeforeReward);
-    }
-    int RunErrorDetect() override {
-        m_script.log.push_back("error detect");
-        return Next(m_script.errorDetect, results::kKeepErrorsHidden);
-    }
-    void RunErrorsShown() override {
-        m_script.log.push_back(std::string("errors shown") +
-                               (m_pFlow->Document()->m_bShowErrors ? " with asterisks" : ""));
-    }
-    void RunRewardGame(int score, const std::string& name) override {
-        m_script.log.push_back("reward game " + name + " " + std::to_string(score));
-    }
-    GameFlow* m_pFlow = nullptr;
-
-private:
-    void Run(const std::string& dialog) {
-        m_script.log.push_back(dialog);
-        if (m_script.onDialog) {
-            m_script.onDialog();
-        }
-    }
-
-    CPlayer& m_player;
-    Script& m_script;
 };
 
 // The main frame with the scripted dialogs, settings and New Puzzle.

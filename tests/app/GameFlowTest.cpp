@@ -4,9 +4,7 @@
 // answer only the codes the real ones give (see GameDialogsTest).
 #include <gtest/gtest.h>
 
-#include <deque>
-
-#include "GameFiles.h"
+#include "GameScript.h"
 #include "app/GameFlow.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
@@ -17,14 +15,13 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr int kLeftWithoutOk = 0;  // Select Player's and Saved Games' Cancel, Escape, close box
 
 // What the windows show, as the flow told them.
 class FakeWindows : public IGameWindows {
 public:
     bool created = false, shown = false, finder = false, mayClose = false;
     std::string title, page, panes[4];
-    int hintButtons = 0, refreshes = 0;
+    int hintButtons = 0;
 
     bool CreateGameWindows() override { return created = true; }
     bool HasGameWindows() const override { return created; }
@@ -43,8 +40,8 @@ public:
     std::pair<std::string, int> PageOnShow() const override { return {page, 0}; }
     void ReturnToPage(const std::pair<std::string, int>& p) override { page = p.first; }
     void SetBoardDocument(CMathGridDoc*) override {}
-    void RefreshBoard() override { ++refreshes; }
-    void ShowMarkChange(board::CellPos) override { ++refreshes; }
+    void RefreshBoard() override {}
+    void ShowMarkChange(board::CellPos) override {}
     void RepaintBoard() override {}
     void ShowHintFinder(bool on) override { finder = on; }
     void BuildHintButtons(int count) override { hintButtons = count; }
@@ -55,72 +52,14 @@ public:
     void RepaintStatusBar() override {}
 };
 
-class FakeDialogs : public IGameDialogs {
-public:
-    explicit FakeDialogs(CPlayer& player) : m_player(player) {}
-    Lines log;
-    int selectPlayer = platform::IDOK;
-    std::string newPlayer = "Ann";  // the player OK makes current, fresh
-    std::deque<GameChoice> games;   // Select Game's answers; then Cancel
-    GameChoice saved{kLeftWithoutOk, "", ""};
-    std::deque<int> congrats, errorDetect;
-    const GameFlow* flow = nullptr;
-
-    int RunSelectPlayer(bool, bool statistics) override {
-        log.push_back(statistics ? "statistics" : "select player");
-        if (selectPlayer == platform::IDOK && !statistics) {
-            m_player.Clear();
-            m_player.m_strName = newPlayer;
-            m_player.m_strFileName = newPlayer + "0.ply";
-        }
-        return selectPlayer;
-    }
-    GameChoice RunSelectGame(bool startUp, bool, bool) override {
-        log.push_back(startUp ? "select game at start" : "select game");
-        GameChoice choice{results::kCancelSelectGame, "", ""};
-        if (!games.empty()) {
-            choice = games.front();
-            games.pop_front();
-        }
-        return choice;
-    }
-    GameChoice RunSavedGames() override {
-        log.push_back("saved games");
-        return saved;
-    }
-    void RunPlayerStats() override {}
-    void RunDeletePlayers(const std::string&, const std::string&) override {}
-    int RunCongrats(int, const std::string& text, const std::string& name) override {
-        log.push_back(name + ": " + text);
-        return Next(congrats, results::kCheckSolutionBeforeReward);
-    }
-    int RunErrorDetect() override {
-        log.push_back("error detect");
-        return Next(errorDetect, results::kKeepErrorsHidden);
-    }
-    void RunErrorsShown() override {
-        log.push_back(flow->Document()->m_bShowErrors ? "errors shown with asterisks" : "?");
-    }
-    void RunRewardGame(int, const std::string&) override {}
-
-private:
-    static int Next(std::deque<int>& answers, int otherwise) {
-        int answer = answers.empty() ? otherwise : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
-        return answer;
-    }
-    CPlayer& m_player;
-};
-
-const GameChoice kHunt{results::kPlaySelectedGame, "Number Hunt", "hunt", false};
-const GameChoice kSteps{results::kPlaySelectedGame, "Number Steps", "steps", false};
+using apptest::GameAnswer;
+const GameAnswer kHunt{results::kPlaySelectedGame, "Number Hunt", "hunt"};
+const GameAnswer kSteps{results::kPlaySelectedGame, "Number Steps", "steps"};
 
 class GameFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dialogs.flow = &flow;
+        dialogs.m_pFlow = &flow;
         folder.MakeFolder("players");
         folder.MakeFolder("games");
         apptest::WriteGame(folder.Path(), "hunt", 12);
@@ -128,10 +67,10 @@ protected:
     }
     // Starts with Ann playing Number Hunt; what start-up said is cleared.
     void Start() {
-        dialogs.games = {kHunt};
+        script.games = {kHunt};
         ASSERT_TRUE(flow.StartUp());
         fake.Clear();
-        dialogs.log.clear();
+        script.log.clear();
     }
     Lines& Marks() { return flow.Document()->m_marks; }
     std::string Said() const { return fake.messages.back().caption + ": " + fake.Texts().back(); }
@@ -140,21 +79,22 @@ protected:
     platform::FakeServices fake;
     CPlayer player;
     FakeWindows windows;
-    FakeDialogs dialogs{player};
+    apptest::Script script;
+    apptest::ScriptDialogs dialogs{player, script};
     GameFlow flow{player, windows, dialogs};
 };
 
 }  // namespace
 
 TEST_F(GameFlowTest, StartUpEndsOnAnyCancelAndOtherwiseShowsTheChosenGameAndGreets) {
-    dialogs.selectPlayer = kLeftWithoutOk;
+    script.choosePlayer = false;
     EXPECT_FALSE(flow.StartUp());
-    dialogs.selectPlayer = platform::IDOK;
+    script.choosePlayer = true;
     EXPECT_FALSE(flow.StartUp()) << "Select Game cancelled";
-    EXPECT_EQ(dialogs.log, (Lines{"select player", "select player", "select game at start"}));
+    EXPECT_EQ(script.log, (Lines{"select player", "select player", "select game at start"}));
     EXPECT_FALSE(windows.created || windows.shown);
 
-    dialogs.games = {{results::kPlaySelectedGame, "Number Hunt", "hunt", true}};
+    script.games = {kHunt};
     ASSERT_TRUE(flow.StartUp());
     EXPECT_TRUE(windows.shown);
     EXPECT_EQ(windows.title + "|" + windows.page + "|" + windows.panes[3],
@@ -171,7 +111,7 @@ TEST_F(GameFlowTest, StartUpEndsOnAnyCancelAndOtherwiseShowsTheChosenGameAndGree
         return t.replace(t.find("%d"), 2, std::to_string(average));
     };
     EXPECT_EQ(Said(), "Let's begin...: " + greeting("1 point", 84));
-    dialogs.games = {kSteps};
+    script.games = {kSteps};
     flow.OnNewGame();
     EXPECT_EQ(Said(), "Let's begin...: " + greeting("2 points", 76));
     flow.OnScoring();
@@ -187,7 +127,7 @@ TEST_F(GameFlowTest, NewGameAndLoadSavedGameKeepTheGameLeftAndBringItBack) {
     // A game that cannot be read leaves the game on show and writes nothing for its title.
     folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
     for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
-        dialogs.games = {{results::kPlaySelectedGame, "Broken", stem}};
+        script.games = {{results::kPlaySelectedGame, "Broken", stem}};
         flow.OnNewGame();
         EXPECT_EQ(windows.title + "|" + windows.page, "Number Hunt|hunt_00.htf") << stem;
         EXPECT_EQ(Marks(), Lines{"0,0,1"});
@@ -195,22 +135,24 @@ TEST_F(GameFlowTest, NewGameAndLoadSavedGameKeepTheGameLeftAndBringItBack) {
     }
     EXPECT_EQ(fake.Texts().back(),
               "Unable to load the game \"..\\hunt\": its name is not a plain file name.");
-    dialogs.games = {kSteps};
+    script.games = {kSteps};
     flow.OnNewGame();
     EXPECT_EQ(windows.title + "|" + windows.page, "Number Steps|steps_00.htf");
     EXPECT_TRUE(Marks().empty());
 
     flow.OnLoadSavedGame();  // left without OK
     EXPECT_EQ(flow.m_strGameTitle, "Number Steps");
-    dialogs.saved = {platform::IDOK, "Number Hunt", "hunt"};
+    script.savedTitle = "Number Hunt";
+    script.savedStem = "hunt";
     flow.OnLoadSavedGame();
     EXPECT_EQ(windows.title + "|" + windows.page, "Number Hunt|hunt_00.htf");
     EXPECT_EQ(Marks(), Lines{"0,0,1"});
-    EXPECT_EQ(dialogs.log.back(), "saved games");
+    EXPECT_EQ(script.log.back(), "saved games");
     // A saved game whose file is gone is said; the game starts without it.
     std::filesystem::remove(folder.File("games/r_Ste0.gme"));
     fake.Clear();
-    dialogs.saved = {platform::IDOK, "Number Steps", "steps"};
+    script.savedTitle = "Number Steps";
+    script.savedStem = "steps";
     flow.OnLoadSavedGame();
     EXPECT_EQ(fake.Texts(),
               Lines{"Unable to read " + folder.File("games/r_Ste0.gme") + " because of error 2."});
@@ -222,9 +164,9 @@ TEST_F(GameFlowTest, NewPlayerLeftWithoutOkChangesNothingAndOkGoesOnToSelectGame
     Start();
     Marks() = {"0,0,1"};
     flow.ShowHint(2);
-    dialogs.selectPlayer = kLeftWithoutOk;
+    script.choosePlayer = false;
     flow.OnNewPlayer();
-    EXPECT_EQ(dialogs.log, Lines{"select player"}) << "no Select Game after a cancel";
+    EXPECT_EQ(script.log, Lines{"select player"}) << "no Select Game after a cancel";
     EXPECT_EQ(player.m_strName, "Ann");
     EXPECT_EQ(Marks(), Lines{"0,0,1"});
     EXPECT_EQ(windows.page, "hunt_02.htf") << "the hint on show stays";
@@ -232,16 +174,16 @@ TEST_F(GameFlowTest, NewPlayerLeftWithoutOkChangesNothingAndOkGoesOnToSelectGame
 
     // A new player who chooses no game that starts takes the game on show over as their own,
     // without the last player's marks and without a play counted; also when its page is gone.
-    dialogs.selectPlayer = platform::IDOK;
-    const GameChoice lost{results::kPlaySelectedGame, "Lost", "missing"};
-    const std::pair<const char*, GameChoice> takeOvers[] = {
+    script.choosePlayer = true;
+    const GameAnswer lost{results::kPlaySelectedGame, "Lost", "missing"};
+    const std::pair<const char*, GameAnswer> takeOvers[] = {
         {"Bob", lost},
         {"Cid", {results::kOpenSavedGame, "", ""}},
         {"Dee", {results::kCancelSelectGame, "", ""}},
         {"Eve", lost}};  // and the page of the game on show is gone
     for (const auto& [name, choice] : takeOvers) {
-        dialogs.newPlayer = name;
-        dialogs.games = {choice};
+        script.playerName = name;
+        script.games = {choice};
         if (name == std::string("Eve")) {
             std::filesystem::remove(folder.File("data/hunt_00.htf"));
         }
@@ -253,7 +195,7 @@ TEST_F(GameFlowTest, NewPlayerLeftWithoutOkChangesNothingAndOkGoesOnToSelectGame
     }
     Marks() = apptest::kAllRight;
     flow.OnCheckAnswer();
-    EXPECT_EQ(dialogs.log.back(), "Eve: Your score is 100 out of 100.");
+    EXPECT_EQ(script.log.back(), "congrats Eve: Your score is 100 out of 100.");
 }
 
 TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
@@ -286,7 +228,7 @@ TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
     // A full board ends the game with Congratulations.
     Marks() = apptest::kAllRight;
     flow.OnCheckAnswer();
-    EXPECT_EQ(dialogs.log.back(), "Ann: Your score is 94 out of 100.");
+    EXPECT_EQ(script.log.back(), "congrats Ann: Your score is 94 out of 100.");
     EXPECT_TRUE(flow.SolutionShown() && flow.RewardAvailable());
     fake.Clear();
     flow.OnCheckAnswer();
@@ -315,7 +257,7 @@ TEST_F(GameFlowTest, ShowSolutionAsksAndYesEndsTheGameWithoutCongratulations) {
         EXPECT_FALSE(flow.InPlay() || flow.CanUndo() || flow.RewardAvailable());
         EXPECT_EQ(flow.Modes().m_bHintLookup, 1) << "a click now lists the cell's hints";
         EXPECT_EQ(windows.page, "hunt-00.htf");
-        EXPECT_EQ(dialogs.log, Lines{}) << "no Congratulations";
+        EXPECT_EQ(script.log, Lines{}) << "no Congratulations";
         EXPECT_EQ(player.CurrentStats()->m_nScore, 1);
     }
 }
@@ -328,13 +270,13 @@ TEST_F(GameFlowTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay
         flow.m_bUseErrorDetection = useErrorDetection;
         flow.ShowHint(hint);
     }
-    EXPECT_EQ(dialogs.log, Lines{});
+    EXPECT_EQ(script.log, Lines{});
     // Yes: the asterisks show while the notice is up, and count against the score.
     fake.Clear();
     flow.m_bUseErrorDetection = 1;
-    dialogs.errorDetect = {results::kShowErrors};
+    script.errorDetect = {results::kShowErrors};
     flow.ShowHint(1);
-    EXPECT_EQ(dialogs.log, (Lines{"error detect", "errors shown with asterisks"}));
+    EXPECT_EQ(script.log, (Lines{"error detect", "errors shown with asterisks"}));
     EXPECT_EQ(testsupport::SoundNames(fake), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
     EXPECT_EQ(flow.Document()->m_bShowErrors, 0);
     EXPECT_EQ(player.CurrentStats()->m_nErrorsDisplayed, 1);
