@@ -450,6 +450,7 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
     if (solved) {
         FinishBoard();
         int score = m_player.GameOver(marked, correct);
+        KeepEndedGame();
         LoadDataPage(AnswerPageName(m_strGameStem));
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\correct.wav");
@@ -460,10 +461,18 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
         m_player.GameOver(marked, correct);
         LoadDataPage(AnswerPageName(m_strGameStem));
         FinishBoard();
+        KeepEndedGame();
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\wrong.wav");
     }
     m_windows.RepaintBoard();
+}
+
+void GameFlow::KeepEndedGame() {
+    // Written at once, as at every later save: a crash or a failed save at closing must not
+    // lose the score.
+    SaveCurrentGame();
+    SavePlayer();
 }
 
 int GameFlow::Congratulate(int score) {

@@ -176,6 +176,8 @@ private:
     void HandOverGame();
     void ClearBoardForPlay();
     void EndGame(bool solved, int marked, int correct);
+    // The ended game and its score into the player's files.
+    void KeepEndedGame();
     int Congratulate(int score);
     // Judges the board for Check and Show Solution, ending the game when it is solved.
     Judgement JudgeBoard(int& marked, int& correct);

@@ -2,6 +2,7 @@
 // The main frame's side of a game: the windows as the game's flow drives them, and the
 // settings.
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -84,6 +85,9 @@ void CMainFrame::ShowGameWindows(const std::string& title) {
     m_pBoardFrame->show();
     m_pBoardView->setFocus();
     m_pHypertext->setFocus();
+    // Also when the main window first shows (at start-up): the MDI area gives the focus back
+    // to its active window, which must be the page's, not the board's.
+    m_pMdiClient->setActiveSubWindow(m_pHypertext);
 }
 
 void CMainFrame::SetPane(int index, const std::string& text) {

@@ -73,6 +73,13 @@ protected:
         script.log.clear();
     }
     Lines& Marks() { return flow.Document()->m_marks; }
+    // Whether Ann's file, as written, has her game of the title over.
+    bool OverOnDisk(const std::string& title) const {
+        CPlayer ann;
+        ann.m_strName = "Ann";
+        ann.m_strFileName = "Ann0.ply";
+        return ann.Load(PlayersFolder()) && ann.IsTitleFinished(title);
+    }
     std::string Said() const { return fake.messages.back().caption + ": " + fake.Texts().back(); }
 
     testsupport::TempProgramFolder folder;
@@ -230,6 +237,7 @@ TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
     flow.OnCheckAnswer();
     EXPECT_EQ(script.log.back(), "congrats Ann: Your score is 94 out of 100.");
     EXPECT_TRUE(flow.SolutionShown() && flow.RewardAvailable());
+    EXPECT_TRUE(OverOnDisk("Number Hunt")) << "the score is written as the game ends";
     fake.Clear();
     flow.OnCheckAnswer();
     EXPECT_TRUE(fake.messages.empty()) << "nothing to check once the game is over";
@@ -259,6 +267,7 @@ TEST_F(GameFlowTest, ShowSolutionAsksAndYesEndsTheGameWithoutCongratulations) {
         EXPECT_EQ(windows.page, "hunt-00.htf");
         EXPECT_EQ(script.log, Lines{}) << "no Congratulations";
         EXPECT_EQ(player.CurrentStats()->m_nScore, 1);
+        EXPECT_TRUE(OverOnDisk("Number Hunt"));
     }
 }
 

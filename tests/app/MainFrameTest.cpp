@@ -172,6 +172,10 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     ASSERT_FALSE(m_atStart.empty());
     EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
     EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&frame));
+    // The page keeps the keyboard focus, so a stray digit marks no cell.
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    EXPECT_TRUE(frame.Hypertext()->isAncestorOf(QApplication::focusWidget()));
     // Dragged above the action bar, the board stops below it; closed, it is put aside.
     frame.BoardFrame()->move(frame.BoardFrame()->x(), 0);
     EXPECT_EQ(frame.BoardFrame()->y(), frame.Hypertext()->m_nMinTop);
