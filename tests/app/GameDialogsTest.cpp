@@ -88,6 +88,7 @@ TEST_F(GameDialogs, EveryWayButOkGivesTheFlowTheDialogsCancelCode) {
         std::function<void(QWidget*)> choose;
         std::function<int()> run;
         int cancelled, ok;
+        int okId = ids::IDOK;  // the button that leaves with the code ok
     } cases[] = {
         {"Select Player", ids::IDCANCEL, typeName,
          [&] { return dialogs.RunSelectPlayer(false, false); }, 0, platform::IDOK},
@@ -103,6 +104,9 @@ TEST_F(GameDialogs, EveryWayButOkGivesTheFlowTheDialogsCancelCode) {
         {"Congratulations", ids::IDCANCEL, [](QWidget*) {},
          [&] { return dialogs.RunCongrats(90, "Your score is 90 out of 100.", "Dee"); },
          results::kCheckSolutionBeforeReward, results::kNewGame},
+        {"Congratulations' Quit", ids::IDCANCEL, [](QWidget*) {},
+         [&] { return dialogs.RunCongrats(90, "Your score is 90 out of 100.", "Dee"); },
+         results::kCheckSolutionBeforeReward, results::kQuit, ids::IDC_CONGRATS_QUIT},
         {"Error Detection", ids::IDCANCEL, [](QWidget*) {},
          [&] { return dialogs.RunErrorDetect(); }, results::kKeepErrorsHidden,
          results::kShowErrors},
@@ -111,7 +115,7 @@ TEST_F(GameDialogs, EveryWayButOkGivesTheFlowTheDialogsCancelCode) {
         for (Leave how : kWays) {
             SCOPED_TRACE(std::string(c.dialog) + " left by way " +
                          std::to_string(static_cast<int>(how)));
-            EXPECT_EQ(Run(how, c.cancelId, ids::IDOK, c.choose, c.run),
+            EXPECT_EQ(Run(how, c.cancelId, c.okId, c.choose, c.run),
                       how == Leave::Ok ? c.ok : c.cancelled);
         }
     }
