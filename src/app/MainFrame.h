@@ -49,7 +49,7 @@ public:
     GameFlow& Flow() { return m_flow; }
     const GameFlow& Flow() const { return m_flow; }
 
-    // The hint finder and the action bar's hint buttons call these, as the Parts name them.
+    // What the hint finder and the hint buttons ask of the game, under their own names.
     void SetHintMode(bool on) { m_flow.SetHintMode(on); }
     void ShowHint(int n) { m_flow.ShowHint(n); }
 
