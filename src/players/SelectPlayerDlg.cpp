@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 #include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
@@ -51,9 +52,11 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     m_pOk->setEnabled(false);
     m_pStats->setEnabled(false);
 
-    for (const PlayerEntry& entry : OpenPlayersIndex()) {
-        m_pList->AddItem(entry.name, entry.fileName);
+    std::vector<ItemText> players;
+    for (PlayerEntry& entry : OpenPlayersIndex()) {
+        players.push_back({std::move(entry.name), std::move(entry.fileName)});
     }
+    m_pList->AddItems(players);
     // A first start: nobody to pick, so the new player can type a name and press Enter.
     if (m_pList->count() == 0) {
         m_pEdit->setFocus();
