@@ -92,9 +92,12 @@ bool CSelectGameDlg::OnInitDialog() {
     }
 
     for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
-        auto* item = new QListWidgetItem(platform::FromCp1252(game.title), m_pList);
+        // Made whole before it joins the list: an item made inside the list is looked for
+        // in every item before it each time its data is set.
+        auto* item = new QListWidgetItem(platform::FromCp1252(game.title));
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));
+        m_pList->addItem(item);
     }
 
     m_pOpenSaved->setEnabled(m_bHasSavedGames);
