@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Loading a picture: the game's block reader and decoder side by side with Qt's own BMP reader
-// on the same 2048 x 2048 files.
+// Loading a picture as a player meets it: the game's block reader and decoder beside Qt's own
+// BMP reader on the same 2048 x 2048 files, both ending with 32-bit pixels in fresh memory,
+// then the first paint of the picture loaded.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QImage>
 #include <QPainter>
@@ -117,7 +119,7 @@ void CountBytes(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(PathOf(state)));
 }
 
-// The game: read the block, decode it for painting.
+// The game: read the block, decode it to the 32-bit pixels it paints from.
 void GameLoad(benchmark::State& state) {
     const std::string& path = PathOf(state);
     for (auto _ : state) {
@@ -131,6 +133,21 @@ void GameLoad(benchmark::State& state) {
             return;
         }
         benchmark::DoNotOptimize(decoded.pixels[0]);
+    }
+    CountBytes(state);
+}
+
+// Qt's reader followed by the conversion to the same 32-bit pixels: Qt keeps an 8-bit picture
+// indexed, and reads a 24-bit one straight into 32 bits (the conversion then does nothing).
+void QtLoad(benchmark::State& state) {
+    const QString path = QString::fromStdString(PathOf(state));
+    for (auto _ : state) {
+        QImage image;
+        if (!QtRead(state, path, image)) {
+            return;
+        }
+        image = std::move(image).convertToFormat(QImage::Format_RGB32);
+        benchmark::DoNotOptimize(image.constBits());
     }
     CountBytes(state);
 }
@@ -159,37 +176,11 @@ void GameDecode(benchmark::State& state) {
     }
 }
 
-void QtLoad(benchmark::State& state) {
-    const QString path = QString::fromStdString(PathOf(state));
-    for (auto _ : state) {
-        QImage image;
-        if (!QtRead(state, path, image)) {
-            return;
-        }
-        benchmark::DoNotOptimize(image.constBits());
-    }
-    CountBytes(state);
-}
-
-// Qt's reader followed by the conversion to the 32-bit pixels the game paints from; an
-// 8-bit picture comes out of Qt's reader still indexed.
-void QtLoadAs32(benchmark::State& state) {
-    const QString path = QString::fromStdString(PathOf(state));
-    for (auto _ : state) {
-        QImage image;
-        if (!QtRead(state, path, image)) {
-            return;
-        }
-        image = std::move(image).convertToFormat(QImage::Format_RGB32);
-        benchmark::DoNotOptimize(image.constBits());
-    }
-    CountBytes(state);
-}
-
-// Loading and then painting the whole picture once, one to one, into a 32-bit canvas like a
-// window's: the game paints from the 32-bit pixels it decoded; Qt's reader keeps an 8-bit
-// picture indexed, and converts it whenever it is painted.
-void GameLoadAndPaint(benchmark::State& state) {
+// What a player waits for when a board opens: the picture loaded, then painted once, one to
+// one, into a 32-bit canvas like a window's (made before timing, as the window exists). The
+// game decodes on its first paint; Qt paints the picture its reader gave, converting an 8-bit
+// one as it draws.
+void GameLoadThenFirstPaint(benchmark::State& state) {
     const std::string& path = PathOf(state);
     QImage canvas(kSide, kSide, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -206,7 +197,7 @@ void GameLoadAndPaint(benchmark::State& state) {
     }
 }
 
-void QtLoadAndPaint(benchmark::State& state) {
+void QtLoadThenFirstPaint(benchmark::State& state) {
     const QString path = QString::fromStdString(PathOf(state));
     QImage canvas(kSide, kSide, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -219,14 +210,27 @@ void QtLoadAndPaint(benchmark::State& state) {
     }
 }
 
+// Qt spreads conversions and drawing over worker threads: the CPU time counts every thread.
+void Pictures(benchmark::internal::Benchmark* b) {
+    b->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+}
+
 }  // namespace
 
-BENCHMARK(GameLoad)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(GameReadBlock)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(GameDecode)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(QtLoad)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(QtLoadAs32)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(GameLoadAndPaint)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
-BENCHMARK(QtLoadAndPaint)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
+BENCHMARK(GameLoad)->Apply(Pictures);
+BENCHMARK(QtLoad)->Apply(Pictures);
+BENCHMARK(GameReadBlock)->Apply(Pictures);
+BENCHMARK(GameDecode)->Apply(Pictures);
+BENCHMARK(GameLoadThenFirstPaint)->Apply(Pictures);
+BENCHMARK(QtLoadThenFirstPaint)->Apply(Pictures);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // Every block of a megabyte or more comes fresh from the system and goes back when freed,
+    // as on a player's first load: without this the allocator hands the same warm 16 MB back
+    // on every iteration, and the side that frees and allocates most looks fastest.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
