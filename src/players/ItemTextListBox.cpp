@@ -87,7 +87,6 @@ void CItemTextListBox::AddItems(const std::vector<ItemText>& items) {
     for (const ItemText& text : items) {
         QListWidgetItem* it = NewItem(text.shown);
         it->setData(kHiddenRole, QByteArray::fromStdString(text.hidden));
-        // An item without a number already gives back 0.
         if (text.data != 0) {
             it->setData(kDataRole, text.data);
         }

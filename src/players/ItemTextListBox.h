@@ -11,7 +11,7 @@
 struct ItemText {
     std::string shown;
     std::string hidden;
-    qint64 data = -1;
+    qint64 data = 0;  // what an item never given a number gives back
 };
 
 class CItemTextListBox : public QListWidget {

@@ -92,8 +92,8 @@ bool CSelectGameDlg::OnInitDialog() {
     }
 
     for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
-        // Made whole before it joins the list: an item made inside the list is looked for
-        // in every item before it each time its data is set.
+        // Made whole before it joins the list: an item made inside the list is searched for
+        // among all the items already there while it is being made.
         auto* item = new QListWidgetItem(platform::FromCp1252(game.title));
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));
