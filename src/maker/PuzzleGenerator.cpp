@@ -43,9 +43,9 @@ constexpr std::array kTexts = {
     Template{"times.hint", "Use the <b> times table: count up in <b>s, <a> times."},
     Template{"times.ask", "What is <m> × <b>? | <n>, and one more <b> makes the answer"},
     Template{"times.explain", "<a> × <b> = <v>."},
-    Template{"add.hint", "Add <b> in parts: <places>."},
-    Template{"add.hint1", "Count on <b> from <a>."},
-    Template{"add.ask", "What is <a> + <t>? | <n>"},
+    Template{"add.hint", "Start at <s> and add <q> in parts: <places>."},
+    Template{"add.hint1", "Count on <q> from <s>."},
+    Template{"add.ask", "What is <s> + <t>? | <n>"},
     Template{"add.explain", "<a> + <b> = <v>."},
     Template{"take.hint", "Take away <b> in parts: <places>."},
     Template{"take.hint1", "Count back <b> from <a>."},
@@ -576,18 +576,25 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             if (add ? v < 14 : v < 4) {
                 return false;
             }
-            const int64_t b = add ? rng.Between(std::max<int64_t>(3, v / 5), v - 10)
+            // Adding: the smaller number is added in parts to the larger; taking away: b is
+            // taken away in parts.
+            const int64_t b = add ? rng.Between(std::max<int64_t>(3, v / 4), v - v / 4)
                                   : rng.Between(3, std::max<int64_t>(9, v / 2));
             const int64_t a = add ? v - b : v + b;
-            const int64_t t = Top(b);
+            const int64_t part = add ? std::min(a, b) : b;
+            const int64_t start = add ? std::max(a, b) : a;
+            const int64_t t = Top(part);
             f["a"] = Num(a);
             f["b"] = Num(b);
+            f["s"] = Num(start);
+            f["q"] = Num(part);
             f["t"] = Num(t);
-            f["n"] = Num(add ? a + t : a - t);
-            f["places"] = Places(Digits(b), "first its ", ", then its ");
+            f["n"] = Num(add ? start + t : start - t);
+            f["places"] = Places(Digits(part), "first its ", ", then its ");
             const char* key = add ? "add" : "take";
-            return done(Num(a) + (add ? " + " : " - ") + Num(b), key, b < 10 ? ".hint1" : ".hint",
-                        b >= 10 && t != b ? ".ask" : "", ".explain");
+            return done(Num(a) + (add ? " + " : " - ") + Num(b), key,
+                        part < 10 ? ".hint1" : ".hint", part >= 10 && t != part ? ".ask" : "",
+                        ".explain");
         }
         case Kind::TwoStep:
             for (int attempt = 0; attempt < 12; ++attempt) {
