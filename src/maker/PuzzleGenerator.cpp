@@ -121,8 +121,8 @@ constexpr std::array kTexts = {
              "shared with another answer: <facts>. Find those answers first and read the "
              "digits off the board."},
     Template{"trace.one",
-             "Find <from> first: <facts>. Then list the <n>-digit numbers that fit the clue; "
-             "only one of them has those digits in those squares."},
+             "Find <from> first: <facts>. Then try the <n>-digit numbers with those digits in "
+             "those squares: only one of them fits the clue."},
     Template{"trace.one0", "List the <n>-digit numbers that fit the clue: there is only one."},
     Template{"trace.pairs",
              "This answer crosses {<ref>} (hint <h>), whose clue also only says what its "
