@@ -53,7 +53,8 @@ constexpr std::array kTexts = {
     Template{"take.explain", "<a> - <b> = <v>."},
     Template{"twostep.hint", "Two steps: first multiply <a> by <b>, then <k> <c>."},
     Template{"twostep.split",
-             "To multiply <b> by <a>, multiply each part of <b> by <a>: <places>."},
+             "To multiply <b> by <a>, multiply each part of <b> by <a> (<places>), then "
+             "add the results."},
     Template{"twostep.ask", "What is <a> × <t>? | <n>"},
     Template{"twostep.explain", "<a> × <b> = <p>, and <p> <op> <c> = <v>."},
     Template{"square.hint",
@@ -128,7 +129,7 @@ constexpr std::array kTexts = {
              "This answer crosses {<ref>} (hint <h>), whose clue also only says what its "
              "answer is like: <share>. List the numbers that fit each clue and keep only those "
              "that agree in that square."},
-    Template{"trace.known", " <facts> help too."},
+    Template{"trace.known", " Use what you know already as well: <facts>."},
     Template{"trace.users", "Once you have it, it helps with <list>."},
     Template{"explain.read",
              "The crossing answers <from> give every digit: <v>. It fits the clue."},
@@ -136,6 +137,9 @@ constexpr std::array kTexts = {
              "With the digits from <from> in place, <v> is the only <n>-digit number that fits "
              "the clue."},
     Template{"explain.one0", "<v> is the only <n>-digit number that fits the clue."},
+    Template{"explain.pairs.known",
+             "With the digits from <from> in place, only <v> of the numbers that fit the clue "
+             "agrees in the shared square with a number that fits the clue of {<ref>}."},
     Template{"explain.pairs",
              "Of the numbers that fit the clue, only <v> agrees in the shared square with a "
              "number that fits the clue of {<ref>}."},
@@ -743,7 +747,7 @@ std::vector<Property> TrueProperties(Rng& rng, int64_t v, size_t digits) {
     }
     std::vector<int64_t> divisors;
     for (int64_t d = 3; d <= 12; ++d) {
-        if (v % d == 0 && d != 10) {
+        if (v % d == 0 && d != 10 && d < v) {
             divisors.push_back(d);
         }
     }
@@ -974,13 +978,12 @@ void WriteFromTrace(Draft& d, const GradeResult& grade) {
                 f["share"] = CrossFact(board, step.answer, shared, step.partner);
                 std::string hint = Text("trace.pairs", f);
                 if (!facts.empty()) {
-                    std::string known = Text("trace.known", {{"facts", Listed(facts)}});
-                    known[1] =
-                        static_cast<char>(std::toupper(static_cast<unsigned char>(known[1])));
-                    hint += known;
+                    hint += Text("trace.known", {{"facts", Listed(facts)}});
                 }
                 clue.hints.push_back(hint);
-                clue.explains.insert(clue.explains.begin(), Text("explain.pairs", f));
+                clue.explains.insert(
+                    clue.explains.begin(),
+                    Text(facts.empty() ? "explain.pairs" : "explain.pairs.known", f));
                 break;
             }
         }
@@ -1199,6 +1202,13 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
                 return {};
             }
             WriteFromTrace(d, grade);
+            for (size_t i = 0; i < count; ++i) {
+                for (const std::string& hint : d.clues[i].hints) {
+                    if (GivesAway(hint, d.values[i])) {
+                        return {};  // "(hint 12)" on the page of an answer 12
+                    }
+                }
+            }
             for (size_t i = 0; i < count; ++i) {
                 AskHowMany(d.clues[i], d.board.slots[i].cells.size(), d.values[i]);
             }

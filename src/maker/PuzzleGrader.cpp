@@ -229,6 +229,13 @@ bool Grader::TryOneCandidate() {
         if (answer.settled || answer.candidates.empty()) {
             continue;
         }
+        // A pupil tries the digits of at most two empty squares, or lists what the clue allows.
+        const size_t empty =
+            static_cast<size_t>(std::count_if(answer.cells.begin(), answer.cells.end(),
+                                              [&](size_t at) { return m_board[at] == '\0'; }));
+        if (empty > kMaxTriedSquares && answer.candidates.size() > kMaxListedCandidates) {
+            continue;
+        }
         const std::vector<const std::string*> fitting = Fitting(static_cast<int>(a));
         if (fitting.size() == 1) {
             return Settle(static_cast<int>(a), Technique::OneCandidate, *fitting.front(), -1,

@@ -24,9 +24,11 @@ enum class Technique : int {
 };
 inline constexpr size_t kTechniqueCount = 5;
 
-// A pupil lists this many candidates of a property answer at most, to test them against a
-// crossing property answer's.
+// A pupil lists this many numbers a property clue allows at most, and tries the digits of this
+// many empty squares at most: a property answer with more empty squares is settled only when
+// its clue allows a short list.
 inline constexpr size_t kMaxListedCandidates = 30;
+inline constexpr size_t kMaxTriedSquares = 2;
 
 struct GradeStep {
     int answer = 0;  // index into the puzzle's entries
