@@ -129,6 +129,15 @@ TEST(ClueExpression, ShowsTheClueAsAPupilReadsIt) {
     EXPECT_EQ(Shown("reverse(284)"), "284 written backwards");
     EXPECT_EQ(Shown("sqrt(1A) * 4 - 24"), "(the square root of 1 Across) \xD7 4 \x96 24");
     EXPECT_EQ(Shown("nextprime(2D + 1)"), "the first prime number after (2 Down + 1)");
+    // Properties, however many, make one sentence.
+    EXPECT_EQ(Shown("even"), "An even number");
+    EXPECT_EQ(Shown("digits add up to 15 and between 179 and 203"),
+              "A number between 179 and 203 whose digits add up to 15");
+    EXPECT_EQ(Shown("a square and a multiple of 4 and odd"),
+              "An odd square number that is also a multiple of 4");
+    EXPECT_EQ(Shown("digits add up to 9 and a prime and reads the same as 3D backwards"),
+              "A prime number whose digits add up to 9 and that reads the same as 3 Down "
+              "backwards");
 }
 
 TEST(ClueExpression, WorksThroughTheClueStepByStep) {
