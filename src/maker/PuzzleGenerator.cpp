@@ -243,6 +243,7 @@ bool UsesAnswer(Kind kind) {
 
 struct Topic {
     const char* tag;  // as the puzzle sources tag their topics
+    const char* name;
     std::vector<Kind> kinds;
     std::vector<PropertyKind> properties;
 };
@@ -251,14 +252,20 @@ struct Topic {
 const std::vector<Topic>& Topics() {
     static const std::vector<Topic> topics = {
         {"operations",
+         "The four operations",
          {Kind::Times, Kind::Add, Kind::Take, Kind::TwoStep, Kind::Double, Kind::Half,
           Kind::RefPlus, Kind::RefTimes},
          {PropertyKind::Between, PropertyKind::Even, PropertyKind::Odd}},
-        {"powers", {Kind::Square, Kind::Cube}, {PropertyKind::Square, PropertyKind::Cube}},
+        {"powers",
+         "Squares and cubes",
+         {Kind::Square, Kind::Cube},
+         {PropertyKind::Square, PropertyKind::Cube}},
         {"factors",
+         "Factors, multiples and primes",
          {Kind::Times, Kind::TwoStep, Kind::RefTimes},
          {PropertyKind::Prime, PropertyKind::MultipleOf, PropertyKind::Even, PropertyKind::Odd}},
         {"place-value",
+         "Place value and digits",
          {Kind::Add, Kind::Take, Kind::Double, Kind::Half, Kind::DigitSum, Kind::Reverse},
          {PropertyKind::DigitsAddTo, PropertyKind::Palindrome, PropertyKind::Between}},
     };
@@ -1271,12 +1278,12 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
 
 }  // namespace
 
-std::vector<std::string> GeneratorTopics() {
-    std::vector<std::string> tags;
+std::vector<GeneratorTopic> GeneratorTopics() {
+    std::vector<GeneratorTopic> topics;
     for (const Topic& topic : Topics()) {
-        tags.push_back(topic.tag);
+        topics.push_back({topic.tag, topic.name});
     }
-    return tags;
+    return topics;
 }
 
 bool LevelSizes(const std::string& level, int& smallest, int& largest) {

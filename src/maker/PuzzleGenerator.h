@@ -21,9 +21,13 @@ struct GenerateOptions {
     std::string stem;   // empty: made from the level and seed
 };
 
-// The topics the generator can draw its clues from: "operations", "powers", "factors",
-// "place-value" (the tags puzzle sources use).
-std::vector<std::string> GeneratorTopics();
+// A topic the generator can draw its clues from.
+struct GeneratorTopic {
+    std::string tag;   // as puzzle sources tag it: "powers"
+    std::string name;  // as the New Puzzle dialog offers it: "Squares and cubes"
+};
+// "operations", "powers", "factors" and "place-value".
+std::vector<GeneratorTopic> GeneratorTopics();
 
 // The board sides a level allows.
 bool LevelSizes(const std::string& level, int& smallest, int& largest);
