@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A teacher's survey of generated puzzles, 300 seeds for each level and board side: how many
-// have one solution, how many a pupil finishes by reasoning of their level, any clue whose
-// constant outweighs what it adjusts, any clue shown twice, and the time each one took.
+// have one solution, how many a pupil finishes by reasoning of their level (and how often each
+// reasoning step is needed), any clue whose constant outweighs what it adjusts, any clue shown
+// twice, and the time each one took.
 //   build/release/bench/bench_generate_survey --benchmark_counters_tabular=true
 #include <benchmark/benchmark.h>
 
@@ -62,6 +63,9 @@ void Survey(benchmark::State& state, const char* level) {
     int graded = 0;
     int outweighing = 0;
     int repeated = 0;
+    int crossingSteps = 0;  // answers settled by reading crossings, by property clues
+    int propertySteps = 0;
+    int pairSteps = 0;
     std::vector<double> times;
     for (auto _ : state) {
         for (int seed = 1; seed <= seeds; ++seed) {
@@ -85,7 +89,11 @@ void Survey(benchmark::State& state, const char* level) {
             }
             ++made;
             unique += content::SolvePuzzle(layout).outcome == content::SolveResult::Outcome::Unique;
-            graded += content::GradeLevel(content::GradePuzzle(layout)) == level;
+            const content::GradeResult grade = content::GradePuzzle(layout);
+            graded += content::GradeLevel(grade) == level;
+            crossingSteps += grade.counts[static_cast<size_t>(content::Technique::ReadCrossings)];
+            propertySteps += grade.counts[static_cast<size_t>(content::Technique::OneCandidate)];
+            pairSteps += grade.counts[static_cast<size_t>(content::Technique::RuleOutPairs)];
             std::set<std::string> shown;
             for (const content::Entry& entry : puzzle.entries) {
                 repeated += !shown.insert(entry.clue.Display()).second;
@@ -107,6 +115,9 @@ void Survey(benchmark::State& state, const char* level) {
     state.counters["graded%"] = made != 0 ? 100.0 * graded / made : 0;
     state.counters["big_const"] = outweighing;
     state.counters["repeats"] = repeated;
+    state.counters["read/puzzle"] = made != 0 ? 1.0 * crossingSteps / made : 0;
+    state.counters["one/puzzle"] = made != 0 ? 1.0 * propertySteps / made : 0;
+    state.counters["pairs"] = pairSteps;
     state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
     state.counters["worst_ms"] = times.empty() ? 0 : times.back();
 }
