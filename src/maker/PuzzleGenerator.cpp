@@ -1192,6 +1192,44 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
         }
         d.clues[static_cast<size_t>(s)] = clue;
     }
+    // In medium, a clue nobody waits for builds on an answer the crossings give, so that the
+    // pupil uses what the crossings gave. It must not cross that answer, or each would wait for
+    // the other.
+    for (size_t p = 0; p < count && name == "medium"; ++p) {
+        if (!property[p]) {
+            continue;
+        }
+        const Slot& given = d.board.slots[p];
+        for (int x : order) {
+            const size_t xs = static_cast<size_t>(x);
+            const Slot& slot = d.board.slots[xs];
+            const bool waitedFor = std::any_of(d.clues.begin(), d.clues.end(), [&](const Clue& c) {
+                return std::find(c.uses.begin(), c.uses.end(), x) != c.uses.end();
+            });
+            const bool crosses = std::any_of(slot.cells.begin(), slot.cells.end(), [&](size_t at) {
+                return std::find(given.cells.begin(), given.cells.end(), at) != given.cells.end();
+            });
+            if (property[xs] || waitedFor || crosses || !d.clues[xs].uses.empty()) {
+                continue;
+            }
+            Clue attempt;
+            const bool written =
+                MakeClue(rng, level, Kind::RefTimes, d.values[xs], given.ref, d.values[p],
+                         attempt) ||
+                MakeClue(rng, level, Kind::RefPlus, d.values[xs], given.ref, d.values[p], attempt);
+            const std::string text = written ? Shown(attempt.expression) : std::string();
+            if (text.empty() || shown.count(text) != 0 ||
+                std::any_of(
+                    attempt.hints.begin(), attempt.hints.end(),
+                    [&](const std::string& hint) { return GivesAway(hint, d.values[xs]); })) {
+                continue;
+            }
+            attempt.uses = {static_cast<int>(p)};
+            shown.insert(text);
+            d.clues[xs] = attempt;
+            break;
+        }
+    }
     // Grade as a pupil would; in hard, narrow down a property answer the pupil is stuck on.
     for (int round = 0; round < 30; ++round) {
         if (progress && !progress(round)) {
