@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A teacher's survey of generated puzzles, 300 seeds for each level and board side: how many
-// have one solution, how many a pupil finishes by reasoning of their level (and how often each
-// reasoning step is needed), any clue whose constant outweighs what it adjusts, any clue shown
-// twice, and the time each one took.
+// A teacher's survey of generated puzzles, 300 seeds for each level and board side (and for
+// each topic at the largest hard board): how many have one solution, how many a pupil finishes
+// by reasoning of their level (and how often each reasoning step is needed), any clue whose
+// constant outweighs what it adjusts, any clue shown twice, and the time each one took.
 //   build/release/bench/bench_generate_survey --benchmark_counters_tabular=true
 #include <benchmark/benchmark.h>
 
@@ -55,7 +55,7 @@ bool ConstantOutweighs(const std::string& clue, const content::PuzzleSource& puz
     return std::stoll(constant) > adjusted;
 }
 
-void Survey(benchmark::State& state, const char* level) {
+void Survey(benchmark::State& state, const char* level, const char* topic = "") {
     const int side = static_cast<int>(state.range(0));
     const int seeds = static_cast<int>(state.range(1));
     int made = 0;
@@ -73,6 +73,7 @@ void Survey(benchmark::State& state, const char* level) {
             options.level = level;
             options.size = side;
             options.seed = static_cast<uint64_t>(seed);
+            options.topic = topic;
             std::string source;
             std::string error;
             const auto start = std::chrono::steady_clock::now();
@@ -137,5 +138,10 @@ BENCHMARK_CAPTURE(Survey, hard, "hard")
     ->Args({10, 300})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+// Each topic at the largest hard board.
+BENCHMARK_CAPTURE(Survey, hard_operations, "hard", "operations")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_powers, "hard", "powers")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_factors, "hard", "factors")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_place_value, "hard", "place-value")->Args({10, 300})->Iterations(1);
 
 BENCHMARK_MAIN();
