@@ -2,7 +2,10 @@
 // Helpers for tests: a scratch program folder, and whole-file reads and writes.
 #include "support/TestSupport.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -45,7 +48,10 @@ TempProgramFolder::~TempProgramFolder() {
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(m_path, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        // Never through a link: it may lead to a device or a file outside.
+        if (!it->is_symlink(ec)) {
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        }
     }
     fs::remove_all(m_path, ec);
     platform::SetProgramFolder(m_previousFolder);
@@ -77,6 +83,41 @@ bool TempProgramFolder::Exists(const std::string& relative) const {
 
 void TempProgramFolder::MakeFolder(const std::string& relative) const {
     fs::create_directories(File(relative));
+}
+
+std::string TempProgramFolder::Plant(const std::string& relative, Hostile kind) const {
+    const std::string path = File(relative);
+    fs::create_directories(fs::path(path).parent_path());
+    std::error_code ec;
+    fs::remove(path, ec);
+    bool made = false;
+    if (kind == Hostile::kFifo) {
+        made = ::mkfifo(path.c_str(), 0644) == 0;
+    } else if (kind == Hostile::kEndless) {
+        made = ::symlink("/dev/zero", path.c_str()) == 0;
+    } else {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        made = fd >= 0 && ::ftruncate(fd, off_t(3) << 30) == 0;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    if (!made) {
+        throw std::runtime_error("cannot plant " + path);
+    }
+    return path;
+}
+
+const char* HostileName(TempProgramFolder::Hostile kind) {
+    switch (kind) {
+        case TempProgramFolder::Hostile::kFifo:
+            return "a pipe";
+        case TempProgramFolder::Hostile::kEndless:
+            return "a link to /dev/zero";
+        case TempProgramFolder::Hostile::kHuge:
+            return "a sparse 3 GiB file";
+    }
+    return "";
 }
 
 std::string ReadFileBytes(const std::string& hostPath) {
