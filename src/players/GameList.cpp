@@ -29,7 +29,7 @@ bool ReadLine(CTextFile& file, std::string& line) {
 std::vector<GameListEntry> ReadGameList(const std::string& gamePath) {
     std::vector<GameListEntry> games;
     CTextFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, kMaxGameListBytes)) {
         return games;
     }
     // Lines are counted, not entries, so a file of nothing but empty lines or refused stems
