@@ -5,8 +5,6 @@
 
 #include <unistd.h>
 
-#include <functional>
-
 #include "app/AboutData.h"
 #include "app/GameSettings.h"
 #include "hypertext/FakeHtfMetrics.h"
@@ -24,97 +22,83 @@
 
 using testsupport::TempProgramFolder;
 
+namespace {
+
+// What the game made of the file at path, read as the game reads the named file: a word or a
+// count, then each message shown.
+std::string Outcome(const std::string& file, const std::string& path) {
+    int first = 0, second = 0;
+    std::vector<std::string> marks;
+    CPlayer player;
+    player.m_strName = "Ann";
+    player.m_strFileName = "Ann0.ply";
+    CHighScoreTable table;
+    CFakeHtfMetrics metrics;
+    CHtfDocument page;
+    int cause = 0;
+    const std::string none = "none";
+    if (file == "data/Sound.dat") {
+        return GameSettings().Read(path) ? "read" : none;
+    } else if (file == "data/About.dat") {
+        return AboutData().Read(path) ? "read" : none;
+    } else if (file == "data/Zoom.dat") {
+        return std::to_string(platform::ReadBoardZoom(100));
+    } else if (file == "data/games.dat") {
+        return std::to_string(ReadGameList(path).size());
+    } else if (file == "ants/scores.dat") {
+        table.Load(path, "05\tAnn");
+        return std::to_string(table.Entries().size());
+    } else if (file == "ants/ants.dat") {
+        return CAntsData().Read(path) ? "read" : none;
+    } else if (file == "players/data") {
+        return std::to_string(OpenPlayersIndex().size());
+    } else if (file == "players/Ann0.ply") {
+        return player.Load(PlayersFolder()) ? "read" : none;
+    } else if (file == "games/Sums0.gme") {
+        return CSavedGame("Sums", "Sums0.gme", "s").Read(GamesFolder(), first, second, marks)
+                   ? "read"
+                   : none;
+    } else if (file == "data/page.htf") {
+        ReadHtfFile(path, MeasureHtfFonts(metrics), 0, page, &cause);
+        return std::to_string(cause);
+    }
+    return CMathGridDoc().OnOpenDocument(path) ? "read" : none;
+}
+
+}  // namespace
+
 TEST(HostileFiles, EveryReaderRefusesThemAtOnceWithItsOwnMessage) {
-    // What the game made of the file: a few words, then each message shown; "#" stands for
-    // the cause code and "@" for the file's host path.
-    struct Reader {
-        const char* file;
-        std::function<std::string(const std::string&)> read;
-        const char* expected;
-    };
-    const Reader readers[] = {
-        {"data/Sound.dat",
-         [](const std::string& path) {
-             GameSettings settings;
-             return std::string(settings.Read(path) ? "read" : "defaults");
-         },
-         "defaults"},
-        {"data/About.dat",
-         [](const std::string& path) {
-             return std::string(AboutData().Read(path) ? "read" : "none");
-         },
-         "none"},
-        {"data/Zoom.dat",
-         [](const std::string&) { return std::to_string(platform::ReadBoardZoom(100)); }, "100"},
-        {"data/games.dat",
-         [](const std::string& path) { return std::to_string(ReadGameList(path).size()); }, "0"},
-        {"ants/scores.dat",
-         [](const std::string& path) {
-             CHighScoreTable table;
-             table.Load(path, "05\tAnn");
-             return std::to_string(table.Entries().size());
-         },
-         "1"},
-        {"ants/ants.dat",
-         [](const std::string& path) {
-             return std::string(CAntsData().Read(path) ? "read" : "none");
-         },
-         "none"},
-        {"players/data",
-         [](const std::string&) { return std::to_string(OpenPlayersIndex().size()); },
-         "0|Please re-install this software!"},
-        {"players/Ann0.ply",
-         [](const std::string&) {
-             CPlayer player;
-             player.m_strName = "Ann";
-             player.m_strFileName = "Ann0.ply";
-             return std::string(player.Load(PlayersFolder()) ? "loaded" : "not loaded");
-         },
-         "not loaded|Unable to load @ because of error #."},
-        {"games/Sums0.gme",
-         [](const std::string&) {
-             int first = 0, second = 0;
-             std::vector<std::string> marks;
-             CSavedGame game("Sums", "Sums0.gme", "sums");
-             return std::string(game.Read(GamesFolder(), first, second, marks) ? "read" : "none");
-         },
-         "none|Unable to read @ because of error #."},
-        {"data/page.htf",
-         [](const std::string& path) {
-             CFakeHtfMetrics metrics;
-             CHtfDocument doc;
-             int cause = 0;
-             ReadHtfFile(path, MeasureHtfFonts(metrics), 0, doc, &cause);
-             return std::to_string(cause);
-         },
-         "#"},
-        {"data/sums.mg",
-         [](const std::string& path) {
-             return std::string(CMathGridDoc().OnOpenDocument(path) ? "opened" : "refused");
-         },
-         "refused|Failed to open document."},
-    };
+    // "#" stands for the cause code and "@" for the file's host path.
+    const std::pair<const char*, const char*> readers[] = {
+        {"data/Sound.dat", "none"},
+        {"data/About.dat", "none"},
+        {"data/Zoom.dat", "100"},
+        {"data/games.dat", "0"},
+        {"ants/scores.dat", "1"},
+        {"ants/ants.dat", "none"},
+        {"players/data", "0|Please re-install this software!"},
+        {"players/Ann0.ply", "none|Unable to load @ because of error #."},
+        {"games/Sums0.gme", "none|Unable to read @ because of error #."},
+        {"data/page.htf", "#"},
+        {"data/sums.mg", "none|Failed to open document."}};
     for (auto kind : testsupport::kHostiles) {
         const int cause = kind == TempProgramFolder::Hostile::kHuge ? platform::kInvalidFile
                                                                     : platform::kAccessDenied;
-        for (const Reader& reader : readers) {
+        for (const auto& [file, outcome] : readers) {
             platform::FakeServices fake;
             TempProgramFolder folder;
             folder.MakeFolder("players");
             folder.MakeFolder("games");
-            const std::string path = folder.Plant(reader.file, kind);
-            std::string result = reader.read(path);
+            const std::string path = folder.Plant(file, kind);
+            std::string result = Outcome(file, path);
             for (const std::string& text : fake.Texts()) {
                 result += "|" + text;
             }
-            std::string expected = reader.expected;
-            for (size_t at; (at = expected.find('#')) != std::string::npos;) {
-                expected.replace(at, 1, std::to_string(cause));
+            std::string expected = outcome;
+            for (size_t at; (at = expected.find_first_of("#@")) != std::string::npos;) {
+                expected.replace(at, 1, expected[at] == '#' ? std::to_string(cause) : path);
             }
-            for (size_t at; (at = expected.find('@')) != std::string::npos;) {
-                expected.replace(at, 1, path);
-            }
-            EXPECT_EQ(result, expected) << reader.file << " as " << HostileName(kind);
+            EXPECT_EQ(result, expected) << file << " as hostile kind " << int(kind);
         }
     }
 }
