@@ -19,7 +19,7 @@ struct GameSettings {
     // or non-number line reads 0). A file that cannot be opened leaves the defaults; false then.
     // A file larger than kMaxBytes, or one that is no regular file, is not read.
     bool Read(const std::string& gamePath);
-    static constexpr uint64_t kMaxBytes = 64 * 1024;
+    static constexpr uint64_t kMaxBytes = uint64_t(1) << 20;
 
     // Writes the eleven lines. Only an existing, writable file is written, over its old text
     // from the start, in place (a missing one is not created; bytes of a longer old file stay

@@ -108,18 +108,6 @@ std::string TempProgramFolder::Plant(const std::string& relative, Hostile kind) 
     return path;
 }
 
-const char* HostileName(TempProgramFolder::Hostile kind) {
-    switch (kind) {
-        case TempProgramFolder::Hostile::kFifo:
-            return "a pipe";
-        case TempProgramFolder::Hostile::kEndless:
-            return "a link to /dev/zero";
-        case TempProgramFolder::Hostile::kHuge:
-            return "a sparse 3 GiB file";
-    }
-    return "";
-}
-
 std::string ReadFileBytes(const std::string& hostPath) {
     std::ifstream in(hostPath, std::ios::binary);
     std::ostringstream out;

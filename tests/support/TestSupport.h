@@ -48,7 +48,6 @@ private:
 inline constexpr TempProgramFolder::Hostile kHostiles[] = {TempProgramFolder::Hostile::kFifo,
                                                            TempProgramFolder::Hostile::kEndless,
                                                            TempProgramFolder::Hostile::kHuge};
-const char* HostileName(TempProgramFolder::Hostile kind);
 
 std::string ReadFileBytes(const std::string& hostPath);
 void WriteFileBytes(const std::string& hostPath, const std::string& bytes);
