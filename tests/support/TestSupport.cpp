@@ -2,10 +2,8 @@
 // Helpers for tests: a scratch program folder, and whole-file reads and writes.
 #include "support/TestSupport.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -86,24 +84,16 @@ void TempProgramFolder::MakeFolder(const std::string& relative) const {
 }
 
 std::string TempProgramFolder::Plant(const std::string& relative, Hostile kind) const {
-    const std::string path = File(relative);
-    fs::create_directories(fs::path(path).parent_path());
-    std::error_code ec;
-    fs::remove(path, ec);
-    bool made = false;
-    if (kind == Hostile::kFifo) {
-        made = ::mkfifo(path.c_str(), 0644) == 0;
-    } else if (kind == Hostile::kEndless) {
-        made = ::symlink("/dev/zero", path.c_str()) == 0;
-    } else {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        made = fd >= 0 && ::ftruncate(fd, off_t(3) << 30) == 0;
-        if (fd >= 0) {
-            ::close(fd);
-        }
+    const std::string path = Write(relative, std::string());
+    fs::remove(path);
+    if (kind == Hostile::kFifo && ::mkfifo(path.c_str(), 0644) != 0) {
+        throw std::runtime_error("cannot make a pipe " + path);
     }
-    if (!made) {
-        throw std::runtime_error("cannot plant " + path);
+    if (kind == Hostile::kEndless) {
+        fs::create_symlink("/dev/zero", path);
+    } else if (kind == Hostile::kHuge) {
+        WriteFileBytes(path, "");
+        fs::resize_file(path, uintmax_t(3) << 30);
     }
     return path;
 }
