@@ -6,6 +6,7 @@
 
 #include "FuzzScratch.h"
 #include "platform/FakeServices.h"
+#include "players/FolderFile.h"
 #include "players/PlayerFiles.h"
 
 namespace {
@@ -31,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzscratch::WriteInput(folder + "players/data", data, size);
     std::vector<PlayerEntry> entries = OpenPlayersIndex();
     for (const PlayerEntry& entry : entries) {
-        if (entry.name.empty() ||
-            (!entry.fileName.empty() && !platform::IsBareFileName(entry.fileName))) {
+        if (entry.name.empty() || (!entry.fileName.empty() && !IsFolderFileName(entry.fileName))) {
             std::abort();
         }
     }

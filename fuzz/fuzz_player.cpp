@@ -9,6 +9,7 @@
 #include "FuzzScratch.h"
 #include "platform/Clock.h"
 #include "platform/FakeServices.h"
+#include "players/FolderFile.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"
 
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     for (const auto& game : second->SavedGames()) {
-        if (!game->m_strFileName.empty() && !platform::IsBareFileName(game->m_strFileName)) {
+        if (!game->m_strFileName.empty() && !IsFolderFileName(game->m_strFileName)) {
             std::abort();
         }
     }

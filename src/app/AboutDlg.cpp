@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AboutData.h"
 #include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
 #include "platform/File.h"
 #include "platform/Services.h"
-#include "platform/TextFile.h"
 #include "resources/ResourceIds.h"
 
 using dlgtemplate::AddText;
@@ -72,16 +72,14 @@ void CAboutDlg::Setup(const std::string& imagePath, const std::string& dataPath,
         platform::MessageBox("No data path given!\nThis could only be caused by human error.");
         return;
     }
-    CTextFile file;
-    if (!file.Open(dataPath, CFile::modeRead)) {
+    AboutData data;
+    if (!data.Read(dataPath)) {
         platform::MessageBox("Missing about box data!\nPlease reinstall this software.");
         return;
     }
-    // A short file gives empty texts for its missing lines, as it always did.
-    file.ReadString(m_strPlatform);
-    file.ReadString(m_strYear);
-    file.ReadString(m_strVersion);
-    file.Close();
+    m_strPlatform = data.platform;
+    m_strYear = data.year;
+    m_strVersion = data.version;
 }
 
 bool CAboutDlg::OnInitDialog() {

@@ -255,6 +255,7 @@ void GameFlow::RestoreSavedGame(const std::string& title) {
     }
     m_player.LoadSavedGame(GamesFolder(), title, m_pDocument->m_nFirstNumber,
                            m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
+    m_pDocument->TidyMarks();
     // The history begins with the marks as they were saved.
     m_history.Clear();
     m_player.IncTimesPlayed(false);
@@ -430,7 +431,7 @@ bool GameFlow::OnClose() {
     }
     if (m_windows.HasGameWindows()) {
         SaveCurrentGame();
-        SavePlayer();
+        m_player.SaveAtClosing(PlayersFolder());
     }
     return true;
 }

@@ -3,6 +3,8 @@
 #include "app/GameSettings.h"
 
 #include "platform/File.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Services.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -28,7 +30,7 @@ bool ReadLineStart(CTextFile& file, std::string& start) {
 bool GameSettings::Read(const std::string& gamePath) {
     *this = GameSettings();
     CTextFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, kMaxBytes)) {
         return false;
     }
     std::string line;
@@ -56,6 +58,11 @@ bool GameSettings::Write(const std::string& gamePath) const {
     // Opened for writing only, so the file is neither created nor truncated.
     CTextFile file;
     if (!file.Open(gamePath, CFile::modeWrite)) {
+        const std::string host = platform::HostPath(gamePath);
+        if (platform::IsLinkOutside(host)) {
+            platform::MessageBox("The settings were not saved: " + host +
+                                 " is a link that leads outside the game's folder.");
+        }
         return false;
     }
     std::string text;

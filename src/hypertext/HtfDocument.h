@@ -99,10 +99,17 @@ public:
     int LineCount() const { return static_cast<int>(m_lines.size()); }
 };
 
-// The most of a page file the reader takes: the rest is ignored as if the file ended there.
-// A real page is a few kilobytes; this keeps a hostile file from taking memory without bound
-// (the page in memory is at most a small multiple of the bytes read).
-inline constexpr uint64_t kMaxHtfBytes = 32u << 20;
+// The largest page file the reader takes: a larger one is refused as unreadable. A real page
+// is a few kilobytes (the largest shipped one under 3 KB), so this is hundreds of times more
+// than any page needs. Once read, a page's records take at most kHtfMemoryPerByte bytes for
+// each byte of its file (the worst is a reveal block's row: six bytes of file, a 104-byte row
+// with its scroll stop; every list is trimmed to its length), so 20 MiB for the largest page.
+inline constexpr uint64_t kMaxHtfBytes = uint64_t(1) << 20;
+inline constexpr uint64_t kHtfMemoryPerByte = 20;
+
+// The most buttons a page has: each is a real control of the page window, and a page has a
+// handful in practice. Button items past these are read as items without a button.
+inline constexpr size_t kMaxHtfButtons = 500;
 
 // Answer modes of a load: all loads of the game use 0.
 inline constexpr int kHtfAnswerModeNormal = 0;

@@ -122,6 +122,7 @@ HtfRevealTable CHtfReader::ReadBlock(int kind) {
             block.m_rows.push_back(std::move(row));
         }
     }
+    block.m_rows.shrink_to_fit();
     return block;
 }
 
@@ -156,8 +157,10 @@ void CHtfReader::Read() {
             HtfButton button;
             button.m_strText = CTextFile::TrimRight(NextPiece());
             button.m_nLine = static_cast<int>(m_doc.m_lines.size());
-            button.m_nId = nextButtonId++;
-            m_doc.m_buttons.push_back(std::move(button));
+            if (m_doc.m_buttons.size() < kMaxHtfButtons) {
+                button.m_nId = nextButtonId++;
+                m_doc.m_buttons.push_back(std::move(button));
+            }
         } else if (htf::IsRevealBlock(code)) {
             int question = -1;
             if (code == htf::kQuestionAnswerBlocks) {
@@ -191,6 +194,12 @@ void CHtfReader::Read() {
         m_doc.m_items.push_back(std::move(item));
     }
     m_doc.m_nDocHeight = docHeight + m_m.body;
+    m_doc.m_items.shrink_to_fit();
+    m_doc.m_lines.shrink_to_fit();
+    m_doc.m_stops.shrink_to_fit();
+    m_doc.m_links.shrink_to_fit();
+    m_doc.m_buttons.shrink_to_fit();
+    m_doc.m_blocks.shrink_to_fit();
 }
 
 }  // namespace
@@ -198,7 +207,7 @@ void CHtfReader::Read() {
 bool ReadHtfFile(const std::string& gamePath, const HtfMeasures& measures, int answerMode,
                  CHtfDocument& doc, int* cause) {
     CHtfFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, kMaxHtfBytes)) {
         if (cause) {
             *cause = file.Cause();
         }

@@ -128,9 +128,20 @@ DibHandle LoadDibBlock(CFile& file) {
     if (header[0] != 'B' || header[1] != 'M') {
         return DibHandle();
     }
-    size_t payload = static_cast<size_t>(length) - kBitmapFileHeaderSize;
-    DibHandle dib = DibHandle::Allocate(static_cast<size_t>(length), payload);
-    if (!dib || file.Read(dib.m_block->bytes.get(), payload) < payload) {
+    // Only what the header describes is read: a picture padded to gigabytes costs no more
+    // than the picture itself. The block keeps its 14 zero bytes past the packed DIB.
+    uint8_t info[kBitmapV5HeaderSize] = {};
+    const size_t infoRead = file.Read(info, sizeof info);
+    const uint64_t described = DibDescribedBytes(std::span<const uint8_t>(info, infoRead));
+    const size_t payload =
+        static_cast<size_t>(std::min<uint64_t>(length - kBitmapFileHeaderSize, described));
+    DibHandle dib = DibHandle::Allocate(payload + kBitmapFileHeaderSize, payload);
+    if (!dib) {
+        return DibHandle();
+    }
+    std::memcpy(dib.m_block->bytes.get(), info, std::min(infoRead, payload));
+    if (payload > infoRead &&
+        file.Read(dib.m_block->bytes.get() + infoRead, payload - infoRead) < payload - infoRead) {
         return DibHandle();
     }
     return dib;

@@ -110,9 +110,10 @@ struct DibLayout {
 
 DibLayout ReadDibLayout(std::span<const uint8_t> block);
 
-// Reads an open .bmp file from its start into a block as long as the whole file (the 14 bytes
-// past the packed DIB are zero). Null when shorter than 14 bytes, not "BM", or unreadable.
-// The header is not checked here.
+// Reads an open .bmp file from its start into a block 14 bytes longer than the packed DIB (those
+// bytes are zero). Only what the header describes is read (see DibDescribedBytes), and no more
+// than the file holds: a short file gives a short block, which paints what it can. Null when
+// shorter than 14 bytes, not "BM", or unreadable.
 DibHandle LoadDibBlock(CFile& file);
 // The same from the bytes of a whole .bmp file.
 DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);

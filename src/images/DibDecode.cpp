@@ -284,6 +284,20 @@ Refusal Check(std::span<const uint8_t> b, const DibLayout& d) {
 
 }  // namespace
 
+uint64_t DibDescribedBytes(std::span<const uint8_t> b) {
+    const DibLayout d = ReadDibLayout(b);
+    if (Check(b, d) != Refusal::kNone) {
+        return d.bitsOffset;
+    }
+    const uint64_t rows = uint64_t(RowCount(d));
+    if (d.compression == kCompressionRle8 || d.compression == kCompressionRle4) {
+        const uint64_t worst = 2 * (uint64_t(d.width) + 1) * rows + 2;
+        return d.bitsOffset + (d.imageSize != 0 ? std::min<uint64_t>(d.imageSize, worst) : worst);
+    }
+    const uint64_t stride = (uint64_t(d.width) * d.bitCount + 31) / 32 * 4;
+    return d.bitsOffset + stride * rows;
+}
+
 std::string DibDecodeProblem(std::span<const uint8_t> b) {
     const DibLayout d = ReadDibLayout(b);
     std::string header = d.headerSize == kBitmapInfoHeaderSize ? "40-byte header"

@@ -30,5 +30,11 @@ inline constexpr uint64_t kMaxDecodedPixels = uint64_t(1) << 26;
 // kMaxDecodedPixels.
 DecodedDib DecodeDib(std::span<const uint8_t> packedDib);
 
+// How many bytes of a packed DIB its header describes: the header, the colour table and the
+// bits (a run-length picture's stated image size, but never more than two bytes a pixel and
+// the row ends, which is all any encoder writes). For a picture DecodeDib would refuse, only
+// the header and the colour table. The header must be whole in the bytes given.
+uint64_t DibDescribedBytes(std::span<const uint8_t> packedDibHeader);
+
 // Why DecodeDib gives a null picture for these bytes, in a few words ("" when it decodes).
 std::string DibDecodeProblem(std::span<const uint8_t> packedDib);

@@ -28,4 +28,14 @@ std::string ToCp1252(const QString& text) {
     return bytes;
 }
 
+bool FitsCp1252(const QString& text) {
+    unsigned char byte = 0;
+    for (QChar qc : text) {
+        if (!Cp1252Byte(qc.unicode(), byte)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace platform

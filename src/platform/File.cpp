@@ -3,6 +3,7 @@
 #include "platform/File.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -31,6 +32,7 @@ int CauseFromErrno(int err) {
             return kTooManyOpenFiles;
         case EACCES:
         case EPERM:
+        case ENXIO:  // a pipe without a reader, opened without waiting
         case EROFS:
         case EISDIR:
         case EEXIST:
@@ -91,21 +93,66 @@ bool FileExists(const std::string& gamePath) {
     return std::filesystem::is_regular_file(std::filesystem::path(ReadPath(gamePath)), ec);
 }
 
+std::string ScratchPath(const std::string& hostPath) {
+    return hostPath + ".new~";
+}
+
+bool InsideProgramFolder(const std::string& hostPath) {
+    char* real = ::realpath(hostPath.c_str(), nullptr);
+    char* folder = ProgramFolder().empty() ? nullptr : ::realpath(ProgramFolder().c_str(), nullptr);
+    bool inside = false;
+    if (real && folder) {
+        std::string file(real);
+        std::string base(folder);
+        if (base.back() != '/') {
+            base += '/';
+        }
+        inside = file.size() > base.size() && file.compare(0, base.size(), base) == 0;
+    }
+    std::free(real);
+    std::free(folder);
+    return inside;
+}
+
+bool IsLinkOutside(const std::string& hostPath) {
+    struct stat link {};
+    return ::lstat(hostPath.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+           !InsideProgramFolder(hostPath);
+}
+
 namespace {
 
-bool ReadWhole(const std::string& hostPath, std::string& bytes) {
-    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
-    if (!file) {
+// Opens a host path, but only as a regular file: a pipe or a device would block the game or
+// never end, and a folder is no file on the game's host. Refused ones give -1 with EACCES.
+int OpenRegular(const std::string& hostPath, int oflags) {
+    int fd = ::open(hostPath.c_str(), oflags | O_NONBLOCK, 0644);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        errno = EACCES;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Appends a whole regular file of at most maxLength bytes to bytes.
+bool ReadWhole(const std::string& hostPath, std::string& bytes, uint64_t maxLength) {
+    int fd = OpenRegular(hostPath, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
+    const size_t start = bytes.size();
     char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, n);
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 && bytes.size() - start <= maxLength) {
+        bytes.append(buffer, static_cast<size_t>(n));
     }
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
+    ::close(fd);
+    return n == 0 && bytes.size() - start <= maxLength;
 }
 
 }  // namespace
@@ -117,23 +164,36 @@ CFile::~CFile() {
 }
 
 bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
+    return OpenLimited(gamePath, flags, UINT64_MAX, cause);
+}
+
+bool CFile::OpenToRead(const std::string& gamePath, uint64_t maxLength, int* cause) {
+    return OpenLimited(gamePath, modeRead, maxLength, cause);
+}
+
+bool CFile::OpenLimited(const std::string& gamePath, unsigned flags, uint64_t maxLength,
+                        int* cause) {
     Abort();
     m_cause = platform::kNone;
     m_writeFailed = false;
-    const bool reading = (flags & (modeWrite | modeReadWrite | modeCreate | modeReplace)) == 0;
-    m_hostPath = reading ? platform::ReadPath(gamePath) : platform::HostPath(gamePath);
-    if (reading && platform::IsMergedList(gamePath) && OpenMerged(gamePath)) {
-        return true;
-    }
-    if (m_hostPath.empty()) {
-        Fail(platform::kBadPath);
+    m_readStopped = false;
+    auto refuse = [&](int why) {
+        Fail(why);
         if (cause) {
             *cause = m_cause;
         }
         return false;
+    };
+    const bool reading = (flags & (modeWrite | modeReadWrite | modeCreate | modeReplace)) == 0;
+    m_hostPath = reading ? platform::ReadPath(gamePath) : platform::HostPath(gamePath);
+    if (reading && platform::IsMergedList(gamePath) && OpenMerged(gamePath, maxLength)) {
+        return true;
+    }
+    if (m_hostPath.empty()) {
+        return refuse(platform::kBadPath);
     }
     if (flags & modeReplace) {
-        flags |= modeWrite | modeCreate;
+        flags |= modeWrite | modeCreate | modeExclusive;
         flags &= ~modeNoTruncate;
     }
 
@@ -151,7 +211,8 @@ bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
             oflags |= O_TRUNC;
         }
         if (flags & modeExclusive) {
-            oflags |= O_EXCL;
+            // A new file is never made through a link, even one that leads nowhere yet.
+            oflags |= O_EXCL | O_NOFOLLOW;
         }
     }
 
@@ -160,34 +221,26 @@ bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
         // Refuse to replace a folder; otherwise write beside the target.
         std::error_code ec;
         if (std::filesystem::is_directory(std::filesystem::path(m_hostPath), ec)) {
-            Fail(platform::kAccessDenied);
-            if (cause) {
-                *cause = m_cause;
-            }
-            return false;
+            return refuse(platform::kAccessDenied);
         }
-        m_tempPath = m_hostPath + ".new~";
-        openPath = m_tempPath;
-        oflags |= O_TRUNC;
+        // Whatever lies under the scratch name is left over from an interrupted save, or was
+        // planted there: it goes (a link goes itself, its target untouched), and the scratch
+        // file is made anew.
+        openPath = platform::ScratchPath(m_hostPath);
+        ::unlink(openPath.c_str());
+    } else if ((flags & (modeWrite | modeReadWrite)) && !(flags & modeExclusive)) {
+        // Writing in place respects a link, but only one that stays in the game's own folder.
+        if (platform::IsLinkOutside(m_hostPath)) {
+            return refuse(platform::kAccessDenied);
+        }
     }
 
-    int fd = ::open(openPath.c_str(), oflags, 0644);
-    if (fd >= 0) {
-        // A folder opens for reading on this host but not on the game's: refuse it alike.
-        std::error_code ec;
-        if (std::filesystem::is_directory(std::filesystem::path(openPath), ec)) {
-            ::close(fd);
-            fd = -1;
-            errno = EACCES;
-        }
-    }
+    int fd = platform::OpenRegular(openPath, oflags);
     if (fd < 0) {
-        m_tempPath.clear();
-        Fail(platform::CauseFromErrno(errno));
-        if (cause) {
-            *cause = m_cause;
-        }
-        return false;
+        return refuse(platform::CauseFromErrno(errno));
+    }
+    if (flags & modeReplace) {
+        m_tempPath = openPath;
     }
     // fdopen never truncates: the flags of open() above decided that.
     const char* mode = (flags & modeReadWrite) ? "r+b" : (flags & modeWrite) ? "wb" : "rb";
@@ -198,16 +251,16 @@ bool CFile::Open(const std::string& gamePath, unsigned flags, int* cause) {
             ::unlink(m_tempPath.c_str());
             m_tempPath.clear();
         }
-        Fail(platform::kGeneric);
-        if (cause) {
-            *cause = m_cause;
-        }
-        return false;
+        return refuse(platform::kGeneric);
+    }
+    if (reading && GetLength() > maxLength) {
+        Abort();
+        return refuse(platform::kInvalidFile);
     }
     return true;
 }
 
-bool CFile::OpenMerged(const std::string& gamePath) {
+bool CFile::OpenMerged(const std::string& gamePath, uint64_t maxLength) {
     const std::string installed = platform::InstalledPath(gamePath);
     const std::string own = platform::HostPath(gamePath);
     std::error_code ec;
@@ -216,7 +269,7 @@ bool CFile::OpenMerged(const std::string& gamePath) {
         return false;
     }
     std::string bytes;
-    if (!platform::ReadWhole(installed, bytes)) {
+    if (!platform::ReadWhole(installed, bytes, maxLength)) {
         return false;
     }
     // The player's lines start on a line of their own even when the installed list lacks
@@ -224,7 +277,7 @@ bool CFile::OpenMerged(const std::string& gamePath) {
     if (!bytes.empty() && bytes.back() != '\n') {
         bytes += "\r\n";
     }
-    if (!platform::ReadWhole(own, bytes) || bytes.empty()) {
+    if (!platform::ReadWhole(own, bytes, maxLength) || bytes.empty() || bytes.size() > maxLength) {
         return false;
     }
     m_merged = std::move(bytes);

@@ -46,6 +46,16 @@ bool RemoveFolder(const std::string& gamePath);
 // were, when the new name is taken or the move cannot be made.
 bool MoveToNewName(const std::string& fromGamePath, const std::string& toGamePath);
 
+// True when a host path names, after every link, a place inside the program folder (for an
+// installed game that is the player's own folder).
+bool InsideProgramFolder(const std::string& hostPath);
+// True when a host path is a link that leads outside the program folder: a file the game
+// writes in place is never written through one.
+bool IsLinkOutside(const std::string& hostPath);
+
+// The scratch file a replacing write of a host path goes through before it is renamed over it.
+std::string ScratchPath(const std::string& hostPath);
+
 }  // namespace platform
 
 // A file opened by a game path. Errors never throw: they are kept as a cause code.
@@ -69,10 +79,17 @@ public:
     CFile& operator=(const CFile&) = delete;
     virtual ~CFile();
 
+    // Only regular files open: a folder, a pipe or a device is refused (kAccessDenied) at once,
+    // without waiting on it. A replacing write makes its scratch file anew (a stale one, or a
+    // link in its place, is removed first, never written through); an in-place write through a
+    // link is refused when the link leads outside the program folder.
     // Opens the file; a read falls through to the installed data (see ReadPath), and a
     // merged list reads as the installed lines followed by the player's. On failure returns false
     // and sets Cause() (and *cause when given).
     bool Open(const std::string& gamePath, unsigned flags, int* cause = nullptr);
+    // Opens for reading a file of at most maxLength bytes; a longer one is refused with
+    // kInvalidFile, as a file the reader could not use, before a byte of it is read.
+    bool OpenToRead(const std::string& gamePath, uint64_t maxLength, int* cause = nullptr);
     bool IsOpen() const { return m_file != nullptr; }
 
     // Reads up to count bytes; returns the number read (0 at the end or on error).
@@ -97,7 +114,8 @@ protected:
     int GetByte();  // next byte or EOF
     void UngetByte(int c);
     void Fail(int cause);
-    bool OpenMerged(const std::string& gamePath);
+    bool OpenLimited(const std::string& gamePath, unsigned flags, uint64_t maxLength, int* cause);
+    bool OpenMerged(const std::string& gamePath, uint64_t maxLength);
 
     std::FILE* m_file = nullptr;
     std::string m_hostPath;
@@ -105,4 +123,5 @@ protected:
     std::string m_merged;    // the bytes of a merged list being read
     int m_cause = platform::kNone;
     bool m_writeFailed = false;
+    bool m_readStopped = false;  // a text line ran past its limit: the rest is never read
 };

@@ -34,7 +34,7 @@ int AtoiAt(std::string_view text, size_t& position) {
 bool CTextFile::ReadString(std::string& line) {
     line.clear();
     bool any = false;
-    for (;;) {
+    while (!m_readStopped) {
         int c = GetByte();
         if (c == EOF) {
             break;
@@ -46,6 +46,13 @@ bool CTextFile::ReadString(std::string& line) {
             }
             return true;
         }
+        // Room for the longest line and the CR of its line end, and not a byte more.
+        if (line.size() > kMaxLine || (line.size() == kMaxLine && c != '\r')) {
+            m_readStopped = true;
+            Fail(platform::kInvalidFile);
+            line.clear();
+            return false;
+        }
         line.push_back(static_cast<char>(c));
     }
     return any;
@@ -53,7 +60,7 @@ bool CTextFile::ReadString(std::string& line) {
 
 bool CTextFile::ReadPiece(std::string& piece, size_t maxChars) {
     piece.clear();
-    while (piece.size() < maxChars) {
+    while (!m_readStopped && piece.size() < maxChars) {
         int c = GetByte();
         if (c == EOF) {
             break;

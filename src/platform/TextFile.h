@@ -21,6 +21,11 @@ int AtoiAt(std::string_view text, size_t& position);
 // line and false. Written text has every "\n" stored as CR LF, as the game's files always were.
 class CTextFile : public CFile {
 public:
+    // The longest line ReadString reads: far more than any line the game writes or ships (a
+    // name, a title, a mark, a number). A longer one stops the reading as the end of the file
+    // would, with the cause kInvalidFile, so a spoiled file never grows a line without end.
+    static constexpr size_t kMaxLine = 64 * 1024;
+
     // Reads one line without its end. False, with an empty line, at the end of the file.
     bool ReadString(std::string& line);
 

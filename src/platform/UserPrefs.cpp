@@ -1,30 +1,38 @@
 // SPDX-License-Identifier: MIT
-// Per-user preferences through QSettings.
+// The board's zoom in its own file of the game's folder.
 #include "platform/UserPrefs.h"
 
-#include <QSettings>
-#include <memory>
+#include <string>
+
+#include "platform/GamePaths.h"
+#include "platform/TextFile.h"
 
 namespace platform {
 namespace {
 
-std::unique_ptr<QSettings> UserSettings() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("quizlex"), QStringLiteral("quizlex"));
+std::string ZoomPath() {
+    return GamePaths::Data() + "Zoom.dat";
 }
-
-const char* const kZoomKey = "board/zoom";
 
 }  // namespace
 
 int ReadBoardZoom(int fallback) {
-    bool ok = false;
-    int percent = UserSettings()->value(QLatin1String(kZoomKey), fallback).toInt(&ok);
-    return ok ? percent : fallback;
+    CTextFile file;
+    std::string line;
+    if (!file.OpenToRead(ZoomPath(), 64) || !file.ReadString(line) || line.empty() ||
+        line.find_first_not_of("0123456789") != std::string::npos || line.size() > 6) {
+        return fallback;
+    }
+    return CTextFile::Atoi(line);
 }
 
-void WriteBoardZoom(int percent) {
-    UserSettings()->setValue(QLatin1String(kZoomKey), percent);
+bool WriteBoardZoom(int percent) {
+    CTextFile file;
+    if (!file.Open(ZoomPath(), CFile::modeReplace)) {
+        return false;
+    }
+    const bool written = file.WriteString(std::to_string(percent) + "\n");
+    return file.Close() && written;
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "players/FolderFile.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
@@ -19,6 +20,12 @@ constexpr char kSaveFailure[] = "Unable to save %s because of error %d.";
 std::string FileStem(const std::string& text) {
     std::string stem = text;
     for (char& c : stem) {
+        // A byte of a Windows-1252 letter is no character of a host file name (which must be
+        // UTF-8): it becomes an underscore too, while the name in the file keeps it.
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            c = '_';
+            continue;
+        }
         for (const char* r = kReplaced; *r; ++r) {
             if (c == *r) {
                 c = '_';
@@ -46,6 +53,22 @@ std::string FileErrorMessage(const char* format, const std::string& path, int ca
 
 }  // namespace
 
+bool IsFolderFileName(const std::string& name) {
+    if (!platform::IsBareFileName(name)) {
+        return false;
+    }
+    std::string lower = name;
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    constexpr std::string_view kScratch = ".new~";
+    return lower != "data" && lower != "stats.txt" &&
+           !(lower.size() >= kScratch.size() &&
+             lower.compare(lower.size() - kScratch.size(), kScratch.size(), kScratch) == 0);
+}
+
 bool ReserveFileName(const std::string& text, const std::string& folder,
                      const std::string& extension, std::string& fileName) {
     const std::string stem = FileStem(text);
@@ -71,12 +94,12 @@ bool ReserveFileName(const std::string& text, const std::string& folder,
 bool OpenFolderFile(CTextFile& file, const std::string& folder, const std::string& fileName,
                     const char* format) {
     const std::string path = folder + fileName;
-    if (!platform::IsBareFileName(fileName)) {
+    if (!IsFolderFileName(fileName)) {
         platform::MessageBox(FileErrorMessage(
             format, path, fileName.empty() ? platform::kFileNotFound : platform::kBadPath));
         return false;
     }
-    if (!file.Open(path, CFile::modeRead)) {
+    if (!file.OpenToRead(path, kMaxFolderFileBytes)) {
         platform::MessageBox(FileErrorMessage(format, path, file.Cause()));
         return false;
     }
@@ -89,7 +112,7 @@ bool SaveFolderFile(const std::string& folder, const std::string& fileName,
         return false;
     }
     const std::string path = folder + fileName;
-    if (!platform::IsBareFileName(fileName)) {
+    if (!IsFolderFileName(fileName)) {
         platform::MessageBox(FileErrorMessage(kSaveFailure, path, platform::kBadPath));
         return false;
     }

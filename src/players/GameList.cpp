@@ -33,7 +33,7 @@ std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
                                         std::vector<GameListEntry>* refused) {
     std::vector<GameListEntry> games;
     CTextFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, kMaxGameListBytes)) {
         return games;
     }
     // Lines are counted, not entries, so a file of nothing but empty lines or refused stems

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ inline constexpr const char* kGameListFile = "data\\games.dat";
 inline constexpr size_t kMaxGameListEntries = 10000;
 // Longer than any title the list box can show; the rest of a longer line is skipped.
 inline constexpr size_t kMaxGameListLine = 1024;
+// The largest game list read (the shipped list and the player's own together); a larger one is
+// not read at all.
+inline constexpr uint64_t kMaxGameListBytes = uint64_t(4) << 20;
 
 // Reads the game list from the file of that game path, in file order. An empty title line is
 // skipped without taking a stem; a title on the last line gets an empty stem. An entry whose

@@ -42,7 +42,7 @@ void CPlayer::ReadPlayerFile(CTextFile& file, bool takeNameFromFile) {
             file.ReadString(fileName);
             file.ReadString(stem);
             // A saved game whose file would lie outside the games folder is dropped.
-            if (!fileName.empty() && !platform::IsBareFileName(fileName)) {
+            if (!fileName.empty() && !IsFolderFileName(fileName)) {
                 continue;
             }
             m_savedGames.push_back(std::make_unique<CSavedGame>(title, fileName, stem));
@@ -68,6 +68,16 @@ void CPlayer::ReadPlayerFile(CTextFile& file, bool takeNameFromFile) {
 bool CPlayer::Save(const std::string& playersFolder) {
     return SaveFolderFile(playersFolder, m_strFileName,
                           [this](CTextFile& file) { WritePlayerFile(file); });
+}
+
+bool CPlayer::SaveAtClosing(const std::string& playersFolder) {
+    if (m_strFileName.empty() && !m_strName.empty()) {
+        platform::MessageBox(m_strName +
+                             "'s results were not saved: no player file could be made in " +
+                             platform::HostPath(playersFolder) + ".");
+        return false;
+    }
+    return Save(playersFolder);
 }
 
 void CPlayer::WritePlayerFile(CTextFile& file) {
@@ -280,7 +290,7 @@ void CPlayer::SaveGame(const std::string& gamesFolder, const std::string& title,
             // A game whose solution was shown is over: its saved game goes. A record that
             // never got a file has nothing to remove (and must not name the folder itself).
             const std::string& fileName = (*it)->m_strFileName;
-            if (platform::IsBareFileName(fileName)) {
+            if (IsFolderFileName(fileName)) {
                 platform::RemoveFile(gamesFolder + fileName);
             }
             m_savedGames.erase(it);

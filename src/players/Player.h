@@ -20,6 +20,9 @@ public:
 
     bool Load(const std::string& playersFolder) override;
     bool Save(const std::string& playersFolder) override;
+    // The last save, as the program ends. When the player has no file (none could be made),
+    // says where this session's results were not saved, since nothing else will.
+    bool SaveAtClosing(const std::string& playersFolder);
     void Clear() override;
 
     // The player file's records from an open file, in place of the ones held. With

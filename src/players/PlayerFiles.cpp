@@ -10,6 +10,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
+#include "players/FolderFile.h"
+#include "players/StatsReport.h"
 
 namespace {
 
@@ -87,7 +89,7 @@ std::vector<PlayerEntry> ReadPlayersIndex(CTextFile& file) {
         PlayerEntry entry{name, std::string()};
         file.ReadString(entry.fileName);
         // An empty file name is a player whose file could not be named: listed, never loaded.
-        if (!entry.fileName.empty() && !platform::IsBareFileName(entry.fileName)) {
+        if (!entry.fileName.empty() && !IsFolderFileName(entry.fileName)) {
             continue;
         }
         entries.push_back(std::move(entry));
@@ -97,7 +99,7 @@ std::vector<PlayerEntry> ReadPlayersIndex(CTextFile& file) {
 
 std::vector<PlayerEntry> OpenPlayersIndex() {
     CTextFile file;
-    if (file.Open(PlayersIndexPath(), CFile::modeRead)) {
+    if (file.OpenToRead(PlayersIndexPath(), kMaxFolderFileBytes)) {
         std::vector<PlayerEntry> entries = ReadPlayersIndex(file);
         file.Close();
         return entries;
@@ -123,7 +125,7 @@ bool AppendToPlayersIndex(const PlayerEntry& entry) {
         CFile writable;
         CTextFile old;
         if (writable.Open(PlayersIndexPath(), CFile::modeWrite) && writable.Close() &&
-            old.Open(PlayersIndexPath(), CFile::modeRead)) {
+            old.OpenToRead(PlayersIndexPath(), kMaxFolderFileBytes)) {
             entries = ReadPlayersIndex(old);
             ok = old.Cause() == platform::kNone;
             old.Close();
@@ -171,32 +173,55 @@ std::vector<std::string> SavedGameFilesOf(CTextFile& playerFile) {
 bool DeletePlayerFiles(const std::string& fileName) {
     // No file of its own (never named, or not a name in the players folder): nothing of the
     // player's lies on disk to remove.
-    if (!platform::IsBareFileName(fileName)) {
+    if (!IsFolderFileName(fileName)) {
         return true;
     }
     std::string playerPath = PlayersFolder() + fileName;
+    std::string name;
     std::vector<std::string> games;
     CTextFile file;
-    if (file.Open(playerPath, CFile::modeRead)) {
+    if (file.OpenToRead(playerPath, kMaxFolderFileBytes)) {
+        file.ReadString(name);
         games = SavedGameFilesOf(file);
         file.Close();
     }
     int cause = platform::kNone;
+    bool gamesGone = true;
     for (const std::string& game : games) {
         // Only files of the games folder are ever removed.
-        if (!platform::IsBareFileName(game)) {
+        if (!IsFolderFileName(game)) {
             continue;
         }
         std::string gamePath = GamesFolder() + game;
         if (!RemoveGameFile(gamePath, cause)) {
             ReportRemoveFailure(cause, gamePath);
+            gamesGone = false;
         }
+    }
+    // A saved game left on disk keeps its player, whose file is the only way back to it.
+    if (!gamesGone) {
+        return false;
     }
     if (!RemoveGameFile(playerPath, cause)) {
         ReportRemoveFailure(cause, playerPath);
         return false;
     }
+    if (!name.empty() && IsStatsReportOf(name) && !RemoveGameFile(StatsReportPath(), cause)) {
+        ReportRemoveFailure(cause, StatsReportPath());
+    }
     return true;
+}
+
+bool IsStatsReportOf(const std::string& name) {
+    CTextFile report;
+    if (!report.OpenToRead(StatsReportPath(), kMaxFolderFileBytes)) {
+        return false;
+    }
+    // The header, an empty line and the title come before the player's line.
+    std::string line;
+    for (int i = 0; i < 4 && report.ReadString(line); ++i) {
+    }
+    return line == "Game Player: " + name;
 }
 
 std::string FileErrorText(int cause, const std::string& path) {

@@ -39,10 +39,14 @@ bool RewritePlayersIndex(const std::vector<PlayerEntry>& entries);
 // The .gme file names a player file lists in its saved-games block, in file order.
 std::vector<std::string> SavedGameFilesOf(CTextFile& playerFile);
 
-// Removes a player's saved-game files and player file. A file already gone counts as
-// removed; any other failure is reported with the standard file-error text. True when the
-// player file is no longer on disk.
+// Removes a player's saved-game files, then the player file, then the statistics report when
+// it is that player's. A file already gone counts as removed; any other failure is reported
+// with the standard file-error text, and a saved game that stays keeps its player file. True
+// when the player file is no longer on disk.
 bool DeletePlayerFiles(const std::string& fileName);
+
+// True when the report file "players\stats.txt" is a report of the player of that name.
+bool IsStatsReportOf(const std::string& name);
 
 // The standard text of a file error, such as "%1 was not found." with the path for %1.
 std::string FileErrorText(int cause, const std::string& path);

@@ -12,6 +12,7 @@
 #include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
 #include "platform/Cp1252.h"
+#include "platform/File.h"
 #include "platform/Services.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
@@ -147,6 +148,13 @@ void CSelectPlayerDlg::OnOK() {
         QDialog::accept();
         return;
     }
+    // The player file keeps names in Windows-1252: any other letter would be lost to "?", and
+    // two such players could not be told apart.
+    if (!platform::FitsCp1252(m_pEdit->text())) {
+        platform::MessageBox(kNameOutsideCodePage, "Select Player", platform::MB_ICONEXCLAMATION);
+        m_pEdit->setFocus();
+        return;
+    }
     const std::string playersFolder = PlayersFolder();
     int index = m_pList->GetCurSel();
     if (index >= 0) {
@@ -169,8 +177,14 @@ void CSelectPlayerDlg::OnOK() {
     // rather than the new player's empty records over the previous player's file.
     m_player.m_strFileName.clear();
     m_player.MakeFileName(name, playersFolder);
-    m_player.Save(playersFolder);
-    AppendToPlayersIndex({m_player.m_strName, m_player.m_strFileName});
+    // A player file that cannot be written, or that the index cannot list (a full disk), is
+    // removed again: the new player plays without one, and nothing half made stays behind.
+    if (!m_player.m_strFileName.empty() &&
+        (!m_player.Save(playersFolder) ||
+         !AppendToPlayersIndex({m_player.m_strName, m_player.m_strFileName}))) {
+        platform::RemoveFile(playersFolder + m_player.m_strFileName);
+        m_player.m_strFileName.clear();
+    }
     QDialog::accept();
 }
 

@@ -11,6 +11,11 @@ class CPlayer;
 class QLineEdit;
 class QPushButton;
 
+// Said when a typed name holds a letter the player file cannot keep.
+inline constexpr char kNameOutsideCodePage[] =
+    "This name cannot be kept: please type it with the letters of Western European languages, "
+    "digits and signs only.";
+
 class CSelectPlayerDlg : public QDialog {
     Q_OBJECT
 

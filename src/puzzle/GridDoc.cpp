@@ -91,7 +91,7 @@ void CGridDoc::ClearPuzzle() {
 
 bool CGridDoc::OnOpenDocument(const std::string& path) {
     CTextFile file;
-    if (!file.Open(path, CFile::modeRead) || file.GetLength() > kMaxPuzzleFileSize) {
+    if (!file.OpenToRead(path, kMaxPuzzleFileSize)) {
         ReportSaveLoadException(path, file.Cause(), false, kFailedToOpenDocument);
         return false;
     }
@@ -328,9 +328,28 @@ bool CGridDoc::IsMarked(const std::string& key) const {
     return std::find(m_marks.begin(), m_marks.end(), key) != m_marks.end();
 }
 
+void CGridDoc::TidyMarks() {
+    std::unordered_set<std::string_view> cells;
+    std::vector<std::string> keys;
+    keys.reserve(m_cells.size());
+    for (const CGridCell& cell : m_cells) {
+        keys.push_back(MakeCellKey(cell.m_nColumn, cell.m_nRow));
+    }
+    cells.insert(keys.begin(), keys.end());
+    std::vector<std::string> kept;
+    for (std::string& mark : m_marks) {
+        // Erasing the cell's key from the set lets its first mark in and no other.
+        if (cells.erase(mark) != 0) {
+            kept.push_back(std::move(mark));
+        }
+    }
+    m_marks = std::move(kept);
+}
+
 bool CGridDoc::CheckAnswer(int* percent, int* marked, int* correct) const {
     const size_t answers = m_answers.size();
-    const size_t marks = m_marks.size();
+    const std::unordered_set<std::string_view> markSet(m_marks.begin(), m_marks.end());
+    const size_t marks = markSet.size();
     bool result = true;
     size_t remaining = answers;
     if (marks != answers) {
@@ -339,7 +358,7 @@ bool CGridDoc::CheckAnswer(int* percent, int* marked, int* correct) const {
     }
     std::unordered_set<std::string_view> answerSet(m_answers.begin(), m_answers.end());
     size_t right = 0;
-    for (const std::string& mark : m_marks) {
+    for (std::string_view mark : markSet) {
         if (answerSet.count(mark) != 0) {
             ++right;
             --remaining;

@@ -78,7 +78,12 @@ public:
     // exactly one line names it, else 0.
     virtual int GetHintsForCell(int column, int row, std::string& text) const;
     bool IsMarked(const std::string& key) const;
-    // Compares the marks with the answers: true when they are the same set. Only when
+    // Keeps, of marks read from a saved game, only those a player could have made: a mark on a
+    // cell of the board, one for each cell (the first one read). A board never holds more marks
+    // than it has cells, however many a spoiled file lists.
+    virtual void TidyMarks();
+    // Compares the marks with the answers: true when they are the same set (a mark listed twice
+    // counts once). Only when
     // percent is given are it, marked and correct filled in.
     bool CheckAnswer(int* percent = nullptr, int* marked = nullptr, int* correct = nullptr) const;
 

@@ -103,6 +103,21 @@ bool CMathGridDoc::SetCellValue(int column, int row, int digit) {
     return removed;
 }
 
+void CMathGridDoc::TidyMarks() {
+    std::unordered_set<uint64_t> free;
+    for (const CGridCell& cell : m_cells) {
+        free.insert(CellIndex(cell.m_nColumn, cell.m_nRow));
+    }
+    std::vector<std::string> kept;
+    for (std::string& mark : m_marks) {
+        const CellKey key = ParseCellKey(mark);
+        if (free.erase(CellIndex(key.column, key.row)) != 0) {
+            kept.push_back(std::move(mark));
+        }
+    }
+    m_marks = std::move(kept);
+}
+
 int CMathGridDoc::GetHintsForCell(int column, int row, std::string& text) const {
     return ListHintsForCell(column, row, text, true);
 }

@@ -24,6 +24,9 @@ public:
     bool SetCellValue(int column, int row, int digit);
     // Matches the column and row of the primary hint lines.
     int GetHintsForCell(int column, int row, std::string& text) const override;
+    // A digit's mark "column,row,digit" is kept when its cell is on the board, the first of each
+    // cell only.
+    void TidyMarks() override;
     // defaultValue when the cell holds no digit; else 1 for a right digit, 0 for a wrong one.
     int IsMarkCorrect(int column, int row, int defaultValue) const;
     // True when no cell named by the hint-cell lines holds a wrong digit.

@@ -22,7 +22,7 @@ int ReadNumber(CTextFile& file) {
 
 bool CAntsData::Read(const std::string& gamePath) {
     CTextFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, reward::kMaxRewardFileBytes)) {
         return false;
     }
     reward::ReadLine(file, m_strBackground);

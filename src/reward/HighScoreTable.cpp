@@ -41,7 +41,7 @@ void CHighScoreTable::Place(int tableSize, const std::vector<std::string>& lines
 
 void CHighScoreTable::Load(const std::string& gamePath, const std::string& newEntry) {
     CTextFile file;
-    if (!file.Open(gamePath, CFile::modeRead)) {
+    if (!file.OpenToRead(gamePath, reward::kMaxRewardFileBytes)) {
         Place(kDefaultSize, {}, newEntry);
         return;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 class CTextFile;
@@ -12,6 +13,8 @@ namespace reward {
 // Longer lines are cut here and the rest of the line is skipped, so a hostile file cannot make
 // one line take unbounded memory. Real lines (names, numbers, entries) are far shorter.
 inline constexpr size_t kMaxLineLength = 1024;
+// The largest score table or sprite data file read; a larger one reads as a missing one.
+inline constexpr uint64_t kMaxRewardFileBytes = 64 * 1024;
 
 // Reads one line without its end, like CTextFile::ReadString. False, with an empty line, at the
 // end of the file.

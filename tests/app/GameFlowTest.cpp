@@ -216,9 +216,9 @@ TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
         {{"1,0,5"}, "The item marked is incorrect.", "inccheck"},
         {{"0,0,1", "1,0,7", "0,1,7"}, "Of the 3 items marked, 1 of them is correct.", "inccheck"},
         {{"0,0,1", "1,0,2", "0,1,7"}, "Of the 3 items marked, 2 of them are correct.", "inccheck"},
-        // Every answer and one more: not solved.
-        {{"0,0,1", "1,0,2", "0,1,3", "1,1,4", "0,0,1"},
-         "Of the 5 items marked, 5 of them are correct.",
+        // A mark listed twice counts once: three of the four answers are not all of them.
+        {{"0,0,1", "1,0,2", "0,1,3", "0,0,1"},
+         "Of the 3 items marked, 3 of them are correct.",
          "corcheck"},
     };
     Start();

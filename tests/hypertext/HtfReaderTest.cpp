@@ -2,6 +2,8 @@
 // Reading page files: the grammar, the layout state it builds, and broken or hostile files.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "HtfTestPages.h"
 #include "platform/File.h"
 
@@ -153,9 +155,40 @@ TEST(HtfReader, HostileFilesEndWithoutHarmAndWithinTheByteLimit) {
     EXPECT_EQ(Rect(doc.m_blocks[0].m_rows[0].m_rcQuestion), "-2147483648,0,2147483647,18");
     EXPECT_EQ(doc.m_blocks[0].m_rows[0].m_rcAnswer.right, INT32_MIN);
 
-    // One line longer than the byte limit: it is read in pieces of 2046 characters, three to
-    // an item (text, code, line end), and the page ends at the limit.
-    doc = ReadPage("T\r\n" + std::string(kMaxHtfBytes + (1u << 20), 'q'));
+    // A line of the largest size is read in pieces of 2046 characters, three to an item (text,
+    // code, line end); one byte more and the page is refused whole.
+    doc = ReadPage("T\r\n" + std::string(kMaxHtfBytes - 3, 'q'));
     EXPECT_EQ(doc.m_items.front().m_strText, std::string(2045, 'q'));
     EXPECT_NEAR(static_cast<double>(doc.m_items.size()), kMaxHtfBytes / (3.0 * 2046), 1.0);
+    EXPECT_TRUE(ReadPage("T\r\n" + std::string(kMaxHtfBytes - 2, 'q')).m_items.empty());
+}
+
+TEST(HtfReader, APageOfTheLargestSizeKeepsToItsStatedMemoryAndButtonCount) {
+    // The page's records as allocated: every list (the texts below fit inside their strings).
+    auto footprint = [](const CHtfDocument& d) {
+        auto list = [](const auto& v) { return v.capacity() * sizeof(v[0]); };
+        size_t n = sizeof d + list(d.m_items) + list(d.m_lines) + list(d.m_stops) +
+                   list(d.m_links) + list(d.m_buttons) + list(d.m_blocks);
+        for (const HtfRevealTable& block : d.m_blocks) {
+            n += list(block.m_rows);
+        }
+        return n;
+    };
+    // The smallest records of each kind, repeated up to the limit: empty items, links, the
+    // rows of a reveal block that never ends, buttons.
+    const std::pair<const char*, const char*> shapes[] = {{"", "\n0\n1\n"},
+                                                          {"", "\n1\n1\n9\n0\nx\n"},
+                                                          {"\n14\n1\nn\nstart\n", "\n\n\n\n\n\n"},
+                                                          {"", "\n11\n1\nB\n"}};
+    for (const auto& [head, record] : shapes) {
+        std::string bytes = std::string("T\n") + head;
+        while (bytes.size() + std::strlen(record) <= kMaxHtfBytes) {
+            bytes += record;
+        }
+        const CHtfDocument doc = ReadPage(bytes);
+        const size_t rows = doc.m_blocks.empty() ? 0 : doc.m_blocks[0].m_rows.size();
+        EXPECT_GT(doc.m_items.size() + rows, 50000u) << record;
+        EXPECT_LE(footprint(doc), kHtfMemoryPerByte * bytes.size()) << record;
+        EXPECT_LE(doc.m_buttons.size(), kMaxHtfButtons) << record;
+    }
 }

@@ -3,6 +3,7 @@
 #include "images/Dib.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "images/DibDecode.h"
 #include "platform/File.h"
@@ -35,10 +36,10 @@ std::string Saved(DibHandle dib, bool expectSaved = true) {
 
 }  // namespace
 
-TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
+TEST(DibBlock, LoadKeepsThePictureAndRefusesWhatIsNoBitmap) {
     std::vector<uint8_t> file = BmpFile(SmallEightBit(), 14 + 40 + 16);
     DibHandle dib = LoadDibBlock(file);
-    // The block is the packed DIB followed by 14 zero bytes: as long as the whole file.
+    // The block is the packed DIB followed by 14 zero bytes: as long as the file it was.
     std::vector<uint8_t> expected(file.begin() + 14, file.end());
     expected.resize(file.size());
     ASSERT_TRUE(std::ranges::equal(dib.Bytes(), expected));
@@ -61,6 +62,12 @@ TEST(DibBlock, LoadKeepsTheWholeFileLengthAndRefusesWhatIsNoBitmap) {
     ASSERT_EQ(open.Read(skip, sizeof skip), sizeof skip);
     EXPECT_TRUE(std::ranges::equal(LoadDibBlock(open).Bytes(), expected));
     EXPECT_FALSE(LoadDibBlock(closed));
+    // Padded to gigabytes (sparse: nothing is written), only what the header describes is read.
+    const std::string padded = folder.Write("data/Padded.bmp", file);
+    ASSERT_EQ(::truncate(padded.c_str(), off_t(3) << 30), 0);
+    CFile big;
+    ASSERT_TRUE(big.Open(padded, CFile::modeRead));
+    EXPECT_TRUE(std::ranges::equal(LoadDibBlock(big).Bytes(), expected));
 }
 
 TEST(DibBlock, MeasuresOfEachHeader) {

@@ -2,6 +2,8 @@
 // The line reader and writer every data file goes through, and the file layer below it.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <climits>
 
 #include "platform/ProgramFolder.h"
@@ -150,4 +152,38 @@ TEST(File, AReplacingWriteKeepsTheOldFileUntilItIsClosedAndWhenItCannotStart) {
     EXPECT_FALSE(file.Open(path, CFile::modeReplace, &cause));
     EXPECT_EQ(cause, platform::kAccessDenied);
     EXPECT_EQ(folder.Read("players/Ann0.ply"), "Ann\r\nNo Saved Games\r\n");
+}
+
+TEST(File, ASaveNeverWritesThroughALinkAndLinesAndFilesHaveALimit) {
+    TempProgramFolder outside;
+    outside.Write("victim", std::string("someone else's"));
+    TempProgramFolder folder;
+    folder.Write("players/Ann0.ply", std::string("old"));
+    ASSERT_EQ(
+        ::symlink(outside.File("victim").c_str(), folder.File("players/Ann0.ply.new~").c_str()), 0);
+    CTextFile file;
+    ASSERT_TRUE(file.Open(folder.Path() + "players\\Ann0.ply", CFile::modeReplace));
+    file.WriteString("new\n");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(outside.Read("victim"), "someone else's");
+    EXPECT_EQ(folder.Read("players/Ann0.ply"), "new\r\n");
+    EXPECT_FALSE(folder.Exists("players/Ann0.ply.new~"));
+
+    // A pipe opens for neither reading nor writing; a file of gigabytes is refused by its length,
+    // and read without one its line ends at the limit.
+    int cause = 0;
+    const std::string pipe = folder.Plant("pipe", TempProgramFolder::Hostile::kFifo);
+    EXPECT_FALSE(file.Open(pipe, CFile::modeWrite, &cause));
+    EXPECT_EQ(cause, platform::kAccessDenied);
+    const std::string huge = folder.Plant("huge", TempProgramFolder::Hostile::kHuge);
+    EXPECT_FALSE(file.OpenToRead(huge, 1 << 20, &cause));
+    EXPECT_EQ(cause, platform::kInvalidFile);
+    std::string line;
+    ASSERT_TRUE(file.Open(huge, CFile::modeRead));
+    EXPECT_FALSE(file.ReadString(line) || file.ReadString(line));
+    EXPECT_EQ(file.Cause(), platform::kInvalidFile);
+    const std::string longest(CTextFile::kMaxLine, 'x');
+    ASSERT_TRUE(file.OpenToRead(folder.Write("t.txt", longest + "\r\nend"), 1 << 20));
+    EXPECT_TRUE(file.ReadString(line) && line == longest);
+    EXPECT_TRUE(file.ReadString(line) && line == "end");
 }

@@ -3,6 +3,7 @@
 // report, saved games, deleting players, and choosing the game to play.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -194,6 +196,39 @@ TEST_F(PlayerDialogs, SelectPlayerANewNameBecomesANewPlayerEvenWhenItBeginsLikeA
     EXPECT_EQ(folder.Read("players/Zed42.ply"), "taken");
 }
 
+TEST_F(PlayerDialogs, SelectPlayerRefusesANameTheFileCannotHoldAndLeavesNothingHalfMade) {
+    BeCarl();
+    CSelectPlayerDlg dialog(player);
+    dialog.show();
+    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
+    edit->setText(QString::fromUtf8("\u674E\u96F7"));
+    dialog.OnEditKillFocus();
+    dialog.OnOK();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{kNameOutsideCodePage});
+    EXPECT_EQ(player.m_strName, "carl");
+
+    // A full disk: the new player's file cannot be written, and nothing of it stays.
+    fake.Clear();
+    edit->setText(QString::fromUtf8("Zo\u00EB"));
+    dialog.OnEditKillFocus();
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const struct rlimit none = {0, old.rlim_max};
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &none);
+    dialog.OnOK();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(fake.Texts(),
+              (std::vector<std::string>{
+                  "Add new player?",
+                  "Unable to save " + folder.File("players/Zo_0.ply") + " because of error 13."}));
+    EXPECT_FALSE(folder.Exists("players/Zo_0.ply"));
+    EXPECT_EQ(folder.Read("players/data"), kIndex);
+    EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "Zo\xEB|");
+}
+
 TEST_F(PlayerDialogs, SelectPlayerAtStartUpAsksBeforeQuittingAndANameMakesTheFirstPlayer) {
     {
         CSelectPlayerDlg dialog(player, true);
@@ -332,6 +367,7 @@ TEST_F(PlayerDialogs, DeletePlayersGoesOnPastFilesGoneOrStuckAndKeepsTheIndexTru
     std::filesystem::remove(folder.File("players/Bob1.ply"));
     std::filesystem::remove(folder.File("players/Joan0.ply"));
     folder.Write("players/Joan0.ply/stuck", "x");
+    WriteStatsReport(playertest::SampleReport("ann"));
     CDeletePlayersDlg dialog;
     dialog.Prepare("carl", "carl0.ply");
     dialog.show();
@@ -350,6 +386,7 @@ TEST_F(PlayerDialogs, DeletePlayersGoesOnPastFilesGoneOrStuckAndKeepsTheIndexTru
               {"Access to " + folder.File("players/Joan0.ply") + " was denied."});
     EXPECT_FALSE(folder.Exists("players/ann0.ply"));
     EXPECT_FALSE(folder.Exists("games/Puzzl0.gme")) << "ann's saved game goes with her";
+    EXPECT_FALSE(folder.Exists("players/stats.txt")) << "and so does her report";
     EXPECT_EQ(folder.Read("players/data"),
               "carl\r\ncarl0.ply\r\nBob\r\nBob0.ply\r\nJoan\r\nJoan0.ply\r\n")
         << "Bob's file already gone counts as removed; Joan's is still there";

@@ -67,13 +67,16 @@ TEST_F(FileNames, FollowTheNameCutByTwoOrTheTitleAfterItsFifthCharacterAndANumbe
     // The last name holds all 18 characters that are replaced; it is cut to 4.
     std::string made;
     for (const char* name :
-         {"Mary Ann", "Bob", "Bob", "abcdefg", "a-*?", "J.R.", " {}[];~`!./+=\\|:\"'"}) {
+         {"Mary Ann", "Bob", "Bob", "abcdefg", "a-*?", "J.R.", " {}[];~`!./+=\\|:\"'", "Zo\xEB"}) {
         CPlayer player;
         EXPECT_TRUE(player.MakeFileName(name, PlayersFolder()));
         EXPECT_EQ(player.m_strName, name);
         made += player.m_strFileName + " ";
     }
-    EXPECT_EQ(made, "Mary0.ply Bob0.ply Bob1.ply abcde0.ply a-*?0.ply J_R_0.ply ____0.ply ");
+    // A letter of the code page is no character of a host (UTF-8) file name: "Zo\xEB" keeps it
+    // in the file only.
+    EXPECT_EQ(made,
+              "Mary0.ply Bob0.ply Bob1.ply abcde0.ply a-*?0.ply J_R_0.ply ____0.ply Zo_0.ply ");
     // " Puzzle 3" becomes "_Puzzle_3", cut to 5.
     made.clear();
     for (const char* title : {"Math Puzzle 12", "Math Puzzle 12", "Logic Puzzle 3", "Quiz1"}) {
@@ -108,6 +111,12 @@ TEST_F(PlayerFile, IsWrittenAndReadBackLineByLine) {
     EXPECT_FALSE(nameless.Save(PlayersFolder()));
     EXPECT_FALSE(LoadPlayer(nameless, "Nobody", ""));
     EXPECT_TRUE(fake.messages.empty());
+    // But as the program ends, a player's results that no file could take are not lost unsaid.
+    nameless.m_strName = "Dee";
+    EXPECT_FALSE(nameless.SaveAtClosing(PlayersFolder()));
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{
+                                "Dee's results were not saved: no player file could be made in " +
+                                folder.File("players/") + "."});
 }
 
 TEST_F(PlayerFile, DamagedFilesAreReadAsFarAsTheyGo) {

@@ -37,6 +37,8 @@ TEST(PlayersIndex, IsCreatedEmptyWhenMissingAndReadsNameAndFilePairsOfThePlayers
         // An empty name line is skipped alone; a name at the very end has no file.
         {"\nBob\nBob0.ply\n\n\nAnn\nAnn0.ply\nZed", "Bob|Bob0.ply;Ann|Ann0.ply;Zed|;"},
         {"Eve\n../../etc/passwd\nMal\nC:\\boot.ini\nDot\n..\nBob\nBob0.ply\n", "Bob|Bob0.ply;"},
+        // The files the game keeps there itself are no player's, in any letter case.
+        {"Ix\nDATA\nRep\nStats.txt\nNew\nBob0.ply.new~\nBob\nBob0.ply\n", "Bob|Bob0.ply;"},
     };
     for (const auto& [bytes, entries] : cases) {
         folder.Write("players/data", bytes);
@@ -94,6 +96,26 @@ TEST(PlayerRemoval, RemovesThePlayerFileAndItsSavedGamesOnly) {
     EXPECT_TRUE(DeletePlayerFiles(std::string(300, 'a') + ".ply")) << "a name no file can have";
     EXPECT_TRUE(DeletePlayerFiles("")) << "a player who never had a file";
     EXPECT_TRUE(fake.messages.empty()) << "files already gone count as removed";
+}
+
+TEST(PlayerRemoval, KeepsAPlayerWhoseSavedGameStaysAndTakesOnlyThatPlayersReport) {
+    platform::FakeServices fake;
+    TempProgramFolder folder;
+    const std::string report =
+        "QUIZLEX GAME STATISTICS\r\n\r\nGame Title: A\r\nGame Player: Ann\r\n";
+    folder.Write("players/stats.txt", report);
+    folder.Write("players/Ann0.ply", "Ann\nNo Saved Games\n");
+    folder.Write("players/Bob0.ply", "Bob\nStart Saved Games\nB\nB0.gme\nb\nEnd Saved Games\n");
+    folder.Write("games/B0.gme/stuck", "x");
+    EXPECT_FALSE(DeletePlayerFiles("Bob0.ply"));
+    EXPECT_TRUE(folder.Exists("players/Bob0.ply")) << "the way back to the saved game stays";
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Access to " + folder.File("games/B0.gme") +
+                                                     " was denied."});
+    std::filesystem::remove_all(folder.File("games/B0.gme"));
+    EXPECT_TRUE(DeletePlayerFiles("Bob0.ply"));
+    EXPECT_EQ(folder.Read("players/stats.txt"), report) << "Ann's report is no part of Bob";
+    EXPECT_TRUE(DeletePlayerFiles("Ann0.ply"));
+    EXPECT_FALSE(folder.Exists("players/stats.txt"));
 }
 
 TEST(PlayerRemoval, FileErrorTextsNameThePath) {

@@ -293,6 +293,20 @@ TEST(MathMarks, ADigitReplacesTheCellsDigitAndMinusOneClearsIt) {
     EXPECT_EQ(doc.m_marks, (Lines{"1,2,7"}));
 }
 
+TEST(MathMarks, MarksReadFromASavedGameAreOnePerCellOfTheBoard) {
+    CMathGridDoc doc;
+    doc.AddCell(1, 2);
+    doc.AddCell(3, 4);
+    doc.m_marks = {"1,2,5", "9,9,1", "1,2,6", "3,4,0", "3,4,0", "x"};
+    doc.TidyMarks();
+    EXPECT_EQ(doc.m_marks, (Lines{"1,2,5", "3,4,0"}));
+    CGridDoc logic;
+    logic.AddCell(1, 2);
+    logic.m_marks = {"1,2,7", "1,2", "1,2", "5,5"};
+    logic.TidyMarks();
+    EXPECT_EQ(logic.m_marks, (Lines{"1,2"}));
+}
+
 TEST(MathHints, ListsEveryPrimaryLineThatNamesTheCell) {
     CMathGridDoc doc;
     doc.AddCell(1, 2);
@@ -333,6 +347,7 @@ TEST(CheckAnswer, CountsMarksAgainstAnswers) {
         {"extra marks cost as much as missing ones", Row(0, 9),
          Row(0, 8) + Lines{"20,0,1", "21,0,1", "9,0,8"}, 70, 12, 9, false},
         {"every answer and nothing else", Row(0, 9), Row(0, 9), 100, 10, 10, true},
+        {"a mark listed twice counts once", Row(0, 1), Row(0, 0) + Row(0, 0), 50, 1, 1, false},
         {"no answers and no marks", {}, {}, 100, 0, 0, true},
         {"no answers and a mark", {}, {"0,0,3"}, 0, 1, 0, false},
         // A floating division gives 28.999...

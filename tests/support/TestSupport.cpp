@@ -2,6 +2,7 @@
 // Helpers for tests: a scratch program folder, and whole-file reads and writes.
 #include "support/TestSupport.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <algorithm>
 #include <array>
@@ -45,7 +46,10 @@ TempProgramFolder::~TempProgramFolder() {
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     for (auto it = fs::recursive_directory_iterator(m_path, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        // Never through a link: it may lead to a device or a file outside.
+        if (!it->is_symlink(ec)) {
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        }
     }
     fs::remove_all(m_path, ec);
     platform::SetProgramFolder(m_previousFolder);
@@ -77,6 +81,21 @@ bool TempProgramFolder::Exists(const std::string& relative) const {
 
 void TempProgramFolder::MakeFolder(const std::string& relative) const {
     fs::create_directories(File(relative));
+}
+
+std::string TempProgramFolder::Plant(const std::string& relative, Hostile kind) const {
+    const std::string path = Write(relative, std::string());
+    fs::remove(path);
+    if (kind == Hostile::kFifo && ::mkfifo(path.c_str(), 0644) != 0) {
+        throw std::runtime_error("cannot make a pipe " + path);
+    }
+    if (kind == Hostile::kEndless) {
+        fs::create_symlink("/dev/zero", path);
+    } else if (kind == Hostile::kHuge) {
+        WriteFileBytes(path, "");
+        fs::resize_file(path, uintmax_t(3) << 30);
+    }
+    return path;
 }
 
 std::string ReadFileBytes(const std::string& hostPath) {

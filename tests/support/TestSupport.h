@@ -34,10 +34,20 @@ public:
     bool Exists(const std::string& relative) const;
     void MakeFolder(const std::string& relative) const;
 
+    // Puts something hostile where the game expects a data file (folders made as needed) and
+    // returns its host path: a pipe nobody writes to, a link to the endless /dev/zero, or a
+    // sparse file of 3 GiB (only its length is set; nothing is written to disk).
+    enum class Hostile { kFifo, kEndless, kHuge };
+    std::string Plant(const std::string& relative, Hostile kind) const;
+
 private:
     std::string m_path;
     std::string m_previousFolder;
 };
+
+inline constexpr TempProgramFolder::Hostile kHostiles[] = {TempProgramFolder::Hostile::kFifo,
+                                                           TempProgramFolder::Hostile::kEndless,
+                                                           TempProgramFolder::Hostile::kHuge};
 
 std::string ReadFileBytes(const std::string& hostPath);
 void WriteFileBytes(const std::string& hostPath, const std::string& bytes);
