@@ -478,7 +478,7 @@ bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
     }
     Table(pdf, QStringLiteral("Games"),
           {"Game", "Topics", "Played by", "Finished", "Average", "Lowest", "Highest"},
-          {0.24, 0.34, 0.09, 0.09, 0.08, 0.08, 0.08}, rows);
+          {0.24, 0.3, 0.1, 0.09, 0.09, 0.09, 0.09}, rows);
 
     rows.clear();
     for (const PlayerReport& player : report.players) {
@@ -490,7 +490,7 @@ bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
                                  : QStringLiteral(" (damaged: ") + Text(player.damage) + ")")});
     }
     Table(pdf, QStringLiteral("Players"),
-          {"Player", "Games finished", "Average score", "Player file"}, {0.25, 0.14, 0.14, 0.47},
+          {"Player", "Games finished", "Average score", "Player file"}, {0.25, 0.16, 0.16, 0.43},
           rows, [&](size_t r) { return !report.players[r].damage.empty(); });
 
     if (!report.topics.empty()) {
