@@ -6,10 +6,11 @@ QZ_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 ghostscript locales poppler-utils
+    fonts-liberation2 ghostscript locales
     clang libclang-rt-14-dev
     xvfb xauth xdotool
     desktop-file-utils appstream
+    poppler-utils chromium
 )
 
 qz_install_missing() {

@@ -110,7 +110,8 @@ th,td{border:1px solid #bbb;padding:.25em .5em;text-align:left;vertical-align:to
 th{background:#e8eef8}td.n,th.n{text-align:right}
 tr.damaged td{background:#fde8e8;color:#8b0000}
 tr.first td{border-top:2px solid #555}
-svg{max-width:100%;height:auto}
+figure{margin:0}svg{max-width:100%;height:auto}
+.chart svg{min-width:560px}figcaption{font-size:.85em;color:#444}
 @media print{body{margin:0}.scroll{overflow:visible}h2{break-after:avoid}tr{break-inside:avoid}}
 @page{margin:12mm}
 )";
@@ -250,17 +251,30 @@ std::string ClassReportHtml(const ClassReport& report, const std::string& headin
         (damaged ? ", " + std::to_string(damaged) + " damaged player files" : std::string()) +
         ". Scores are out of 100; an average counts finished games only.</p>\n";
 
-    out += "<h2>Scores per game</h2>\n<figure>\n" + ChartSvg(ScoreChart(report, 720)) +
+    out += "<h2>Scores per game</h2>\n<figure>\n<div class=\"scroll chart\">" +
+           ChartSvg(ScoreChart(report, 720)) + "</div>\n" +
            "<figcaption>Each box runs from the lower to the upper quarter of the class's "
            "finished scores, with the middle score across it; the whiskers reach the lowest "
            "and highest score, and each dot is one player.</figcaption>\n</figure>\n";
 
-    HtmlTable(out, "Games",
-              {"Game", "Topics", "Played by", "Finished", "Average", "Lowest", "Highest"});
+    bool anyTopic = false;
+    for (const GameReport& game : report.games) {
+        anyTopic = anyTopic || !game.topics.empty();
+    }
+    // Without topics the column would stand empty.
+    std::vector<std::string> head = {"Game",    "Topics", "Played by", "Finished",
+                                     "Average", "Lowest", "Highest"};
+    if (!anyTopic) {
+        head.erase(head.begin() + 1);
+    }
+    HtmlTable(out, "Games", head);
     for (const GameReport& game : report.games) {
         std::vector<std::string> row = {Utf8Of(game.title), Utf8Of(Joined(game.topics, ", ")),
                                         std::to_string(game.players),
                                         std::to_string(game.spread.count)};
+        if (!anyTopic) {
+            row.erase(row.begin() + 1);
+        }
         for (std::string& cell : SpreadCells(game.spread)) {
             row.push_back(std::move(cell));
         }

@@ -171,8 +171,21 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("http://"), html.find("http://www.w3.org/2000/svg"));
 
-    // The tool's PDF names every player, the damaged ones as damaged.
+    // A real browser opens the page and prints it with the table of every player and game.
     std::string text;
+    const std::string page = folder.Write("class.html", html);
+    ASSERT_EQ(
+        testsupport::RunCommand("chromium --headless --no-sandbox --disable-gpu "
+                                "--no-pdf-header-footer --print-to-pdf='" +
+                                folder.Path() + "html.pdf' 'file://" + page + "' >/dev/null 2>&1"),
+        0);
+    ASSERT_EQ(testsupport::RunCommand("pdftotext '" + folder.Path() + "html.pdf' -", &text), 0);
+    EXPECT_NE(text.find("Every player and game"), std::string::npos);
+    for (const char* name : {"Zo\xC3\xAB", "Ben", "Cut", "Junk", "Gone"}) {
+        EXPECT_NE(text.find(name), std::string::npos) << name;
+    }
+
+    // The tool's PDF names every player, the damaged ones as damaged.
     ASSERT_EQ(Tool("class-report '" + folder.Path() + "' --out '" + folder.Path() + "r.pdf'"), 0);
     ASSERT_EQ(testsupport::RunCommand("pdftotext -layout '" + folder.Path() + "r.pdf' -", &text),
               0);
