@@ -184,7 +184,8 @@ bool IsScreenOnly(const PrintParagraph& paragraph) {
 }
 
 void ReadHintPages(const std::string& folder, Worksheet& sheet) {
-    const size_t count = sheet.across.size() + sheet.down.size();
+    // Hint pages are numbered with two digits, whatever a damaged page claims.
+    const size_t count = std::min<size_t>(sheet.across.size() + sheet.down.size(), 99);
     for (size_t n = 1; n <= count; ++n) {
         CHtfDocument page;
         if (!ReadPage(folder + PageName(sheet.stem, '_', static_cast<int>(n)), page)) {
