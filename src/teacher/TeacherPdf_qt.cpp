@@ -466,19 +466,27 @@ bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
     pdf.Paragraph(QStringLiteral("Scores per game"), Font(13, true), kInk, 0, 4);
     DrawChart(pdf, ScoreChart(report, pdf.Width()));
 
+    // The topics' column only when some puzzle names topics.
+    const bool topics = !report.topics.empty();
     std::vector<std::vector<QString>> rows;
     for (const GameReport& game : report.games) {
-        std::vector<QString> row = {Text(game.title), Topics(game.topics),
-                                    QString::number(game.players),
+        std::vector<QString> row = {Text(game.title), QString::number(game.players),
                                     QString::number(game.spread.count)};
+        if (topics) {
+            row.insert(row.begin() + 1, Topics(game.topics));
+        }
         for (QString& cell : SpreadCells(game.spread)) {
             row.push_back(cell);
         }
         rows.push_back(row);
     }
-    Table(pdf, QStringLiteral("Games"),
-          {"Game", "Topics", "Played by", "Finished", "Average", "Lowest", "Highest"},
-          {0.24, 0.3, 0.1, 0.09, 0.09, 0.09, 0.09}, rows);
+    std::vector<QString> head = {"Game", "Played by", "Finished", "Average", "Lowest", "Highest"};
+    std::vector<double> share = {0.4, 0.12, 0.12, 0.12, 0.12, 0.12};
+    if (topics) {
+        head.insert(head.begin() + 1, "Topics");
+        share = {0.24, 0.3, 0.1, 0.09, 0.09, 0.09, 0.09};
+    }
+    Table(pdf, QStringLiteral("Games"), head, share, rows);
 
     rows.clear();
     for (const PlayerReport& player : report.players) {
