@@ -93,6 +93,17 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
             EXPECT_NE(text.find(clue + " (" + std::to_string(entry.digits.size()) + ")"),
                       std::string::npos)
                 << clue;
+            // The hint pages teach and the key explains, in the author's words.
+            for (const auto* paragraphs : {&entry.hints, &entry.explains}) {
+                for (const std::string& paragraph : *paragraphs) {
+                    std::string expanded, why;
+                    ASSERT_TRUE(content::ExpandPuzzleText(puzzle, paragraph, expanded, why));
+                    std::erase_if(expanded, [](char c) { return c == '*' || c == '_'; });
+                    EXPECT_NE(text.find(Squeezed(content::Cp1252ToUtf8(expanded))),
+                              std::string::npos)
+                        << expanded;
+                }
+            }
             // The key's line for the answer carries the solution's digits.
             EXPECT_NE(text.find(entry.ref.Name() + ": " + entry.digits), std::string::npos)
                 << entry.ref.Name();
