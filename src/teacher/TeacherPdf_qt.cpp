@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -32,9 +33,14 @@ QString Text(const std::string& cp1252) {
     return platform::FromCp1252(cp1252);
 }
 
+// Points of text per point of the page: the painter is scaled to points, and a font's size is
+// taken at the device's resolution, so on a device finer than 72 dots an inch the size is cut
+// by as much. Set while pages are painted (one document at a time, on the GUI thread).
+double g_fontScale = 1.0;
+
 QFont Font(double size, bool bold = false, bool italic = false) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(size);
+    font.setPointSizeF(size * g_fontScale);
     font.setBold(bold);
     font.setItalic(italic);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -44,6 +50,7 @@ QFont Font(double size, bool bold = false, bool italic = false) {
 // A PDF at 72 dots an inch, so that the painter's units are points from the paper's corner.
 class PdfPages {
 public:
+    // A PDF file at 72 dots an inch.
     PdfPages(const std::string& path, const PaperSize& paper) : m_paper(paper) {
         m_writer = std::make_unique<QPdfWriter>(QString::fromStdString(path));
         m_writer->setResolution(72);
@@ -52,10 +59,19 @@ public:
                              QPageSize::ExactMatch);
         m_writer->setPageLayout(
             QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-        m_ok = m_painter.begin(m_writer.get());
-        m_painter.setRenderHint(QPainter::Antialiasing);
-        m_y = kPageMargin;
+        Begin(m_writer.get());
     }
+    // A printer from the print dialog, on the paper it was set up with.
+    explicit PdfPages(QPrinter& printer) {
+        printer.setFullPage(true);
+        const QRectF page = printer.pageLayout().fullRect(QPageLayout::Point);
+        m_paper = {"printer", page.width(), page.height()};
+        Begin(&printer);
+    }
+    ~PdfPages() { g_fontScale = 1.0; }
+    PdfPages(const PdfPages&) = delete;
+    PdfPages& operator=(const PdfPages&) = delete;
+
     bool Finish() { return m_ok && m_painter.end(); }
     bool Ok() const { return m_ok; }
 
@@ -67,7 +83,7 @@ public:
     double& Y() { return m_y; }
 
     void NewPage() {
-        m_writer->newPage();
+        m_device->newPage();
         m_y = kPageMargin;
     }
     // A new page unless there is room for height more.
@@ -79,7 +95,7 @@ public:
 
     // Height of a text wrapped to a width.
     double Measure(const QString& text, const QFont& font, double width) {
-        const QFontMetricsF metrics(font, m_writer.get());
+        const QFontMetricsF metrics(font, m_device);
         return metrics
             .boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignLeft, text)
             .height();
@@ -98,8 +114,20 @@ public:
     }
 
 private:
-    PaperSize m_paper;
+    // The painter works in points from the paper's corner whatever the device's resolution.
+    void Begin(QPagedPaintDevice* device) {
+        m_device = device;
+        m_ok = m_painter.begin(device);
+        const double scale = device->logicalDpiX() / 72.0;
+        m_painter.scale(scale, scale);
+        g_fontScale = 1.0 / scale;
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_y = kPageMargin;
+    }
+
+    PaperSize m_paper{kA4};
     std::unique_ptr<QPdfWriter> m_writer;
+    QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;
     bool m_ok = false;
     double m_y = 0;
@@ -325,7 +353,8 @@ void DrawChart(PdfPages& pdf, const Chart& chart) {
                 painter.setFont(Font(shape.size * 0.9));
                 painter.setPen(colour);
                 const QString text = QString::fromUtf8(shape.text.c_str());
-                const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+                const double width =
+                    QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
                 const double x = shape.anchor < 0 ? 0 : shape.anchor > 0 ? -width : -width / 2;
                 painter.drawText(QPointF(x, 0), text);
                 painter.restore();
@@ -363,7 +392,7 @@ void Table(PdfPages& pdf, const QString& caption, const std::vector<QString>& he
         }
         painter.setFont(header ? bold : font);
         painter.setPen(red ? kRed : kInk);
-        const QFontMetricsF metrics(painter.font());
+        const QFontMetricsF metrics(painter.font(), painter.device());
         for (size_t i = 0; i < cells.size() && i < x.size(); ++i) {
             const double width = share[i] * pdf.Width() - 4;
             painter.drawText(QPointF(x[i] + 2, y + 9.5),
@@ -424,18 +453,25 @@ bool PaperByName(const std::string& name, PaperSize& paper) {
     return false;
 }
 
-bool WriteWorksheetPdf(const std::vector<Worksheet>& sheets, const WorksheetOptions& options,
-                       const std::string& path, std::string& error) {
-    PdfPages pdf(path, options.paper);
-    if (!pdf.Ok()) {
-        error = "cannot write " + path;
-        return false;
-    }
+namespace {
+
+void PaintWorksheets(PdfPages& pdf, const std::vector<Worksheet>& sheets,
+                     const WorksheetOptions& options) {
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0) {
             pdf.NewPage();
         }
         WorksheetPages(pdf, sheets[i], options);
+    }
+}
+
+}  // namespace
+
+bool WriteWorksheetPdf(const std::vector<Worksheet>& sheets, const WorksheetOptions& options,
+                       const std::string& path, std::string& error) {
+    PdfPages pdf(path, options.paper);
+    if (pdf.Ok()) {
+        PaintWorksheets(pdf, sheets, options);
     }
     if (!pdf.Finish()) {
         error = "cannot write " + path;
@@ -444,13 +480,18 @@ bool WriteWorksheetPdf(const std::vector<Worksheet>& sheets, const WorksheetOpti
     return true;
 }
 
-bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
-                         const PaperSize& paper, const std::string& path, std::string& error) {
-    PdfPages pdf(path, paper);
-    if (!pdf.Ok()) {
-        error = "cannot write " + path;
-        return false;
+bool PrintWorksheets(QPrinter& printer, const std::vector<Worksheet>& sheets,
+                     const WorksheetOptions& options) {
+    PdfPages pdf(printer);
+    if (pdf.Ok()) {
+        PaintWorksheets(pdf, sheets, options);
     }
+    return pdf.Finish();
+}
+
+namespace {
+
+void PaintClassReport(PdfPages& pdf, const ClassReport& report, const std::string& heading) {
     pdf.Paragraph(QString::fromUtf8(heading.c_str()), Font(20, true), kInk, 0, 4);
     int damaged = 0;
     for (const PlayerReport& player : report.players) {
@@ -552,12 +593,29 @@ bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
     Table(pdf, QStringLiteral("Every player and game"),
           {"Player", "Game", "Status", "Score", "Plays", "Hints taken", "Checks", "Error displays"},
           {0.18, 0.25, 0.13, 0.08, 0.08, 0.1, 0.08, 0.1}, rows, [&](size_t r) { return red[r]; });
+}
 
+}  // namespace
+
+bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
+                         const PaperSize& paper, const std::string& path, std::string& error) {
+    PdfPages pdf(path, paper);
+    if (pdf.Ok()) {
+        PaintClassReport(pdf, report, heading);
+    }
     if (!pdf.Finish()) {
         error = "cannot write " + path;
         return false;
     }
     return true;
+}
+
+bool PrintClassReport(QPrinter& printer, const ClassReport& report, const std::string& heading) {
+    PdfPages pdf(printer);
+    if (pdf.Ok()) {
+        PaintClassReport(pdf, report, heading);
+    }
+    return pdf.Finish();
 }
 
 }  // namespace teacher

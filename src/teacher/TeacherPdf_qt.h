@@ -9,6 +9,8 @@
 #include "teacher/ClassReport.h"
 #include "teacher/Worksheet.h"
 
+class QPrinter;
+
 namespace teacher {
 
 struct WorksheetOptions {
@@ -30,5 +32,10 @@ bool WriteWorksheetPdf(const std::vector<Worksheet>& sheets, const WorksheetOpti
 // The class report as a PDF file: the chart, the summaries and every player's games.
 bool WriteClassReportPdf(const ClassReport& report, const std::string& heading,
                          const PaperSize& paper, const std::string& path, std::string& error);
+
+// The same pages on a printer from the print dialog, on its paper (options.paper is not used).
+bool PrintWorksheets(QPrinter& printer, const std::vector<Worksheet>& sheets,
+                     const WorksheetOptions& options);
+bool PrintClassReport(QPrinter& printer, const ClassReport& report, const std::string& heading);
 
 }  // namespace teacher

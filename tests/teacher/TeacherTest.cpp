@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPrinter>
 #include <filesystem>
 
 #include "maker/Cp1252Text.h"
 #include "maker/PuzzleSource.h"
 #include "support/TestSupport.h"
 #include "teacher/ClassReport.h"
+#include "teacher/TeacherPdf_qt.h"
 #include "teacher/Worksheet.h"
 
 using testsupport::CrLf;
@@ -214,4 +216,32 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_NE(text.find("damaged"), std::string::npos);
+
+    // A printer at 1200 dots an inch gets the same pages as the 72-dot PDF.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder.Path() + "printed.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(teacher::PrintClassReport(printer, report, "Class report"));
+    ASSERT_TRUE(teacher::WriteClassReportPdf(report, "Class report", teacher::kA4,
+                                             folder.Path() + "written.pdf", error));
+    std::vector<QImage> pages;
+    for (const char* name : {"printed", "written"}) {
+        ASSERT_EQ(
+            testsupport::RunCommand("pdftoppm -r 40 -f 1 -l 1 -singlefile -png '" + folder.Path() +
+                                    name + ".pdf' '" + folder.Path() + name + "'"),
+            0);
+        pages.emplace_back(QString::fromStdString(folder.Path() + name + ".png"));
+    }
+    ASSERT_EQ(pages[0].size(), pages[1].size());
+    int differ = 0, inked = 0;
+    for (int y = 0; y < pages[0].height(); ++y) {
+        for (int x = 0; x < pages[0].width(); ++x) {
+            const int a = qGray(pages[0].pixel(x, y)), b = qGray(pages[1].pixel(x, y));
+            inked += a < 128 ? 1 : 0;
+            differ += std::abs(a - b) > 96 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 500);
+    EXPECT_LT(differ, inked / 10);
 }
