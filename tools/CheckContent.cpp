@@ -27,7 +27,9 @@ int RunCheck(const tool::Arguments& arguments) {
     }
     CHtfQtFonts fonts;
     const content::CheckResult result =
-        content::CheckProgramFolder(folder, fonts, arguments.empty());
+        content::CheckProgramFolder(folder, fonts,
+                                    arguments.empty() ? content::FolderKind::InstalledData
+                                                      : content::FolderKind::ProgramFolder);
     for (const std::string& problem : result.problems) {
         std::printf("problem: %s\n", problem.c_str());
     }

@@ -4,25 +4,14 @@
 
 #include <cstring>
 
+#include "platform/LittleEndian.h"
+
 namespace board {
 namespace {
 
-uint32_t U32(std::span<const uint8_t> bytes, size_t at) {
-    return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
-           (static_cast<uint32_t>(bytes[at + 2]) << 16) |
-           (static_cast<uint32_t>(bytes[at + 3]) << 24);
-}
-
-void Put16(uint8_t* at, uint16_t value) {
-    at[0] = static_cast<uint8_t>(value & 0xFF);
-    at[1] = static_cast<uint8_t>(value >> 8);
-}
-
-void Put32(uint8_t* at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        at[i] = static_cast<uint8_t>((value >> (8 * i)) & 0xFF);
-    }
-}
+using platform::le::Put16;
+using platform::le::Put32;
+using platform::le::U32;
 
 // The game reads the 40-byte information header and the 12-byte core header; a picture with
 // any other header comes through as an image instead.
@@ -39,11 +28,10 @@ std::vector<uint8_t> BmpFileBytes(const DibHandle& dib) {
         return {};
     }
     std::vector<uint8_t> file(static_cast<size_t>(total));
-    Put16(file.data(), 0x4D42);
-    Put32(file.data() + 2, static_cast<uint32_t>(total));
-    Put32(file.data() + 6, 0);
     uint64_t bits = uint64_t{kBitmapFileHeaderSize} + DibBitsOffset(dib);
-    Put32(file.data() + 10, static_cast<uint32_t>(bits > total ? total : bits));
+    const auto header = BitmapFileHeader(static_cast<uint32_t>(total),
+                                         static_cast<uint32_t>(bits > total ? total : bits));
+    std::memcpy(file.data(), header.data(), header.size());
     std::memcpy(file.data() + kBitmapFileHeaderSize, block.data(), block.size());
     return file;
 }

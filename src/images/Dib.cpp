@@ -9,34 +9,13 @@
 
 #include "images/DibDecode.h"
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
 
 namespace {
 
-uint16_t U16(std::span<const uint8_t> b, uint64_t at) {
-    if (at > b.size() || b.size() - at < 2) {
-        return 0;
-    }
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
-uint32_t U32(std::span<const uint8_t> b, uint64_t at) {
-    if (at > b.size() || b.size() - at < 4) {
-        return 0;
-    }
-    return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
-           (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-void PutU16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void PutU32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
-    }
-}
+using platform::le::Put32;
+using platform::le::U16;
+using platform::le::U32;
 
 }  // namespace
 
@@ -267,16 +246,22 @@ bool SaveDibBlock(DibHandle& dib, CFile& file) {
         return false;
     }
     if (!runLength && d.imageSize != imageSize) {
-        PutU32(dib.MutableBytes().data() + 20, static_cast<uint32_t>(imageSize));
+        Put32(dib.MutableBytes().data() + 20, static_cast<uint32_t>(imageSize));
     }
-    uint8_t header[kBitmapFileHeaderSize];
-    PutU16(header, 0x4D42);
-    PutU32(header + 2, static_cast<uint32_t>(dibSize + kBitmapFileHeaderSize));
-    PutU16(header + 6, 0);
-    PutU16(header + 8, 0);
-    PutU32(header + 10, static_cast<uint32_t>(kBitmapFileHeaderSize + d.bitsOffset));
-    return file.Write(header, sizeof header) &&
+    const auto header =
+        BitmapFileHeader(static_cast<uint32_t>(dibSize + kBitmapFileHeaderSize),
+                         static_cast<uint32_t>(kBitmapFileHeaderSize + d.bitsOffset));
+    return file.Write(header.data(), header.size()) &&
            file.Write(dib.Bytes().data(), static_cast<size_t>(dibSize));
+}
+
+std::array<uint8_t, kBitmapFileHeaderSize> BitmapFileHeader(uint32_t fileSize,
+                                                            uint32_t bitsOffset) {
+    std::array<uint8_t, kBitmapFileHeaderSize> header{};
+    platform::le::Put16(header.data(), 0x4D42);
+    Put32(header.data() + 2, fileSize);
+    Put32(header.data() + 10, bitsOffset);
+    return header;
 }
 
 bool MakeDibPalette(const DibHandle& dib, CPalette& palette) {

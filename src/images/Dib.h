@@ -3,6 +3,7 @@
 // in one owned block, with the routines that read, write, measure and duplicate it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -120,6 +121,10 @@ DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
 // written, when there is no picture, its header is not the 40-byte one, or the bits the header
 // claims run past the block; false when writing failed (the file's Cause() tells why).
 bool SaveDibBlock(DibHandle& dib, CFile& file);
+
+// The 14-byte file header in front of a packed DIB in a .bmp file: "BM", the file's size, two
+// reserved zeros, and where the bits start counted from the start of the file.
+std::array<uint8_t, kBitmapFileHeaderSize> BitmapFileHeader(uint32_t fileSize, uint32_t bitsOffset);
 
 // Builds the picture's logical palette from its colour table (entries the block is too short
 // to hold are black). False when there is no picture or no colour table.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "images/Dib.h"
+#include "platform/LittleEndian.h"
 
 namespace {
 
@@ -20,14 +21,8 @@ inline uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) {
     return kBlack | (r << 16) | (g << 8) | b;
 }
 
-inline uint32_t Load16(const uint8_t* p) {
-    return p[0] | (static_cast<uint32_t>(p[1]) << 8);
-}
-
-inline uint32_t Load32(const uint8_t* p) {
-    return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
+using platform::le::Load16;
+using platform::le::Load32;
 
 // The colour of every index a pixel can hold; indices past the picture's table, and entries
 // the block is too short to hold, are black.

@@ -9,14 +9,12 @@
 #include <vector>
 
 #include "hypertext/PageNames.h"
-#include "maker/Artwork.h"
 #include "maker/PuzzleFiles.h"
 #include "maker/PuzzlePages.h"
 #include "maker/PuzzleSource.h"
 #include "platform/File.h"
 #include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TextFile.h"
 #include "players/GameList.h"
 
 namespace content {
@@ -45,18 +43,6 @@ bool ReadOwnList(const std::string& gamePath, std::string& bytes) {
     return !in.bad() && bytes.size() <= kLongestList;
 }
 
-bool WriteNew(const std::string& gamePath, const std::string& text) {
-    CTextFile file;
-    if (!file.Open(gamePath, CFile::modeCreate | CFile::modeWrite | CFile::modeExclusive)) {
-        return false;
-    }
-    if (!file.WriteString(text)) {
-        file.Abort();
-        return false;
-    }
-    return file.Close();
-}
-
 // Picks a stem and title that no listed game has and that no file or folder of the data
 // folder is named after.
 bool PickName(const std::vector<GameListEntry>& games, const std::string& level,
@@ -83,25 +69,6 @@ bool PickName(const std::vector<GameListEntry>& games, const std::string& level,
         }
     }
     return false;
-}
-
-// The puzzle's files, written into a folder of their own.
-bool WriteFiles(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics,
-                const std::string& folder, std::vector<std::string>& names) {
-    const BoardLayout layout;
-    names = {puzzle.stem + ".bgd", puzzle.stem + ".bmp"};
-    std::string why;
-    if (!WritePuzzleFile(puzzle, layout, platform::HostPath(folder + names[0])) ||
-        !MakeBoardPicture(puzzle, layout).Save(platform::HostPath(folder + names[1]), why)) {
-        return false;
-    }
-    for (const PageFile& page : MakePuzzlePages(puzzle, metrics)) {
-        names.push_back(page.name);
-        if (!WriteNew(folder + page.name, page.text)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -140,7 +107,8 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
     }
     std::vector<std::string> names;
     std::vector<std::string> moved;
-    bool ok = WriteFiles(puzzle, metrics, folder, names);
+    std::string failed;
+    bool ok = WritePuzzleFiles(puzzle, metrics, folder, names, failed);
     for (size_t i = 0; ok && i < names.size(); ++i) {
         ok = platform::MoveToNewName(folder + names[i], DataPath(names[i]));
         if (ok) {
@@ -148,10 +116,7 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
         }
     }
     if (ok) {
-        if (!list.empty() && list.back() != '\n') {
-            list += "\r\n";
-        }
-        list += puzzle.title + "\r\n" + puzzle.stem + "\r\n";
+        AppendGameListEntry(list, {puzzle.title, puzzle.stem});
         CFile file;
         ok = file.Open(listPath, CFile::modeReplace) && file.Write(list.data(), list.size()) &&
              file.Close();

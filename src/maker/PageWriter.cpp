@@ -67,19 +67,20 @@ int PageWriter::Width(const std::string& text, int itemCode) const {
     return HtfTabbedWidth(m_metrics, style.font, text, 0, 0, m_measures.tabUnit);
 }
 
-void PageWriter::Emit(const std::string& text, int itemCode, bool lineEnd) {
-    m_text += OneLine(text) + "\n" + std::to_string(itemCode) + "\n" + (lineEnd ? "1" : "0") + "\n";
+void PageWriter::Emit(const std::string& text, int itemCode, ItemEnd end) {
+    m_text += OneLine(text) + "\n" + std::to_string(itemCode) + "\n" +
+              (end == ItemEnd::EndsLine ? "1" : "0") + "\n";
 }
 
 void PageWriter::EmitLink(const std::string& text, const std::string& target, int left) {
-    Emit(text, code::kLink, false);
+    Emit(text, code::kLink, ItemEnd::SameLine);
     m_text += std::to_string(left + Width(text, code::kLink)) + "\n" + std::to_string(left) + "\n" +
               OneLine(target) + "\n";
 }
 
 void PageWriter::StartLine() {
     if (m_indentOffPending) {
-        Emit("", htf::kHangingIndent, false);
+        Emit("", htf::kHangingIndent, ItemEnd::SameLine);
         m_indentOffPending = false;
         m_margin = htf::kMargin;
     }
@@ -106,12 +107,12 @@ void PageWriter::Wrap(const std::vector<Token>& tokens) {
     bool lineEmpty = true;
     std::string pending;
     int pendingCode = code::kPlain;
-    auto flush = [&](bool lineEnd) {
-        if (lineEnd) {
+    auto flush = [&](ItemEnd end) {
+        if (end == ItemEnd::EndsLine) {
             pending = TrimEnd(pending);
         }
-        if (!pending.empty() || lineEnd) {
-            Emit(pending, pendingCode, lineEnd);
+        if (!pending.empty() || end == ItemEnd::EndsLine) {
+            Emit(pending, pendingCode, end);
         }
         pending.clear();
     };
@@ -119,12 +120,12 @@ void PageWriter::Wrap(const std::vector<Token>& tokens) {
         const int word = Width(TrimEnd(token.text), token.code);
         if (!lineEmpty && x + word > kRightEdge) {
             m_widest = std::max(m_widest, x);
-            flush(true);
+            flush(ItemEnd::EndsLine);
             x = m_margin;
             lineEmpty = true;
         }
         if (token.link) {
-            flush(false);
+            flush(ItemEnd::SameLine);
             const std::string text = TrimEnd(token.text);
             EmitLink(text, token.target, x);
             x += Width(text, code::kLink);
@@ -138,7 +139,7 @@ void PageWriter::Wrap(const std::vector<Token>& tokens) {
             continue;
         }
         if (!pending.empty() && token.code != pendingCode) {
-            flush(false);
+            flush(ItemEnd::SameLine);
         }
         pending += token.text;
         pendingCode = token.code;
@@ -147,10 +148,10 @@ void PageWriter::Wrap(const std::vector<Token>& tokens) {
     }
     m_widest = std::max(m_widest, x);
     if (pending.empty() && !tokens.empty() && tokens.back().link) {
-        Emit("", code::kPlain, true);  // ends the link's line in the link's style
+        Emit("", code::kPlain, ItemEnd::EndsLine);  // ends the link's line in the link's style
         return;
     }
-    flush(true);
+    flush(ItemEnd::EndsLine);
 }
 
 void PageWriter::Paragraph(const std::vector<Run>& runs) {
@@ -166,10 +167,10 @@ void PageWriter::Hanging(const std::vector<Run>& label, const std::vector<Run>& 
     StartLine();
     int x = htf::kMargin;
     for (const Run& run : label) {
-        Emit(run.text, run.code, false);
+        Emit(run.text, run.code, ItemEnd::SameLine);
         x += Width(run.text, run.code);
     }
-    Emit("", htf::kHangingIndent, false);
+    Emit("", htf::kHangingIndent, ItemEnd::SameLine);
     m_margin = x;
     std::vector<Token> tokens;
     AddTokens(body, tokens);
@@ -183,7 +184,7 @@ void PageWriter::Hanging(const std::vector<Run>& label, const std::vector<Run>& 
 
 void PageWriter::Line(const std::string& text, int itemCode) {
     StartLine();
-    Emit(text, itemCode, true);
+    Emit(text, itemCode, ItemEnd::EndsLine);
     m_widest = std::max(m_widest, m_margin + Width(text, itemCode));
 }
 
@@ -192,7 +193,7 @@ void PageWriter::Gap(bool small) {
     // An empty item that ends its line would take the height of the item before it: a whole
     // heading after a heading, nothing after an indent switch. The blank, drawn unseen, keeps
     // the gap its own half line.
-    Emit(" ", small ? htf::kSmallGap : htf::kBodyGap, true);
+    Emit(" ", small ? htf::kSmallGap : htf::kBodyGap, ItemEnd::EndsLine);
 }
 
 void PageWriter::Link(const std::vector<Run>& before, const std::string& text,
@@ -239,7 +240,7 @@ void PageWriter::Reveal(const std::string& question, const std::string& answer,
     const size_t rows = std::max(questions.size(), answers.size());
     questions.resize(rows);
     answers.resize(rows);
-    Emit("", htf::kAnswerBlock, true);
+    Emit("", htf::kAnswerBlock, ItemEnd::EndsLine);
     m_text += OneLine(TrimEnd(name)) + "\nstart\n";
     const std::string left = std::to_string(m_margin);
     const std::string right = std::to_string(kRightEdge);
@@ -253,7 +254,7 @@ void PageWriter::Reveal(const std::string& question, const std::string& answer,
 std::string PageWriter::Text() {
     if (m_indentOffPending) {
         StartLine();
-        Emit("", htf::kSmallGap, true);
+        Emit("", htf::kSmallGap, ItemEnd::EndsLine);
     }
     return m_text;
 }

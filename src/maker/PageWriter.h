@@ -74,7 +74,9 @@ private:
         std::string target;
     };
     void Wrap(const std::vector<Token>& tokens);
-    void Emit(const std::string& text, int itemCode, bool lineEnd);
+    // Whether an item ends its line in the page file or the next item goes on beside it.
+    enum class ItemEnd { SameLine, EndsLine };
+    void Emit(const std::string& text, int itemCode, ItemEnd end);
     void EmitLink(const std::string& text, const std::string& target, int left);
     void StartLine();
     int Width(const std::string& text, int itemCode) const;

@@ -8,8 +8,10 @@
 
 #include "images/Dib.h"
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
 
 namespace content {
+namespace le = platform::le;
 namespace {
 
 // Rows of the pixel font, top first; bit 4 is the leftmost pixel.
@@ -67,16 +69,6 @@ constexpr Glyph kGlyphs[] = {
     {'Y', {0x11, 0x11, 0x11, 0x0A, 0x04, 0x04, 0x04}},
     {'Z', {0x1F, 0x01, 0x02, 0x04, 0x08, 0x10, 0x1F}},
 };
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 }  // namespace
 
@@ -183,17 +175,17 @@ std::vector<uint8_t> PixelCanvas::PackedDib() const {
     const uint32_t colours = static_cast<uint32_t>(m_palette.size());
     std::vector<uint8_t> out;
     out.reserve(40 + colours * 4 + rowBytes * static_cast<uint32_t>(m_height));
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(m_width));
-    Put32(out, static_cast<uint32_t>(m_height));
-    Put16(out, 1);
-    Put16(out, 8);
-    Put32(out, 0);  // no compression
-    Put32(out, rowBytes * static_cast<uint32_t>(m_height));
-    Put32(out, 2835);  // 72 pixels per inch
-    Put32(out, 2835);
-    Put32(out, colours);
-    Put32(out, colours);
+    le::Append32(out, 40);
+    le::Append32(out, static_cast<uint32_t>(m_width));
+    le::Append32(out, static_cast<uint32_t>(m_height));
+    le::Append16(out, 1);
+    le::Append16(out, 8);
+    le::Append32(out, 0);  // no compression
+    le::Append32(out, rowBytes * static_cast<uint32_t>(m_height));
+    le::Append32(out, 2835);  // 72 pixels per inch
+    le::Append32(out, 2835);
+    le::Append32(out, colours);
+    le::Append32(out, colours);
     for (const Rgb& c : m_palette) {
         out.push_back(c.blue);
         out.push_back(c.green);

@@ -4,10 +4,16 @@
 
 #include <algorithm>
 
+#include "maker/Artwork.h"
+#include "maker/PuzzlePages.h"
+#include "platform/File.h"
+#include "platform/TextFile.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace content {
+namespace {
 
+// The puzzle file (stem + ".bgd") of a solved puzzle.
 bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,
                      const std::string& path) {
     CMathGridDoc doc;
@@ -64,6 +70,41 @@ bool WritePuzzleFile(const PuzzleSource& puzzle, const BoardLayout& layout,
     }
     doc.m_nHintCount = static_cast<int>(doc.m_hints.size());
     return doc.OnSaveDocument(path);
+}
+
+bool WritePage(const std::string& path, const std::string& text) {
+    CTextFile file;
+    if (!file.Open(path, CFile::modeReplace) || !file.WriteString(text)) {
+        file.Abort();
+        return false;
+    }
+    return file.Close();
+}
+
+}  // namespace
+
+bool WritePuzzleFiles(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics,
+                      const std::string& folder, std::vector<std::string>& names,
+                      std::string& failed) {
+    const BoardLayout layout;
+    const std::vector<PageFile> pages = MakePuzzlePages(puzzle, metrics);
+    names = {puzzle.stem + ".bgd", puzzle.stem + ".bmp"};
+    for (const PageFile& page : pages) {
+        names.push_back(page.name);
+    }
+    failed.clear();
+    std::string why;
+    if (!WritePuzzleFile(puzzle, layout, folder + names[0])) {
+        failed = names[0];
+    } else if (!MakeBoardPicture(puzzle, layout).Save(folder + names[1], why)) {
+        failed = names[1];
+    }
+    for (size_t i = 0; failed.empty() && i < pages.size(); ++i) {
+        if (!WritePage(folder + pages[i].name, pages[i].text)) {
+            failed = pages[i].name;
+        }
+    }
+    return failed.empty();
 }
 
 }  // namespace content

@@ -98,7 +98,8 @@ constexpr std::array kTexts = {
              "How many <n>-digit numbers fit the clue on its own? | <count> of them: the "
              "crossing answers pick out the one on the board"},
     Template{"property.explain", "Only <v> fits both the clue and the crossing answers."},
-    Template{"prime.tip", "A prime number can be divided exactly only by 1 and by itself."},
+    Template{"prime.tip",
+             "A prime number has exactly two factors, 1 and itself, so 1 is not a prime."},
     Template{"square.tip", "Square numbers: 1, 4, 9, 16, 25, 36, 49, 64, 81, 100..."},
     Template{"cube.tip", "Cube numbers: 1, 8, 27, 64, 125, 216, 343, 512, 729, 1000..."},
     Template{"multiple.tip", "A multiple of <a> is in the <a> times table."},

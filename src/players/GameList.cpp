@@ -26,7 +26,8 @@ bool ReadLine(CTextFile& file, std::string& line) {
 
 }  // namespace
 
-std::vector<GameListEntry> ReadGameList(const std::string& gamePath) {
+std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
+                                        std::vector<GameListEntry>* refused) {
     std::vector<GameListEntry> games;
     CTextFile file;
     if (!file.Open(gamePath, CFile::modeRead)) {
@@ -52,8 +53,17 @@ std::vector<GameListEntry> ReadGameList(const std::string& gamePath) {
         // outside the data folder, so its game is not offered.
         if (entry.stem.empty() || platform::IsBareFileName(entry.stem)) {
             games.push_back(std::move(entry));
+        } else if (refused) {
+            refused->push_back(std::move(entry));
         }
     }
     file.Close();
     return games;
+}
+
+void AppendGameListEntry(std::string& bytes, const GameListEntry& game) {
+    if (!bytes.empty() && bytes.back() != '\n') {
+        bytes += "\r\n";
+    }
+    bytes += game.title + "\r\n" + game.stem + "\r\n";
 }

@@ -21,5 +21,11 @@ inline constexpr size_t kMaxGameListLine = 1024;
 // Reads the game list from the file of that game path, in file order. An empty title line is
 // skipped without taking a stem; a title on the last line gets an empty stem. An entry whose
 // stem names anything but a plain file of the data folder is dropped. A missing file gives an
-// empty list; a line longer than kMaxGameListLine keeps its start.
-std::vector<GameListEntry> ReadGameList(const std::string& gamePath);
+// empty list; a line longer than kMaxGameListLine keeps its start. The dropped entries go to
+// refused when it is given.
+std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
+                                        std::vector<GameListEntry>* refused = nullptr);
+
+// Adds a game at the end of the game list's bytes: its title line and its stem line, each
+// ending in CR LF as the game's text files do. A last line without its end is ended first.
+void AppendGameListEntry(std::string& bytes, const GameListEntry& game);

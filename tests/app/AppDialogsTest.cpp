@@ -17,20 +17,16 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "resources/ResourceIds.h"
+#include "support/DialogControls.h"
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
 using platform::Rgb;
 using Lines = std::vector<std::string>;
 
-namespace {
+using testsupport::Find;
 
-template <class T = QPushButton>
-T* Find(const QWidget* dialog, int id) {
-    T* control = qobject_cast<T*>(dlgtemplate::Control(dialog, id));
-    EXPECT_NE(control, nullptr) << "control " << id;
-    return control;
-}
+namespace {
 
 std::string Text(const QWidget* dialog, int id) {
     return Find<QLabel>(dialog, id)->text().toStdString();

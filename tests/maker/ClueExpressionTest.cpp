@@ -13,7 +13,6 @@ using content::EntryRef;
 namespace {
 
 struct Result {
-    bool parsed = false;
     bool evaluated = false;
     int64_t value = 0;
     std::string error;
@@ -22,21 +21,16 @@ struct Result {
 const std::map<std::string, int64_t> kBoard = {{"1A", 345}, {"2D", 67}, {"3A", 120}};
 
 bool Lookup(const EntryRef& ref, int64_t& value) {
-    auto found = kBoard.find(ref.Key());
-    if (found == kBoard.end()) {
-        return false;
-    }
-    value = found->second;
-    return true;
+    const auto found = kBoard.find(ref.Key());
+    value = found == kBoard.end() ? 0 : found->second;
+    return found != kBoard.end();
 }
 
 Result Run(const std::string& text) {
     Result result;
     ClueExpression clue;
-    result.parsed = clue.Parse(text, result.error);
-    if (result.parsed) {
-        result.evaluated = clue.Evaluate(Lookup, result.value, result.error);
-    }
+    result.evaluated =
+        clue.Parse(text, result.error) && clue.Evaluate(Lookup, result.value, result.error);
     return result;
 }
 

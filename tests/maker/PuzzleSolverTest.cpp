@@ -14,12 +14,9 @@ namespace {
 // A 2 × 2 board: 1 Across on top, 3 Across below, 1 Down and 2 Down.
 std::string Board(const std::string& a1, const std::string& a3, const std::string& d1,
                   const std::string& d2) {
-    return "title Little Square\nstem little\nlevel hard\ngrid\n. .\n. .\nend\n"
-           "across 1 " +
-           a1 + "\n hint h\nacross 3 " + a3 +
-           "\n hint h\n"
-           "down 1 " +
-           d1 + "\n hint h\ndown 2 " + d2 + "\n hint h\n";
+    return "title Little Square\nstem little\nlevel hard\ngrid\n. .\n. .\nend\nacross 1 " + a1 +
+           "\n hint h\nacross 3 " + a3 + "\n hint h\ndown 1 " + d1 + "\n hint h\ndown 2 " + d2 +
+           "\n hint h\n";
 }
 
 SolveResult Solve(const std::string& text, int64_t budget = content::kDefaultSolveSteps) {

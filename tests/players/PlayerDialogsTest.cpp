@@ -28,17 +28,13 @@
 #include "players/SelectPlayerDlg.h"
 #include "players/StatsReport.h"
 #include "resources/ResourceIds.h"
+#include "support/DialogControls.h"
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
 
-namespace {
+using testsupport::Find;
 
-template <class T = QPushButton>
-T* Find(const QWidget* dialog, int id) {
-    T* control = qobject_cast<T*>(dlgtemplate::Control(dialog, id));
-    EXPECT_NE(control, nullptr) << "control " << id;
-    return control;
-}
+namespace {
 
 CItemTextListBox* List(const QWidget* dialog, int id = ids::IDC_PLAYER_LIST) {
     return Find<CItemTextListBox>(dialog, id);

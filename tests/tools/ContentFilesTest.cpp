@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "content/SoundSynth.h"
+#include "platform/LittleEndian.h"
 
 using content::SoundRecipe;
 
@@ -23,9 +24,7 @@ TEST(SoundSynth, WritesShortQuietEndedPcmSounds) {
         EXPECT_EQ(info.bitsPerSample, 16);
         EXPECT_EQ(info.sampleRate, content::kSampleRate);
         // No click: the first and last samples are silent, and nothing clips.
-        const auto sample = [&](size_t i) {
-            return static_cast<int16_t>(wav[44 + 2 * i] | (wav[45 + 2 * i] << 8));
-        };
+        const auto sample = [&](size_t i) { return int16_t(platform::le::U16(wav, 44 + 2 * i)); };
         const size_t count = info.dataBytes / 2;
         EXPECT_LT(std::abs(sample(0)), 200);
         EXPECT_LT(std::abs(sample(count - 1)), 200);

@@ -54,6 +54,7 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
     std::filesystem::remove(folder.File("data/steps_03.htf"));
     folder.Write("data/whoosh.wav", "RIFF....WAVE");
     folder.Write("data/About.dat", "Linux\r\n");
+    folder.Write("data/games.dat", folder.Read("data/games.dat") + "Far Away\r\n..\\far\r\n");
     std::string ants = folder.Read("ants/ants.dat");
     folder.Write("ants/ants.dat", "../sea\r\n" + ants.substr(ants.find('\n') + 1));
     EXPECT_EQ(Tool("check '" + folder.Path() + "'", output), 1);
@@ -61,9 +62,10 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
          {"problem: data\\steps_03.htf cannot be read (file error 2)\n",
           "problem: data\\whoosh.wav is not a sound the game can play",
           "problem: data\\About.dat has no year line\n",
+          "problem: game \"Far Away\": the stem \"..\\far\" is not a plain file name",
           "problem: ants\\ants.dat names the background \"../sea\", which is not a plain file "
           "name\n",
-          ": 5 problems\n"}) {
+          ": 6 problems\n"}) {
         EXPECT_NE(output.find(problem), std::string::npos) << problem << " in\n" << output;
     }
 }

@@ -19,6 +19,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
+#include "players/GameList.h"
 
 namespace content {
 namespace fs = std::filesystem;
@@ -43,18 +44,6 @@ bool ReadSource(const fs::path& path, std::string& text, std::vector<std::string
     bytes << in.rdbuf();
     text = bytes.str();
     return true;
-}
-
-std::string Trim(const std::string& text) {
-    size_t start = 0;
-    size_t end = text.size();
-    while (start < end && std::isspace(static_cast<unsigned char>(text[start]))) {
-        ++start;
-    }
-    while (end > start && std::isspace(static_cast<unsigned char>(text[end - 1]))) {
-        --end;
-    }
-    return text.substr(start, end - start);
 }
 
 // The meaningful lines of a simple source: (line number, text), comments and blanks dropped.
@@ -122,7 +111,6 @@ private:
     bool WriteText(const fs::path& path, const std::string& text);
     bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes);
     bool WritePicture(const fs::path& path, const PixelCanvas& canvas);
-    bool WritePuzzle(const PuzzleSource& puzzle, const BoardLayout& layout);
 
     fs::path m_content;
     fs::path m_out;
@@ -389,15 +377,6 @@ bool Builder::WritePicture(const fs::path& path, const PixelCanvas& canvas) {
     return true;
 }
 
-bool Builder::WritePuzzle(const PuzzleSource& puzzle, const BoardLayout& layout) {
-    const fs::path path = m_out / "data" / (puzzle.stem + ".bgd");
-    if (!WritePuzzleFile(puzzle, layout, path.string())) {
-        Error(path, 0, "cannot be written");
-        return false;
-    }
-    return true;
-}
-
 bool Builder::Write(BuildSummary& summary) {
     std::error_code ec;
     for (const char* folder : {"data", "data/help", "ants", "players", "games"}) {
@@ -409,20 +388,20 @@ bool Builder::Write(BuildSummary& summary) {
     }
     const fs::path data = m_out / "data";
     bool ok = true;
-    const BoardLayout layout;
     std::string list;
     for (const PuzzleSource& puzzle : m_puzzles) {
-        ok = WritePuzzle(puzzle, layout) && ok;
-        ok = WritePicture(data / (puzzle.stem + ".bmp"), MakeBoardPicture(puzzle, layout)) && ok;
-        ++summary.pictures;
-        for (const PageFile& page : MakePuzzlePages(puzzle, m_metrics)) {
-            ok = WriteText(data / page.name, page.text) && ok;
-            ++summary.pages;
+        std::vector<std::string> names;
+        std::string failed;
+        if (!WritePuzzleFiles(puzzle, m_metrics, data.string() + "/", names, failed)) {
+            Error(data / failed, 0, "cannot be written");
+            ok = false;
         }
-        list += puzzle.title + "\n" + puzzle.stem + "\n";
+        ++summary.pictures;
+        summary.pages += static_cast<int>(names.size()) - 2;
+        AppendGameListEntry(list, {puzzle.title, puzzle.stem});
         ++summary.games;
     }
-    ok = WriteText(data / "games.dat", list) && ok;
+    ok = WriteBytes(data / "games.dat", std::vector<uint8_t>(list.begin(), list.end())) && ok;
     for (const PageFile& page : m_helpPages) {
         ok = WriteText(data / "help" / page.name, page.text) && ok;
         ++summary.pages;

@@ -21,6 +21,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/TextFile.h"
+#include "players/GameList.h"
 #include "puzzle/MathGridDoc.h"
 #include "reward/AntsData.h"
 
@@ -55,7 +56,7 @@ std::string Joined(const std::vector<std::string>& texts) {
 
 class Checker {
 public:
-    bool m_bInstalledData = false;  // no players or games folder to look for
+    FolderKind m_kind = FolderKind::ProgramFolder;
 
     Checker(const std::string& folder, const IHtfFontMetrics& metrics, CheckResult& result)
         : m_folder(folder), m_metrics(metrics), m_result(result) {
@@ -101,22 +102,17 @@ void Checker::Run() {
 }
 
 void Checker::CheckGames() {
-    CTextFile file;
-    if (!file.Open(Path("data\\games.dat"), CFile::modeRead)) {
+    if (!platform::FileExists(Path(kGameListFile))) {
         Problem("data\\games.dat cannot be opened: the game list would be empty");
         return;
     }
-    // Read as the Select Game dialog reads it: an empty title line is skipped.
-    std::vector<std::pair<std::string, std::string>> games;
-    std::string line;
-    while (file.ReadString(line) && games.size() < 1000) {
-        if (!line.empty()) {
-            std::string stem;
-            file.ReadString(stem);
-            games.emplace_back(line, stem);
-        }
+    // Read as the Select Game dialog reads it, with its limits.
+    std::vector<GameListEntry> refused;
+    const std::vector<GameListEntry> games = ReadGameList(Path(kGameListFile), &refused);
+    for (const GameListEntry& game : refused) {
+        Problem("game \"" + game.title + "\": the stem \"" + game.stem +
+                "\" is not a plain file name, so the game is not offered");
     }
-    file.Close();
     if (games.empty()) {
         Problem("data\\games.dat lists no game");
     }
@@ -136,10 +132,6 @@ void Checker::CheckGames() {
 
 void Checker::CheckPuzzle(const std::string& title, const std::string& stem) {
     const std::string game = "game \"" + title + "\": ";
-    if (!platform::IsBareFileName(stem + ".bgd")) {
-        Problem(game + "the stem \"" + stem + "\" is not a plain file name");
-        return;
-    }
     // The game's messages become problems instead of boxes.
     platform::MessageCapture messages;
     CMathGridDoc doc;
@@ -416,7 +408,7 @@ void Checker::CheckReward() {
 }
 
 void Checker::CheckFolders() {
-    if (m_bInstalledData) {
+    if (m_kind == FolderKind::InstalledData) {
         return;
     }
     for (const char* folder : {"players", "games"}) {
@@ -429,11 +421,11 @@ void Checker::CheckFolders() {
 
 }  // namespace
 
-CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics,
-                               bool installedData) {
+CheckResult CheckProgramFolder(const std::string& folder, const IHtfFontMetrics& metrics,
+                               FolderKind kind) {
     CheckResult result;
-    Checker checker(programFolder, metrics, result);
-    checker.m_bInstalledData = installedData;
+    Checker checker(folder, metrics, result);
+    checker.m_kind = kind;
     checker.Run();
     return result;
 }

@@ -19,12 +19,14 @@ struct CheckResult {
     std::vector<std::string> problems;  // one line each
 };
 
-// programFolder is a host path (with or without a trailing separator). Pages are laid out
-// with metrics to find lines wider than the page window.
-// Installed data (installedData true) has no players or games folder: each player's own
-// folder holds those.
-CheckResult CheckProgramFolder(const std::string& programFolder, const IHtfFontMetrics& metrics,
-                               bool installedData = false);
+// What a checked folder holds. Installed data has no players or games folder: each player's
+// own folder holds those.
+enum class FolderKind { ProgramFolder, InstalledData };
+
+// folder is a host path (with or without a trailing separator). Pages are laid out with
+// metrics to find lines wider than the page window.
+CheckResult CheckProgramFolder(const std::string& folder, const IHtfFontMetrics& metrics,
+                               FolderKind kind = FolderKind::ProgramFolder);
 
 // The width of the page window's text area: wider lines are cut off on screen.
 inline constexpr int kPageWindowWidth = 305;

@@ -9,8 +9,10 @@
 #include <sstream>
 
 #include "maker/Cp1252Text.h"
+#include "platform/LittleEndian.h"
 
 namespace content {
+namespace le = platform::le;
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -80,24 +82,6 @@ bool ParseNote(const std::string& text, SoundNote& note, std::string& why) {
         return false;
     }
     return true;
-}
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-uint32_t Get32(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-uint16_t Get16(const std::vector<uint8_t>& b, size_t at) {
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
 }
 
 // The loudness of a note over its life, 0 at both ends, so no note clicks.
@@ -235,19 +219,19 @@ std::vector<uint8_t> SynthesizeWav(const SoundRecipe& recipe) {
     std::vector<uint8_t> out;
     out.reserve(44 + dataBytes);
     out.insert(out.end(), {'R', 'I', 'F', 'F'});
-    Put32(out, 36 + dataBytes);
+    le::Append32(out, 36 + dataBytes);
     out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    Put32(out, 16);
-    Put16(out, 1);  // PCM
-    Put16(out, 1);  // mono
-    Put32(out, kSampleRate);
-    Put32(out, kSampleRate * 2);
-    Put16(out, 2);
-    Put16(out, 16);
+    le::Append32(out, 16);
+    le::Append16(out, 1);  // PCM
+    le::Append16(out, 1);  // mono
+    le::Append32(out, kSampleRate);
+    le::Append32(out, kSampleRate * 2);
+    le::Append16(out, 2);
+    le::Append16(out, 16);
     out.insert(out.end(), {'d', 'a', 't', 'a'});
-    Put32(out, dataBytes);
+    le::Append32(out, dataBytes);
     for (int16_t s : samples) {
-        Put16(out, static_cast<uint16_t>(s));
+        le::Append16(out, static_cast<uint16_t>(s));
     }
     return out;
 }
@@ -264,7 +248,7 @@ bool ReadWavInfo(const std::vector<uint8_t>& bytes, WavInfo& info, std::string& 
     while (at + 8 <= bytes.size()) {
         const std::string id(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                              bytes.begin() + static_cast<std::ptrdiff_t>(at + 4));
-        const uint32_t size = Get32(bytes, at + 4);
+        const uint32_t size = le::U32(bytes, at + 4);
         const size_t body = at + 8;
         if (size > bytes.size() - body) {
             why = "the \"" + id + "\" chunk runs past the end of the file";
@@ -275,14 +259,14 @@ bool ReadWavInfo(const std::vector<uint8_t>& bytes, WavInfo& info, std::string& 
                 why = "the format chunk is too short";
                 return false;
             }
-            if (Get16(bytes, body) != 1) {
+            if (le::U16(bytes, body) != 1) {
                 why = "the sound is not plain PCM";
                 return false;
             }
-            info.channels = Get16(bytes, body + 2);
-            info.sampleRate = static_cast<int>(Get32(bytes, body + 4));
-            info.bitsPerSample = Get16(bytes, body + 14);
-            const uint16_t blockAlign = Get16(bytes, body + 12);
+            info.channels = le::U16(bytes, body + 2);
+            info.sampleRate = static_cast<int>(le::U32(bytes, body + 4));
+            info.bitsPerSample = le::U16(bytes, body + 14);
+            const uint16_t blockAlign = le::U16(bytes, body + 12);
             if (info.channels < 1 || info.channels > 2 || info.sampleRate < 8000 ||
                 info.sampleRate > 48000 || (info.bitsPerSample != 8 && info.bitsPerSample != 16) ||
                 blockAlign != info.channels * info.bitsPerSample / 8) {
