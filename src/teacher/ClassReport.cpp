@@ -220,8 +220,10 @@ std::string Utf8Of(const std::string& cp1252) {
 }
 
 bool GatherClassReport(const std::string& programFolder, ClassReport& report, std::string& error) {
-    const std::string playersFolder = programFolder + "players/";
-    const std::string dataFolder = programFolder + "data/";
+    // Spelt as the game spells its paths, so the game's installed data is read where the
+    // program folder has none of its own.
+    const std::string playersFolder = programFolder + "players\\";
+    const std::string dataFolder = programFolder + "data\\";
     CTextFile index;
     if (!index.Open(playersFolder + "data", CFile::modeRead)) {
         error = FileErrorText(index.Cause(), playersFolder + "data");

@@ -62,7 +62,7 @@ struct ClassReport {
 // Player files larger than this are not read: a real one is a few kilobytes.
 inline constexpr uint64_t kMaxPlayerFileBytes = 4u << 20;
 
-// Gathers the class of a program folder (a host path ending in its separator): the players
+// Gathers the class of a program folder (a path ending in its separator): the players
 // index, each player file, the game list and each game's instructions page for its topics.
 // False, with a reason, only when there is no players index.
 bool GatherClassReport(const std::string& programFolder, ClassReport& report, std::string& error);

@@ -19,9 +19,9 @@ struct SampleGame {
 std::vector<SampleGame> SampleGamesOf(const std::string& dataFolder);
 
 // Writes the players index and a player file per player into the players folder of the
-// program folder (host path ending in its separator), which must exist and hold no players. Each player plays
-// most games, as the game counts them: plays, hints, checks, error displays and, for most,
-// the finished score. The same seed makes the same class. False, with a reason, on a failure.
+// program folder (host path ending in its separator), which must exist and hold no players. Each
+// player plays most games, as the game counts them: plays, hints, checks, error displays and, for
+// most, the finished score. The same seed makes the same class. False, with a reason, on a failure.
 bool MakeSampleClass(const std::string& programFolder, const std::vector<SampleGame>& games,
                      int players, unsigned seed, std::string& error);
 

@@ -9,8 +9,10 @@
 
 #include "maker/Cp1252Text.h"
 #include "maker/PuzzleSource.h"
+#include "platform/FakePrintService.h"
 #include "support/TestSupport.h"
 #include "teacher/ClassReport.h"
+#include "teacher/TeacherCommands_qt.h"
 #include "teacher/TeacherPdf_qt.h"
 #include "teacher/Worksheet.h"
 
@@ -83,6 +85,17 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
                    "' --out '" + out + "'"),
               0);
     EXPECT_TRUE(std::filesystem::exists(out + "/booklet.pdf"));
+
+    // In the game the print dialog decides; the pupil's sheet has no answer key.
+    platform::FakePrintService print;
+    print.pdfPath = folder.Path() + "game.pdf";
+    ASSERT_TRUE(teacher::PrintGameWorksheet(nullptr, "steps"));
+    std::string printed;
+    ASSERT_EQ(testsupport::RunCommand("pdftotext '" + print.pdfPath + "' -", &printed), 0);
+    EXPECT_NE(printed.find("First Steps"), std::string::npos);
+    EXPECT_EQ(printed.find("Answer key"), std::string::npos);
+    print.cancel = true;
+    EXPECT_FALSE(teacher::PrintGameWorksheet(nullptr, "steps"));
     for (const content::PuzzleSource& puzzle : ShippedPuzzles()) {
         SCOPED_TRACE(puzzle.stem);
         const std::string pdf = "'" + out + "/" + puzzle.stem + ".pdf'";
@@ -216,6 +229,13 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_NE(text.find("damaged"), std::string::npos);
+
+    // The game prints the same report through the print dialog.
+    platform::FakePrintService print;
+    print.pdfPath = folder.Path() + "game.pdf";
+    ASSERT_TRUE(teacher::PrintGameClassReport(nullptr));
+    ASSERT_EQ(testsupport::RunCommand("pdftotext '" + print.pdfPath + "' -", &text), 0);
+    EXPECT_NE(text.find("Zo\xC3\xAB"), std::string::npos);
 
     // A printer at 1200 dots an inch gets the same pages as the 72-dot PDF.
     QPrinter printer(QPrinter::HighResolution);
