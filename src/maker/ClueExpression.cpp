@@ -707,6 +707,30 @@ bool ClueExpression::Evaluate(const Lookup& lookup, int64_t& value, std::string&
     return EvaluateNode(m_root, lookup, value, error);
 }
 
+std::vector<int64_t> ClueExpression::Numbers() const {
+    std::vector<int64_t> numbers;
+    auto add = [&numbers](int64_t n) {
+        if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) {
+            numbers.push_back(n);
+        }
+    };
+    for (const Node& node : m_nodes) {
+        if (node.kind == Kind::Number) {
+            add(node.value);
+        }
+    }
+    for (const Property& property : m_properties) {
+        if (property.kind == PropertyKind::MultipleOf ||
+            property.kind == PropertyKind::DigitsAddTo || property.kind == PropertyKind::Between) {
+            add(property.a);
+        }
+        if (property.kind == PropertyKind::Between) {
+            add(property.b);
+        }
+    }
+    return numbers;
+}
+
 std::vector<EntryRef> ClueExpression::References() const {
     std::vector<EntryRef> refs;
     for (const Node& node : m_nodes) {
@@ -756,19 +780,25 @@ std::string ClueExpression::DisplayNode(const std::vector<Node>& nodes, int inde
         case Kind::Binary: {
             const int left = node.children[0];
             const int right = node.children[1];
+            // A negative number after an operator is bracketed: "25 \x96 (\x9614)".
+            auto side = [&](int child, int outer, bool isRight) {
+                std::string text = Operand(nodes, child, outer, isRight);
+                if (child == right && PrecedenceOf(nodes, child) == kNegative && text[0] != '(') {
+                    text = "(" + text + ")";
+                }
+                return text;
+            };
             switch (node.op) {
                 case '+':
-                    return Operand(nodes, left, kSum, false) + " + " +
-                           Operand(nodes, right, kSum, false);
+                    return side(left, kSum, false) + " + " + side(right, kSum, false);
                 case '-':
-                    return Operand(nodes, left, kSum, false) + " " + kMinus + " " +
-                           Operand(nodes, right, kSum, true);
+                    return side(left, kSum, false) + " " + kMinus + " " + side(right, kSum, true);
                 case '*':
-                    return Operand(nodes, left, kProduct, false) + " " + kTimes + " " +
-                           Operand(nodes, right, kProduct, false);
+                    return side(left, kProduct, false) + " " + kTimes + " " +
+                           side(right, kProduct, false);
                 case '/':
-                    return Operand(nodes, left, kProduct, false) + " " + kDivide + " " +
-                           Operand(nodes, right, kProduct, true);
+                    return side(left, kProduct, false) + " " + kDivide + " " +
+                           side(right, kProduct, true);
                 default: {
                     const Node& exponent = nodes[static_cast<size_t>(right)];
                     if (exponent.kind == Kind::Number && IsSuperscript(exponent.value)) {
@@ -879,8 +909,10 @@ std::vector<std::string> ClueExpression::Working(const Lookup& lookup) const {
             anyRef = true;
         }
     }
+    // A round that changes nothing on the page (-175 becoming the number -175) is not shown.
+    std::string shown = DisplayNode(nodes, m_root);
     if (anyRef) {
-        lines.push_back("= " + DisplayNode(nodes, m_root));
+        lines.push_back("= " + shown);
     }
     // Each round works out every calculation whose parts are all known numbers.
     while (nodes[static_cast<size_t>(m_root)].kind != Kind::Number) {
@@ -914,7 +946,11 @@ std::vector<std::string> ClueExpression::Working(const Lookup& lookup) const {
         for (size_t k = 0; k < ready.size(); ++k) {
             toNumber(ready[k], values[k]);
         }
-        lines.push_back("= " + DisplayNode(nodes, m_root));
+        const std::string next = DisplayNode(nodes, m_root);
+        if (next != shown) {
+            lines.push_back("= " + next);
+            shown = next;
+        }
     }
     return lines;
 }

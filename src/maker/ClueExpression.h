@@ -78,6 +78,9 @@ public:
 
     // The entries the clue uses, in order of first use, each once.
     std::vector<EntryRef> References() const;
+    // The numbers written in the clue, in order, each once: its literals, or the numbers of
+    // its properties ("a multiple of 6" gives 6). A minus sign is not part of a number.
+    std::vector<int64_t> Numbers() const;
 
     // The clue as the pupil reads it, in Windows-1252: "(the digit sum of 3 Down) × 4".
     std::string Display() const;

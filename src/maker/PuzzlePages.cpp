@@ -76,8 +76,22 @@ void ClueList(PageWriter& page, const PuzzleSource& puzzle, bool across) {
             continue;
         }
         page.Hanging({{std::to_string(entry.ref.number) + "  ", code::kBold}},
-                     {{entry.clue.Display(), code::kPlain}});
+                     {{Capitalised(entry.ClueText()), code::kPlain}});
     }
+}
+
+// "squares, cubes and roots, and negative numbers"
+std::string TopicNames(const PuzzleSource& puzzle) {
+    std::string names;
+    for (size_t i = 0; i < puzzle.topics.size(); ++i) {
+        const TopicInfo* topic = FindTopic(puzzle.topics[i]);
+        if (topic == nullptr) {
+            continue;
+        }
+        names += (i == 0 ? "" : i + 1 == puzzle.topics.size() ? ", and " : ", ");
+        names += topic->name;
+    }
+    return names;
 }
 
 PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics) {
@@ -87,6 +101,11 @@ PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
                        " by " + std::to_string(puzzle.height) + " board" + kDot +
                        std::to_string(puzzle.entries.size()) + " answers",
                    code::kSmallBlue);
+    if (!puzzle.topics.empty()) {
+        page.Paragraph("It practises " + TopicNames(puzzle) +
+                           (puzzle.age.empty() ? "" : kDot + "ages " + puzzle.age) + ".",
+                       code::kSmallBlue);
+    }
     page.Gap();
     for (const std::string& paragraph : puzzle.intro) {
         page.Paragraph(paragraph);
@@ -119,7 +138,7 @@ PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
 }
 
 void ClueLine(PageWriter& page, const Entry& entry) {
-    page.Paragraph({{"Clue: ", code::kBold}, {entry.clue.Display(), code::kBoldBlue}});
+    page.Paragraph({{"Clue: ", code::kBold}, {Capitalised(entry.ClueText()), code::kBoldBlue}});
 }
 
 PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
@@ -156,15 +175,16 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     }
     page.Gap();
     page.Paragraph(
-        "On the board, the answer's squares are marked in the first hint colour; "
-        "the squares of the answers that cross it, or that its clue uses, in the second.",
+        "On the board, the answer's squares light up in the primary color; the squares of "
+        "the answers that cross it, or that its clue uses, in the secondary color.",
         code::kSmallBlue);
     return {HintPageName(puzzle.stem, false, hint), page.Text()};
 }
 
 // The clue and its working on one wrapped paragraph: "1 Across + 2 Down = 345 + 67 = 412".
 std::string WorkedLine(const PuzzleSource& puzzle, const Entry& entry) {
-    std::string text = entry.clue.Display();
+    std::string text =
+        entry.words.empty() ? entry.clue.Display() : entry.words + ": " + entry.clue.Display();
     const std::vector<std::string> steps = entry.clue.Working(LookupOf(puzzle));
     for (const std::string& step : steps) {
         text += " " + step;
@@ -235,12 +255,16 @@ PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
         }
         page.Gap(true);
     }
-    for (const std::string& paragraph : puzzle.notes) {
-        page.Gap(true);
-        page.Paragraph(paragraph);
-    }
-    page.Gap();
     page.Paragraph("Press a hint button to see how each answer is worked out.", code::kSmallBlue);
+    // The wrap-up comes last: what the puzzle taught.
+    if (!puzzle.notes.empty()) {
+        page.Gap();
+        page.Line("Looking back", code::kHeading);
+        for (const std::string& paragraph : puzzle.notes) {
+            page.Gap(true);
+            page.Paragraph(paragraph);
+        }
+    }
     return {AnswerPageName(puzzle.stem), page.Text()};
 }
 

@@ -36,7 +36,277 @@ std::string SquareName(const BoardCell& cell) {
     return "column " + std::to_string(cell.column + 1) + ", row " + std::to_string(cell.row + 1);
 }
 
+// A number the words of a clue write: its digits without point or commas, and how many of
+// them stand after the decimal point.
+struct WrittenNumber {
+    int64_t digits = 0;
+    int decimals = 0;
+    bool scalable = false;  // a decimal, money or a metric measure: may stand for x10, x100, x1000
+    std::string text;       // as written, for messages
+};
+
+bool IsLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+int NumberWord(const std::string& word) {
+    static const char* const kSmall[] = {"two",       "three",    "four",     "five",    "six",
+                                         "seven",     "eight",    "nine",     "ten",     "eleven",
+                                         "twelve",    "thirteen", "fourteen", "fifteen", "sixteen",
+                                         "seventeen", "eighteen", "nineteen", "twenty"};
+    static const char* const kTens[] = {"thirty",  "forty",  "fifty", "sixty",
+                                        "seventy", "eighty", "ninety"};
+    for (size_t i = 0; i < std::size(kSmall); ++i) {
+        if (word == kSmall[i]) {
+            return static_cast<int>(i) + 2;
+        }
+    }
+    for (size_t i = 0; i < std::size(kTens); ++i) {
+        if (word == kTens[i]) {
+            return static_cast<int>(i) * 10 + 30;
+        }
+    }
+    return 0;
+}
+
+bool IsMetricUnit(const std::string& word) {
+    static const char* const kUnits[] = {
+        "mm",         "cm",          "m",         "km",         "g",          "kg",
+        "ml",         "l",           "litre",     "litres",     "millilitre", "millilitres",
+        "metre",      "metres",      "kilometre", "kilometres", "centimetre", "centimetres",
+        "millimetre", "millimetres", "gram",      "grams",      "kilogram",   "kilograms",
+        "tonne",      "tonnes"};
+    return std::find(std::begin(kUnits), std::end(kUnits), word) != std::end(kUnits);
+}
+
+// Reads the numbers of a clue's words and the answers they name. False with a reason when
+// the words are not readable that way.
+bool ReadWrittenNumbers(const std::string& words, std::vector<WrittenNumber>& numbers,
+                        std::vector<EntryRef>& named, std::string& why) {
+    size_t i = 0;
+    while (i < words.size()) {
+        const char c = words[i];
+        if (c == '{') {
+            const size_t close = words.find('}', i);
+            if (close == std::string::npos) {
+                why = "a '{' is not closed";
+                return false;
+            }
+            const std::string inside = Trim(words.substr(i + 1, close - i - 1));
+            ClueExpression ref;
+            std::string error;
+            if (!inside.empty() && inside[0] == '=') {
+                why = "words name answers ({3A}) but never work a value out ({=...})";
+                return false;
+            }
+            if (ref.Parse(inside, error) && ref.References().size() == 1) {
+                named.push_back(ref.References().front());
+            }
+            i = close + 1;
+            continue;
+        }
+        if (c == '\xBC' || c == '\xBD' || c == '\xBE') {
+            numbers.push_back({c == '\xBE' ? 3 : 1, 0, false, "a fraction"});
+            numbers.push_back({c == '\xBD' ? 2 : 4, 0, false, "a fraction"});
+            ++i;
+            continue;
+        }
+        if (IsLetter(c)) {
+            size_t end = i;
+            while (end < words.size() && IsLetter(words[end])) {
+                ++end;
+            }
+            const std::string word = Lower(words.substr(i, end - i));
+            int value = NumberWord(word);
+            std::string text = word;
+            // "twenty-five"
+            if (value >= 20 && value % 10 == 0 && end + 1 < words.size() && words[end] == '-' &&
+                IsLetter(words[end + 1])) {
+                size_t next = end + 1;
+                while (next < words.size() && IsLetter(words[next])) {
+                    ++next;
+                }
+                const std::string unit = Lower(words.substr(end + 1, next - end - 1));
+                const int ones = NumberWord(unit);
+                if (ones > 0 && ones < 10) {
+                    value += ones;
+                    text += "-" + unit;
+                    end = next;
+                }
+            }
+            if (value > 0) {
+                numbers.push_back({value, 0, false, text});
+            }
+            i = end;
+            continue;
+        }
+        if (!IsDigit(c)) {
+            ++i;
+            continue;
+        }
+        if (i > 0 && IsLetter(words[i - 1])) {
+            while (i < words.size() && IsDigit(words[i])) {
+                ++i;  // part of a name such as "A4"
+            }
+            continue;
+        }
+        WrittenNumber number;
+        const bool money =
+            i > 0 && (words[i - 1] == '\xA3' || words[i - 1] == '$' || words[i - 1] == '\x80');
+        size_t end = i;
+        std::string digits;
+        while (end < words.size()) {
+            if (IsDigit(words[end])) {
+                digits.push_back(words[end++]);
+            } else if (words[end] == ',' && end + 3 < words.size() && IsDigit(words[end + 1]) &&
+                       IsDigit(words[end + 2]) && IsDigit(words[end + 3]) &&
+                       (end + 4 == words.size() || !IsDigit(words[end + 4]))) {
+                end += 1;  // a thousands comma: "10,000"
+            } else {
+                break;
+            }
+        }
+        if (end + 1 < words.size() && words[end] == '.' && IsDigit(words[end + 1])) {
+            ++end;
+            while (end < words.size() && IsDigit(words[end])) {
+                digits.push_back(words[end++]);
+                ++number.decimals;
+            }
+        }
+        number.text = words.substr(i, end - i);
+        if (digits.size() > 12) {
+            why = "the words write " + Shown(number.text) + ", longer than a clue's number can be";
+            return false;
+        }
+        number.digits = std::stoll(digits);
+        // The word after it: a unit, or "Across" / "Down" naming an answer.
+        size_t next = end;
+        while (next < words.size() && words[next] == ' ') {
+            ++next;
+        }
+        size_t wordEnd = next;
+        while (wordEnd < words.size() && IsLetter(words[wordEnd])) {
+            ++wordEnd;
+        }
+        const std::string after = Lower(words.substr(next, wordEnd - next));
+        i = end;
+        if (after == "across" || after == "down") {
+            continue;
+        }
+        number.scalable = number.decimals > 0 || money || IsMetricUnit(after);
+        numbers.push_back(number);
+    }
+    return true;
+}
+
+// Whether an expression's number is what the words wrote, or that times 10, 100 or 1000 when
+// the written number is a decimal, money or a measure.
+bool Matches(int64_t value, const WrittenNumber& written) {
+    if (value < 0 || value > 1'000'000'000'000'000LL) {
+        return false;
+    }
+    // value = digits / 10^decimals * 10^k, so value * 10^decimals = digits * 10^k: compared
+    // as digit strings, which cannot overflow.
+    const std::string left =
+        std::to_string(value) + std::string(static_cast<size_t>(written.decimals), '0');
+    for (size_t k = 0; k <= (written.scalable ? 3u : 0u); ++k) {
+        if (left == std::to_string(written.digits) + std::string(k, '0')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsKnownFact(int64_t value) {
+    static const int64_t kFacts[] = {24, 60, 90, 100, 180, 360, 365, 1000};
+    return (value >= 1 && value <= 12) ||
+           std::find(std::begin(kFacts), std::end(kFacts), value) != std::end(kFacts);
+}
+
 }  // namespace
+
+const std::vector<TopicInfo>& PuzzleTopics() {
+    static const std::vector<TopicInfo> topics = {
+        {"place-value", "place value and rounding"},
+        {"operations", "the four operations and the order of operations"},
+        {"factors", "factors, multiples, primes, HCF and LCM"},
+        {"powers", "squares, cubes and roots"},
+        {"fractions", "fractions of amounts"},
+        {"decimals", "decimals and percentages"},
+        {"ratio", "ratio and proportion"},
+        {"negatives", "negative numbers"},
+        {"algebra", "simple algebra"},
+        {"sequences", "sequences"},
+        {"measures", "measures, time and money"},
+        {"geometry", "angles, perimeter, area and volume"},
+        {"averages", "averages"},
+    };
+    return topics;
+}
+
+const TopicInfo* FindTopic(std::string_view tag) {
+    for (const TopicInfo& topic : PuzzleTopics()) {
+        if (tag == topic.tag) {
+            return &topic;
+        }
+    }
+    return nullptr;
+}
+
+bool CheckClueWords(const std::string& words, const ClueExpression& clue, std::string& why) {
+    std::vector<WrittenNumber> written;
+    std::vector<EntryRef> named;
+    if (!ReadWrittenNumbers(words, written, named, why)) {
+        return false;
+    }
+    const std::vector<int64_t> numbers = clue.Numbers();
+    for (const WrittenNumber& number : written) {
+        if (number.decimals == 0 && number.digits <= 1) {
+            continue;
+        }
+        const bool used = std::any_of(numbers.begin(), numbers.end(),
+                                      [&](int64_t value) { return Matches(value, number); });
+        if (!used) {
+            why = "the words write " + Shown(number.text) +
+                  ", which the clue's expression does not use";
+            return false;
+        }
+    }
+    for (int64_t value : numbers) {
+        const bool said =
+            std::any_of(written.begin(), written.end(),
+                        [&](const WrittenNumber& number) { return Matches(value, number); });
+        if (!said && !IsKnownFact(value)) {
+            why = "the expression uses " + std::to_string(value) + ", which its words do not write";
+            return false;
+        }
+    }
+    for (const EntryRef& ref : clue.References()) {
+        if (std::find(named.begin(), named.end(), ref) == named.end()) {
+            why = "the words do not name " + ref.Name() + " ({" + ref.Key() +
+                  "}), which the clue uses";
+            return false;
+        }
+    }
+    for (const EntryRef& ref : named) {
+        const std::vector<EntryRef> used = clue.References();
+        if (std::find(used.begin(), used.end(), ref) == used.end()) {
+            why = "the words name " + ref.Name() + ", which the clue's expression does not use";
+            return false;
+        }
+    }
+    return true;
+}
 
 bool PuzzleSource::IsCell(int column, int row) const {
     return row >= 0 && row < height && column >= 0 && column < width &&
@@ -112,6 +382,7 @@ private:
         std::string expression;
         ClueExpression clue;
         bool parsed = false;
+        std::pair<int, std::string> words;
         std::vector<std::pair<int, std::string>> hints;
         std::vector<std::pair<int, std::string>> asks;
         std::vector<std::pair<int, std::string>> explains;
@@ -123,6 +394,8 @@ private:
 
     void ReadLine(int line, const std::string& text);
     void ReadClueHeader(int line, bool across, const std::string& rest);
+    void ReadTopics(int line, const std::string& rest);
+    void ReadAge(int line, const std::string& rest);
     void FinishGrid();
     void NumberBoard();
     void MatchClues();
@@ -290,6 +563,10 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
         if (!rest.empty() && rest != "easy" && rest != "medium" && rest != "hard") {
             Error(line, "the level is easy, medium or hard, not \"" + Shown(rest) + "\"");
         }
+    } else if (keyword == "topic") {
+        ReadTopics(line, rest);
+    } else if (keyword == "age") {
+        ReadAge(line, rest);
     } else if (keyword == "intro") {
         m_intro.emplace_back(line, rest);
     } else if (keyword == "note") {
@@ -303,7 +580,8 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
         m_inGrid = true;
     } else if (keyword == "across" || keyword == "down") {
         ReadClueHeader(line, keyword == "across", rest);
-    } else if (keyword == "hint" || keyword == "ask" || keyword == "explain") {
+    } else if (keyword == "hint" || keyword == "ask" || keyword == "explain" ||
+               keyword == "words") {
         if (m_clues.empty()) {
             Error(line, "\"" + keyword + "\" must follow an across or down clue");
             return;
@@ -313,7 +591,18 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
             return;
         }
         PendingClue& clue = m_clues.back();
-        if (keyword == "hint") {
+        if (keyword == "words") {
+            std::string why;
+            if (clue.words.first != 0) {
+                Error(line, clue.ref.Name() + " has its words already (line " +
+                                std::to_string(clue.words.first) + ")");
+            } else if (clue.parsed && !CheckClueWords(rest, clue.clue, why)) {
+                Error(line, "the words of " + clue.ref.Name() + " disagree with its clue \"" +
+                                Shown(clue.expression) + "\": " + why);
+            } else {
+                clue.words = {line, rest};
+            }
+        } else if (keyword == "hint") {
             clue.hints.emplace_back(line, rest);
         } else if (keyword == "explain") {
             clue.explains.emplace_back(line, rest);
@@ -330,8 +619,67 @@ void PuzzleReader::ReadLine(int line, const std::string& text) {
         Error(line, "\"end\" without a grid before it");
     } else {
         Error(line, "unknown keyword \"" + Shown(keyword) +
-                        "\" (a line starts with title, stem, level, intro, note, grid, across, "
-                        "down, hint, ask or explain)");
+                        "\" (a line starts with title, stem, level, topic, age, intro, note, "
+                        "grid, across, down, words, hint, ask or explain)");
+    }
+}
+
+void PuzzleReader::ReadTopics(int line, const std::string& rest) {
+    if (!m_out.topics.empty()) {
+        Error(line, "the puzzle has a topic already");
+        return;
+    }
+    std::string tag;
+    std::vector<std::string> tags;
+    for (size_t i = 0; i <= rest.size(); ++i) {
+        if (i == rest.size() || rest[i] == ',' ||
+            std::isspace(static_cast<unsigned char>(rest[i]))) {
+            if (!tag.empty()) {
+                tags.push_back(tag);
+            }
+            tag.clear();
+        } else {
+            tag.push_back(rest[i]);
+        }
+    }
+    std::string known;
+    for (const TopicInfo& topic : PuzzleTopics()) {
+        known += (known.empty() ? "" : ", ") + std::string(topic.tag);
+    }
+    if (tags.empty() || tags.size() > 3) {
+        Error(line, "topic names one to three of " + known);
+        return;
+    }
+    for (const std::string& each : tags) {
+        if (FindTopic(each) == nullptr) {
+            Error(line, "the topic \"" + Shown(each) + "\" is not one of " + known);
+            return;
+        }
+    }
+    m_out.topics = tags;
+}
+
+void PuzzleReader::ReadAge(int line, const std::string& rest) {
+    const size_t dash = rest.find('-');
+    int low = 0;
+    int high = 0;
+    auto whole = [](const std::string& text, int& value) {
+        if (text.empty() || text.size() > 2 ||
+            !std::all_of(text.begin(), text.end(),
+                         [](unsigned char c) { return std::isdigit(c) != 0; })) {
+            return false;
+        }
+        value = std::stoi(text);
+        return true;
+    };
+    if (!m_out.age.empty()) {
+        Error(line, "the puzzle has an age already");
+    } else if (dash == std::string::npos || !whole(Trim(rest.substr(0, dash)), low) ||
+               !whole(Trim(rest.substr(dash + 1)), high) || low < 8 || high > 16 || low > high) {
+        Error(line, "the age is a band of years from 8 to 16, such as 10-11, not \"" + Shown(rest) +
+                        "\"");
+    } else {
+        m_out.age = std::to_string(low) + "-" + std::to_string(high);
     }
 }
 
@@ -672,6 +1020,9 @@ void PuzzleReader::ExpandTexts() {
     for (size_t e = 0; e < p.entries.size(); ++e) {
         Entry& entry = p.entries[e];
         const PendingClue& clue = m_clues[static_cast<size_t>(m_clueOfEntry[e])];
+        if (clue.words.first != 0) {
+            entry.words = Expand(clue.words.first, clue.words.second);
+        }
         for (const auto& [line, text] : clue.hints) {
             entry.hints.push_back(Expand(line, text));
         }

@@ -123,6 +123,14 @@ TEST(ClueExpression, ShowsTheClueAsAPupilReadsIt) {
     EXPECT_EQ(Shown("reverse(284)"), "284 written backwards");
     EXPECT_EQ(Shown("sqrt(1A) * 4 - 24"), "(the square root of 1 Across) \xD7 4 \x96 24");
     EXPECT_EQ(Shown("nextprime(2D + 1)"), "the first prime number after (2 Down + 1)");
+    // A negative number after an operator stands in brackets.
+    EXPECT_EQ(Shown("25 - -14"),
+              "25 \x96 (\x96"
+              "14)");
+    EXPECT_EQ(Shown("-11 * -89"),
+              "\x96"
+              "11 \xD7 (\x96"
+              "89)");
 }
 
 TEST(ClueExpression, WorksThroughTheClueStepByStep) {
@@ -137,6 +145,13 @@ TEST(ClueExpression, WorksThroughTheClueStepByStep) {
                                         "= (3 \x96 2)\xB2", "= 1\xB2", "= 1"}));
     ASSERT_TRUE(clue.Parse("42", error));
     EXPECT_TRUE(clue.Working(Lookup).empty());
+    // Making -175 a number changes nothing on the page, so it is no step.
+    ASSERT_TRUE(clue.Parse("-175 + 1000", error));
+    EXPECT_EQ(clue.Working(Lookup), (std::vector<std::string>{"= 825"}));
+    ASSERT_TRUE(clue.Parse("3 * (4 + 3A) - 7", error));
+    EXPECT_EQ(clue.Numbers(), (std::vector<int64_t>{3, 4, 7}));
+    ASSERT_TRUE(clue.Parse("a multiple of 6 and between 40 and 60", error));
+    EXPECT_EQ(clue.Numbers(), (std::vector<int64_t>{6, 40, 60}));
     EXPECT_EQ(clue.References(), (std::vector<EntryRef>{}));
     ASSERT_TRUE(clue.Parse("1A + 2D - 1A", error));
     EXPECT_EQ(clue.References(), (std::vector<EntryRef>{{1, true}, {2, false}}));

@@ -3,6 +3,8 @@
 // with their line numbers and reasons.
 #include <gtest/gtest.h>
 
+#include "hypertext/FakeHtfMetrics.h"
+#include "maker/PuzzlePages.h"
 #include "maker/PuzzleSource.h"
 
 using content::EntryRef;
@@ -160,4 +162,61 @@ TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
     EXPECT_EQ(errors.front(),
               "p.qzp:4: the grid has 24 answers; the game has hint buttons for "
               "21 at most");
+}
+
+TEST(PuzzleSource, ClueWordsAgreeWithTheirExpressionOnEveryNumber) {
+    auto check = [](const std::string& words, const char* expression) {
+        content::ClueExpression clue;
+        std::string why;
+        EXPECT_TRUE(clue.Parse(expression, why)) << why;
+        return content::CheckClueWords(words, clue, why) ? std::string("agree") : why;
+    };
+    // Pounds counted in pence, number words, per cent, a known fact, a measure, an answer.
+    EXPECT_EQ(check("The change, in pence, from \xA3"
+                    "20 after buying three books at \xA3"
+                    "4.35 each",
+                    "2000 - 3 * 435"),
+              "agree");
+    EXPECT_EQ(check("15% of 240", "240 * 15 / 100"), "agree");
+    EXPECT_EQ(
+        check("The third angle of a triangle with angles of 47\xB0 and 68\xB0", "180 - 47 - 68"),
+        "agree");
+    EXPECT_EQ(check("Twenty-five more than {3A}, in 1.5 km", "3A + 25 + 1500"), "agree");
+    EXPECT_EQ(check("Three books at \xA3"
+                    "4.35",
+                    "4 * 435"),
+              "the words write three, which the clue's expression does not use");
+    EXPECT_EQ(check("47\xB0 and 68\xB0", "180 - 47 - 86"),
+              "the words write 68, which the clue's expression does not use");
+    // Only money and measures change unit: a bare 20 is not 200.
+    EXPECT_EQ(check("20 more than 47", "47 + 200"),
+              "the words write 20, which the clue's expression does not use");
+    EXPECT_EQ(check("47 and 68 more", "47 + 68 + 13"),
+              "the expression uses 13, which its words do not write");
+    EXPECT_EQ(check("Double 3 Across", "3A * 2"),
+              "the words do not name 3 Across ({3A}), which the clue uses");
+    EXPECT_EQ(check("Double {3A}, {=3A}", "3A * 2"),
+              "words name answers ({3A}) but never work a value out ({=...})");
+}
+
+TEST(PuzzleSource, TopicAgeAndWordsReachThePages) {
+    std::string text = Replace(kGood, "level   easy\n", "level   easy\ntopic   powers, factors\n");
+    text =
+        Replace(text, "  hint    Square 8.\n", "  words   Five more than 8 squared\n  hint    x\n");
+    EXPECT_EQ(Errors(Replace(text, "factors", "fractoins")).front().substr(0, 41),
+              "p.qzp:5: the topic \"fractoins\" is not one");
+    EXPECT_EQ(Errors(Replace(text, "Five more", "Six more")),
+              (std::vector<std::string>{
+                  "p.qzp:24: the words of 4 Down disagree with its clue \"sq(8) + 5\": the words "
+                  "write six, which the clue's expression does not use"}));
+    EXPECT_EQ(Errors(Replace(text, "level   easy\n", "level   easy\nage     12\n")).front(),
+              "p.qzp:5: the age is a band of years from 8 to 16, such as 10-11, not \"12\"");
+    PuzzleSource puzzle;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(content::ReadPuzzleSource(text + "age 11-12\n", "p.qzp", puzzle, errors));
+    CFakeHtfMetrics metrics;
+    const std::vector<content::PageFile> pages = content::MakePuzzlePages(puzzle, metrics);
+    EXPECT_NE(pages[0].text.find("It practises squares"), std::string::npos);
+    EXPECT_NE(pages[0].text.find("Five more than 8 squared"), std::string::npos);
+    EXPECT_EQ(pages[0].text.find("8\xB2 + 5"), std::string::npos);
 }

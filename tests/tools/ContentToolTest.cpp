@@ -68,6 +68,17 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
           ": 6 problems\n"}) {
         EXPECT_NE(output.find(problem), std::string::npos) << problem << " in\n" << output;
     }
+
+    // Building again keeps a puzzle the player made with New Puzzle listed after the shipped
+    // ones; an entry whose puzzle file is gone, or that takes a shipped title, is not kept.
+    folder.Write("data/new1.bgd", folder.Read("data/steps.bgd"));
+    folder.Write("data/games.dat",
+                 "New Easy Puzzle 1\r\nnew1\r\nGone\r\ngone\r\n"
+                 "First Steps\r\nnew1\r\n" +
+                     folder.Read("data/games.dat"));
+    ASSERT_EQ(Tool("build " + kContent + " '" + folder.Path() + "'", output), 0) << output;
+    const std::string list = folder.Read("data/games.dat");
+    EXPECT_EQ(list, again.Read("data/games.dat") + "New Easy Puzzle 1\r\nnew1\r\n");
 }
 
 TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
@@ -80,7 +91,7 @@ TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
     std::string output;
     EXPECT_EQ(Tool("build '" + folder.File("content") + "' '" + folder.File("out") + "'", output),
               1);
-    EXPECT_NE(output.find("01-first-steps.qzp:15: 1 Across works out to 250, which has 3 digits: "
+    EXPECT_NE(output.find("01-first-steps.qzp:19: 1 Across works out to 250, which has 3 digits: "
                           "too long for its 2 squares"),
               std::string::npos)
         << output;

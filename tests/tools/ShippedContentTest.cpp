@@ -9,6 +9,7 @@
 #include <map>
 
 #include "content/ContentBuilder.h"
+#include "content/ContentChecker.h"
 #include "hypertext/FakeHtfMetrics.h"
 #include "hypertext/PageNames.h"
 #include "maker/PuzzleSolver.h"
@@ -83,10 +84,15 @@ TEST(ShippedContent, BuiltPuzzleFilesHoldTheWorkedOutClues) {
             };
             int64_t value = 0;
             std::string error;
-            ASSERT_TRUE(entry.clue.Evaluate(fromFile, value, error)) << error;
             int64_t inFile = 0;
             fromFile(entry.ref, inFile);
-            EXPECT_EQ(value, inFile) << entry.ref.Name();
+            if (entry.clue.IsProperty()) {
+                value = inFile;  // what it is like, not what it works out to
+                EXPECT_TRUE(entry.clue.Holds(inFile, fromFile)) << entry.ref.Name();
+            } else {
+                ASSERT_TRUE(entry.clue.Evaluate(fromFile, value, error)) << error;
+                EXPECT_EQ(value, inFile) << entry.ref.Name();
+            }
             EXPECT_EQ(std::to_string(value).size(), entry.cells.size()) << entry.ref.Name();
             // The hint's own cells in the first colour, all of them grid cells.
             std::vector<std::string> primary;
@@ -127,4 +133,36 @@ TEST(ShippedContent, EveryPuzzleHasExactlyOneSolution) {
                 puzzle.DigitAt(cell.column, cell.row));
         }
     }
+}
+
+TEST(ShippedContent, TeacherChecksRefuseGiveAwaysRepeatsAndMissingFacts) {
+    auto read = [](const std::string& name, const std::string& head, const std::string& hints) {
+        PuzzleSource puzzle;
+        std::vector<std::string> errors;
+        const std::string text = "title Check " + name + "\nstem " + name + "\n" + head +
+                                 "grid\n . .\n . .\nend\nacross 1 12\n hint " + hints +
+                                 "\nacross 3 34\n hint Not 3.4, nor 340, nor 1,234.\ndown 1 "
+                                 "13\n hint h\n ask What is 10 + 3? | 13\ndown 2 24\n hint h\n";
+        EXPECT_TRUE(content::ReadPuzzleSource(text, name, puzzle, errors)) << errors.front();
+        return puzzle;
+    };
+    std::vector<std::string> errors;
+    content::CheckShippedPuzzles(
+        {read("a", "level hard\ntopic sequences\nage 12-13\nnote n\nintro Start at 1,224.\n",
+              "Count on one."),
+         read("b", "level easy\nintro Start at 1,234.\n", "Count on to 12.")},
+        errors);
+    EXPECT_EQ(errors, (std::vector<std::string>{
+                          "a:16: a question of 1 Down gives away its answer, 13",
+                          "b:0: the puzzle has no topic: say what it practises",
+                          "b:0: the puzzle has no age band, such as \"age 10-11\"",
+                          "b:0: the puzzle has no note to wrap up its solution page",
+                          "b:0: the puzzle is easy but comes after a hard one: the game list "
+                          "runs from easy to hard",
+                          "b:9: a hint of 1 Across gives away its answer, 12",
+                          "b:9: the clue of 1 Across reads the same as a 1 Across",
+                          "b:11: the clue of 3 Across reads the same as a 3 Across",
+                          "b:13: a question of 1 Down gives away its answer, 13",
+                          "b:13: the clue of 1 Down reads the same as a 1 Down",
+                          "b:16: the clue of 2 Down reads the same as a 2 Down"}));
 }

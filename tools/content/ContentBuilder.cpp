@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
+#include "content/ContentChecker.h"
 #include "content/PageSource.h"
 #include "content/SoundSynth.h"
 #include "hypertext/PageNames.h"
@@ -96,6 +98,7 @@ public:
 
     bool Read();
     bool Write(BuildSummary& summary);
+    void KeepPlayersPuzzles(std::string& list) const;
 
 private:
     void Error(const fs::path& file, int line, const std::string& why) {
@@ -175,6 +178,7 @@ void Builder::ReadGames() {
     if (m_puzzles.empty()) {
         Error(list, 0, "lists no puzzle");
     }
+    CheckShippedPuzzles(m_puzzles, m_errors);
 }
 
 void Builder::ReadHelp() {
@@ -377,6 +381,28 @@ bool Builder::WritePicture(const fs::path& path, const PixelCanvas& canvas) {
     return true;
 }
 
+// Puzzles a player made with New Puzzle live in the same data folder and were appended to its
+// game list; a rebuild of the shipped puzzles keeps them listed after the shipped ones, as
+// long as their puzzle file is still there and neither their stem nor their title is shipped.
+void Builder::KeepPlayersPuzzles(std::string& list) const {
+    std::set<std::string> stems;
+    std::set<std::string> titles;
+    for (const PuzzleSource& puzzle : m_puzzles) {
+        stems.insert(platform::HostPath(m_out.string() + "/data/" + puzzle.stem));
+        titles.insert(puzzle.title);
+    }
+    for (const GameListEntry& game : ReadGameList(m_out.string() + "/" + kGameListFile)) {
+        const std::string stem = platform::HostPath(m_out.string() + "/data/" + game.stem);
+        std::error_code ec;
+        if (!game.stem.empty() && !stems.count(stem) && !titles.count(game.title) &&
+            fs::is_regular_file(stem + ".bgd", ec)) {
+            AppendGameListEntry(list, game);
+            stems.insert(stem);
+            titles.insert(game.title);
+        }
+    }
+}
+
 bool Builder::Write(BuildSummary& summary) {
     std::error_code ec;
     for (const char* folder : {"data", "data/help", "ants", "players", "games"}) {
@@ -401,6 +427,7 @@ bool Builder::Write(BuildSummary& summary) {
         AppendGameListEntry(list, {puzzle.title, puzzle.stem});
         ++summary.games;
     }
+    KeepPlayersPuzzles(list);
     ok = WriteBytes(data / "games.dat", std::vector<uint8_t>(list.begin(), list.end())) && ok;
     for (const PageFile& page : m_helpPages) {
         ok = WriteText(data / "help" / page.name, page.text) && ok;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "content/ContentBuilder.h"
@@ -15,6 +16,7 @@
 #include "hypertext/PageNames.h"
 #include "images/Dib.h"
 #include "maker/Artwork.h"
+#include "maker/Cp1252Text.h"
 #include "maker/PuzzlePages.h"
 #include "platform/File.h"
 #include "platform/MessageCapture.h"
@@ -419,7 +421,121 @@ void Checker::CheckFolders() {
     }
 }
 
+int LevelRank(const std::string& level) {
+    return level == "easy" ? 0 : level == "medium" ? 1 : 2;
+}
+
+// A clue's text as a pupil would compare it: lower case, blanks single.
+std::string Normalised(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            if (!out.empty() && out.back() != ' ') {
+                out.push_back(' ');
+            }
+        } else {
+            out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        }
+    }
+    while (!out.empty() && out.back() == ' ') {
+        out.pop_back();
+    }
+    return out;
+}
+
+bool Holds(const std::string& text, int64_t answer) {
+    const std::vector<int64_t> numbers = WholeNumbersIn(text);
+    return std::find(numbers.begin(), numbers.end(), answer) != numbers.end();
+}
+
 }  // namespace
+
+std::vector<int64_t> WholeNumbersIn(const std::string& text) {
+    auto digit = [&text](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    std::vector<int64_t> numbers;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!digit(i)) {
+            ++i;
+            continue;
+        }
+        const bool afterPoint = i >= 2 && text[i - 1] == '.' && digit(i - 2);
+        std::string digits;
+        size_t end = i;
+        while (digit(end) || (text[end] == ',' && digit(end + 1) && digit(end + 2) &&
+                              digit(end + 3) && !digit(end + 4) && end < text.size())) {
+            if (text[end] != ',') {
+                digits.push_back(text[end]);
+            }
+            ++end;
+        }
+        const bool beforePoint = end + 1 < text.size() && text[end] == '.' && digit(end + 1);
+        if (!afterPoint && !beforePoint && digits.size() <= 18) {
+            numbers.push_back(std::stoll(digits));
+        }
+        i = end;
+    }
+    return numbers;
+}
+
+void CheckShippedPuzzles(const std::vector<PuzzleSource>& puzzles,
+                         std::vector<std::string>& errors) {
+    // Normalised clue text -> where it was first read.
+    std::map<std::string, std::string> clues;
+    int rank = 0;
+    std::string hardest;
+    for (const PuzzleSource& puzzle : puzzles) {
+        auto problem = [&](int line, const std::string& why) {
+            errors.push_back(puzzle.fileName + ":" + std::to_string(line) + ": " + why);
+        };
+        if (puzzle.topics.empty()) {
+            problem(0, "the puzzle has no topic: say what it practises");
+        }
+        if (puzzle.age.empty()) {
+            problem(0, "the puzzle has no age band, such as \"age 10-11\"");
+        }
+        if (puzzle.notes.empty()) {
+            problem(0, "the puzzle has no note to wrap up its solution page");
+        }
+        if (LevelRank(puzzle.level) < rank) {
+            problem(0, "the puzzle is " + puzzle.level + " but comes after a " + hardest +
+                           " one: the game list runs from easy to hard");
+        } else {
+            rank = LevelRank(puzzle.level);
+            hardest = puzzle.level;
+        }
+        for (const std::string& intro : puzzle.intro) {
+            for (const Entry& entry : puzzle.entries) {
+                if (Holds(intro, entry.value)) {
+                    problem(0, "the intro gives away " + entry.digits + ", the answer to " +
+                                   entry.ref.Name());
+                }
+            }
+        }
+        for (const Entry& entry : puzzle.entries) {
+            const std::string name = entry.ref.Name();
+            auto giveAway = [&](const std::string& text, const char* what) {
+                if (Holds(text, entry.value)) {
+                    problem(entry.line, "a " + std::string(what) + " of " + name +
+                                            " gives away its answer, " + entry.digits);
+                }
+            };
+            giveAway(entry.words, "clue's words");
+            for (const std::string& hint : entry.hints) {
+                giveAway(hint, "hint");
+            }
+            for (const RevealPair& ask : entry.asks) {
+                giveAway(ask.question + " " + ask.answer, "question");
+            }
+            const std::string here = fs::path(puzzle.fileName).filename().string() + " " + name;
+            const auto [at, added] =
+                clues.emplace(Normalised(Cp1252ToUtf8(entry.ClueText())), here);
+            if (!added) {
+                problem(entry.line, "the clue of " + name + " reads the same as " + at->second);
+            }
+        }
+    }
+}
 
 CheckResult CheckProgramFolder(const std::string& folder, const IHtfFontMetrics& metrics,
                                FolderKind kind) {

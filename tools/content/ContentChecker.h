@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "maker/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
 
 namespace content {
@@ -27,6 +28,20 @@ enum class FolderKind { ProgramFolder, InstalledData };
 // metrics to find lines wider than the page window.
 CheckResult CheckProgramFolder(const std::string& folder, const IHtfFontMetrics& metrics,
                                FolderKind kind = FolderKind::ProgramFolder);
+
+// A teacher's checks over the puzzles the game ships, read from their sources, in the order of
+// the game list. Each problem is added to errors as "FILE:LINE: reason":
+//  - every puzzle states its topic, its age band and a wrap-up note;
+//  - no hint, question (ask, with its answer) or clue words hold the clue's own answer, and no
+//    intro holds any answer: the answer pages come later. A number is held when it stands as a
+//    whole number of its own ("1,225" holds 1225; "12.25" and "41225" do not hold 1225);
+//  - no clue reads the same as another clue, in this puzzle or another;
+//  - the list runs from easy to hard.
+void CheckShippedPuzzles(const std::vector<PuzzleSource>& puzzles,
+                         std::vector<std::string>& errors);
+
+// The whole numbers a text writes, as described above.
+std::vector<int64_t> WholeNumbersIn(const std::string& text);
 
 // The width of the page window's text area: wider lines are cut off on screen.
 inline constexpr int kPageWindowWidth = 305;
