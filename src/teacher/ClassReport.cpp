@@ -147,8 +147,10 @@ std::vector<std::string> TopicsOfPage(const std::string& path) {
         return {};
     }
     for (const PrintParagraph& paragraph : PageParagraphs(page)) {
-        if (paragraph.Text().rfind("It practises ", 0) == 0) {
-            return TopicsOfLine(paragraph.Text());
+        // The topic line may follow the level line in the same paragraph.
+        const size_t at = paragraph.Text().find("It practises ");
+        if (at != std::string::npos) {
+            return TopicsOfLine(paragraph.Text().substr(at));
         }
     }
     return {};

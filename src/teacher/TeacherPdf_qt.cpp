@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -30,7 +31,11 @@ const QColor kGrey(110, 110, 110);
 const QColor kBlock(70, 70, 70);
 
 QString Text(const std::string& cp1252) {
-    return platform::FromCp1252(cp1252);
+    QString text = platform::FromCp1252(cp1252);
+    // A minus sign stays with its number: "–14" never breaks after the dash.
+    static const QRegularExpression minus(QStringLiteral("([\u2013\u2212-])(?=\\d)"));
+    text.replace(minus, QStringLiteral("\\1\u2060"));
+    return text;
 }
 
 // Points of text per point of the page: the painter is scaled to points, and a font's size is

@@ -132,6 +132,14 @@ bool ReadBoard(const std::string& path, Worksheet& sheet, std::string& error) {
     return true;
 }
 
+constexpr const char* kPractises = "It practises ";
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    const size_t last = text.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
 }
@@ -160,8 +168,14 @@ void ReadInstructions(const CHtfDocument& page, Worksheet& sheet) {
                 ParseAnswerName(paragraph.label + " Down", number, unused)) {
                 clues->push_back({number, clues == &sheet.across, text, 0, {}, 0, {}});
             }
-        } else if (paragraph.Code() == 6 && StartsWith(text, "It practises ")) {
-            sheet.topicLine = text;
+        } else if (paragraph.Code() == 6 && sheet.topicLine.empty() &&
+                   text.find(kPractises) != std::string::npos) {
+            // The level line and the topic line share a style and no gap parts them.
+            const size_t at = text.find(kPractises);
+            if (at > 0 && sheet.levelLine.empty()) {
+                sheet.levelLine = Trimmed(text.substr(0, at));
+            }
+            sheet.topicLine = text.substr(at);
         } else if (paragraph.Code() == 6 && sheet.levelLine.empty()) {
             sheet.levelLine = text;
         } else {
