@@ -248,6 +248,12 @@ void PrintParagraphs(PdfPages& pdf, const std::vector<PrintParagraph>& paragraph
 
 void WorksheetPages(PdfPages& pdf, const Worksheet& sheet, const WorksheetOptions& options) {
     QPainter& painter = pdf.Painter();
+    // The pupil's name at the very top, so that a long topic line never runs into it.
+    painter.setFont(Font(10.5));
+    painter.setPen(kInk);
+    painter.drawText(QPointF(pdf.Left(), 40),
+                     QStringLiteral("Name: ______________________     Date: ______________"));
+    pdf.Y() = 54;
     pdf.Paragraph(Text(sheet.title), Font(22, true), kInk, 0, 4);
     if (!sheet.levelLine.empty()) {
         pdf.Paragraph(Text(sheet.levelLine), Font(10.5), kBlue, 0, 2);
@@ -255,10 +261,6 @@ void WorksheetPages(PdfPages& pdf, const Worksheet& sheet, const WorksheetOption
     if (!sheet.topicLine.empty()) {
         pdf.Paragraph(Text(sheet.topicLine), Font(10.5), kBlue, 0, 2);
     }
-    painter.setFont(Font(10.5));
-    painter.setPen(kInk);
-    painter.drawText(QPointF(pdf.Left(), 132),
-                     QStringLiteral("Name: ______________________     Date: ______________"));
 
     const PageRect board = WorksheetBoardRect(pdf.Paper(), sheet.columns, sheet.rows);
     DrawBoard(painter, sheet, board, false);
