@@ -179,7 +179,8 @@ BENCHMARK(BM_QtRichTextLayoutDraw)->Unit(benchmark::kMillisecond);
 void BM_HtfWindowLoadFile(benchmark::State& state) {
     PageWindow page;
     for (auto _ : state) {
-        if (!page.window->LoadFile(TheSample().path, 0, 0, 0)) {
+        if (!page.window->LoadFile(TheSample().path, 0, CMuWnd::LoadErrors::Silent,
+                                   kHtfAnswerModeNormal)) {
             state.SkipWithError("cannot load the page");
             return;
         }
@@ -191,7 +192,7 @@ BENCHMARK(BM_HtfWindowLoadFile)->Unit(benchmark::kMillisecond);
 void BM_HtfWindowScrollStep(benchmark::State& state) {
     PageWindow page;
     CMuWnd* window = page.window;
-    if (!window->LoadFile(TheSample().path, 0, 0, 0)) {
+    if (!window->LoadFile(TheSample().path, 0, CMuWnd::LoadErrors::Silent, kHtfAnswerModeNormal)) {
         state.SkipWithError("cannot load the page");
         return;
     }

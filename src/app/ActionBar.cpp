@@ -2,17 +2,17 @@
 // The action bar across the top of the game.
 #include "app/ActionBar.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/MainFrame.h"
 #include "images/DialogTemplate.h"
 #include "platform/DialogUnits.h"
 #include "resources/ResourceIds.h"
 
-CActionBar::CActionBar(CMainFrame& frame, QWidget* parent) : QDialog(parent), m_frame(frame) {
+CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     // A bar inside the main window, not a window of its own.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("actionBar"));
@@ -25,8 +25,8 @@ CActionBar::CActionBar(CMainFrame& frame, QWidget* parent) : QDialog(parent), m_
                                                tr("Show The Solution"), 2, 1, 77, 14);
     m_pCheckButton = dlgtemplate::AddButton(this, ids::IDC_BAR_CHECK_ANSWER, "checkAnswer",
                                             tr("Check My Answer"), 83, 1, 77, 14);
-    QPushButton* find = dlgtemplate::AddButton(this, ids::IDC_BAR_FIND_HINTS, "findHints",
-                                               tr("Find Hints For A Cell"), 164, 1, 77, 14);
+    m_pFindButton = dlgtemplate::AddButton(this, ids::IDC_BAR_FIND_HINTS, "findHints",
+                                           tr("Find Hints For A Cell"), 164, 1, 77, 14);
     QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 246, 4, 26, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(false);
@@ -41,16 +41,24 @@ CActionBar::CActionBar(CMainFrame& frame, QWidget* parent) : QDialog(parent), m_
                                           307, 1, 16, 14);
     m_pHintPlace->hide();
 
-    connect(m_pSolutionButton, &QPushButton::clicked, this, [this] { m_frame.OnShowSolution(); });
-    connect(m_pCheckButton, &QPushButton::clicked, this, [this] { m_frame.OnCheckAnswer(); });
-    connect(find, &QPushButton::clicked, this, [this] { m_frame.OnFindHints(); });
-    connect(clear, &QPushButton::clicked, this, [this] { m_frame.ShowHint(0); });
+    connect(clear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
 
-    m_nWidth = width();
     m_nHeight = height();
 }
 
 CActionBar::~CActionBar() = default;
+
+void CActionBar::SetCommands(QAction* showSolution, QAction* checkAnswer, QAction* findHints) {
+    const std::pair<QPushButton*, QAction*> pairs[] = {{m_pSolutionButton, showSolution},
+                                                       {m_pCheckButton, checkAnswer},
+                                                       {m_pFindButton, findHints}};
+    for (auto [button, action] : pairs) {
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
+        button->setEnabled(action->isEnabled());
+    }
+}
 
 void CActionBar::BuildHintButtons(int count) {
     QRect place = m_pHintPlace->geometry();
@@ -71,7 +79,7 @@ void CActionBar::BuildHintButtons(int count) {
         button->setAutoDefault(false);
         button->setGeometry(place);
         if (i <= kConnectedHints) {
-            connect(button, &QPushButton::clicked, this, [this, i] { m_frame.ShowHint(i); });
+            connect(button, &QPushButton::clicked, this, [this, i] { emit HintChosen(i); });
         }
         button->show();
         m_hintButtons.push_back(button);

@@ -6,16 +6,19 @@
 #include <QDialog>
 #include <vector>
 
-class CMainFrame;
+class QAction;
 class QPushButton;
 
 class CActionBar : public QDialog {  // template 134
     Q_OBJECT
 
 public:
-    // The buttons call the frame's handlers, as the menu commands do.
-    explicit CActionBar(CMainFrame& frame, QWidget* parent);
+    explicit CActionBar(QWidget* parent);
     ~CActionBar() override;
+
+    // Show The Solution, Check My Answer and Find Hints For A Cell trigger the menu's own
+    // commands and are enabled while those are.
+    void SetCommands(QAction* showSolution, QAction* checkAnswer, QAction* findHints);
 
     // Replaces the numbered buttons by count new ones, "1" to count, in a row from the place
     // of the hidden control 1066. Only the first 21 show a hint when pressed.
@@ -30,9 +33,8 @@ public:
     QPushButton* CheckButton() const { return m_pCheckButton; }
     QPushButton* SolutionButton() const { return m_pSolutionButton; }
 
-    // The bar's measures in pixels, taken when it was built.
+    // The bar's height in pixels, taken when it was built.
     int m_nHeight = 0;
-    int m_nWidth = 0;
     // Set when the game closes; until then the bar ignores close requests, Enter and Escape.
     int m_bCloseAllowed = 0;
 
@@ -43,11 +45,15 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // A hint button was pressed; 0 is Clear.
+    void HintChosen(int n);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CMainFrame& m_frame;
+    QPushButton* m_pFindButton = nullptr;
     std::vector<QPushButton*> m_hintButtons;
     QPushButton* m_pCheckButton = nullptr;
     QPushButton* m_pSolutionButton = nullptr;

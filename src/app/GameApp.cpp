@@ -82,7 +82,7 @@ bool CGameApp::InitInstance(const std::vector<std::string>& arguments) {
     // The settings are read once; a missing file leaves sounds off and error detection on.
     GameSettings settings;
     if (settings.Read(platform::GamePaths::Settings())) {
-        frame.m_bUseErrorDetection = settings.useErrorDetection;
+        frame.Flow().m_bUseErrorDetection = settings.useErrorDetection;
     }
     SetPlaySounds(settings.playSounds);
     frame.SetBoardColors(settings.colors);

@@ -92,42 +92,71 @@ bool GameFlow::StartUp() {
 }
 
 bool GameFlow::StartChosenGame(StartPath path, const GameChoice& choice) {
-    const bool startUp = path == StartPath::StartUp;
-    const bool savedGames = path == StartPath::LoadSavedGame;
-    const bool newPlayer = path == StartPath::NewPlayer;
-    const bool resume = savedGames || choice.result == results::kOpenSavedGame;
-    if (!savedGames) {
-        m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
-        if (!startUp && !resume && m_bShowQuickInstructions) {
-            OnQuickInstructions();
-        }
+    switch (path) {
+        case StartPath::StartUp:
+            return StartFirstGame(choice);
+        case StartPath::LoadSavedGame:
+            return ResumeSavedGame(choice);
+        case StartPath::NewGame:
+        case StartPath::NewPlayer:
+            break;
     }
-    // The game being left; after a new player took over it was saved with the last player.
-    if (!startUp && !newPlayer) {
-        SaveCurrentGame();
-    }
-    if (resume && !startUp && !savedGames && choice.stem.empty()) {
-        if (newPlayer) {
-            HandOverGame();
-        }
-        return false;
-    }
-    const std::string leftStem = m_strGameStem;
-    const std::string leftTitle = m_strGameTitle;
+    return StartSelectedGame(path, choice);
+}
+
+// Start-up: nothing is on show yet, and nothing to save before.
+bool GameFlow::StartFirstGame(const GameChoice& choice) {
+    const bool resume = choice.result == results::kOpenSavedGame;
+    m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
     m_strGameStem = choice.stem;
     m_strGameTitle = choice.title;
-    if (resume && !startUp && !savedGames && m_bShowQuickInstructions) {
+    if (!StartGame(m_strGameStem)) {
+        return false;
+    }
+    if (resume) {
+        RestoreSavedGame(m_strGameTitle);
+    }
+    PrepareGameRecord(!resume);
+    if (m_bShowQuickInstructions) {
         OnQuickInstructions();
     }
-    if (savedGames) {
-        m_windows.SetGameTitle(m_strGameTitle);
+    m_windows.SetGameTitle(m_strGameTitle);
+    SaveCurrentGame();
+    UpdateStatusPanes(false);
+    m_windows.ShowMainWindow();
+    ShowStartMessage();
+    return true;
+}
+
+// Load Saved Game: the game left is saved and the chosen one goes on, without a greeting.
+bool GameFlow::ResumeSavedGame(const GameChoice& choice) {
+    SaveCurrentGame();
+    m_windows.SetGameTitle(choice.title);
+    if (!SwitchToGame(choice)) {
+        return false;
     }
-    if (!StartGame(m_strGameStem)) {
-        // Nothing of the chosen game was loaded: the game on show goes on, under its own name,
-        // so that no record or saved game of the chosen title is written from it.
-        if (!startUp) {
-            KeepGame(leftStem, leftTitle);
-        }
+    RestoreSavedGame(m_strGameTitle);
+    m_windows.SetGameTitle(m_strGameTitle);
+    return true;
+}
+
+// New Game, New Player and a new puzzle: a game chosen in Select Game, played afresh or
+// opened from its saved game.
+bool GameFlow::StartSelectedGame(StartPath path, const GameChoice& choice) {
+    const bool resume = choice.result == results::kOpenSavedGame;
+    const bool newPlayer = path == StartPath::NewPlayer;
+    m_bShowQuickInstructions = choice.showQuickInstructions ? 1 : 0;
+    if (!resume && m_bShowQuickInstructions) {
+        OnQuickInstructions();
+    }
+    // The game being left; after a new player took over it was saved with the last player.
+    if (!newPlayer) {
+        SaveCurrentGame();
+    }
+    if (resume && m_bShowQuickInstructions && !choice.stem.empty()) {
+        OnQuickInstructions();
+    }
+    if ((resume && choice.stem.empty()) || !SwitchToGame(choice)) {
         if (newPlayer) {
             HandOverGame();
         }
@@ -136,29 +165,33 @@ bool GameFlow::StartChosenGame(StartPath path, const GameChoice& choice) {
     if (resume) {
         RestoreSavedGame(m_strGameTitle);
     }
-    if (savedGames) {
-        m_windows.SetGameTitle(m_strGameTitle);
-        return true;
-    }
     PrepareGameRecord(!resume);
-    if (startUp && m_bShowQuickInstructions) {
-        OnQuickInstructions();
-    }
     m_windows.SetGameTitle(m_strGameTitle);
     SaveCurrentGame();
-    UpdateStatusPanes(!startUp);
-    if (startUp) {
-        m_windows.ShowMainWindow();
-    }
+    UpdateStatusPanes();
     ShowStartMessage();
     return true;
 }
 
-bool GameFlow::StartGame(const std::string& stem) {
-    return ShowGame(stem, true);
+bool GameFlow::SwitchToGame(const GameChoice& choice) {
+    const std::string leftStem = m_strGameStem;
+    const std::string leftTitle = m_strGameTitle;
+    m_strGameStem = choice.stem;
+    m_strGameTitle = choice.title;
+    if (StartGame(m_strGameStem)) {
+        return true;
+    }
+    // Nothing of the chosen game was loaded: the game on show goes on, under its own name, so
+    // that no record or saved game of the chosen title is written from it.
+    KeepGame(leftStem, leftTitle);
+    return false;
 }
 
-bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
+bool GameFlow::StartGame(const std::string& stem) {
+    return ShowGame(stem, PlayCounted::Yes);
+}
+
+bool GameFlow::ShowGame(const std::string& stem, PlayCounted counted) {
     if (!m_windows.HasGameWindows()) {
         return false;
     }
@@ -191,16 +224,15 @@ bool GameFlow::ShowGame(const std::string& stem, bool chosen) {
     m_pDocument = std::move(document);
 
     m_bRewardAvailable = 0;
-    m_windows.EnableCheckButtons(true);
-    if (chosen) {
+    m_history.Clear();
+    if (counted == PlayCounted::Yes) {
         m_player.SelectGame(m_strGameTitle);
         m_player.IncTimesPlayed(true);
         ShowPane(3);
     }
     m_windows.BuildHintButtons(m_pDocument->m_nHintCount);
     m_windows.LayOutGameWindows(m_strGameTitle);
-    m_bSolutionShown = false;
-    m_windows.SetBoardModes(false, false);
+    m_modes = {};
     m_windows.RefreshBoard();
     m_windows.SelectHintButton(0);
     m_windows.ShowGameWindows(m_strGameTitle);
@@ -224,7 +256,7 @@ void GameFlow::RestoreSavedGame(const std::string& title) {
     m_player.LoadSavedGame(GamesFolder(), title, m_pDocument->m_nFirstNumber,
                            m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
     // The history begins with the marks as they were saved.
-    m_windows.ClearBoardHistory();
+    m_history.Clear();
     m_player.IncTimesPlayed(false);
     UpdateStatusPanes();
     m_windows.RefreshBoard();
@@ -235,7 +267,7 @@ void GameFlow::SaveCurrentGame() {
         return;
     }
     m_player.SaveGame(GamesFolder(), m_strGameTitle, m_strGameStem, m_pDocument->m_nFirstNumber,
-                      m_pDocument->m_nSecondNumber, m_pDocument->m_marks, m_bSolutionShown);
+                      m_pDocument->m_nSecondNumber, m_pDocument->m_marks, SolutionShown());
 }
 
 void GameFlow::SavePlayer() {
@@ -299,7 +331,7 @@ void GameFlow::HandOverGame() {
     }
     // The new player did not choose this game: no play is counted, and their record of the
     // title is taken as it stands, so a finished game keeps its score.
-    if (!ShowGame(m_strGameStem, false)) {
+    if (!ShowGame(m_strGameStem, PlayCounted::No)) {
         // The game's files went missing since it was loaded: the puzzle stays, but none of the
         // last player's marks or state may pass for the new player's.
         ClearBoardForPlay();
@@ -317,6 +349,7 @@ void GameFlow::HandOverGame() {
     } else if (m_player.HasSavedGame(m_strGameTitle)) {
         m_player.LoadSavedGame(GamesFolder(), m_strGameTitle, m_pDocument->m_nFirstNumber,
                                m_pDocument->m_nSecondNumber, m_pDocument->m_marks);
+        m_history.Clear();
         m_windows.RefreshBoard();
     }
     m_windows.SetGameTitle(m_strGameTitle);
@@ -329,10 +362,9 @@ void GameFlow::ClearBoardForPlay() {
     m_pDocument->m_marks.clear();
     m_pDocument->m_nSelectedHint = 0;
     m_pDocument->m_bShowErrors = 0;
-    m_windows.EnableCheckButtons(true);
+    m_history.Clear();
     m_windows.SelectHintButton(0);
-    m_bSolutionShown = false;
-    m_windows.SetBoardModes(false, false);
+    m_modes = {};
     m_windows.RefreshBoard();
     m_windows.UpdateCommandStates();
 }
@@ -349,7 +381,8 @@ void GameFlow::OnNewPlayer() {
     SetHintMode(false);
     SaveCurrentGame();
     SavePlayer();
-    if (m_dialogs.RunSelectPlayer(false, false) == platform::IDCANCEL) {
+    // Cancel, Escape and the close box all leave the dialog without a new player.
+    if (m_dialogs.RunSelectPlayer(false, false) != platform::IDOK) {
         return;
     }
     // The game on show was the last player's and is saved with them.
@@ -375,6 +408,20 @@ void GameFlow::OnDeletePlayer() {
     m_dialogs.RunDeletePlayers(m_player.m_strName, m_player.m_strFileName);
 }
 
+void GameFlow::OnUndoMark() {
+    if (CanUndo()) {
+        m_windows.ShowMarkChange(*m_history.Undo(*m_pDocument));
+        m_windows.UpdateCommandStates();
+    }
+}
+
+void GameFlow::OnRedoMark() {
+    if (CanRedo()) {
+        m_windows.ShowMarkChange(*m_history.Redo(*m_pDocument));
+        m_windows.UpdateCommandStates();
+    }
+}
+
 bool GameFlow::OnClose() {
     SetHintMode(false);
     if (platform::MessageBox("Are you sure you want to quit this game?", "Confirmation",
@@ -392,11 +439,10 @@ bool GameFlow::OnClose() {
 
 void GameFlow::FinishBoard() {
     m_pDocument->m_nSelectedHint = 0;
-    m_bSolutionShown = true;
-    m_windows.SetBoardModes(true, true);
-    m_windows.ClearBoardHistory();
+    // From now on a click on the board lists the cell's hints.
+    m_modes = {.m_bHintLookup = 1, .m_bShowSolution = 1};
+    m_history.Clear();
     m_windows.RefreshBoard();
-    m_windows.EnableCheckButtons(false);
     m_windows.UpdateCommandStates();
 }
 
@@ -404,6 +450,7 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
     if (solved) {
         FinishBoard();
         int score = m_player.GameOver(marked, correct);
+        KeepEndedGame();
         LoadDataPage(AnswerPageName(m_strGameStem));
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\correct.wav");
@@ -414,10 +461,18 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
         m_player.GameOver(marked, correct);
         LoadDataPage(AnswerPageName(m_strGameStem));
         FinishBoard();
+        KeepEndedGame();
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\wrong.wav");
     }
     m_windows.RepaintBoard();
+}
+
+void GameFlow::KeepEndedGame() {
+    // Written at once, as at every later save: a crash or a failed save at closing must not
+    // lose the score.
+    SaveCurrentGame();
+    SavePlayer();
 }
 
 int GameFlow::Congratulate(int score) {
@@ -434,23 +489,23 @@ int GameFlow::Congratulate(int score) {
     return result;
 }
 
-bool GameFlow::JudgeUnsolvedBoard(int& marked, int& correct) {
-    if (!m_windows.HasGameWindows() || m_bSolutionShown) {
-        return false;
+GameFlow::Judgement GameFlow::JudgeBoard(int& marked, int& correct) {
+    if (!m_windows.HasGameWindows() || SolutionShown()) {
+        return Judgement::GameOver;
     }
     SetHintMode(false);
     int percent = 0;
     if (m_pDocument->CheckAnswer(&percent, &marked, &correct)) {
         EndGame(true, marked, correct);
-        return false;
+        return Judgement::GameOver;
     }
-    return true;
+    return Judgement::StillUnsolved;
 }
 
 void GameFlow::OnCheckAnswer() {
     int marked = 0;
     int correct = 0;
-    if (!JudgeUnsolvedBoard(marked, correct)) {
+    if (JudgeBoard(marked, correct) != Judgement::StillUnsolved) {
         return;
     }
     platform::PlayGameSound(marked == 0         ? "data\\clue.wav"
@@ -465,7 +520,7 @@ void GameFlow::OnCheckAnswer() {
 void GameFlow::OnShowSolution() {
     int marked = 0;
     int correct = 0;
-    if (!JudgeUnsolvedBoard(marked, correct)) {
+    if (JudgeBoard(marked, correct) != Judgement::StillUnsolved) {
         return;
     }
     platform::PlayGameSound("data\\incshow.wav");
@@ -482,7 +537,7 @@ void GameFlow::OnShowSolution() {
 }
 
 void GameFlow::OfferErrorDetection(int n) {
-    if (n < 1 || !m_bUseErrorDetection || m_bSolutionShown || !m_pDocument->HintHasError()) {
+    if (n < 1 || !m_bUseErrorDetection || SolutionShown() || !m_pDocument->HintHasError()) {
         return;
     }
     if (m_dialogs.RunErrorDetect() != results::kShowErrors) {
@@ -523,11 +578,11 @@ void GameFlow::SetHintMode(bool on) {
     }
     // Once the game is finished, clicks on the board keep showing hints.
     if (on) {
-        m_windows.SetBoardModes(m_bSolutionShown, true);
+        m_modes.m_bHintLookup = 1;
         m_windows.ShowHintFinder(true);
     } else {
         m_windows.ShowHintFinder(false);
-        m_windows.SetBoardModes(m_bSolutionShown, m_bSolutionShown);
+        m_modes.m_bHintLookup = m_modes.m_bShowSolution;
     }
 }
 
@@ -543,7 +598,7 @@ void GameFlow::ShowHint(int n) {
     if (n != 0) {
         m_player.Hint(n - 1);
     }
-    LoadDataPage(HintPageName(m_strGameStem, m_bSolutionShown, n));
+    LoadDataPage(HintPageName(m_strGameStem, SolutionShown(), n));
     m_pDocument->m_nSelectedHint = n;
     m_windows.RefreshBoard();
     ShowPane(1);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/DialogResults.h"
+#include "board/MarkHistory.h"
 
 class CMathGridDoc;
 class CPlayer;
@@ -39,15 +40,15 @@ public:
     virtual std::pair<std::string, int> PageOnShow() const = 0;
     virtual void ReturnToPage(const std::pair<std::string, int>& page) = 0;
 
+    // The board shows the document, following the flow's modes and recording into its history.
     virtual void SetBoardDocument(CMathGridDoc* document) = 0;
-    virtual void SetBoardModes(bool solutionShown, bool hintLookup) = 0;
     // The board redoes its initial update.
     virtual void RefreshBoard() = 0;
-    virtual void ClearBoardHistory() = 0;
+    // The marks of a cell were put back (Undo) or made again (Redo).
+    virtual void ShowMarkChange(board::CellPos cell) = 0;
     virtual void RepaintBoard() = 0;
     virtual void ShowHintFinder(bool on) = 0;
 
-    virtual void EnableCheckButtons(bool on) = 0;
     virtual void BuildHintButtons(int count) = 0;
     // Greys the button of hint n and enables the others; 0 enables them all.
     virtual void SelectHintButton(int n) = 0;
@@ -66,7 +67,8 @@ public:
 class IGameDialogs {
 public:
     virtual ~IGameDialogs() = default;
-    // Select Player; it loads the chosen player into the current player.
+    // Select Player; it loads the chosen player into the current player. IDOK when a player
+    // was chosen; anything else leaves the player as it was.
     virtual int RunSelectPlayer(bool startUp, bool statistics) = 0;
     virtual GameChoice RunSelectGame(bool startUp, bool hasSavedGames,
                                      bool showQuickInstructions) = 0;
@@ -129,12 +131,24 @@ public:
     void OnScoring();
     void OnPlayRewardGame();
     void OnQuickInstructions();
+    // Take back the last change of a mark, or make it again, while the game is in play.
+    void OnUndoMark();
+    void OnRedoMark();
     // Asks "Are you sure you want to quit this game?"; on Yes saves the game and the player.
     bool OnClose();
 
+    // The rules that enable the game's commands.
+    bool InPlay() const { return m_modes.m_bShowSolution == 0; }
+    bool RewardAvailable() const { return m_bRewardAvailable != 0; }
+    bool CanUndo() const { return InPlay() && m_history.CanUndo(); }
+    bool CanRedo() const { return InPlay() && m_history.CanRedo(); }
+
     CPlayer& Player() const { return m_player; }
     CMathGridDoc* Document() const { return m_pDocument.get(); }
-    bool SolutionShown() const { return m_bSolutionShown; }
+    bool SolutionShown() const { return !InPlay(); }
+    // What the board shows and the history of its marks, which the board view follows.
+    board::BoardModes& Modes() { return m_modes; }
+    board::MarkHistory& History() { return m_history; }
 
     int m_bRewardAvailable = 0;
     std::string m_strGameStem;
@@ -143,14 +157,30 @@ public:
     int m_bShowQuickInstructions = 1;
 
 private:
+    // Whether showing a game counts a play for the player: not for a game a new player takes
+    // over without choosing it.
+    enum class PlayCounted { Yes, No };
+    // A check of the board either finds it still unsolved, or the game is over: ended before,
+    // or ended now because the board is solved.
+    enum class Judgement { StillUnsolved, GameOver };
+
+    bool StartFirstGame(const GameChoice& choice);
+    bool ResumeSavedGame(const GameChoice& choice);
+    bool StartSelectedGame(StartPath path, const GameChoice& choice);
+    // The chosen game in place of the one on show; false, with that one kept, when it did not
+    // start.
+    bool SwitchToGame(const GameChoice& choice);
     void ChooseGame(StartPath path);
-    bool ShowGame(const std::string& stem, bool chosen);
+    bool ShowGame(const std::string& stem, PlayCounted counted);
     void KeepGame(const std::string& stem, const std::string& title);
     void HandOverGame();
     void ClearBoardForPlay();
     void EndGame(bool solved, int marked, int correct);
+    // The ended game and its score into the player's files.
+    void KeepEndedGame();
     int Congratulate(int score);
-    bool JudgeUnsolvedBoard(int& marked, int& correct);
+    // Judges the board for Check and Show Solution, ending the game when it is solved.
+    Judgement JudgeBoard(int& marked, int& correct);
     std::string PaneText(int index) const;
     void ShowPane(int index);
     bool LoadDataPage(const std::string& name);
@@ -159,6 +189,7 @@ private:
     IGameWindows& m_windows;
     IGameDialogs& m_dialogs;
     std::unique_ptr<CMathGridDoc> m_pDocument;
-    bool m_bSolutionShown = false;
+    board::BoardModes m_modes;
+    board::MarkHistory m_history;
     const void* m_pMessageOwner = nullptr;
 };

@@ -85,7 +85,8 @@ void CHelpViewer::ShowPage(const std::string& pageName) {
         return;
     }
     m_strPageFile = std::string(kHelpFolder) + pageName;
-    m_bPageShown = m_pPage->LoadFile(platform::GamePaths::Program() + m_strPageFile, 0, 0, 0);
+    m_bPageShown = m_pPage->LoadFile(platform::GamePaths::Program() + m_strPageFile, 0,
+                                     CMuWnd::LoadErrors::Silent, kHtfAnswerModeNormal);
     if (!m_bPageShown) {
         ShowMissing(tr("The help page \"%1\" is missing.\nPlease reinstall this software.")
                         .arg(platform::FromCp1252(m_strPageFile)));

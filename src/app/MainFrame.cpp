@@ -12,12 +12,13 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QUndoStack>
 #include <algorithm>
+#include <functional>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
-#include "app/GameApp.h"
+#include "app/CommandTable.h"
+#include "app/GameDialogs.h"
 #include "app/SelectCellDlg.h"
 #include "board/MathGridView.h"
 #include "hypertext/MuWnd.h"
@@ -29,7 +30,22 @@
 #include "puzzle/MathGridDoc.h"
 #include "resources/ResourceIds.h"
 
-CMainFrame::CMainFrame(CPlayer& player) : m_flow(player, *this, *this) {
+namespace {
+
+// The main window's size at start.
+constexpr int kFrameWidth = 1060;
+constexpr int kFrameHeight = 720;
+// The page window and the board frame stand side by side, this size until a game lays them
+// out; the page then keeps a text column of its own width.
+constexpr int kGameWindowWidth = 320;
+constexpr int kGameWindowHeight = 398;
+constexpr int kPageTextWidth = 305;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CPlayer& player, std::unique_ptr<IGameDialogs> dialogs)
+    : m_pDialogs(dialogs ? std::move(dialogs) : std::make_unique<CGameDialogs>(player, this)),
+      m_flow(player, *this, *m_pDialogs) {
     setWindowTitle(QString::fromLatin1(platform::kAppTitle));
     m_flow.SetMessageOwner(static_cast<const QWidget*>(this));
 }
@@ -53,126 +69,66 @@ bool CMainFrame::Create() {
     if (!CreateStatusBar()) {
         return false;
     }
-    resize(1060, 720);
+    resize(kFrameWidth, kFrameHeight);
     return true;
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId, const char* prompt,
-                                void (CMainFrame::*handler)()) {
-    QAction* action = menu->addAction(text);
-    action->setProperty("commandId", commandId);
-    if (prompt) {
-        // The prompt's first line is the status-bar text; a second line names the command.
-        QString full = QString::fromLatin1(prompt);
-        action->setProperty("prompt", full);
-        action->setStatusTip(full.section(QLatin1Char('\n'), 0, 0));
-    }
-    if (handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    }
-    return action;
-}
-
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    AddCommand(file, tr("&New Game"), ids::ID_NEW_GAME, "Select a new game to play\nNew Game",
-               &CMainFrame::OnNewGame);
-    AddCommand(file, tr("&Load Saved Game"), ids::ID_LOAD_SAVED_GAME,
-               "Load a previously saved game\nLoad Saved Game", &CMainFrame::OnLoadSavedGame);
-    AddCommand(file, tr("&Save Game"), ids::ID_SAVE_GAME, "Save this game\nSave Game",
-               &CMainFrame::SaveCurrentGame);
-    AddCommand(file, tr("New &Puzzle..."), ids::ID_NEW_PUZZLE,
-               "Make a new puzzle of your own and play it\nNew Puzzle", &CMainFrame::OnNewPuzzle);
-    file->addSeparator();
-    QAction* exit = AddCommand(file, tr("E&xit"), ids::ID_APP_EXIT,
-                               "Quit the application; prompts to save documents\nExit", nullptr);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* actions = menuBar()->addMenu(tr("&Actions"));
-    AddCommand(actions, tr("&Show Solution"), ids::ID_SHOW_SOLUTION,
-               "See the answer and end the game.", &CMainFrame::OnShowSolution);
-    AddCommand(actions, tr("Check &Answer"), ids::ID_CHECK_ANSWER,
-               "See if your answer is correct so far.", &CMainFrame::OnCheckAnswer);
-    AddCommand(actions, tr("&Find Hints For A Cell"), ids::ID_FIND_HINTS,
-               "Click on a cell and see its associated hint.", &CMainFrame::OnFindHints);
-    AddCommand(actions, tr("Play Reward Game"), ids::ID_PLAY_REWARD_GAME,
-               "Play the reward game!\nReward Game!", &CMainFrame::OnPlayRewardGame);
-    actions->addSeparator();
-    QMenu* stats = actions->addMenu(tr("&View Statistics"));
-    AddCommand(stats, tr("&Current Player"), ids::ID_STATS_CURRENT_PLAYER,
-               "See statistics for games this player has played.",
-               &CMainFrame::OnStatsCurrentPlayer);
-    AddCommand(stats, tr("&Any Player"), ids::ID_STATS_ANY_PLAYER,
-               "See statistics for games a player has played.", &CMainFrame::OnStatsAnyPlayer);
-    QMenu* maintenance = actions->addMenu(tr("Game &Maintenance"));
-    AddCommand(maintenance, tr("&Settings"), ids::ID_SETTINGS, "Modify various game settings.",
-               &CMainFrame::OnSettings);
-    AddCommand(maintenance, tr("&Delete Player"), ids::ID_DELETE_PLAYER,
-               "Remove a player from the player database.", &CMainFrame::OnDeletePlayer);
-    AddCommand(actions, tr("&New Player"), ids::ID_NEW_PLAYER, "Select or create a new player.",
-               &CMainFrame::OnNewPlayer);
-    actions->addSeparator();
-    QAction* undo =
-        AddCommand(actions, tr("&Undo"), ids::ID_UNDO_MARK,
-                   "Take back the last change of a cell\nUndo", &CMainFrame::OnUndoMark);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo =
-        AddCommand(actions, tr("&Redo"), ids::ID_REDO_MARK,
-                   "Make the change just taken back again\nRedo", &CMainFrame::OnRedoMark);
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    QAction* statusBarToggle = AddCommand(view, tr("&Status Bar"), ids::ID_VIEW_STATUS_BAR,
-                                          "Show or hide the status bar\nToggle StatusBar", nullptr);
-    statusBarToggle->setCheckable(true);
-    statusBarToggle->setChecked(true);
-    connect(statusBarToggle, &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
-    view->addSeparator();
-    QAction* zoomIn = AddCommand(view, tr("Zoom &In"), ids::ID_ZOOM_IN,
-                                 "Show the board larger\nZoom In", &CMainFrame::OnZoomIn);
-    zoomIn->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* zoomOut = AddCommand(view, tr("Zoom &Out"), ids::ID_ZOOM_OUT,
-                                  "Show the board smaller\nZoom Out", &CMainFrame::OnZoomOut);
-    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    QAction* actualSize =
-        AddCommand(view, tr("&Actual Size"), ids::ID_ACTUAL_SIZE,
-                   "Show the board at its own size\nActual Size", &CMainFrame::OnActualSize);
-    actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* about =
-        AddCommand(help, tr("&About..."), ids::ID_APP_ABOUT,
-                   "Display program information, version number and copyright\nAbout", nullptr);
-    connect(about, &QAction::triggered, this, [] {
-        if (CGameApp* app = CGameApp::Get()) {
-            app->OnAbout();
-        }
-    });
-    help->addSeparator();
-    AddCommand(help, tr("&Quick Instructions"), ids::ID_QUICK_INSTRUCTIONS,
-               "Displays example game\nExample Game", &CMainFrame::OnQuickInstructions);
-    QAction* instructions = AddCommand(help, tr("&Instructions"), ids::ID_HELP_INDEX,
-                                       "Displays Game Help File\nHelp", nullptr);
-    connect(instructions, &QAction::triggered, this, [] {
-        if (CGameApp* app = CGameApp::Get()) {
-            app->OnHelp();
-        }
-    });
-    AddCommand(help, tr("&Scoring"), ids::ID_SCORING, nullptr, &CMainFrame::OnScoring);
-
-    for (QMenu* menu : {file, actions, view}) {
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-    }
-    // Once a menu of the bar closes, the last item's prompt gives way to "Ready" again.
-    for (QMenu* menu : {file, actions, view, help}) {
-        connect(menu, &QMenu::aboutToHide, this, [this] {
-            if (m_panes[0]) {
-                m_panes[0]->setText(QStringLiteral("Ready"));
+    // Each row finds or makes its menu along the path; a row that opens a submenu puts its
+    // separator above the submenu.
+    std::vector<std::pair<QString, QMenu*>> menus;
+    std::function<std::pair<QMenu*, bool>(const QString&, bool)> menuAt =
+        [&](const QString& path, bool separatorBefore) -> std::pair<QMenu*, bool> {
+        for (const auto& [known, menu] : menus) {
+            if (known == path) {
+                return std::pair{menu, separatorBefore};
             }
-        });
+        }
+        const int slash = path.lastIndexOf(QLatin1Char('/'));
+        QMenu* menu = nullptr;
+        if (slash < 0) {
+            menu = menuBar()->addMenu(path);
+        } else {
+            // A submenu comes after an item of its parent menu.
+            QMenu* parent = menuAt(path.left(slash), false).first;
+            if (separatorBefore) {
+                parent->addSeparator();
+            }
+            menu = parent->addMenu(path.mid(slash + 1));
+        }
+        menus.emplace_back(path, menu);
+        return std::pair{menu, separatorBefore && slash < 0};
+    };
+    for (const CommandRow& row : CommandTable()) {
+        auto [menu, separator] = menuAt(QString::fromLatin1(row.menu), row.separatorBefore);
+        if (separator) {
+            menu->addSeparator();
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(row.text));
+        action->setProperty("commandId", row.id);
+        if (row.prompt) {
+            // The prompt's first line is the status-bar text; a second line names the command.
+            const QString full = QString::fromLatin1(row.prompt);
+            action->setProperty("prompt", full);
+            action->setStatusTip(full.section(QLatin1Char('\n'), 0, 0));
+        }
+        if (row.shortcuts) {
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts),
+                                                              QKeySequence::PortableText));
+        }
+        action->setCheckable(row.checked != nullptr);
+        connect(action, &QAction::triggered, this, [this, run = row.run] { run(*this); });
+    }
+    for (const auto& [path, menu] : menus) {
+        if (!path.contains(QLatin1Char('/'))) {
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+            // Once a menu of the bar closes, the last item's prompt gives way to "Ready".
+            connect(menu, &QMenu::aboutToHide, this, [this] {
+                if (m_panes[0]) {
+                    m_panes[0]->setText(QStringLiteral("Ready"));
+                }
+            });
+        }
     }
     UpdateCommandStates();
 }
@@ -187,44 +143,24 @@ QAction* CMainFrame::CommandAction(int commandId) const {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    const bool playing = !m_flow.SolutionShown();
-    for (int id : {ids::ID_SAVE_GAME, ids::ID_CHECK_ANSWER, ids::ID_SHOW_SOLUTION}) {
-        if (QAction* action = CommandAction(id)) {
-            action->setEnabled(playing);
+    for (const CommandRow& row : CommandTable()) {
+        if (QAction* action = CommandAction(row.id)) {
+            action->setEnabled(!row.enabled || row.enabled(*this));
+            if (row.checked) {
+                action->setChecked(row.checked(*this));
+            }
         }
     }
-    if (QAction* reward = CommandAction(ids::ID_PLAY_REWARD_GAME)) {
-        reward->setEnabled(m_bRewardAvailable != 0);
-    }
-    const QUndoStack* history = m_pBoardView ? m_pBoardView->UndoStack() : nullptr;
-    if (QAction* undo = CommandAction(ids::ID_UNDO_MARK)) {
-        undo->setEnabled(playing && history && history->canUndo());
-    }
-    if (QAction* redo = CommandAction(ids::ID_REDO_MARK)) {
-        redo->setEnabled(playing && history && history->canRedo());
-    }
-    const int zoom = m_pBoardView ? m_pBoardView->Zoom() : CDibView::kMinZoom;
-    if (QAction* zoomIn = CommandAction(ids::ID_ZOOM_IN)) {
-        zoomIn->setEnabled(m_pBoardView && zoom < CDibView::kMaxZoom);
-    }
-    if (QAction* zoomOut = CommandAction(ids::ID_ZOOM_OUT)) {
-        zoomOut->setEnabled(m_pBoardView && zoom > CDibView::kMinZoom);
-    }
-    if (QAction* actualSize = CommandAction(ids::ID_ACTUAL_SIZE)) {
-        actualSize->setEnabled(m_pBoardView && zoom != CDibView::kMinZoom);
-    }
 }
 
-void CMainFrame::OnUndoMark() {
-    if (HasGameWindows() && !m_pBoardView->m_bShowSolution) {
-        m_pBoardView->UndoStack()->undo();
+bool CMainFrame::CanZoom(int direction) const {
+    if (!m_pBoardView) {
+        return false;
     }
-}
-
-void CMainFrame::OnRedoMark() {
-    if (HasGameWindows() && !m_pBoardView->m_bShowSolution) {
-        m_pBoardView->UndoStack()->redo();
-    }
+    const int zoom = m_pBoardView->Zoom();
+    return direction > 0   ? zoom < CDibView::kMaxZoom
+           : direction < 0 ? zoom > CDibView::kMinZoom
+                           : zoom != CDibView::kMinZoom;
 }
 
 void CMainFrame::OnZoomIn() {
@@ -298,8 +234,8 @@ void CMainFrame::SetGameTitle(const std::string& title) {
 void CMainFrame::changeEvent(QEvent* event) {
     // The page window blanks the caption when it takes the focus; the game's title comes back.
     if (event->type() == QEvent::WindowTitleChange && windowTitle().isEmpty() &&
-        !m_strGameTitle.empty()) {
-        SetGameTitle(m_strGameTitle);
+        !m_flow.m_strGameTitle.empty()) {
+        SetGameTitle(m_flow.m_strGameTitle);
     }
     QMainWindow::changeEvent(event);
 }
@@ -309,7 +245,11 @@ bool CMainFrame::CreateGameWindows() {
         return HasGameWindows();
     }
     // The bar lies over the top of the MDI area, where the game windows never go.
-    m_pActionBar = new CActionBar(*this, m_pMdiClient);
+    m_pActionBar = new CActionBar(m_pMdiClient);
+    m_pActionBar->SetCommands(CommandAction(ids::ID_SHOW_SOLUTION),
+                              CommandAction(ids::ID_CHECK_ANSWER),
+                              CommandAction(ids::ID_FIND_HINTS));
+    connect(m_pActionBar, &CActionBar::HintChosen, this, &CMainFrame::ShowHint);
     PlaceActionBar();
     m_pActionBar->show();
     m_pActionBar->raise();
@@ -321,7 +261,7 @@ bool CMainFrame::CreateGameWindows() {
         return false;
     }
     m_pHypertext->move(0, 1);
-    m_pHypertext->resize(320, 398);
+    m_pHypertext->resize(kGameWindowWidth, kGameWindowHeight);
     m_pHypertext->show();
 
     m_pBoardFrame = new CChildFrame;
@@ -330,17 +270,19 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->setProperty("controlId", ids::AFX_IDW_PANE_FIRST);
     m_pBoardFrame->setWidget(m_pBoardView);
     m_pMdiClient->addSubWindow(m_pBoardFrame);
-    m_pBoardFrame->setGeometry(0, 1, 320, 398);
+    m_pBoardFrame->setGeometry(0, 1, kGameWindowWidth, kGameWindowHeight);
 
-    m_pHintFinder = new CSelectCellDlg(*this, m_pBoardView);
+    m_pHintFinder = new CSelectCellDlg(m_pBoardView);
     m_pBoardView->SetHintFinder(m_pHintFinder->MakeForwarder());
+    connect(m_pHintFinder, &CSelectCellDlg::HintChosen, this, &CMainFrame::ShowHint);
+    connect(m_pHintFinder, &CSelectCellDlg::Dismissed, this, [this] { SetHintMode(false); });
 
     m_pBoardView->SetColors(m_boardColors.hint, m_boardColors.primary, m_boardColors.secondary);
     m_pBoardView->SetDocument(Document());
     m_pBoardView->SetZoom(platform::ReadBoardZoom(CDibView::kMinZoom));
-    QUndoStack* history = m_pBoardView->UndoStack();
-    connect(history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
-    connect(history, &QUndoStack::canRedoChanged, this, &CMainFrame::UpdateCommandStates);
+    m_pBoardView->SetModes(&m_flow.Modes());
+    m_pBoardView->SetHistory(&m_flow.History());
+    connect(m_pBoardView, &CGridView::MarksChanged, this, &CMainFrame::UpdateCommandStates);
 
     m_pBoardFrame->move(321, 1);
     m_pBoardFrame->show();
@@ -442,14 +384,14 @@ void CMainFrame::LayOutGameWindows(const std::string& title) {
     if (m_pBoardFrame->isMinimized() || m_pBoardFrame->isMaximized()) {
         m_pBoardFrame->showNormal();
     }
-    // A text column 305 pixels wide, whatever the window's borders and scroll bar take.
+    // The text column keeps its width, whatever the window's borders and scroll bar take.
     QMargins frame = m_pHypertext->contentsMargins();
     int decoration = frame.left() + frame.right();
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    int w = decoration + 305;
-    m_pHypertext->setGeometry(0, h, w, 398);
+    int w = decoration + kPageTextWidth;
+    m_pHypertext->setGeometry(0, h, w, kGameWindowHeight);
     m_pBoardFrame->move(w + 1, h);
     SizeBoardFrame();
 }

@@ -27,7 +27,7 @@ bool CMainFrame::GenerationGoesOn(QProgressDialog& progress) {
 }
 
 void CMainFrame::OnNewPuzzle() {
-    SetHintMode(false);
+    m_flow.SetHintMode(false);
     CNewPuzzleDlg dialog(this);
     if (RunNewPuzzle(dialog) != QDialog::Accepted) {
         return;
@@ -64,6 +64,6 @@ void CMainFrame::OnNewPuzzle() {
         return;
     }
     // From here on as a game chosen with Play Selected Game.
-    StartChosenGame(StartPath::NewGame, {results::kPlaySelectedGame, game.title, game.stem,
-                                         m_bShowQuickInstructions != 0});
+    m_flow.StartChosenGame(StartPath::NewGame, {results::kPlaySelectedGame, game.title, game.stem,
+                                                m_flow.m_bShowQuickInstructions != 0});
 }

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/MainFrame.h"
 #include "images/DialogTemplate.h"
 #include "platform/Cp1252.h"
 #include "platform/DialogUnits.h"
@@ -32,8 +31,7 @@ private:
 
 }  // namespace
 
-CSelectCellDlg::CSelectCellDlg(CMainFrame& frame, QWidget* parent)
-    : QDialog(parent), m_frame(frame) {
+CSelectCellDlg::CSelectCellDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("selectCell"));
     setProperty("controlId", ids::IDD_SELECT_CELL);
     setModal(false);
@@ -82,7 +80,7 @@ void CSelectCellDlg::ShowCellHints(const std::string& text, int hintNumber) {
     // a cell of none leaves the dialog as it was.
     if (hintNumber != 0 || !text.empty()) {
         if (hintNumber != 0) {
-            m_frame.ShowHint(hintNumber);
+            emit HintChosen(hintNumber);
         }
         m_pListLabel->setEnabled(true);
         m_pList->setEnabled(true);
@@ -96,7 +94,7 @@ void CSelectCellDlg::UpdateControls() {
 }
 
 void CSelectCellDlg::Dismiss() {
-    m_frame.SetHintMode(false);
+    emit Dismissed();
     hide();
 }
 

@@ -9,7 +9,6 @@
 
 #include "board/HintFinder.h"
 
-class CMainFrame;
 class QLabel;
 class QLineEdit;
 
@@ -17,7 +16,7 @@ class CSelectCellDlg : public QDialog {  // template 135
     Q_OBJECT
 
 public:
-    CSelectCellDlg(CMainFrame& frame, QWidget* parent);
+    explicit CSelectCellDlg(QWidget* parent);
     ~CSelectCellDlg() override;
 
     // The board's report of a clicked cell: the hints' list and the single hint's number (0
@@ -33,6 +32,12 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // The only hint of the clicked cell is to be shown.
+    void HintChosen(int n);
+    // The player put the finder away (OK, Escape, the close box).
+    void Dismissed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -41,7 +46,6 @@ private:
     void UpdateControls();
     void Dismiss();
 
-    CMainFrame& m_frame;
     QLabel* m_pListLabel = nullptr;
     QLineEdit* m_pList = nullptr;
 };

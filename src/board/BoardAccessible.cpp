@@ -141,7 +141,7 @@ public:
         bool white = doc && CellMap(*doc).IsWhite(m_pos);
         s.focusable = white;
         s.focused = white && m_pView->hasFocus() && m_pView->Cursor() == m_pos;
-        s.readOnly = !white || m_pView->m_bShowSolution;
+        s.readOnly = !white || m_pView->Modes().m_bShowSolution;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {

@@ -6,65 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QUndoStack>
 
 #include "board/BoardAccessible.h"
 #include "board/BoardPainter.h"
 #include "platform/GameSwitches.h"
 #include "puzzle/GridDoc.h"
 
-namespace {
-
-// The marks of a board as they stand, for the history.
-struct MarkState {
-    std::vector<std::string> marks;
-    std::vector<int> states;
-    friend bool operator==(const MarkState&, const MarkState&) = default;
-};
-
-MarkState TakeMarks(const CGridDoc& doc) {
-    MarkState state{doc.m_marks, {}};
-    state.states.reserve(doc.m_cells.size());
-    for (const CGridCell& cell : doc.m_cells) {
-        state.states.push_back(cell.m_nState);
-    }
-    return state;
-}
-
-void PutMarks(CGridDoc& doc, const MarkState& state) {
-    doc.m_marks = state.marks;
-    for (size_t i = 0; i < doc.m_cells.size() && i < state.states.size(); ++i) {
-        doc.m_cells[i].m_nState = state.states[i];
-    }
-}
-
-// One change of the marks: undone and redone as a whole, so an undone mark is exactly the
-// mark the player had set by hand.
-class CMarkChange : public QUndoCommand {
-public:
-    CMarkChange(std::function<void(const MarkState&, board::CellPos)> apply, board::CellPos cell,
-                MarkState before, MarkState after)
-        : m_apply(std::move(apply)),
-          m_cell(cell),
-          m_before(std::move(before)),
-          m_after(std::move(after)) {}
-    void undo() override { m_apply(m_before, m_cell); }
-    void redo() override { m_apply(m_after, m_cell); }
-
-private:
-    std::function<void(const MarkState&, board::CellPos)> m_apply;
-    board::CellPos m_cell;
-    MarkState m_before;
-    MarkState m_after;
-};
-
-}  // namespace
-
 CGridView::CGridView(QWidget* parent) : CDibView(parent) {
     setObjectName(QStringLiteral("gridView"));
-    m_pUndoStack = new QUndoStack(this);
-    // Each step keeps the board's marks whole; a game's worth of steps is plenty.
-    m_pUndoStack->setUndoLimit(1000);
     board::InstallBoardAccessibility();
     // The default colours until the settings' are passed in.
     const board::BoardColors colors;
@@ -74,10 +23,6 @@ CGridView::CGridView(QWidget* parent) : CDibView(parent) {
 }
 
 CGridView::~CGridView() {
-    // The history goes quietly: whoever listens to it must not hear from a half-gone view.
-    m_pUndoStack->blockSignals(true);
-    delete m_pUndoStack;
-    m_pUndoStack = nullptr;
     // The hint finder's window goes before the view's own.
     m_pHintFinder = nullptr;
     m_pOwnedHintFinder.reset();
@@ -107,8 +52,8 @@ void CGridView::OnDraw(QPainter& dc) {
         CDibView::OnDraw(dc);
     }
     if (CGridDoc* doc = GetDocument()) {
-        board::PaintBoardOps(dc, board::PlanLogicBoard(*doc, m_bShowSolution != 0, VisibleRect()),
-                             Colors());
+        board::PaintBoardOps(
+            dc, board::PlanLogicBoard(*doc, Modes().m_bShowSolution != 0, VisibleRect()), Colors());
     }
 }
 
@@ -180,13 +125,14 @@ void CGridView::CursorChanged() {
     }
 }
 
-void CGridView::ClearHistory() {
-    m_pUndoStack->clear();
+void CGridView::OnDocumentChanged() {
+    m_cursor.reset();
 }
 
-void CGridView::OnDocumentChanged() {
-    ClearHistory();
-    m_cursor.reset();
+void CGridView::ShowChangedCell(board::CellPos cell) {
+    m_bFullRepaint = 1;
+    InvalidateView();
+    board::NotifyCellValue(this, cell);
 }
 
 void CGridView::ChangeMarks(board::CellPos cell, const std::function<void()>& change) {
@@ -194,25 +140,13 @@ void CGridView::ChangeMarks(board::CellPos cell, const std::function<void()>& ch
     if (!doc) {
         return;
     }
-    MarkState before = TakeMarks(*doc);
-    change();
-    MarkState after = TakeMarks(*doc);
-    if (before == after) {
+    const bool changed = m_pHistory ? m_pHistory->Change(*doc, cell, change) : (change(), true);
+    if (!changed) {
         InvalidateView();
         return;
     }
-    auto apply = [this, doc](const MarkState& state, board::CellPos at) {
-        // The history is cleared whenever the document goes, so it is still this one.
-        if (GetDocument() != doc) {
-            return;
-        }
-        PutMarks(*doc, state);
-        m_bFullRepaint = 1;
-        InvalidateView();
-        board::NotifyCellValue(this, at);
-    };
-    // Pushing runs the change's redo, which puts back the very marks just made.
-    m_pUndoStack->push(new CMarkChange(apply, cell, std::move(before), std::move(after)));
+    ShowChangedCell(cell);
+    emit MarksChanged();
 }
 
 void CGridView::PaintOverlay(QPainter& dc) {
@@ -325,7 +259,7 @@ void CGridView::focusOutEvent(QFocusEvent* event) {
 
 bool CGridView::LookUpHints(const board::Hit& hit) {
     CGridDoc* doc = GetDocument();
-    if (!m_bHintLookup || !m_pHintFinder || !doc) {
+    if (!Modes().m_bHintLookup || !m_pHintFinder || !doc) {
         return false;
     }
     std::string text;
@@ -341,7 +275,7 @@ void CGridView::OnLButtonDown(const QPoint& point) {
     }
     board::Hit hit = HitTest(point);
     platform::PlayGameSound("data\\qxup.wav");
-    if (LookUpHints(hit) || m_bShowSolution) {
+    if (LookUpHints(hit) || Modes().m_bShowSolution) {
         return;
     }
     if (hit.hit && board::CellMap(*doc).IsWhite({hit.column, hit.row})) {

@@ -11,10 +11,10 @@
 #include "board/BoardCursor.h"
 #include "board/DibView.h"
 #include "board/HintFinder.h"
+#include "board/MarkHistory.h"
 #include "platform/Services.h"
 
 class CGridDoc;
-class QUndoStack;
 
 class CGridView : public CDibView {
     Q_OBJECT
@@ -47,18 +47,19 @@ public:
     // A cell's rectangle on the screen (global coordinates).
     QRect CellScreenRect(board::CellPos pos) const;
 
-    // The history of mark changes that Undo and Redo walk. It starts empty with every game.
-    QUndoStack* UndoStack() const { return m_pUndoStack; }
-    void ClearHistory();
+    // The history every change of a mark is recorded in (null: none); the game keeps it.
+    void SetHistory(board::MarkHistory* history) { m_pHistory = history; }
+    // The modes the view follows, kept by the game (null: the view's own).
+    void SetModes(board::BoardModes* modes) { m_pModes = modes ? modes : &m_ownModes; }
+    board::BoardModes& Modes() const { return *m_pModes; }
+    // The marks of a cell changed from outside the view (Undo, Redo): repaints and tells
+    // assistive technology.
+    void ShowChangedCell(board::CellPos cell);
 
     // Set to 1 at creation and whenever the view gets the focus: the logic board's next
     // paint draws the picture whatever else says.
     int m_bFirstPaint = 1;
     IHintFinder* m_pHintFinder = nullptr;
-    // 1: a click looks up the cell's hints (with a hint finder) instead of marking.
-    int m_bHintLookup = 0;
-    // 1: the solution is drawn and clicks change no mark.
-    int m_bShowSolution = 0;
     platform::ColorRef m_crHint = platform::Rgb(0, 0, 255);
     platform::ColorRef m_crPrimary = platform::Rgb(0, 255, 0);
     platform::ColorRef m_crSecondary = platform::Rgb(255, 0, 0);
@@ -76,6 +77,11 @@ protected:
     bool LookUpHints(const board::Hit& hit);
     // A digit typed on the cursor's cell (-1: Backspace or Delete). The logic board has none.
     virtual void OnCellValueKey(int) {}
+signals:
+    // The player changed a mark: one more step to undo.
+    void MarksChanged();
+
+protected:
     // Runs a change of the document's marks as one step of the history (nothing is recorded
     // when the marks stay as they were), then repaints and tells assistive technology.
     void ChangeMarks(board::CellPos cell, const std::function<void()>& change);
@@ -89,5 +95,7 @@ private:
 
     std::unique_ptr<IHintFinder> m_pOwnedHintFinder;
     std::optional<board::CellPos> m_cursor;
-    QUndoStack* m_pUndoStack = nullptr;
+    board::MarkHistory* m_pHistory = nullptr;
+    board::BoardModes m_ownModes;
+    board::BoardModes* m_pModes = &m_ownModes;
 };

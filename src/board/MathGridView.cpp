@@ -24,7 +24,8 @@ void CMathGridView::OnDraw(QPainter& dc) {
         CDibView::OnDraw(dc);
     }
     if (CMathGridDoc* doc = GetDocument()) {
-        board::PaintMathBoard(dc, *doc, Colors(), m_bShowSolution != 0, false, VisibleRect());
+        board::PaintMathBoard(dc, *doc, Colors(), Modes().m_bShowSolution != 0, false,
+                              VisibleRect());
     }
 }
 
@@ -45,7 +46,7 @@ void CMathGridView::OnLButtonDown(const QPoint& point) {
         return;
     }
     SetCursor({hit.column, hit.row});
-    if (LookUpHints(hit) || m_bShowSolution) {
+    if (LookUpHints(hit) || Modes().m_bShowSolution) {
         return;
     }
     // The pad opens beside the click, in the main window's client coordinates.
@@ -73,7 +74,7 @@ void CMathGridView::OnCellValueKey(int value) {
     CMathGridDoc* doc = GetDocument();
     std::optional<board::CellPos> cell = Cursor();
     // A typed digit marks only where a click would open the pad.
-    if (!doc || !cell || m_bShowSolution || (m_bHintLookup && m_pHintFinder) ||
+    if (!doc || !cell || Modes().m_bShowSolution || (Modes().m_bHintLookup && m_pHintFinder) ||
         !doc->IsGridCell(cell->column, cell->row)) {
         return;
     }

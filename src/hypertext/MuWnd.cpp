@@ -222,14 +222,14 @@ bool CMuWnd::DrawPage(bool layout) {
     return true;
 }
 
-bool CMuWnd::LoadFile(const std::string& fileName, int topLine, int reportErrors, int answerMode) {
+bool CMuWnd::LoadFile(const std::string& fileName, int topLine, LoadErrors errors, int answerMode) {
     platform::WaitCursor wait;
     if (!m_pFonts) {
         m_pFonts = std::make_unique<CHtfQtFonts>();
     }
     CHtfDocument read;
     if (!ReadHtfFile(fileName, MeasureHtfFonts(*m_pFonts), answerMode, read)) {
-        if (reportErrors == 1) {
+        if (errors == LoadErrors::Reported) {
             platform::MessageBox("Unable to load " + fileName, "File Error", MB_ICONEXCLAMATION);
         }
         return false;

@@ -44,9 +44,12 @@ public:
 
     virtual void OnLinkClicked(const HtfLink& link);
     virtual void OnRevealClicked(HtfRevealTable& block);
-    // Reads and shows a page. True when the whole file was read and drawn. A file that cannot
-    // be read leaves the page shown before; with reportErrors set the player is told.
-    virtual bool LoadFile(const std::string& fileName, int topLine, int reportErrors,
+    // Whether the player is told of a page that cannot be read.
+    enum class LoadErrors { Silent, Reported };
+    // Reads and shows a page from topLine, its reveal blocks opened as answerMode says
+    // (kHtfAnswerModeNormal in every load of the game). True when the whole file was read and
+    // drawn. A file that cannot be read leaves the page shown before.
+    virtual bool LoadFile(const std::string& fileName, int topLine, LoadErrors errors,
                           int answerMode);
     virtual void OnCloseRequest();
 

@@ -54,10 +54,9 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     for (const PlayerEntry& entry : OpenPlayersIndex()) {
         m_pList->AddItem(entry.name, entry.fileName);
     }
-    // A first start: nobody to pick, so the new player can type a name and press Enter.
-    if (m_pList->count() == 0) {
-        m_pEdit->setFocus();
-    }
+    // Typing goes to the name box, which picks a listed player as it is typed, and Enter
+    // takes the name typed; the list is a Tab away.
+    m_pEdit->setFocus();
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CSelectPlayerDlg::OnSelChange);
     connect(m_pList, &CItemTextListBox::DblClk, this, [this] {

@@ -24,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using GameAnswer = std::tuple<int, std::string, std::string>;
+using apptest::GameAnswer;
 using Key = std::pair<std::string, std::string>;  // a player and a game title
 using Players = std::vector<std::unique_ptr<CPlayer>>;
 
@@ -146,7 +146,7 @@ private:
 
     bool StartUp(int player, int kind, int game) {
         m_script.playerName = kPlayers[player % 3];
-        m_script.selectPlayer = platform::IDOK;
+        m_script.choosePlayer = true;
         m_script.games = {ChooseGame(*FromDisk(m_script.playerName), kind == 1 ? 2 : 0, game)};
         m_startAnswer = m_script.games.front();
         m_app = std::make_unique<apptest::ScriptedApp>(m_script);
@@ -183,7 +183,7 @@ private:
                 break;
             case Command::NewPlayer:
                 m_script.playerName = kPlayers[step.a % 3];
-                m_script.selectPlayer = step.b % 4 == 3 ? platform::IDCANCEL : platform::IDOK;
+                m_script.choosePlayer = step.b % 4 != 3;
                 answerGame(
                     m_script.playerName == was.first ? Player() : *FromDisk(m_script.playerName),
                     step.b % 4, step.c);
@@ -217,7 +217,7 @@ private:
                 break;
             }
             case Command::StatsAnyPlayer:
-                m_script.selectPlayer = platform::IDOK;
+                m_script.choosePlayer = true;
                 break;
             case Command::DeletePlayer:
                 m_script.deleteConfirmed = step.b % 2 != 0;

@@ -38,71 +38,6 @@ using board::CellPos;
 using platform::Rgb;
 using Lines = std::vector<std::string>;
 
-namespace {
-
-// The message boxes shown, as "caption: text".
-Lines Said(const std::vector<platform::FakeServices::Message>& messages) {
-    Lines said;
-    for (const auto& m : messages) {
-        said.push_back(m.caption + ": " + m.text);
-    }
-    return said;
-}
-
-}  // namespace
-
-TEST_F(GameTest, StartUpGreetsWithThePointsPerHintOrCheckAndCancelEndsTheRun) {
-    for (auto [stem, points, average] :
-         {std::tuple{"hunt", "1 point", 84}, std::tuple{"steps", "2 points", 76}}) {
-        SCOPED_TRACE(stem);
-        ASSERT_TRUE(Start(results::kPlaySelectedGame, "Game", stem));
-        const std::string text = "For this game, each hint or answer check deducts " +
-                                 std::string(points) + " from your score.\nThe average score is " +
-                                 std::to_string(average) + ".";
-        ASSERT_FALSE(m_atStart.empty());
-        EXPECT_EQ(Said(m_atStart).back(), "Let's begin...: " + text);
-        Frame().OnScoring();
-        EXPECT_EQ(Said(m_services.messages), Lines{"Scoring...: " + text});
-    }
-    for (auto [player, game] : {std::pair{platform::IDCANCEL, results::kPlaySelectedGame},
-                                {platform::IDOK, results::kCancelSelectGame}}) {
-        m_script = {};
-        m_script.selectPlayer = player;
-        EXPECT_FALSE(Start(game));
-        EXPECT_TRUE(m_atStart.empty() || m_atStart.back().caption != "Let's begin...");
-    }
-}
-
-TEST_F(GameTest, AQuickCheckTellsHowManyMarksAreRightAndCountsEveryCheck) {
-    const struct {
-        Lines marks;
-        const char* text;
-        const char* sound;
-    } cases[] = {
-        {{}, "No items are marked.", "clue"},
-        {{"1,0,2"}, "The item marked is correct.", "corcheck"},
-        {{"1,0,5"}, "The item marked is incorrect.", "inccheck"},
-        {{"0,0,1", "1,0,7", "0,1,7"}, "Of the 3 items marked, 1 of them is correct.", "inccheck"},
-        {{"0,0,1", "1,0,2", "0,1,7"}, "Of the 3 items marked, 2 of them are correct.", "inccheck"},
-        // Every answer and one more: not solved.
-        {{"0,0,1", "1,0,2", "0,1,3", "1,1,4", "0,0,1"},
-         "Of the 5 items marked, 5 of them are correct.",
-         "corcheck"},
-    };
-    ASSERT_TRUE(Start());
-    testsupport::SoundsOn sounds;
-    int checks = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        m_services.Clear();
-        Doc().m_marks = c.marks;
-        Frame().OnCheckAnswer();
-        EXPECT_EQ(Said(m_services.messages), Lines{std::string("Quick Check: ") + c.text});
-        EXPECT_EQ(Sounds(), Lines{"data\\" + std::string(c.sound) + ".wav"});
-        EXPECT_EQ(Pane(2), "Checks: " + std::to_string(++checks));
-    }
-}
-
 // Either button ends a solved board with Congratulations; the menu and bar grey what no
 // longer plays, and the reward is there once unless it was played from the dialog.
 TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
@@ -132,7 +67,8 @@ TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
         CActionBar& bar = *Frame().ActionBar();
         (c.checkButton ? bar.CheckButton() : bar.SolutionButton())->click();
         EXPECT_EQ(Sounds(), Lines{"data\\correct.wav"});
-        EXPECT_TRUE(Frame().BoardView()->m_bShowSolution && Frame().BoardView()->m_bHintLookup);
+        EXPECT_TRUE(Frame().BoardView()->Modes().m_bShowSolution &&
+                    Frame().BoardView()->Modes().m_bHintLookup);
         EXPECT_FALSE(bar.CheckButton()->isEnabled() || bar.SolutionButton()->isEnabled());
         EXPECT_TRUE(bar.HintButton(3)->isEnabled());
         for (int id : playing) {
@@ -140,7 +76,7 @@ TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
         }
         EXPECT_EQ(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled(), c.reward);
         Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->trigger();
-        Frame().OnPlayRewardGame();
+        Frame().Flow().OnPlayRewardGame();
         // One hint taken at 1 point of 100.
         Lines log{"congrats Ann: Your score is 99 out of 100."};
         if (c.reward) {
@@ -148,35 +84,6 @@ TEST_F(GameTest, ASolvedBoardIsCongratulatedAndItsRewardPlayedOnce) {
         }
         EXPECT_EQ(m_script.log, log);
         EXPECT_FALSE(Frame().CommandAction(ids::ID_PLAY_REWARD_GAME)->isEnabled());
-        m_app.reset();
-    }
-}
-
-TEST_F(GameTest, ShowSolutionOnAnUnsolvedBoardAsksAndNoChangesNothing) {
-    for (auto [marks, question] :
-         {std::pair{Lines{"0,0,5"}, "One or more of your answers is marked incorrectly."},
-          std::pair{Lines{}, "You have not marked any answers."}}) {
-        SCOPED_TRACE(question);
-        ASSERT_TRUE(Start());
-        testsupport::SoundsOn sounds;
-        Doc().m_marks = marks;
-        Frame().OnFindHints();
-        m_services.answers = {platform::IDNO};
-        Frame().OnShowSolution();
-        EXPECT_EQ(Said(m_services.messages),
-                  Lines{"Confirmation: " + std::string(question) +
-                        "\nDo you want to display the correct answer and end the game?"});
-        EXPECT_FALSE(Frame().Flow().SolutionShown());
-        EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->m_bHintLookup);
-        EXPECT_EQ(Doc().m_marks, marks);
-
-        m_services.answers = {platform::IDYES};
-        Frame().OnShowSolution();
-        EXPECT_EQ(Sounds(), (Lines{"data\\incshow.wav", "data\\incshow.wav", "data\\wrong.wav"}));
-        EXPECT_TRUE(Frame().Flow().SolutionShown());
-        EXPECT_EQ(m_script.log.back(), "select game at start") << "no Congratulations";
-        EXPECT_EQ(Frame().m_bRewardAvailable, 0);
-        EXPECT_EQ(Frame().Player().CurrentStats()->m_nScore, 1);
         m_app.reset();
     }
 }
@@ -199,121 +106,26 @@ TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce)
     EXPECT_TRUE(bar.HintButton(12)->isEnabled());
     // After the end: the answer-bearing pages, nothing counted, the finder stays a lookup.
     m_services.answers = {platform::IDYES};
-    Frame().OnShowSolution();
+    Frame().Flow().OnShowSolution();
     bar.HintButton(5)->click();
     EXPECT_EQ(PageName(), "hunt-05.htf");
     EXPECT_EQ(Pane(1), "Hints: 1");
-    Frame().OnFindHints();
+    Frame().Flow().OnFindHints();
     Frame().SetHintMode(false);
-    EXPECT_TRUE(Frame().BoardView()->m_bHintLookup);
+    EXPECT_TRUE(Frame().BoardView()->Modes().m_bHintLookup);
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
-}
-
-TEST_F(GameTest, ErrorDetectionIsOfferedOnlyForAWrongMarkOfTheHintDuringPlay) {
-    ASSERT_TRUE(Start());
-    testsupport::SoundsOn sounds;
-    Doc().m_marks = {"0,0,9", "1,0,2"};  // hint 1 names the wrong cell, hint 2 the right one
-    m_script.log.clear();
-    for (auto [hint, useErrorDetection] : {std::pair{2, 1}, {0, 1}, {1, 0}}) {
-        Frame().m_bUseErrorDetection = useErrorDetection;
-        Frame().ShowHint(hint);
-    }
-    EXPECT_EQ(m_script.log, Lines{});
-    // Yes: the asterisks show while the notice is up, and count against the score.
-    m_services.Clear();
-    Frame().m_bUseErrorDetection = 1;
-    m_script.errorDetect = {results::kShowErrors};
-    Frame().ShowHint(1);
-    EXPECT_EQ(m_script.log, (Lines{"error detect", "errors shown with asterisks"}));
-    EXPECT_EQ(Sounds(), (Lines{"data\\whoosh.wav", "data\\errorchk.wav"}));
-    EXPECT_EQ(Doc().m_bShowErrors, 0);
-    EXPECT_EQ(Frame().Player().CurrentStats()->m_nErrorsDisplayed, 1);
-    EXPECT_EQ(Doc().m_marks, (Lines{"0,0,9", "1,0,2"}));
-}
-
-TEST_F(GameTest, AGameThatCannotBeLoadedLeavesTheGameOnShowAndItsRecords) {
-    ASSERT_TRUE(Start());
-    Doc().SetCellValue(0, 0, 1);
-    m_folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
-    for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
-        SCOPED_TRACE(stem);
-        m_script.games = {{results::kPlaySelectedGame, "Broken", stem}};
-        m_services.Clear();
-        Frame().OnNewGame();
-        EXPECT_FALSE(m_services.messages.empty());
-        EXPECT_EQ(Frame().windowTitle(), "Number Hunt");
-        EXPECT_EQ(PageName(), "hunt_00.htf");
-        EXPECT_EQ(Doc().m_marks, Lines{"0,0,1"});
-        EXPECT_FALSE(Frame().Player().HasSavedGame("Broken"));
-    }
-    EXPECT_EQ(m_services.Texts(),
-              Lines{"Unable to load the game \"..\\hunt\": its name is not a plain file name."});
-}
-
-// The game on show, handed to a new player who did not choose it, is scored as theirs and
-// counts no play; when their choice cannot start, they take it over without its marks.
-TEST_F(GameTest, ANewPlayerTakesOverTheGameOnShowAsTheirOwn) {
-    const struct {
-        std::tuple<int, std::string, std::string> choice;
-        const char* gone;  // a file of the game on show gone since it was loaded
-    } cases[] = {
-        {{results::kPlaySelectedGame, "Lost", "missing"}, ""},
-        {{results::kOpenSavedGame, "", ""}, ""},
-        {{results::kPlaySelectedGame, "Lost", "missing"}, "data/hunt_00.htf"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::get<2>(c.choice) + c.gone);
-        m_script = {};
-        ASSERT_TRUE(Start());
-        Frame().ShowHint(1);
-        Doc().m_marks = {"0,0,1"};
-        if (*c.gone) {
-            std::filesystem::remove(m_folder.File(c.gone));
-        }
-        m_script.playerName = "Bob";
-        m_script.games = {c.choice};
-        Frame().OnNewPlayer();
-        EXPECT_EQ(Frame().Player().m_strName, "Bob");
-        EXPECT_EQ(Frame().m_strGameTitle, "Number Hunt");
-        EXPECT_TRUE(Doc().m_marks.empty());
-        Doc().m_marks = kAllRight;
-        Frame().OnCheckAnswer();
-        EXPECT_EQ(m_script.log.back(), "congrats Bob: Your score is 100 out of 100.");
-        EXPECT_EQ(Frame().Player().CurrentStats()->m_nTimesPlayed, 0);
-        m_app.reset();
-        m_folder.Write("data/hunt_00.htf", apptest::Page("hunt_00.htf"));
-    }
-}
-
-TEST_F(GameTest, ASavedGameThatCannotBeReadIsSaidAndTheGameStartsWithoutIt) {
-    ASSERT_TRUE(Start());
-    m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"},
-                      {results::kOpenSavedGame, "Number Hunt", "hunt"}};
-    Frame().OnNewGame();
-    Doc().m_marks = {"0,0,1"};
-    Frame().OnNewGame();
-    std::filesystem::remove(m_folder.File("games/r_Ste0.gme"));
-    m_services.Clear();
-    m_script.savedTitle = "Number Steps";
-    m_script.savedStem = "steps";
-    Frame().OnLoadSavedGame();
-    EXPECT_EQ(m_services.Texts(), Lines{"Unable to read " + m_folder.File("games/r_Ste0.gme") +
-                                        " because of error 2."});
-    EXPECT_EQ(Frame().m_strGameTitle, "Number Steps");
-    EXPECT_TRUE(Doc().m_marks.empty());
-    EXPECT_TRUE(Frame().Player().HasSavedGame("Number Hunt"));
 }
 
 TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
     const struct {
-        void (CMainFrame::*command)();
+        int command;
         const char* dialog;
         bool savedFirst;
     } cases[] = {
-        {&CMainFrame::OnStatsCurrentPlayer, "player stats", true},
-        {&CMainFrame::OnStatsAnyPlayer, "select player", true},
-        {&CMainFrame::OnNewPlayer, "select player", true},
-        {&CMainFrame::OnDeletePlayer, "delete players", false},
+        {ids::ID_STATS_CURRENT_PLAYER, "player stats", true},
+        {ids::ID_STATS_ANY_PLAYER, "select player", true},
+        {ids::ID_NEW_PLAYER, "select player", true},
+        {ids::ID_DELETE_PLAYER, "delete players", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
@@ -321,8 +133,8 @@ TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut)
         ASSERT_TRUE(Start());
         Doc().m_marks = {"1,1,4"};
         Frame().ShowHint(2);
-        Frame().OnFindHints();
-        m_script.selectPlayer = platform::IDCANCEL;
+        Frame().Flow().OnFindHints();
+        m_script.choosePlayer = false;
         m_script.deleteConfirmed = true;
         m_script.deleteRows = {0};
         // The hint taken since the player was last saved changes their file.
@@ -333,7 +145,7 @@ TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut)
             playerSaved = m_folder.Read("players/Ann0.ply") != player;
         };
         m_script.log.clear();
-        (Frame().*c.command)();
+        Frame().CommandAction(c.command)->trigger();
         EXPECT_EQ(m_script.log, Lines{c.dialog});
         EXPECT_EQ(gameSaved, c.savedFirst);
         EXPECT_EQ(playerSaved, c.savedFirst);
@@ -350,7 +162,7 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     EXPECT_EQ(m_script.log, (Lines{"about", "select player", "select game at start"}));
     CMainFrame& frame = Frame();
     EXPECT_TRUE(m_app->PlaySounds());
-    EXPECT_EQ(frame.m_bUseErrorDetection, 0);
+    EXPECT_EQ(frame.Flow().m_bUseErrorDetection, 0);
     EXPECT_EQ(frame.BoardView()->Colors(),
               (board::BoardColors{Rgb(10, 20, 30), Rgb(0, 0, 255), Rgb(44, 0, 0)}));
     platform::SetPlaySounds(false);
@@ -360,6 +172,10 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     ASSERT_FALSE(m_atStart.empty());
     EXPECT_EQ(m_atStart.back().caption, "Let's begin...");
     EXPECT_EQ(m_atStart.back().owner, static_cast<const QWidget*>(&frame));
+    // The page keeps the keyboard focus, so a stray digit marks no cell.
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    EXPECT_TRUE(frame.Hypertext()->isAncestorOf(QApplication::focusWidget()));
     // Dragged above the action bar, the board stops below it; closed, it is put aside.
     frame.BoardFrame()->move(frame.BoardFrame()->x(), 0);
     EXPECT_EQ(frame.BoardFrame()->y(), frame.Hypertext()->m_nMinTop);
@@ -368,24 +184,11 @@ TEST_F(GameTest, StartUpRunsAboutPlayerGameThenGreetsFromTheFrameWithItsSettings
     EXPECT_TRUE(frame.BoardFrame()->isMinimized());
 }
 
-TEST_F(GameTest, ClosingAsksFirstAndNoKeepsTheGame) {
-    ASSERT_TRUE(Start());
-    Doc().SetCellValue(0, 0, 1);
-    m_services.answers = {platform::IDNO};
-    EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(m_services.Texts(), Lines{"Are you sure you want to quit this game?"});
-    EXPECT_TRUE(Frame().isVisible());
-    // Yes saves the game before the frame goes.
-    m_services.answers = {platform::IDYES};
-    EXPECT_TRUE(Frame().close());
-    EXPECT_NE(m_folder.Read("games/r_Hu0.gme").find("0,0,1"), std::string::npos);
-}
-
 TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     ASSERT_TRUE(Start());
     CSelectCellDlg& finder = *Frame().HintFinder();
     auto* list = finder.findChild<QLineEdit*>("cellHintList");
-    Frame().OnFindHints();
+    Frame().Flow().OnFindHints();
     EXPECT_TRUE(finder.isVisible());
     EXPECT_FALSE(list->isEnabled());
     // A click on the top-left cell, which hints 1, 5 and 9 name: listed, no page, no hint taken.
@@ -400,10 +203,10 @@ TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     EXPECT_EQ(PageName(), "hunt_02.htf");
     EXPECT_EQ(Pane(1), "Hints: 1");
     finder.accept();
-    EXPECT_FALSE(Frame().BoardView()->m_bHintLookup);
-    Frame().OnFindHints();
-    Frame().OnNewGame();  // Select Game first puts the finder away, even when cancelled
-    EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->m_bHintLookup);
+    EXPECT_FALSE(Frame().BoardView()->Modes().m_bHintLookup);
+    Frame().Flow().OnFindHints();
+    Frame().Flow().OnNewGame();  // Select Game first puts the finder away, even when cancelled
+    EXPECT_FALSE(Frame().HintFinder()->isVisible() || Frame().BoardView()->Modes().m_bHintLookup);
 }
 
 TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
@@ -413,7 +216,7 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
     for (int result : {2, 1, 1}) {
         m_script.settings = [this, result](CSettingsDlg& dialog) {
             EXPECT_EQ(dialog.m_bPlaySounds, platform::PlaySoundsOn() ? 1 : 0);
-            EXPECT_EQ(dialog.m_bUseErrorDetection, Frame().m_bUseErrorDetection);
+            EXPECT_EQ(dialog.m_bUseErrorDetection, Frame().Flow().m_bUseErrorDetection);
             EXPECT_EQ(dialog.m_crPrimary, Frame().BoardView()->m_crPrimary);
             dialog.m_bPlaySounds = 1;
             dialog.m_bUseErrorDetection = 0;
@@ -422,7 +225,7 @@ TEST_F(GameTest, SettingsApplyOnOKAndNothingChangesOnCancel) {
         };
         Frame().OnSettings();
         EXPECT_EQ(platform::PlaySoundsOn(), result == 1);
-        EXPECT_EQ(Frame().m_bUseErrorDetection, result == 1 ? 0 : 1);
+        EXPECT_EQ(Frame().Flow().m_bUseErrorDetection, result == 1 ? 0 : 1);
         EXPECT_EQ(Frame().BoardView()->m_crPrimary,
                   result == 1 ? platform::Rgb(1, 2, 3) : before.primary);
     }
@@ -559,7 +362,7 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
     Press(&View(), {{Qt::Key_1}, {Qt::Key_5}, {Qt::Key_Delete}, {Qt::Key_7}});
     const Lines marked = Doc().m_marks;
     EXPECT_EQ(marked, (Lines{"0,0,1", "1,0,7"}));
-    Frame().SaveCurrentGame();
+    Frame().Flow().SaveCurrentGame();
     const std::string saved = m_folder.Read("games/r_Hu0.gme");
     // Ctrl+Z and the menu take back the 7, the clearing, the 5 and the 1, one at a time.
     Press(&View(), {{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}});
@@ -574,14 +377,14 @@ TEST_F(KeyboardTest, UndoAndRedoWalkTheMarksAndTheSavedGameFollows) {
                     {Qt::Key_Y, Qt::ControlModifier}});
     EXPECT_EQ(Doc().m_marks, marked);
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
-    Frame().SaveCurrentGame();
+    Frame().Flow().SaveCurrentGame();
     EXPECT_EQ(m_folder.Read("games/r_Hu0.gme"), saved);
     // A new mark after an undo drops what could have been redone; another game starts afresh.
-    Frame().OnUndoMark();
+    Frame().Flow().OnUndoMark();
     Press(&View(), {{Qt::Key_2}});
     EXPECT_FALSE(Enabled(ids::ID_REDO_MARK));
     m_script.games = {{results::kPlaySelectedGame, "Number Steps", "steps"}};
-    Frame().OnNewGame();
+    Frame().Flow().OnNewGame();
     EXPECT_FALSE(Enabled(ids::ID_UNDO_MARK));
 }
 
@@ -590,14 +393,14 @@ TEST_F(KeyboardTest, KeysChangeNoMarkWhileTheSolutionShowsOrHintsAreLookedUp) {
     ASSERT_TRUE(StartFocused("One Hint", "one"));
     Press(&View(), {{Qt::Key_7}});
     // Find Hints For A Cell: Enter does what a click does, digits nothing.
-    Frame().OnFindHints();
+    Frame().Flow().OnFindHints();
     Press(&View(), {{Qt::Key_Home}, {Qt::Key_5}, {Qt::Key_Backspace}, {Qt::Key_Return}});
     EXPECT_EQ(Doc().m_marks, Lines{"0,0,7"});
     EXPECT_EQ(Frame().HintFinder()->m_strHintList, "Hint 1");
     EXPECT_EQ(PageName(), "one_01.htf");
     Frame().SetHintMode(false);
 
-    Frame().FinishBoard();
+    Frame().Flow().FinishBoard();
     m_services.Clear();
     Press(&View(), {{Qt::Key_3},
                     {Qt::Key_Delete},

@@ -40,8 +40,8 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
     Frame().CommandAction(ids::ID_NEW_PUZZLE)->trigger();
     EXPECT_EQ(m_folder.Read("data/games.dat"),
               "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\nNew Medium Puzzle 2\r\nnew2\r\n");
-    EXPECT_EQ(Frame().m_strGameStem, "new2");
-    EXPECT_EQ(Frame().m_strGameTitle, "New Medium Puzzle 2");
+    EXPECT_EQ(Frame().Flow().m_strGameStem, "new2");
+    EXPECT_EQ(Frame().Flow().m_strGameTitle, "New Medium Puzzle 2");
     ASSERT_EQ(m_services.messages.size(), 1u);
     EXPECT_EQ(m_services.messages[0].caption, "Let's begin...");
     EXPECT_FALSE(m_folder.Exists("data/new2.new~"));
@@ -59,9 +59,9 @@ TEST_F(NewPuzzleTest, AMadePuzzleIsListedUnderANewNameAndPlaysToTheRewardLikeACh
     // Solving it ends the game with the congratulations and a record of the new title.
     Doc().m_marks = Doc().m_answers;
     m_script.log.clear();
-    Frame().OnCheckAnswer();
+    Frame().Flow().OnCheckAnswer();
     EXPECT_EQ(m_script.log, Lines{"congrats Ann: Your score is 100 out of 100."});
-    EXPECT_TRUE(Frame().BoardView()->m_bShowSolution);
+    EXPECT_TRUE(Frame().BoardView()->Modes().m_bShowSolution);
 }
 
 TEST_F(NewPuzzleTest, ACancelledOrFailedPuzzleLeavesTheListTheDataFolderAndTheGameAsTheyWere) {
@@ -96,7 +96,7 @@ TEST_F(NewPuzzleTest, ACancelledOrFailedPuzzleLeavesTheListTheDataFolderAndTheGa
         Frame().OnNewPuzzle();
         EXPECT_EQ(DataFolder(), before);
         EXPECT_EQ(m_services.Texts(), c.messages);
-        EXPECT_EQ(Frame().m_strGameStem, "hunt");
+        EXPECT_EQ(Frame().Flow().m_strGameStem, "hunt");
         EXPECT_EQ(m_script.generationSteps > 0, c.ok);
         std::filesystem::remove_all(m_folder.File("data/games.dat.new~"));
     }
@@ -120,5 +120,5 @@ TEST_F(NewPuzzleTest, AnInstalledGameWritesTheNewPuzzleOnlyIntoThePlayersOwnFold
     EXPECT_EQ(installed.Read("data/games.dat"), "Number Hunt\r\nhunt\r\nSteps\r\nsteps\r\n");
     EXPECT_FALSE(installed.Exists("data/new2.bgd"));
     EXPECT_TRUE(m_folder.Exists("data/new2.bgd"));
-    EXPECT_EQ(Frame().m_strGameStem, "new2");
+    EXPECT_EQ(Frame().Flow().m_strGameStem, "new2");
 }

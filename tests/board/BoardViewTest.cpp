@@ -169,7 +169,7 @@ TEST_F(BoardTest, TheLogicBoardCyclesClickedCellsAndPaintsTheirStatesTheHintAndT
 
     // The highlighted hint and the solution's plus signs; clicks change nothing now.
     doc.m_nSelectedHint = 1;
-    view.m_bShowSolution = 1;
+    view.Modes().m_bShowSolution = 1;
     Click(view, QPoint(90, 70));
     EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kEmpty);
     image = Render(view);
@@ -211,13 +211,13 @@ TEST_F(BoardTest, ThePadsChoiceBecomesTheMarkOfACellOrTheCellsHintsAreLookedUp) 
         EXPECT_EQ(Sounds(), onGrid ? Texts({kUp, kDown}) : Texts());
     }
     // While the solution is shown a click opens no pad.
-    view.m_bShowSolution = 1;
+    view.Modes().m_bShowSolution = 1;
     EXPECT_TRUE(ClickWithPad(view, cell, ids::IDC_PAD_0 + 1).isNull());
     EXPECT_TRUE(finder->calls.empty());
 
     // Hint lookup: cell (1, 0) is in hints 1 and 3, (2, 0) in hint 2 only, (3, 0) in none.
-    view.m_bShowSolution = 0;
-    view.m_bHintLookup = 1;
+    view.Modes().m_bShowSolution = 0;
+    view.Modes().m_bHintLookup = 1;
     m_fake.sounds.clear();
     for (QPoint at : {QPoint(45, 25), QPoint(75, 25), QPoint(105, 25)}) {
         EXPECT_TRUE(ClickWithPad(view, at, ids::IDC_PAD_0 + 1).isNull());

@@ -54,7 +54,10 @@ protected:
         return folder.Path() + "data\\" + name;
     }
     bool Load(const std::string& name, const std::string& bytes, int reportErrors = 1) {
-        return window->LoadFile(WritePage(name, bytes), 0, reportErrors, 0);
+        return window->LoadFile(
+            WritePage(name, bytes), 0,
+            reportErrors ? CMuWnd::LoadErrors::Reported : CMuWnd::LoadErrors::Silent,
+            kHtfAnswerModeNormal);
     }
     QImage Client() const { return window->ClientArea()->grab().toImage(); }
     // Every message shown, as "text|caption|type" lines.

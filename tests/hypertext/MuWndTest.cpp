@@ -64,9 +64,9 @@ TEST_F(HtfWindowTest, LoadingDrawsThePageAndAPageThatCannotBeReadLeavesIt) {
 
     const qint64 picture = window->PagePicture()->cacheKey();
     const std::string missing = folder.Path() + "data\\hint_06.htf";
-    EXPECT_FALSE(window->LoadFile(missing, 0, 0, 0));
+    EXPECT_FALSE(window->LoadFile(missing, 0, CMuWnd::LoadErrors::Silent, kHtfAnswerModeNormal));
     EXPECT_TRUE(services.messages.empty()) << "told only when asked to";
-    EXPECT_FALSE(window->LoadFile(missing, 0, 1, 0));
+    EXPECT_FALSE(window->LoadFile(missing, 0, CMuWnd::LoadErrors::Reported, kHtfAnswerModeNormal));
     EXPECT_EQ(Said(), "Unable to load " + missing + "|File Error|48\n");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Hint Page"));
     EXPECT_EQ(window->PagePicture()->cacheKey(), picture);
@@ -260,7 +260,7 @@ TEST_F(HtfWindowTest, TheToolWritesThePagePictureTheWindowDraws) {
     QImage written(QString::fromStdString(png));
     ASSERT_FALSE(written.isNull());
 
-    ASSERT_TRUE(window->LoadFile(page, 0, 1, 0));
+    ASSERT_TRUE(window->LoadFile(page, 0, CMuWnd::LoadErrors::Reported, kHtfAnswerModeNormal));
     const QImage& picture = *window->PagePicture();
     EXPECT_EQ(written.size(), picture.size());
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), picture);

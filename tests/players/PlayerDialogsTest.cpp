@@ -218,6 +218,18 @@ TEST_F(PlayerDialogs, SelectPlayerAtStartUpAsksBeforeQuittingAndANameMakesTheFir
     EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
 }
 
+TEST_F(PlayerDialogs, WithPlayersListedTypingGoesToTheNameBoxAndEnterTakesTheTypedName) {
+    CSelectPlayerDlg dialog(player);
+    dialog.show();
+    auto* edit = Find<QLineEdit>(&dialog, ids::IDC_PLAYER_NAME);
+    ASSERT_EQ(dialog.focusWidget(), edit);
+    QTest::keyClicks(edit, "Zoe");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(player.m_strName, "Zoe");
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"Add new player?"});
+}
+
 TEST_F(PlayerDialogs, SelectPlayerStatisticsShowAnyPlayerWithoutChangingTheCurrentOne) {
     BeCarl();
     CSelectPlayerDlg dialog(player, false, true);

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     window.setCentralWidget(view);
     view->SetDocument(&doc);
     view->SetHintFinder(std::make_unique<StatusFinder>(window.statusBar()));
-    view->m_bShowSolution = solutionShown;
+    view->Modes().m_bShowSolution = solutionShown;
 
     QToolBar* bar = window.addToolBar(QStringLiteral("Board"));
     bar->addAction(QStringLiteral("Next Hint"), [&] {
@@ -103,14 +103,14 @@ int main(int argc, char** argv) {
     });
     errors->setCheckable(true);
     QAction* solution = bar->addAction(QStringLiteral("Solution"), [&](bool on) {
-        view->m_bShowSolution = on ? 1 : 0;
+        view->Modes().m_bShowSolution = on ? 1 : 0;
         view->OnInitialUpdate();
     });
     solution->setCheckable(true);
     solution->setChecked(solutionShown != 0);
     errors->setChecked(doc.m_bShowErrors != 0);
     QAction* lookup = bar->addAction(QStringLiteral("Find Hints"),
-                                     [&](bool on) { view->m_bHintLookup = on ? 1 : 0; });
+                                     [&](bool on) { view->Modes().m_bHintLookup = on ? 1 : 0; });
     lookup->setCheckable(true);
     bar->addAction(QStringLiteral("Print"), [&] { view->OnFilePrint(); });
     bar->addAction(QStringLiteral("Copy"), [&] { view->OnEditCopy(); });

@@ -16,8 +16,6 @@
 #include "app/MainFrame.h"
 #include "platform/FakeServices.h"
 #include "players/Player.h"
-#include "players/SelectGameDlg.h"
-#include "players/SelectPlayerDlg.h"
 #include "puzzle/MathGridDoc.h"
 
 namespace {
@@ -25,27 +23,37 @@ namespace {
 std::string g_stem = "steps";
 std::string g_title = "Number Steps";
 
-class ShowFrame : public CMainFrame {
+// The game's dialogs answered at once: the viewer plays the chosen game and never quits.
+class ShowDialogs : public IGameDialogs {
 public:
-    using CMainFrame::CMainFrame;
+    explicit ShowDialogs(CPlayer& player) : m_player(player) {}
     int RunSelectPlayer(bool, bool) override {
-        Player().m_strName = "Viewer";
-        Player().m_strFileName = "Viewer0.ply";
+        m_player.m_strName = "Viewer";
+        m_player.m_strFileName = "Viewer0.ply";
         return platform::IDOK;
     }
     GameChoice RunSelectGame(bool, bool, bool) override {
         return {results::kPlaySelectedGame, g_title, g_stem, false};
     }
+    GameChoice RunSavedGames() override { return {0, "", ""}; }
+    void RunPlayerStats() override {}
+    void RunDeletePlayers(const std::string&, const std::string&) override {}
     int RunCongrats(int, const std::string&, const std::string&) override {
         return results::kCheckSolutionBeforeReward;
     }
     int RunErrorDetect() override { return results::kKeepErrorsHidden; }
+    void RunErrorsShown() override {}
+    void RunRewardGame(int, const std::string&) override {}
+
+private:
+    CPlayer& m_player;
 };
 
 class ShowApp : public CGameApp {
 protected:
     std::unique_ptr<CMainFrame> NewMainFrame() override {
-        return std::make_unique<ShowFrame>(CurrentPlayer());
+        return std::make_unique<CMainFrame>(CurrentPlayer(),
+                                            std::make_unique<ShowDialogs>(CurrentPlayer()));
     }
     int RunAbout(CAboutDlg&) override { return 1; }
 };
@@ -92,7 +100,7 @@ int main(int argc, char* argv[]) {
         frame.ShowHint(hint);
     }
     if (solution) {
-        frame.OnShowSolution();
+        frame.Flow().OnShowSolution();
     }
     QTimer::singleShot(500, [&] {
         frame.grab().save(QString::fromLocal8Bit(argv[1]));
