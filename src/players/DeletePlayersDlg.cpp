@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 #include "images/DialogTemplate.h"
 #include "platform/Services.h"
@@ -43,11 +44,13 @@ void CDeletePlayersDlg::Prepare(const std::string& currentName,
     m_strName = currentName;
     m_strFileName = currentFileName;
     m_pList->clear();
-    for (const PlayerEntry& entry : OpenPlayersIndex()) {
+    std::vector<ItemText> players;
+    for (PlayerEntry& entry : OpenPlayersIndex()) {
         if (entry.fileName != m_strFileName) {
-            m_pList->AddItem(entry.name, entry.fileName);
+            players.push_back({std::move(entry.name), std::move(entry.fileName)});
         }
     }
+    m_pList->AddItems(players);
 }
 
 // Stays enabled once a player was picked, even if the selection is emptied again.

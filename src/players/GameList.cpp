@@ -2,7 +2,10 @@
 // Reading the list of games offered to the player.
 #include "players/GameList.h"
 
+#include <string>
+
 #include "platform/ProgramFolder.h"
+#include "platform/Services.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -37,7 +40,17 @@ std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
     // still ends soon.
     size_t linesLeft = 2 * kMaxGameListEntries;
     std::string title;
-    while (linesLeft > 0 && games.size() < kMaxGameListEntries && ReadLine(file, title)) {
+    while (ReadLine(file, title)) {
+        if (linesLeft == 0 || games.size() >= kMaxGameListEntries) {
+            // Said once, so whoever made the list knows why its last games are missing; a
+            // blank line at the end is no game.
+            if (!title.empty() || (ReadLine(file, title) && !title.empty())) {
+                platform::MessageBox("The game list " + platform::HostPath(gamePath) +
+                                     " is longer than " + std::to_string(kMaxGameListEntries) +
+                                     " games; the rest of it is not listed.");
+            }
+            break;
+        }
         --linesLeft;
         if (title.empty()) {
             continue;

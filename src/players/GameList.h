@@ -21,8 +21,9 @@ inline constexpr size_t kMaxGameListLine = 1024;
 // Reads the game list from the file of that game path, in file order. An empty title line is
 // skipped without taking a stem; a title on the last line gets an empty stem. An entry whose
 // stem names anything but a plain file of the data folder is dropped. A missing file gives an
-// empty list; a line longer than kMaxGameListLine keeps its start. The dropped entries go to
-// refused when it is given.
+// empty list; a line longer than kMaxGameListLine keeps its start. A list longer than
+// kMaxGameListEntries is cut there, and the message service says so once. The dropped entries
+// go to refused when it is given.
 std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
                                         std::vector<GameListEntry>* refused = nullptr);
 

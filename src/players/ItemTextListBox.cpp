@@ -4,6 +4,8 @@
 #include "players/ItemTextListBox.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "platform/Cp1252.h"
 
@@ -26,6 +28,17 @@ private:
     bool m_old;
 };
 
+// The list's order: case-insensitive, as the player reads the names.
+bool SortsBefore(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+QListWidgetItem* NewItem(const std::string& shown) {
+    auto* added = new QListWidgetItem(platform::FromCp1252(shown));
+    added->setData(kShownRole, QByteArray::fromStdString(shown));
+    return added;
+}
+
 }  // namespace
 
 CItemTextListBox::CItemTextListBox(QWidget* parent) : QListWidget(parent) {
@@ -39,19 +52,62 @@ CItemTextListBox::CItemTextListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 int CItemTextListBox::AddString(const std::string& shown) {
-    QString text = platform::FromCp1252(shown);
-    int index = count();
-    for (int i = 0; i < count(); ++i) {
-        if (QString::compare(item(i)->text(), text, Qt::CaseInsensitive) > 0) {
-            index = i;
-            break;
+    QListWidgetItem* added = NewItem(shown);
+    const QString text = added->text();
+    // A binary search for the first item that sorts after the text; the list is kept in
+    // this order, so that is where the walk from the top would have stopped.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (SortsBefore(text, item(middle)->text())) {
+            high = middle;
+        } else {
+            low = middle + 1;
         }
     }
-    auto* added = new QListWidgetItem(text);
-    added->setData(kShownRole, QByteArray::fromStdString(shown));
     QuietScope quiet(m_bQuiet);
-    insertItem(index, added);
-    return index;
+    insertItem(low, added);
+    return low;
+}
+
+void CItemTextListBox::AddItems(const std::vector<ItemText>& items) {
+    QuietScope quiet(m_bQuiet);
+    using Entry = std::pair<QString, QListWidgetItem*>;
+    std::vector<Entry> listed(static_cast<size_t>(count()));
+    const QList<QListWidgetItem*> selected = selectedItems();
+    QListWidgetItem* current = currentItem();
+    // Taken out from the end, which moves nothing; put back in one pass below.
+    for (int i = count() - 1; i >= 0; --i) {
+        QListWidgetItem* taken = takeItem(i);
+        listed[static_cast<size_t>(i)] = {taken->text(), taken};
+    }
+    std::vector<Entry> added;
+    added.reserve(items.size());
+    for (const ItemText& text : items) {
+        QListWidgetItem* it = NewItem(text.shown);
+        it->setData(kHiddenRole, QByteArray::fromStdString(text.hidden));
+        if (text.data != 0) {
+            it->setData(kDataRole, text.data);
+        }
+        added.emplace_back(it->text(), it);
+    }
+    auto before = [](const Entry& a, const Entry& b) { return SortsBefore(a.first, b.first); };
+    // Equal texts stay in the order they came, the ones already listed first.
+    std::stable_sort(added.begin(), added.end(), before);
+    std::vector<Entry> all;
+    all.reserve(listed.size() + added.size());
+    std::merge(listed.begin(), listed.end(), added.begin(), added.end(), std::back_inserter(all),
+               before);
+    for (const Entry& entry : all) {
+        addItem(entry.second);
+    }
+    // Taking items out moved the current item and the selection; both go back where they were.
+    clearSelection();
+    setCurrentItem(current, QItemSelectionModel::NoUpdate);
+    for (QListWidgetItem* it : selected) {
+        it->setSelected(true);
+    }
 }
 
 int CItemTextListBox::AddItem(const std::string& shown, const std::string& hidden) {

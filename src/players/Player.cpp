@@ -3,6 +3,9 @@
 // and the saved, unfinished games.
 #include "players/Player.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "platform/File.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Services.h"
@@ -225,19 +228,41 @@ bool CPlayer::IsOfferedSavedGame(const CSavedGame& game) const {
     return !game.m_bFinished && !game.m_strFileName.empty() && !IsTitleFinished(game.m_strTitle);
 }
 
-bool CPlayer::HasSavedGames() const {
+std::vector<const CSavedGame*> CPlayer::OfferedSavedGames() const {
+    enum class Title { Unrecorded, Playing, Finished };
+    std::vector<const CSavedGame*> offered;
+    std::unordered_map<std::string_view, Title> titles;
     for (const auto& game : m_savedGames) {
-        if (IsOfferedSavedGame(*game)) {
-            return true;
+        if (!game->m_bFinished && !game->m_strFileName.empty()) {
+            offered.push_back(game.get());
+            titles.emplace(game->m_strTitle, Title::Unrecorded);
         }
     }
-    return false;
+    if (offered.empty()) {
+        return offered;
+    }
+    for (const auto& record : m_stats) {
+        auto found = titles.find(record->m_strTitle);
+        // The first record of a title decides, as in IsTitleFinished.
+        if (found != titles.end() && found->second == Title::Unrecorded) {
+            found->second = record->m_bFinished != 0 ? Title::Finished : Title::Playing;
+        }
+    }
+    std::erase_if(offered, [&titles](const CSavedGame* game) {
+        return titles.at(game->m_strTitle) == Title::Finished;
+    });
+    return offered;
+}
+
+bool CPlayer::HasSavedGames() const {
+    return !OfferedSavedGames().empty();
 }
 
 bool CPlayer::HasSavedGame(const std::string& title) const {
     for (const auto& game : m_savedGames) {
-        if (game->m_strTitle == title && IsOfferedSavedGame(*game)) {
-            return true;
+        if (game->m_strTitle == title && !game->m_bFinished && !game->m_strFileName.empty()) {
+            // Every saved game of the title shares its record.
+            return !IsTitleFinished(title);
         }
     }
     return false;

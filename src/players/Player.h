@@ -53,6 +53,9 @@ public:
     // run, given a file, and of a title whose record is not finished (a finished title is
     // over, whatever an older player file still lists for it).
     bool IsOfferedSavedGame(const CSavedGame& game) const;
+    // The saved games offered, in list order, with each title's record looked up once: a
+    // player with thousands of saved games and records is answered in one walk of each.
+    std::vector<const CSavedGame*> OfferedSavedGames() const;
     // Whether the player's record of the title says its game was finished.
     bool IsTitleFinished(const std::string& title) const;
     void SaveGame(const std::string& gamesFolder, const std::string& title,

@@ -49,10 +49,12 @@ CPlayerStatsDlg::CPlayerStatsDlg(const CPlayer* player, QWidget* parent)
 
     if (m_pPlayer) {
         const auto& records = m_pPlayer->Stats();
+        std::vector<ItemText> titles;
+        titles.reserve(records.size());
         for (size_t i = 0; i < records.size(); ++i) {
-            int index = m_pList->AddString(records[i]->m_strTitle);
-            m_pList->SetItemData(index, static_cast<qint64>(i));
+            titles.push_back({records[i]->m_strTitle, std::string(), static_cast<qint64>(i)});
         }
+        m_pList->AddItems(titles);
     }
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CPlayerStatsDlg::OnSelChange);

@@ -22,11 +22,11 @@ CSavedGamesDlg::CSavedGamesDlg(const CPlayer& player, QWidget* parent) : QDialog
     Place(m_pList, ids::IDC_GAME_TITLES, "savedGames", 7, 19, 130, 94);
     m_pOk = dlgtemplate::AddOkCancelHelp(this, 143, 19, ids::HELP_SAVED_GAMES);
 
-    for (const auto& game : player.SavedGames()) {
-        if (player.IsOfferedSavedGame(*game)) {
-            m_pList->AddItem(game->m_strTitle, game->m_strGameStem);
-        }
+    std::vector<ItemText> games;
+    for (const CSavedGame* game : player.OfferedSavedGames()) {
+        games.push_back({game->m_strTitle, game->m_strGameStem});
     }
+    m_pList->AddItems(games);
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CSavedGamesDlg::OnSelChange);
     connect(m_pList, &CItemTextListBox::DblClk, this, [this] {

@@ -92,9 +92,12 @@ bool CSelectGameDlg::OnInitDialog() {
     }
 
     for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
-        auto* item = new QListWidgetItem(platform::FromCp1252(game.title), m_pList);
+        // Made whole before it joins the list: an item made inside the list is searched for
+        // among all the items already there while it is being made.
+        auto* item = new QListWidgetItem(platform::FromCp1252(game.title));
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));
+        m_pList->addItem(item);
     }
 
     m_pOpenSaved->setEnabled(m_bHasSavedGames);

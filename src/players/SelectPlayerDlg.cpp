@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 #include "images/DialogTemplate.h"
 #include "images/FixedCellDialog.h"
@@ -51,9 +52,11 @@ CSelectPlayerDlg::CSelectPlayerDlg(CPlayer& currentPlayer, bool startupMode, boo
     m_pOk->setEnabled(false);
     m_pStats->setEnabled(false);
 
-    for (const PlayerEntry& entry : OpenPlayersIndex()) {
-        m_pList->AddItem(entry.name, entry.fileName);
+    std::vector<ItemText> players;
+    for (PlayerEntry& entry : OpenPlayersIndex()) {
+        players.push_back({std::move(entry.name), std::move(entry.fileName)});
     }
+    m_pList->AddItems(players);
     // Typing goes to the name box, which picks a listed player as it is typed, and Enter
     // takes the name typed; the list is a Tab away.
     m_pEdit->setFocus();

@@ -286,6 +286,23 @@ TEST_F(PlayerDialogs, StatisticsShowsTheReportOfTheChosenTitleAndPrintsIt) {
                                                       "No Valid Player Selected!"}));
 }
 
+TEST(ItemTextListBox, SortsCaseInsensitivelyWithEqualNamesInTheOrderTheyCame) {
+    const std::vector<ItemText> items = {{"bob", "1"},   {"_x", "2"}, {"Alice", "3"}, {"BOB", "4"},
+                                         {"alice", "5"}, {"b", "6"},  {"Bob", "7"}};
+    const std::string sorted = "_x|2;Alice|3;alice|5;b|6;bob|1;BOB|4;Bob|7;";
+    CItemTextListBox oneByOne, allAtOnce, inTwoGoes;
+    for (const ItemText& item : items) {
+        oneByOne.AddItem(item.shown, item.hidden);
+    }
+    allAtOnce.AddItems(items);
+    inTwoGoes.AddItems({items.begin(), items.begin() + 4});
+    inTwoGoes.SetCurSel(2);
+    inTwoGoes.AddItems({items.begin() + 4, items.end()});
+    EXPECT_EQ(Shown(&oneByOne) + Shown(&allAtOnce), sorted + sorted);
+    EXPECT_EQ(Shown(&inTwoGoes), sorted) << "names already listed stay before equal newcomers";
+    EXPECT_EQ(inTwoGoes.GetCurSel(), 4) << "bob stays selected";
+}
+
 TEST_F(PlayerDialogs, SavedGamesOffersTheUnfinishedGamesOnly) {
     player.m_strName = "ann";
     for (const char* title : {"Math Puzzle 12", "Algebra Puzzle 1", "Math Puzzle 3"}) {

@@ -283,6 +283,26 @@ TEST_F(SavedGames, AFinishedGameOrOneWithoutAFileIsNeverKeptOrOffered) {
     EXPECT_TRUE(fake.messages.empty());
 }
 
+TEST_F(SavedGames, TheFirstRecordOfATitleSaysWhetherItsSavedGameIsOffered) {
+    auto block = [](const char* title, const char* finished) {
+        return std::string("Start Game Stats\n") + title + "\nL\n\n" + finished +
+               "\n1\n0\n0\n0\n0\n0\n0\n0\n1\nEnd Game Stats\n";
+    };
+    folder.Write("players/Ann0.ply",
+                 "Ann\nStart Saved Games\nLogic 3\nLogic0.gme\nl3\nLogic 4\n"
+                 "Logic1.gme\nl4\nLogic 5\nLogic2.gme\nl5\nEnd Saved Games\n" +
+                     block("Logic 4", "TRUE") + block("Logic 3", "FALSE") +
+                     block("Logic 3", "TRUE") + block("Logic 4", "FALSE"));
+    CPlayer player;
+    ASSERT_TRUE(LoadPlayer(player, "Ann", "Ann0.ply"));
+    std::string offered;
+    for (const CSavedGame* game : player.OfferedSavedGames()) {
+        offered += game->m_strTitle + ";";
+    }
+    EXPECT_EQ(offered, "Logic 3;Logic 5;") << "Logic 5 has no record at all";
+    EXPECT_TRUE(player.HasSavedGame("Logic 3") && !player.HasSavedGame("Logic 4"));
+}
+
 // The teacher's report from the command line: the same text the Print button writes, for
 // every record of a player file, or one line saying why the file cannot be read.
 TEST_F(ReportTool, PrintsEveryRecordAsThePrintButtonWritesIt) {

@@ -104,15 +104,22 @@ TEST(PlayerRemoval, FileErrorTextsNameThePath) {
 TEST(GameList, NoStemLeadsOutOfTheDataFolderAndHugeFilesAndLinesAreCut) {
     EXPECT_EQ(Listed("Up\r\n..\\..\\secret\r\nKept\r\nkept\r\nSlash\r\na/b\r\nLast"),
               "Kept|kept;Last|;");
-    // A missing file gives nothing, and huge files and lines are cut.
+    // A missing file gives nothing, and huge files and lines are cut, a long list saying so.
+    platform::FakeServices fake;
     testsupport::TempProgramFolder folder;
-    EXPECT_TRUE(ReadGameList(platform::ProgramFolder() + kGameListFile).empty());
+    const std::string path = platform::ProgramFolder() + kGameListFile;
+    EXPECT_TRUE(ReadGameList(path).empty());
     std::string many;
     for (size_t i = 0; i < kMaxGameListEntries + 50; ++i) {
         many += "T\nt\n";
     }
     folder.Write("data/games.dat", many);
-    EXPECT_EQ(ReadGameList(platform::ProgramFolder() + kGameListFile).size(), kMaxGameListEntries);
+    EXPECT_EQ(ReadGameList(path).size(), kMaxGameListEntries);
+    folder.Write("data/games.dat", many.substr(0, 4 * kMaxGameListEntries) + "\n");
+    EXPECT_EQ(ReadGameList(path).size(), kMaxGameListEntries) << "full, and no more to say";
+    EXPECT_EQ(fake.Texts(), std::vector<std::string>{"The game list " + platform::HostPath(path) +
+                                                     " is longer than 10000 games; the rest of it "
+                                                     "is not listed."});
     // The rest of an overlong line is skipped, not taken as a stem.
     const std::string longTitle(5 * kMaxGameListLine, 'x');
     EXPECT_EQ(Listed(longTitle + "\r\nlong\r\n"), longTitle.substr(0, kMaxGameListLine) + "|long;");
