@@ -10,6 +10,7 @@ QZ_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool
     desktop-file-utils appstream
+    poppler-utils chromium
 )
 
 qz_install_missing() {

@@ -7,6 +7,7 @@
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
 #include "resources/ResourceIds.h"
+#include "teacher/TeacherCommands_qt.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ const CommandRow kCommands[] = {
     {ids::ID_NEW_PUZZLE, "&File", false, "New &Puzzle...",
      "Make a new puzzle of your own and play it\nNew Puzzle", nullptr,
      [](CMainFrame& f) { f.OnNewPuzzle(); }, nullptr, nullptr},
+    {ids::ID_PRINT_WORKSHEET, "&File", false, "Print &Worksheet...",
+     "Print this puzzle as a worksheet, with room to work\nPrint Worksheet", nullptr,
+     [](CMainFrame& f) { Flow(f).SetHintMode(false);
+                         teacher::PrintGameWorksheet(&f, f.Flow().m_strGameStem); },
+     [](const CMainFrame& f) { return !f.Flow().m_strGameStem.empty(); }, nullptr},
     {ids::ID_APP_EXIT, "&File", true, "E&xit",
      "Quit the application; prompts to save documents\nExit", nullptr,
      [](CMainFrame& f) { f.close(); }, nullptr, nullptr},

@@ -14,6 +14,7 @@
 #include "players/Player.h"
 #include "players/StatsReport.h"
 #include "resources/ResourceIds.h"
+#include "teacher/TeacherCommands_qt.h"
 
 using dlgtemplate::AddButton;
 using dlgtemplate::AddText;
@@ -28,7 +29,10 @@ CPlayerStatsDlg::CPlayerStatsDlg(const CPlayer* player, QWidget* parent)
     AddText(this, -1, "prompt", tr("Select the game you would like to see statistics on..."), 7, 7,
             200, 8);
     m_pList = new CItemTextListBox(this);
-    Place(m_pList, ids::IDC_GAME_TITLES, "gameTitles", 7, 19, 110, 128);
+    Place(m_pList, ids::IDC_GAME_TITLES, "gameTitles", 7, 19, 110, 110);
+    // The teacher's view of the whole class, under the titles.
+    QPushButton* classReport = AddButton(this, ids::IDC_STATS_CLASS_REPORT, "classReportButton",
+                                         tr("Class Report..."), 7, 133, 110, 14);
     m_pReport = new QPlainTextEdit(this);
     m_pReport->setReadOnly(true);
     m_pReport->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -55,6 +59,8 @@ CPlayerStatsDlg::CPlayerStatsDlg(const CPlayer* player, QWidget* parent)
 
     connect(m_pList, &CItemTextListBox::SelChange, this, &CPlayerStatsDlg::OnSelChange);
     connect(m_pPrint, &QPushButton::clicked, this, &CPlayerStatsDlg::OnPrint);
+    connect(classReport, &QPushButton::clicked, this,
+            [this] { teacher::PrintGameClassReport(this); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this,
             [] { platform::WinHelp(platform::HelpCommand::Context, ids::HELP_PLAYER_STATS); });

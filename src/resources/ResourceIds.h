@@ -36,6 +36,8 @@ inline constexpr int ID_ZOOM_OUT = 32803;
 inline constexpr int ID_ACTUAL_SIZE = 32804;
 // File > New Puzzle...: a puzzle made by the game itself.
 inline constexpr int ID_NEW_PUZZLE = 32850;
+// File > Print Worksheet...: the game on show on paper, for a class or homework.
+inline constexpr int ID_PRINT_WORKSHEET = 32851;
 
 // Standard controls.
 inline constexpr int IDOK = 1;
@@ -96,6 +98,8 @@ inline constexpr int IDC_GAME_TITLES = 1031;
 inline constexpr int IDC_STATS_REPORT = 1032;
 inline constexpr int IDC_STATS_PRINT = 1033;
 inline constexpr int IDC_NO_GAME_SELECTED = 1034;
+// Player Statistics: the report of every player and game, for the teacher.
+inline constexpr int IDC_STATS_CLASS_REPORT = 1090;
 inline constexpr int HELP_PLAYER_STATS = 4;
 inline constexpr int HELP_SAVED_GAMES = 6;
 inline constexpr int HELP_DELETE_PLAYERS = 9;
