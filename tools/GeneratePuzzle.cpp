@@ -21,8 +21,8 @@ bool WholeNumber(const std::string& text, uint64_t& value) {
 
 int RunGenerate(const tool::Arguments& arguments) {
     const char* usage =
-        "usage: quizlex-tool generate --level easy|medium|hard [--size N] [--seed S] [--title T] "
-        "[--stem s] --out FILE.qzp";
+        "usage: quizlex-tool generate --level easy|medium|hard [--size N] [--seed S] [--topic T] "
+        "[--title T] [--stem s] --out FILE.qzp";
     content::GenerateOptions options;
     options.level.clear();
     std::string out;
@@ -41,6 +41,8 @@ int RunGenerate(const tool::Arguments& arguments) {
             options.seed = number;
         } else if (name == "--title") {
             options.title = value;
+        } else if (name == "--topic") {
+            options.topic = value;
         } else if (name == "--stem") {
             options.stem = value;
         } else if (name == "--out") {
@@ -83,5 +85,9 @@ int RunGenerate(const tool::Arguments& arguments) {
 
 QZ_TOOL_COMMAND(
     "generate",
-    "--level easy|medium|hard [--size N] [--seed S] [--title T] [--stem s] --out FILE.qzp",
-    "makes a new puzzle source whose one solution the solver has proven", RunGenerate);
+    "--level easy|medium|hard [--size N] [--seed S] [--topic "
+    "operations|powers|factors|place-value] "
+    "[--title T] [--stem s] --out FILE.qzp",
+    "makes a new puzzle source that a pupil can finish by reasoning of its level (so it has one "
+    "solution)",
+    RunGenerate);

@@ -35,6 +35,7 @@ void CMainFrame::OnNewPuzzle() {
     content::GenerateOptions options;
     options.level = dialog.m_strLevel;
     options.size = dialog.m_nSize;
+    options.topic = dialog.m_strTopic;
     options.seed =
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     QProgressDialog progress(tr("Making a new puzzle and checking that it has one solution..."),

@@ -24,6 +24,13 @@ CNewPuzzleDlg::CNewPuzzleDlg(QWidget* parent) : QDialog(parent) {
     m_pSize->setSuffix(tr(" squares"));
     form->addRow(tr("&Level:"), m_pLevel);
     form->addRow(tr("Board &size:"), m_pSize);
+    m_pTopic = new QComboBox(this);
+    m_pTopic->setObjectName(QStringLiteral("topic"));
+    m_pTopic->addItem(tr("Any"));
+    for (const content::GeneratorTopic& topic : content::GeneratorTopics()) {
+        m_pTopic->addItem(QString::fromStdString(topic.name), QString::fromStdString(topic.tag));
+    }
+    form->addRow(tr("&Topic:"), m_pTopic);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -53,5 +60,6 @@ void CNewPuzzleDlg::SetSize(int size) {
 void CNewPuzzleDlg::accept() {
     m_strLevel = kLevels[std::clamp(m_pLevel->currentIndex(), 0, 2)];
     m_nSize = m_pSize->value();
+    m_strTopic = m_pTopic->currentData().toString().toStdString();
     QDialog::accept();
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The New Puzzle dialog: the level and board size of a puzzle the game makes for the player.
+// The New Puzzle dialog: the level, board size and topic of a puzzle the game makes for the
+// player.
 #pragma once
 
 #include <QDialog>
@@ -17,6 +18,7 @@ public:
     // Read after the dialog ends with OK (1): "easy", "medium" or "hard", and the board side.
     std::string m_strLevel = "easy";
     int m_nSize = 5;
+    std::string m_strTopic;  // empty for any topic, else a tag of content::GeneratorTopics()
 
     // Chooses a level by its index (0 easy, 1 medium, 2 hard); the size follows its range.
     void SetLevel(int index);
@@ -26,4 +28,5 @@ public:
 private:
     QComboBox* m_pLevel = nullptr;
     QSpinBox* m_pSize = nullptr;
+    QComboBox* m_pTopic = nullptr;
 };

@@ -213,48 +213,79 @@ bool ClueExpression::HoldsAlone(int64_t value) const {
            });
 }
 
+// One sentence, whatever the properties: "An even multiple of 7 between 40 and 90 whose digits
+// add up to 9", "A square number that is also a multiple of 4".
 std::string ClueExpression::DisplayProperties() const {
-    std::string text;
+    std::string parity;
+    std::string head;
+    std::string between;
+    std::string digits;
+    std::vector<std::string> clauses;
     for (const Property& property : m_properties) {
-        if (!text.empty()) {
-            text += " and ";
-        }
+        std::string noun;
         switch (property.kind) {
             case PropertyKind::Prime:
-                text += "a prime number";
+                noun = "prime number";
                 break;
             case PropertyKind::Square:
-                text += "a square number";
+                noun = "square number";
                 break;
             case PropertyKind::Cube:
-                text += "a cube number";
+                noun = "cube number";
                 break;
             case PropertyKind::MultipleOf:
-                text += "a multiple of " + std::to_string(property.a);
-                break;
-            case PropertyKind::DigitsAddTo:
-                text += "its digits add up to " + std::to_string(property.a);
+                noun = "multiple of " + std::to_string(property.a);
                 break;
             case PropertyKind::Palindrome:
-                text += "a palindrome";
-                break;
-            case PropertyKind::ReverseOf:
-                text += "reads the same as " + property.ref.Name() + " backwards";
-                break;
-            case PropertyKind::Between:
-                text +=
-                    "between " + std::to_string(property.a) + " and " + std::to_string(property.b);
+                noun = "palindrome";
                 break;
             case PropertyKind::Even:
-                text += "even";
-                break;
-            case PropertyKind::Odd:
-                text += "odd";
-                break;
+            case PropertyKind::Odd: {
+                const std::string word = property.kind == PropertyKind::Even ? "even" : "odd";
+                if (parity.empty()) {
+                    parity = word;
+                } else {
+                    clauses.push_back("is also " + word);
+                }
+                continue;
+            }
+            case PropertyKind::Between: {
+                const std::string range =
+                    "between " + std::to_string(property.a) + " and " + std::to_string(property.b);
+                if (between.empty()) {
+                    between = range;
+                } else {
+                    clauses.push_back("is also " + range);
+                }
+                continue;
+            }
+            case PropertyKind::DigitsAddTo:
+                if (digits.empty()) {
+                    digits = "whose digits add up to " + std::to_string(property.a);
+                } else {
+                    clauses.push_back("has digits that add up to " + std::to_string(property.a));
+                }
+                continue;
+            case PropertyKind::ReverseOf:
+                clauses.push_back("reads the same as " + property.ref.Name() + " backwards");
+                continue;
+        }
+        if (head.empty()) {
+            head = noun;
+        } else {
+            clauses.push_back("is also a " + noun);
         }
     }
-    if (!text.empty()) {
-        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    if (m_properties.empty()) {
+        return {};
+    }
+    std::string text = parity.empty() ? "A " : "An " + parity + " ";
+    text += head.empty() ? "number" : head;
+    text += between.empty() ? "" : " " + between;
+    text += digits.empty() ? "" : " " + digits;
+    for (size_t i = 0; i < clauses.size(); ++i) {
+        text += i > 0 ? " and " : digits.empty() ? " that " : " and that ";
+        text += clauses[i];
     }
     return text;
 }
@@ -266,7 +297,7 @@ std::vector<std::string> ClueExpression::Reasons(int64_t value, const Lookup& lo
         std::string line;
         switch (property.kind) {
             case PropertyKind::Prime:
-                line = v + " is a prime number: only 1 and " + v + " divide it.";
+                line = v + " is a prime number: it has exactly two factors, 1 and " + v + ".";
                 break;
             case PropertyKind::Square: {
                 const int64_t r = Root(value, 2);

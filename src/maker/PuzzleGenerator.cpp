@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Generating puzzles: board, answers, clues, hints, and the proof of one solution.
+// Generating puzzles: a board, answers, clues within the bounds a teacher sets for the level,
+// the grader's proof that a pupil can finish it by reasoning of that level, and hints and
+// worked answers written from the pupil's way through it.
 #include "maker/PuzzleGenerator.h"
 
 #include <algorithm>
@@ -10,14 +12,14 @@
 #include <set>
 
 #include "maker/ClueExpression.h"
-#include "maker/PuzzleSolver.h"
+#include "maker/PuzzleGrader.h"
 #include "maker/PuzzleSource.h"
 
 namespace content {
 namespace {
 
 // Every sentence the generator writes, so that they can be translated in one place. <a>, <b>,
-// <c>, <n>, <p>, <k>, <ref> and <v> are filled in; {3A} and {=...} are the puzzle's own.
+// <c>, <n>, <p>, <k>, <ref>, <v>... are filled in; {3A} and {=...} are the puzzle's own.
 struct Template {
     const char* key;
     const char* text;
@@ -25,31 +27,35 @@ struct Template {
 
 constexpr std::array kTexts = {
     Template{"intro.easy",
-             "A puzzle made just for you! Every answer is one sum: times tables, adding "
-             "or taking away."},
+             "A puzzle made just for you! Every answer is one calculation: times tables, "
+             "adding, taking away, halves and doubles."},
     Template{"intro.medium",
-             "A puzzle made just for you! Some clues take two steps, some use squares, "
-             "cubes, halves and doubles, and a few use another answer."},
+             "A puzzle made just for you! Some clues take two steps, some use squares, cubes "
+             "or another answer, and some only say what the answer is like: the crossing "
+             "answers give you all of its digits."},
     Template{"intro.hard",
-             "A puzzle made just for you! Many clues use other answers, and some only "
-             "say what the answer is like: then the crossing answers must tell you "
-             "its digits."},
+             "A puzzle made just for you! Many clues use other answers, and some only say "
+             "what the answer is like: fill in the digits the crossing answers give you, then "
+             "find the only number that fits."},
     Template{"intro.all",
              "Work out each clue, then write its digits on the board, one digit in each "
              "white square."},
     Template{"times.hint", "Use the <b> times table: count up in <b>s, <a> times."},
-    Template{"times.ask", "Is <b> × <a> the same as <a> × <b>? | Yes: the order does not matter"},
+    Template{"times.ask", "What is <m> × <b>? | <n>, and one more <b> makes the answer"},
     Template{"times.explain", "<a> × <b> = <v>."},
-    Template{"add.hint",
-             "Add the hundreds, then the tens, then the ones. Carry when a column makes "
-             "ten or more."},
-    Template{"add.ask", "What is <a> + <p>? | <n>"},
+    Template{"add.hint", "Start at <s> and add <q> in parts: <places>."},
+    Template{"add.hint1", "Count on <q> from <s>."},
+    Template{"add.ask", "What is <s> + <t>? | <n>"},
     Template{"add.explain", "<a> + <b> = <v>."},
-    Template{"take.hint", "Take away the tens first, then the ones."},
-    Template{"take.ask", "What is <a> - <p>? | <n>"},
+    Template{"take.hint", "Take away <b> in parts: <places>."},
+    Template{"take.hint1", "Count back <b> from <a>."},
+    Template{"take.ask", "What is <a> - <t>? | <n>"},
     Template{"take.explain", "<a> - <b> = <v>."},
     Template{"twostep.hint", "Two steps: first multiply <a> by <b>, then <k> <c>."},
-    Template{"twostep.ask", "What is <a> × <b>? | <p>"},
+    Template{"twostep.split",
+             "To multiply <b> by <a>, multiply each part of <b> by <a> (<places>), then "
+             "add the results."},
+    Template{"twostep.ask", "What is <a> × <t>? | <n>"},
     Template{"twostep.explain", "<a> × <b> = <p>, and <p> <op> <c> = <v>."},
     Template{"square.hint",
              "A square number is a number times itself. Work out <a> × <a> first, then "
@@ -62,44 +68,45 @@ constexpr std::array kTexts = {
     Template{"cube.ask", "What is <a> × <a>? | <n>"},
     Template{"cube.explain", "<a>³ = <a> × <a> × <a> = <p>, and <p> <op> <c> = <v>."},
     Template{"double.hint",
-             "Doubling is adding a number to itself: double the tens, double the ones, "
-             "then add them."},
-    Template{"double.ask", "What is double <n>? | <p>"},
+             "Doubling is adding a number to itself. Double each part of <a>: <places>; then "
+             "add the doubles."},
+    Template{"double.ask", "What is double <t>? | <n>"},
     Template{"double.explain", "Double <a> is <a> + <a> = <v>."},
     Template{"half.hint",
-             "Halving shares a number into two equal parts. Halve the tens and the ones "
-             "separately if that helps."},
-    Template{"half.ask", "What is half of <n>? | <p>"},
+             "Halving shares a number into two equal parts. Halve each part of <a>: <places>; "
+             "then add the halves."},
+    Template{"half.ask", "What is half of <t>? | <n>"},
     Template{"half.explain", "Half of <a> is <v>, because <v> + <v> = <a>."},
     Template{"ref.hint", "Find {<ref>} first, then <k> <c>."},
     Template{"ref.explain", "{<ref>} is {=<ref>}, and {=<ref>} <op> <c> = <v>."},
     Template{"reftimes.hint", "Find {<ref>} first. Multiply it by <b>, then <k> <c>."},
+    Template{"reftimes.hint0", "Find {<ref>} first, then multiply it by <b>."},
     Template{"reftimes.explain",
              "{<ref>} is {=<ref>}, {=<ref>} × <b> = {=<ref> * <b>}, and "
              "{=<ref> * <b>} <op> <c> = <v>."},
+    Template{"reftimes.explain0", "{<ref>} is {=<ref>}, and {=<ref>} × <b> = <v>."},
     Template{"digitsum.hint",
-             "Find {<ref>} and add up its digits. Multiply that sum by <b>, then <k> "
-             "<c>."},
-    Template{"digitsum.ask", "What are the digits of 25 added up? | 2 + 5 = 7"},
+             "Find {<ref>} and add up its digits. Multiply that sum by <b>, then <k> <c>."},
+    Template{"digitsum.hint0",
+             "Find {<ref>} and add up its digits, then multiply that sum by <b>."},
     Template{"digitsum.explain",
              "The digits of {=<ref>} add up to {=digitsum(<ref>)}; "
              "{=digitsum(<ref>)} × <b> = {=digitsum(<ref>) * <b>}, and "
              "{=digitsum(<ref>) * <b>} <op> <c> = <v>."},
-    Template{"reverse.hint", "Find {<ref>} and write its digits backwards, then <k> <c>."},
-    Template{"reverse.ask", "What is 123 backwards? | 321"},
+    Template{"digitsum.explain0",
+             "The digits of {=<ref>} add up to {=digitsum(<ref>)}, and {=digitsum(<ref>)} × <b> "
+             "= <v>."},
+    Template{"reverse.hint",
+             "Find {<ref>} and write its digits in the opposite order, then <k> <c>."},
     Template{"reverse.explain",
              "{<ref>} is {=<ref>}; backwards it is {=reverse(<ref>)}, and "
              "{=reverse(<ref>)} <op> <c> = <v>."},
     Template{"property.hint",
-             "The clue does not tell the answer: it says what the answer is like. "
-             "Fill in the digits that the crossing answers give you first, then "
-             "find the only number that fits."},
+             "The clue does not tell you the answer: it says what the answer is like."},
     Template{"property.ask",
              "How many <n>-digit numbers fit the clue on its own? | <count> of them: the "
              "crossing answers pick out the one on the board"},
-    Template{"property.explain", "Only <v> fits both the clue and the crossing answers."},
-    Template{"prime.tip",
-             "A prime number has exactly two factors, 1 and itself, so 1 is not a prime."},
+    Template{"prime.tip", "A prime has exactly two factors: 1 and itself, so 1 is not prime."},
     Template{"square.tip", "Square numbers: 1, 4, 9, 16, 25, 36, 49, 64, 81, 100..."},
     Template{"cube.tip", "Cube numbers: 1, 8, 27, 64, 125, 216, 343, 512, 729, 1000..."},
     Template{"multiple.tip", "A multiple of <a> is in the <a> times table."},
@@ -109,6 +116,33 @@ constexpr std::array kTexts = {
     Template{"between.tip", "Both <a> and <b> count."},
     Template{"even.tip", "An even number ends in 0, 2, 4, 6 or 8."},
     Template{"odd.tip", "An odd number ends in 1, 3, 5, 7 or 9."},
+    // Written from the grader's trace: how the answer is really reached.
+    Template{"trace.read",
+             "You cannot work this clue out on its own, but every square of the answer is "
+             "shared with another answer: <facts>. Find those answers first and read the "
+             "digits off the board."},
+    Template{"trace.one",
+             "Find <from> first: <facts>. Then try the <n>-digit numbers with those digits in "
+             "those squares: only one of them fits the clue."},
+    Template{"trace.one0", "List the <n>-digit numbers that fit the clue: there is only one."},
+    Template{"trace.pairs",
+             "This answer crosses {<ref>} (hint <h>), whose clue also only says what its "
+             "answer is like: <share>. List the numbers that fit each clue and keep only those "
+             "that agree in that square."},
+    Template{"trace.known", " Use what you know already as well: <facts>."},
+    Template{"trace.users", "Once you have it, it helps with <list>."},
+    Template{"explain.read",
+             "The crossing answers <from> give every digit: <v>. It fits the clue."},
+    Template{"explain.one",
+             "With the digits from <from> in place, <v> is the only <n>-digit number that fits "
+             "the clue."},
+    Template{"explain.one0", "<v> is the only <n>-digit number that fits the clue."},
+    Template{"explain.pairs.known",
+             "With the digits from <from> in place, only <v> of the numbers that fit the clue "
+             "agrees in the shared square with a number that fits the clue of {<ref>}."},
+    Template{"explain.pairs",
+             "Of the numbers that fit the clue, only <v> agrees in the shared square with a "
+             "number that fits the clue of {<ref>}."},
     Template{"word.add", "add"},
     Template{"word.take", "take away"},
 };
@@ -152,20 +186,31 @@ private:
     std::mt19937_64 m_engine;
 };
 
-// A puzzle the solver cannot settle quickly is no puzzle for a child: it is thrown away.
-constexpr int64_t kProofSteps = 20'000;
-
+// What a level asks of a pupil, in reasoning and in number size. Easy needs only computing
+// (the crossings only confirm); medium needs the crossings to give every digit of at least
+// one answer; hard needs a property clue settled from the digits the crossings give. The
+// numbers stay within what a teacher of the level would set:
+//  - a two-step clue multiplies by 3 to maxFactor (drawn afresh each time, never 10 or 20)
+//    a number of up to maxMultiplicand, and its constant is never larger than the product;
+//  - squares and cubes are of bases up to maxSquare and maxCube;
+//  - an answer worked out from another (or from its reverse) is off it by at most a quarter of
+//    the smaller of the two; one multiplied from another by 2 to 12 is off the product by at
+//    most a quarter of it, and one multiplied from a digit sum, by at most the product.
 struct Level {
     const char* name;
     int smallest;
     int largest;
     int longest;  // digits of the longest answer
+    int64_t maxFactor;
+    int64_t maxMultiplicand;
+    int64_t maxSquare;
+    int64_t maxCube;
 };
 
 constexpr std::array kLevels = {
-    Level{"easy", 5, 6, 3},
-    Level{"medium", 6, 8, 4},
-    Level{"hard", 8, 10, 5},
+    Level{"easy", 5, 6, 3, 12, 12, 12, 5},
+    Level{"medium", 6, 8, 4, 12, 999, 15, 6},
+    Level{"hard", 8, 10, 5, 25, 9999, 30, 10},
 };
 
 const Level* FindLevel(const std::string& name) {
@@ -175,6 +220,78 @@ const Level* FindLevel(const std::string& name) {
         }
     }
     return nullptr;
+}
+
+enum class Kind : int {
+    Times,
+    Add,
+    Take,
+    TwoStep,
+    Square,
+    Cube,
+    Double,
+    Half,
+    RefPlus,  // uses another answer from here on
+    RefTimes,
+    DigitSum,
+    Reverse,
+};
+
+bool UsesAnswer(Kind kind) {
+    return kind >= Kind::RefPlus;
+}
+
+struct Topic {
+    const char* tag;  // as the puzzle sources tag their topics
+    const char* name;
+    std::vector<Kind> kinds;
+    std::vector<PropertyKind> properties;
+};
+
+// The clue families of each topic the generator can ask for.
+const std::vector<Topic>& Topics() {
+    static const std::vector<Topic> topics = {
+        {"operations",
+         "The four operations",
+         {Kind::Times, Kind::Add, Kind::Take, Kind::TwoStep, Kind::Double, Kind::Half,
+          Kind::RefPlus, Kind::RefTimes},
+         {PropertyKind::Between, PropertyKind::Even, PropertyKind::Odd}},
+        {"powers",
+         "Squares and cubes",
+         {Kind::Square, Kind::Cube},
+         {PropertyKind::Square, PropertyKind::Cube}},
+        {"factors",
+         "Factors, multiples and primes",
+         {Kind::Times, Kind::TwoStep, Kind::RefTimes},
+         {PropertyKind::Prime, PropertyKind::MultipleOf, PropertyKind::Even, PropertyKind::Odd}},
+        {"place-value",
+         "Place value and digits",
+         {Kind::Add, Kind::Take, Kind::Double, Kind::Half, Kind::DigitSum, Kind::Reverse},
+         {PropertyKind::DigitsAddTo, PropertyKind::Palindrome, PropertyKind::Between}},
+    };
+    return topics;
+}
+
+const Topic* FindTopic(const std::string& tag) {
+    for (const Topic& topic : Topics()) {
+        if (tag == topic.tag) {
+            return &topic;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Kind> LevelKinds(const Level& level) {
+    const std::string name = level.name;
+    if (name == "easy") {
+        return {Kind::Times, Kind::Add, Kind::Take, Kind::Double, Kind::Half};
+    }
+    if (name == "medium") {
+        return {Kind::TwoStep, Kind::Square, Kind::Cube,    Kind::Double,
+                Kind::Half,    Kind::Times,  Kind::RefPlus, Kind::RefTimes};
+    }
+    return {Kind::TwoStep,  Kind::Square,   Kind::Cube,   Kind::RefPlus,
+            Kind::RefTimes, Kind::DigitSum, Kind::Reverse};
 }
 
 struct Slot {
@@ -355,9 +472,9 @@ bool MakeBoard(Rng& rng, int n, int longest, Board& board) {
 // One clue with its hint texts, as written into the source.
 struct Clue {
     std::string expression;
-    std::string hint;
+    std::vector<std::string> hints;
     std::string ask;  // "question | answer", or empty
-    std::string explain;
+    std::vector<std::string> explains;
     bool property = false;
     std::vector<Property> properties;
     std::vector<int> uses;  // slots
@@ -381,191 +498,236 @@ std::string Signed(int64_t c) {
     return c < 0 ? " - " + Num(-c) : " + " + Num(c);
 }
 
-Clue Plain(Rng& rng, int64_t v, bool allowTimes) {
-    Clue clue;
-    Fields f{{"v", Num(v)}};
-    std::vector<std::pair<int64_t, int64_t>> factors;
-    for (int64_t a = 2; a <= 12; ++a) {
-        if (v % a == 0 && v / a >= 2 && v / a <= 12 && a <= v / a) {
-            factors.emplace_back(a, v / a);
-        }
-    }
-    if (allowTimes && !factors.empty() && rng.Chance(80)) {
-        const auto [a, b] =
-            factors[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(factors.size()) - 1))];
-        f["a"] = Num(a);
-        f["b"] = Num(b);
-        clue.expression = Num(a) + " * " + Num(b);
-        clue.hint = Text("times.hint", f);
-        clue.ask = Text("times.ask", f);
-        clue.explain = Text("times.explain", f);
-        return clue;
-    }
-    if (v > 20 && rng.Chance(50)) {
-        const int64_t b = rng.Between(std::max<int64_t>(3, v / 5), v - 10);
-        const int64_t a = v - b;
-        f["a"] = Num(a);
-        f["b"] = Num(b);
-        f["p"] = Num(b / 10 * 10);
-        f["n"] = Num(a + b / 10 * 10);
-        clue.expression = Num(a) + " + " + Num(b);
-        clue.hint = Text("add.hint", f);
-        clue.ask = b >= 10 && b % 10 != 0 ? Text("add.ask", f) : "";
-        clue.explain = Text("add.explain", f);
-        return clue;
-    }
-    const int64_t b = rng.Between(3, std::max<int64_t>(9, v / 2));
-    const int64_t a = v + b;
-    f["a"] = Num(a);
-    f["b"] = Num(b);
-    f["p"] = Num(b / 10 * 10);
-    f["n"] = Num(a - b / 10 * 10);
-    clue.expression = Num(a) + " - " + Num(b);
-    clue.hint = Text("take.hint", f);
-    clue.ask = b >= 10 && b % 10 != 0 ? Text("take.ask", f) : "";
-    clue.explain = Text("take.explain", f);
-    return clue;
-}
-
-// A clue of two steps, a square, a cube, a half or a double.
-Clue Medium(Rng& rng, int64_t v) {
-    Clue clue;
-    Fields f{{"v", Num(v)}};
-    const int kind = static_cast<int>(rng.Between(0, 4));
-    if (kind == 1 && v >= 20) {
-        int64_t a = 2;
-        while ((a + 1) * (a + 1) <= v) {
-            ++a;
-        }
-        a = std::max<int64_t>(2, a - rng.Between(0, 2));
-        const int64_t c = v - a * a;
-        if (c != 0) {
-            f["a"] = Num(a);
-            f["p"] = Num(a * a);
-            Adjust(f, c);
-            clue.expression = "sq(" + Num(a) + ")" + Signed(c);
-            clue.hint = Text("square.hint", f);
-            clue.ask = Text("square.ask", f);
-            clue.explain = Text("square.explain", f);
-            return clue;
-        }
-    }
-    if (kind == 2 && v >= 10) {
-        int64_t a = 2;
-        while ((a + 1) * (a + 1) * (a + 1) <= v) {
-            ++a;
-        }
-        const int64_t c = v - a * a * a;
-        if (c != 0) {
-            f["a"] = Num(a);
-            f["p"] = Num(a * a * a);
-            f["n"] = Num(a * a);
-            Adjust(f, c);
-            clue.expression = "cube(" + Num(a) + ")" + Signed(c);
-            clue.hint = Text("cube.hint", f);
-            clue.ask = Text("cube.ask", f);
-            clue.explain = Text("cube.explain", f);
-            return clue;
-        }
-    }
-    if (kind == 3 && v % 2 == 0) {
-        f["a"] = Num(v / 2);
-        f["n"] = Num(v / 2 / 10 * 10);
-        f["p"] = Num(v / 2 / 10 * 20);
-        clue.expression = "2 * " + Num(v / 2);
-        clue.hint = Text("double.hint", f);
-        clue.ask = v / 2 >= 20 && (v / 2) % 10 != 0 ? Text("double.ask", f) : "";
-        clue.explain = Text("double.explain", f);
-        return clue;
-    }
-    if (kind == 4 && v < 5000) {
-        f["a"] = Num(v * 2);
-        f["n"] = Num(v * 2 / 100 * 100);
-        f["p"] = Num(v * 2 / 100 * 50);
-        clue.expression = Num(v * 2) + " / 2";
-        clue.hint = Text("half.hint", f);
-        clue.ask = v * 2 >= 200 && (v * 2) % 100 != 0 ? Text("half.ask", f) : "";
-        clue.explain = Text("half.explain", f);
-        return clue;
-    }
-    const int64_t a = rng.Between(3, 12);
-    const int64_t b = std::clamp<int64_t>(v / a, 2, 12);
-    const int64_t c = v - a * b != 0 ? v - a * b : -rng.Between(1, 9);
-    const int64_t bb = c == v - a * b ? b : (v - c) / a;
-    if ((v - c) % a != 0 || bb < 2) {
-        return Plain(rng, v, true);
-    }
-    f["a"] = Num(a);
-    f["b"] = Num(bb);
-    f["p"] = Num(a * bb);
-    Adjust(f, c);
-    clue.expression = Num(a) + " * " + Num(bb) + Signed(c);
-    clue.hint = Text("twostep.hint", f);
-    clue.ask = Text("twostep.ask", f);
-    clue.explain = Text("twostep.explain", f);
-    return clue;
-}
-
 std::string Reverse(int64_t v) {
     std::string s = Num(v);
     std::reverse(s.begin(), s.end());
     return s;
 }
 
-// A clue that works v out from another answer r (its value w).
-Clue FromAnswer(Rng& rng, int64_t v, int r, const EntryRef& ref, int64_t w, bool hard) {
-    Clue clue;
-    clue.uses = {r};
+int Digits(int64_t v) {
+    return static_cast<int>(Num(v).size());
+}
+
+// The leading part of a number: 347 gives 300.
+int64_t Top(int64_t v) {
+    int64_t place = 1;
+    while (place * 10 <= v) {
+        place *= 10;
+    }
+    return v / place * place;
+}
+
+// "first its hundreds, then its tens, then its ones", for a number of that many digits.
+std::string Places(int digits, const char* first, const char* then) {
+    static const char* const names[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
+    std::string text;
+    for (int k = std::min(digits, 5) - 1; k >= 0; --k) {
+        text += std::string(text.empty() ? first : then) + names[k];
+    }
+    return text;
+}
+
+// Whether a text shows the answer as a number of its own.
+bool GivesAway(const std::string& text, int64_t v) {
+    const std::string s = Num(v);
+    for (size_t at = text.find(s); at != std::string::npos; at = text.find(s, at + 1)) {
+        const bool before = at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1]));
+        const size_t end = at + s.size();
+        const bool after = end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]));
+        if (!before && !after) {
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename T>
+const T& Pick(Rng& rng, const std::vector<T>& items) {
+    return items[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(items.size()) - 1))];
+}
+
+// The clue of kind for v, from the answer w of the slot ref when the kind uses one. False
+// when v cannot be written so within the level's bounds.
+bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef& ref, int64_t w,
+              Clue& clue) {
     Fields f{{"v", Num(v)}, {"ref", ref.Key()}};
-    const int kind =
-        hard ? static_cast<int>(rng.Between(0, 3)) : static_cast<int>(rng.Between(0, 1));
-    if (kind == 1 && DigitSum(w) > 1) {
-        const int64_t s = DigitSum(w);
-        const int64_t b = std::clamp<int64_t>(v / s, 2, 9);
-        const int64_t c = v - s * b;
-        if (c != 0) {
+    auto done = [&](const std::string& expression, const char* key, const char* hint,
+                    const char* ask, const char* explain) {
+        clue.expression = expression;
+        clue.hints = {Text(std::string(key) + hint, f)};
+        clue.ask = ask[0] != '\0' ? Text(std::string(key) + ask, f) : "";
+        clue.explains = {Text(std::string(key) + explain, f)};
+        return true;
+    };
+    switch (kind) {
+        case Kind::Times: {
+            std::vector<std::pair<int64_t, int64_t>> factors;
+            for (int64_t a = 2; a <= 12; ++a) {
+                if (v % a == 0 && v / a >= a && v / a <= 12) {
+                    factors.emplace_back(a, v / a);
+                }
+            }
+            if (factors.empty()) {
+                return false;
+            }
+            auto [a, b] = Pick(rng, factors);
+            if (rng.Chance(50)) {
+                std::swap(a, b);
+            }
+            f["a"] = Num(a);
+            f["b"] = Num(b);
+            f["m"] = Num(a - 1);
+            f["n"] = Num((a - 1) * b);
+            return done(Num(a) + " * " + Num(b), "times", ".hint", a >= 3 ? ".ask" : "",
+                        ".explain");
+        }
+        case Kind::Add:
+        case Kind::Take: {
+            const bool add = kind == Kind::Add;
+            if (add ? v < 14 : v < 4) {
+                return false;
+            }
+            // Adding: the smaller number is added in parts to the larger; taking away: b is
+            // taken away in parts.
+            const int64_t b = add ? rng.Between(std::max<int64_t>(3, v / 4), v - v / 4)
+                                  : rng.Between(3, std::max<int64_t>(9, v / 2));
+            const int64_t a = add ? v - b : v + b;
+            const int64_t part = add ? std::min(a, b) : b;
+            const int64_t start = add ? std::max(a, b) : a;
+            const int64_t t = Top(part);
+            f["a"] = Num(a);
+            f["b"] = Num(b);
+            f["s"] = Num(start);
+            f["q"] = Num(part);
+            f["t"] = Num(t);
+            f["n"] = Num(add ? start + t : start - t);
+            f["places"] = Places(Digits(part), "first its ", ", then its ");
+            const char* key = add ? "add" : "take";
+            return done(Num(a) + (add ? " + " : " - ") + Num(b), key,
+                        part < 10 ? ".hint1" : ".hint", part >= 10 && t != part ? ".ask" : "",
+                        ".explain");
+        }
+        case Kind::TwoStep:
+            for (int attempt = 0; attempt < 12; ++attempt) {
+                const int64_t a = rng.Between(3, level.maxFactor);
+                if (a % 10 == 0) {
+                    continue;
+                }
+                const bool plus = rng.Chance(60);
+                // plus: v/2 <= a*b < v, so the constant is at most the product
+                const int64_t low = plus ? (v / 2 + a - 1) / a : v / a + 1;
+                const int64_t high =
+                    std::min(level.maxMultiplicand, plus ? (v - 1) / a : (v + v / 2) / a);
+                if (std::max<int64_t>(2, low) > high) {
+                    continue;
+                }
+                const int64_t b = rng.Between(std::max<int64_t>(2, low), high);
+                const int64_t p = a * b;
+                const int64_t c = v - p;
+                if (c == 0 || (c < 0 ? -c : c) > p) {
+                    continue;
+                }
+                f["a"] = Num(a);
+                f["b"] = Num(b);
+                f["p"] = Num(p);
+                f["t"] = Num(Top(b));
+                f["n"] = Num(a * Top(b));
+                f["places"] = Places(Digits(b), "its ", ", its ");
+                Adjust(f, c);
+                done(Num(a) + " * " + Num(b) + Signed(c), "twostep", ".hint",
+                     b >= 10 && Top(b) != b ? ".ask" : "", ".explain");
+                if (b >= 20) {
+                    clue.hints.push_back(Text("twostep.split", f));
+                }
+                return true;
+            }
+            return false;
+        case Kind::Square:
+        case Kind::Cube: {
+            const bool square = kind == Kind::Square;
+            std::vector<int64_t> bases;
+            for (int64_t a = 2; a <= (square ? level.maxSquare : level.maxCube); ++a) {
+                const int64_t p = square ? a * a : a * a * a;
+                if (p != v && p * 2 >= v && p * 2 <= v * 3) {
+                    bases.push_back(a);
+                }
+            }
+            if (bases.empty()) {
+                return false;
+            }
+            const int64_t a = Pick(rng, bases);
+            const int64_t p = square ? a * a : a * a * a;
+            f["a"] = Num(a);
+            f["p"] = Num(p);
+            f["n"] = Num(a * a);
+            Adjust(f, v - p);
+            const char* key = square ? "square" : "cube";
+            return done((square ? "sq(" : "cube(") + Num(a) + ")" + Signed(v - p), key, ".hint",
+                        ".ask", ".explain");
+        }
+        case Kind::Double:
+        case Kind::Half: {
+            const bool twice = kind == Kind::Double;
+            if (twice ? v % 2 != 0 || v < 12 : v > 5000) {
+                return false;
+            }
+            const int64_t a = twice ? v / 2 : v * 2;
+            const int64_t t = Top(a);
+            f["a"] = Num(a);
+            f["t"] = Num(t);
+            f["n"] = Num(twice ? t * 2 : t / 2);
+            f["places"] = Places(Digits(a), "its ", ", its ");
+            return done(twice ? "2 * " + Num(a) : Num(a) + " / 2", twice ? "double" : "half",
+                        ".hint", a >= 10 && t != a && (twice || t % 2 == 0) ? ".ask" : "",
+                        ".explain");
+        }
+        case Kind::RefPlus: {
+            const int64_t c = v - w;
+            if (c == 0 || (c < 0 ? -c : c) * 4 > std::min(v, w)) {
+                return false;
+            }
+            Adjust(f, c);
+            return done(ref.Key() + Signed(c), "ref", ".hint", "", ".explain");
+        }
+        case Kind::RefTimes:
+        case Kind::DigitSum: {
+            const bool sum = kind == Kind::DigitSum;
+            const int64_t base = sum ? DigitSum(w) : w;
+            std::vector<int64_t> factors;
+            for (int64_t b = 2; b <= 12 && base >= 2; ++b) {
+                const int64_t c = v - base * b;
+                if ((c < 0 ? -c : c) * (sum ? 1 : 4) <= base * b) {
+                    factors.push_back(b);
+                }
+            }
+            if (factors.empty()) {
+                return false;
+            }
+            const int64_t b = Pick(rng, factors);
+            const int64_t c = v - base * b;
             f["b"] = Num(b);
             Adjust(f, c);
-            clue.expression = "digitsum(" + ref.Key() + ") * " + Num(b) + Signed(c);
-            clue.hint = Text("digitsum.hint", f);
-            clue.ask = Text("digitsum.ask", f);
-            clue.explain = Text("digitsum.explain", f);
-            return clue;
+            const std::string expression =
+                (sum ? "digitsum(" + ref.Key() + ")" : ref.Key()) + " * " + Num(b);
+            const char* key = sum ? "digitsum" : "reftimes";
+            return c == 0 ? done(expression, key, ".hint0", "", ".explain0")
+                          : done(expression + Signed(c), key, ".hint", "", ".explain");
         }
-    }
-    if (kind == 2 && w % 10 != 0) {
-        const int64_t back = std::stoll(Reverse(w));
-        const int64_t c = v - back;
-        if (c != 0) {
+        case Kind::Reverse: {
+            if (w % 10 == 0) {
+                return false;
+            }
+            const int64_t back = std::stoll(Reverse(w));
+            const int64_t c = v - back;
+            if (c == 0 || (c < 0 ? -c : c) * 4 > std::min(v, back)) {
+                return false;
+            }
             Adjust(f, c);
-            clue.expression = "reverse(" + ref.Key() + ")" + Signed(c);
-            clue.hint = Text("reverse.hint", f);
-            clue.ask = Text("reverse.ask", f);
-            clue.explain = Text("reverse.explain", f);
-            return clue;
+            return done("reverse(" + ref.Key() + ")" + Signed(c), "reverse", ".hint", "",
+                        ".explain");
         }
     }
-    if (kind == 3 && v / w >= 2 && v / w <= 9) {
-        const int64_t b = v / w;
-        const int64_t c = v - w * b;
-        if (c != 0) {
-            f["b"] = Num(b);
-            Adjust(f, c);
-            clue.expression = ref.Key() + " * " + Num(b) + Signed(c);
-            clue.hint = Text("reftimes.hint", f);
-            clue.explain = Text("reftimes.explain", f);
-            return clue;
-        }
-    }
-    const int64_t c = v - w;
-    if (c == 0) {
-        return Plain(rng, v, !hard);
-    }
-    Adjust(f, c);
-    clue.expression = ref.Key() + Signed(c);
-    clue.hint = Text("ref.hint", f);
-    clue.explain = Text("ref.explain", f);
-    return clue;
+    return false;
 }
 
 // Every property v has that is worth saying, strongest first.
@@ -587,19 +749,17 @@ std::vector<Property> TrueProperties(Rng& rng, int64_t v, size_t digits) {
     if (IsCube(v)) {
         add(PropertyKind::Cube);
     }
-    const std::string s = Num(v);
-    if (s == Reverse(v)) {
+    if (Num(v) == Reverse(v)) {
         add(PropertyKind::Palindrome);
     }
     std::vector<int64_t> divisors;
     for (int64_t d = 3; d <= 12; ++d) {
-        if (v % d == 0) {
+        if (v % d == 0 && d != 10 && d < v) {
             divisors.push_back(d);
         }
     }
     if (!divisors.empty()) {
-        add(PropertyKind::MultipleOf, divisors[static_cast<size_t>(rng.Between(
-                                          0, static_cast<int64_t>(divisors.size()) - 1))]);
+        add(PropertyKind::MultipleOf, Pick(rng, divisors));
     }
     add(PropertyKind::DigitsAddTo, DigitSum(v));
     int64_t span = 1;
@@ -607,8 +767,8 @@ std::vector<Property> TrueProperties(Rng& rng, int64_t v, size_t digits) {
         span *= 10;
     }
     const int64_t width = std::max<int64_t>(4, span / 3);
-    const int64_t low = std::max<int64_t>(1, v - rng.Between(1, width));
-    add(PropertyKind::Between, low, v + rng.Between(1, width));
+    const int64_t low = std::max<int64_t>(span, v - rng.Between(1, width));
+    add(PropertyKind::Between, low, std::min(span * 10 - 1, v + rng.Between(1, width)));
     add(v % 2 == 0 ? PropertyKind::Even : PropertyKind::Odd);
     return all;
 }
@@ -647,22 +807,51 @@ std::string PropertyTip(const Property& p) {
                 {{"a", Num(p.a)}, {"b", Num(p.b)}, {"ref", p.ref.Key()}});
 }
 
-void WriteProperties(Clue& clue, int64_t v) {
+void WriteProperties(Clue& clue) {
     clue.property = true;
+    clue.uses.clear();
     clue.expression.clear();
-    std::string tips;
+    std::string tips = Text("property.hint");
     for (const Property& p : clue.properties) {
         clue.expression += (clue.expression.empty() ? "" : " and ") + PropertyText(p);
         tips += " " + PropertyTip(p);
     }
-    clue.hint = Text("property.hint") + tips;
-    clue.ask.clear();  // asked once the clues stand: see AskHowMany
-    clue.explain = Text("property.explain", {{"v", Num(v)}});
+    clue.hints = {tips};
+    clue.ask.clear();       // asked once the clues stand: see AskHowMany
+    clue.explains.clear();  // written from the grader's trace
+}
+
+// How many numbers of the length fit the properties and the known digits ('\0' unknown).
+size_t CountFitting(const std::vector<Property>& properties, const std::string& known) {
+    std::string text;
+    for (const Property& p : properties) {
+        text += (text.empty() ? "" : " and ") + PropertyText(p);
+    }
+    ClueExpression clue;
+    std::string error;
+    if (!clue.Parse(text, error)) {
+        return 0;
+    }
+    int64_t low = 1;
+    for (size_t i = 1; i < known.size(); ++i) {
+        low *= 10;
+    }
+    size_t count = 0;
+    for (int64_t w = low; w < low * 10; ++w) {
+        const std::string s = Num(w);
+        bool fits = true;
+        for (size_t i = 0; i < s.size() && fits; ++i) {
+            fits = known[i] == '\0' || known[i] == s[i];
+        }
+        count += fits && clue.HoldsAlone(w) ? 1 : 0;
+    }
+    return count;
 }
 
 std::string Source(const Draft& d, const GenerateOptions& o) {
     std::string s = "// Made by quizlex-tool generate --level " + o.level + " --size " +
-                    Num(d.board.side) + " --seed " + std::to_string(o.seed) + "\n";
+                    Num(d.board.side) + " --seed " + std::to_string(o.seed) +
+                    (o.topic.empty() ? "" : " --topic " + o.topic) + "\n";
     s += "title   " + o.title + "\nstem    " + o.stem + "\nlevel   " + o.level + "\n";
     s += "intro   " + Text("intro." + o.level) + "\n";
     s += "intro   " + Text("intro.all") + "\n\ngrid\n";
@@ -680,52 +869,193 @@ std::string Source(const Draft& d, const GenerateOptions& o) {
         const EntryRef& ref = d.board.slots[i].ref;
         s += "\n" + std::string(ref.across ? "across " : "down ") + Num(ref.number) + "  " +
              clue.expression + "\n";
-        s += "  hint     " + clue.hint + "\n";
+        for (const std::string& hint : clue.hints) {
+            s += "  hint     " + hint + "\n";
+        }
         if (!clue.ask.empty()) {
             s += "  ask      " + clue.ask + "\n";
         }
-        s += "  explain  " + clue.explain + "\n";
+        for (const std::string& explain : clue.explains) {
+            s += "  explain  " + explain + "\n";
+        }
     }
     return s;
 }
 
-// Whether a text shows the answer as a number of its own.
-bool GivesAway(const std::string& text, int64_t v) {
-    const std::string s = Num(v);
-    for (size_t at = text.find(s); at != std::string::npos; at = text.find(s, at + 1)) {
-        const bool before = at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1]));
-        const size_t end = at + s.size();
-        const bool after = end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]));
-        if (!before && !after) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A property clue's question: how many numbers of the answer's length the clue allows alone.
 void AskHowMany(Clue& clue, size_t digits, int64_t v) {
-    ClueExpression test;
-    std::string error;
-    if (!clue.property || !test.Parse(clue.expression, error)) {
+    if (!clue.property) {
         return;
     }
-    int64_t low = 1;
-    for (size_t i = 1; i < digits; ++i) {
-        low *= 10;
-    }
-    int64_t count = 0;
-    for (int64_t w = low; w < low * 10; ++w) {
-        count += test.HoldsAlone(w) ? 1 : 0;
-    }
-    std::string ask =
-        Text("property.ask", {{"n", Num(static_cast<int64_t>(digits))}, {"count", Num(count)}});
-    if (!GivesAway(ask, v)) {
-        clue.ask = std::move(ask);
+    const size_t count = CountFitting(clue.properties, std::string(digits, '\0'));
+    const std::string ask = Text("property.ask", {{"n", Num(static_cast<int64_t>(digits))},
+                                                  {"count", Num(static_cast<int64_t>(count))}});
+    if (count > 1 && !GivesAway(ask, v)) {
+        clue.ask = ask;
     }
 }
 
-// One try: a board, its answers and clues. Empty when no unique puzzle came of it.
+std::string DigitWord(size_t index, size_t length) {
+    if (index == 0) {
+        return "1st";
+    }
+    return index + 1 == length ? "last" : Ordinal(static_cast<int64_t>(index + 1));
+}
+
+std::string NameWithHint(const Board& board, int slot) {
+    return "{" + board.slots[static_cast<size_t>(slot)].ref.Key() + "} (hint " + Num(slot + 1) +
+           ")";
+}
+
+std::string Listed(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    }
+    return text;
+}
+
+// "its 1st digit is the last digit of {7A} (hint 5)"
+std::string CrossFact(const Board& board, int slot, size_t index, int other) {
+    const Slot& mine = board.slots[static_cast<size_t>(slot)];
+    const Slot& theirs = board.slots[static_cast<size_t>(other)];
+    const size_t j =
+        static_cast<size_t>(std::find(theirs.cells.begin(), theirs.cells.end(), mine.cells[index]) -
+                            theirs.cells.begin());
+    return "its " + DigitWord(index, mine.cells.size()) + " digit is the " +
+           DigitWord(j, theirs.cells.size()) + " digit of " + NameWithHint(board, other);
+}
+
+// Hints and worked answers from the pupil's way through the puzzle: the squares and facts
+// that settle an answer, and the answers each one helps with.
+void WriteFromTrace(Draft& d, const GradeResult& grade) {
+    const Board& board = d.board;
+    std::vector<std::vector<int>> helps(board.slots.size());
+    for (size_t s = 0; s < board.slots.size(); ++s) {
+        for (int used : d.clues[s].uses) {
+            helps[static_cast<size_t>(used)].push_back(static_cast<int>(s));
+        }
+    }
+    for (const GradeStep& step : grade.steps) {
+        const size_t s = static_cast<size_t>(step.answer);
+        Clue& clue = d.clues[s];
+        std::vector<std::string> facts;
+        std::vector<std::string> from;
+        std::vector<int> fromSlots;
+        for (const auto& [index, other] : step.known) {
+            facts.push_back(CrossFact(board, step.answer, index, other));
+            if (std::find(fromSlots.begin(), fromSlots.end(), other) == fromSlots.end()) {
+                fromSlots.push_back(other);
+                from.push_back("{" + board.slots[static_cast<size_t>(other)].ref.Key() + "}");
+                if (step.technique >= Technique::ReadCrossings) {
+                    auto& list = helps[static_cast<size_t>(other)];
+                    if (std::find(list.begin(), list.end(), step.answer) == list.end()) {
+                        list.push_back(step.answer);
+                    }
+                }
+            }
+        }
+        Fields f{{"facts", Listed(facts)},
+                 {"from", Listed(from)},
+                 {"v", step.digits},
+                 {"n", Num(static_cast<int64_t>(step.digits.size()))}};
+        switch (step.technique) {
+            case Technique::Compute:
+            case Technique::ComputeFromFound:
+                continue;
+            case Technique::ReadCrossings:
+                clue.hints.insert(clue.hints.begin(), Text("trace.read", f));
+                clue.explains.insert(clue.explains.begin(), Text("explain.read", f));
+                break;
+            case Technique::OneCandidate:
+                clue.hints.push_back(Text(facts.empty() ? "trace.one0" : "trace.one", f));
+                clue.explains.insert(clue.explains.begin(),
+                                     Text(facts.empty() ? "explain.one0" : "explain.one", f));
+                break;
+            case Technique::RuleOutPairs: {
+                const Slot& mine = board.slots[s];
+                const Slot& theirs = board.slots[static_cast<size_t>(step.partner)];
+                size_t shared = 0;
+                while (std::find(theirs.cells.begin(), theirs.cells.end(), mine.cells[shared]) ==
+                       theirs.cells.end()) {
+                    ++shared;
+                }
+                f["ref"] = theirs.ref.Key();
+                f["h"] = Num(step.partner + 1);
+                f["share"] = CrossFact(board, step.answer, shared, step.partner);
+                std::string hint = Text("trace.pairs", f);
+                if (!facts.empty()) {
+                    hint += Text("trace.known", {{"facts", Listed(facts)}});
+                }
+                clue.hints.push_back(hint);
+                clue.explains.insert(
+                    clue.explains.begin(),
+                    Text(facts.empty() ? "explain.pairs" : "explain.pairs.known", f));
+                break;
+            }
+        }
+    }
+    for (size_t s = 0; s < board.slots.size(); ++s) {
+        std::vector<std::string> names;
+        for (int user : helps[s]) {
+            names.push_back(NameWithHint(board, user));
+        }
+        if (!names.empty()) {
+            d.clues[s].hints.push_back(Text("trace.users", {{"list", Listed(names)}}));
+        }
+    }
+}
+
+// The clue texts a pupil reads; a puzzle never shows one twice.
+bool AllDifferent(const std::vector<Clue>& clues) {
+    std::set<std::string> shown;
+    for (const Clue& clue : clues) {
+        ClueExpression parsed;
+        std::string error;
+        if (!parsed.Parse(clue.expression, error) || !shown.insert(parsed.Display()).second) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Shown(const std::string& expression) {
+    ClueExpression parsed;
+    std::string error;
+    return parsed.Parse(expression, error) ? parsed.Display() : std::string();
+}
+
+// The kinds to try for a clue, most wanted first: the topic's own kinds usually lead.
+std::vector<Kind> KindsFor(Rng& rng, const Level& level, const Topic* topic, bool earlier) {
+    std::vector<Kind> kinds = LevelKinds(level);
+    const bool easy = std::string(level.name) == "easy";
+    if (topic != nullptr) {
+        for (Kind kind : topic->kinds) {
+            if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end() &&
+                !(easy && UsesAnswer(kind))) {
+                kinds.push_back(kind);
+            }
+        }
+    }
+    for (size_t i = kinds.size(); i > 1; --i) {
+        std::swap(kinds[i - 1],
+                  kinds[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(i) - 1))]);
+    }
+    // How often a clue builds on another answer: never in easy, often in hard.
+    const int share = easy ? 0 : std::string(level.name) == "medium" ? 30 : 65;
+    const bool useAnswer = earlier && rng.Chance(share);
+    std::stable_partition(kinds.begin(), kinds.end(), [&](Kind kind) {
+        const bool wanted = topic == nullptr || std::find(topic->kinds.begin(), topic->kinds.end(),
+                                                          kind) != topic->kinds.end();
+        return UsesAnswer(kind) == useAnswer && (wanted || !rng.Chance(70));
+    });
+    if (!earlier) {
+        kinds.erase(std::remove_if(kinds.begin(), kinds.end(), UsesAnswer), kinds.end());
+    }
+    return kinds;
+}
+
+// One try: a board, its answers and clues. Empty when no puzzle of the level came of it.
 std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o,
                 const GenerateProgress& progress, bool& stopped) {
     Draft d;
@@ -736,14 +1066,19 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
     if (!made) {
         return {};
     }
+    const Topic* topic = FindTopic(o.topic);
     const size_t count = d.board.slots.size();
     d.digits.assign(static_cast<size_t>(side * side), '0');
     for (size_t at = 0; at < d.digits.size(); ++at) {
         d.digits[at] = static_cast<char>('0' + rng.Between(0, 9));
     }
+    std::vector<int> crossings(d.digits.size(), 0);
     for (const Slot& slot : d.board.slots) {
         if (d.digits[slot.cells.front()] == '0') {
             d.digits[slot.cells.front()] = static_cast<char>('1' + rng.Between(0, 8));
+        }
+        for (size_t at : slot.cells) {
+            ++crossings[at];
         }
     }
     for (const Slot& slot : d.board.slots) {
@@ -753,7 +1088,10 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
         }
         d.values.push_back(v);
     }
-    // Clues are made in a shuffled order; a clue may use only answers made before it.
+    // Which answers get property clues: in medium one or two whose every square is crossed
+    // (the crossings give them), made last so that no other clue waits for them; in hard a
+    // quarter of those of up to 4 digits, anywhere in the order.
+    const std::string name = level.name;
     std::vector<int> order(count);
     for (size_t i = 0; i < count; ++i) {
         order[i] = static_cast<int>(i);
@@ -762,72 +1100,122 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
         std::swap(order[i - 1],
                   order[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(i) - 1))]);
     }
-    const std::string name = level.name;
-    const size_t wantedProperties = name == "hard" ? (count + 3) / 4 : 0;
+    std::vector<char> property(count, 0);
+    if (name == "medium") {
+        std::vector<int> crossed;
+        for (int s : order) {
+            const Slot& slot = d.board.slots[static_cast<size_t>(s)];
+            if (std::all_of(slot.cells.begin(), slot.cells.end(),
+                            [&](size_t at) { return crossings[at] >= 2; })) {
+                crossed.push_back(s);
+            }
+        }
+        if (crossed.empty()) {
+            return {};
+        }
+        const size_t wanted = std::min(crossed.size(), count >= 14 ? size_t{2} : size_t{1});
+        for (size_t i = 0; i < wanted; ++i) {
+            property[static_cast<size_t>(crossed[i])] = 1;
+        }
+        std::stable_partition(order.begin(), order.end(),
+                              [&](int s) { return !property[static_cast<size_t>(s)]; });
+    } else if (name == "hard") {
+        size_t wanted = (count + 3) / 4;
+        for (int s : order) {
+            if (wanted > 0 && d.board.slots[static_cast<size_t>(s)].cells.size() <= 4) {
+                property[static_cast<size_t>(s)] = 1;
+                --wanted;
+            }
+        }
+    }
     d.clues.resize(count);
-    size_t properties = 0;
+    std::set<std::string> shown;
     for (size_t k = 0; k < count; ++k) {
         const int s = order[k];
         const int64_t v = d.values[static_cast<size_t>(s)];
         Clue clue;
-        if (name == "easy") {
-            clue = Plain(rng, v, true);
-        } else if (name == "medium") {
-            if (k > 0 && rng.Chance(25)) {
-                const int r =
-                    order[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(k) - 1))];
-                clue = FromAnswer(rng, v, r, d.board.slots[static_cast<size_t>(r)].ref,
-                                  d.values[static_cast<size_t>(r)], false);
-            } else {
-                clue = Medium(rng, v);
+        if (property[static_cast<size_t>(s)]) {
+            std::vector<Property> all =
+                TrueProperties(rng, v, d.board.slots[static_cast<size_t>(s)].cells.size());
+            if (topic != nullptr && rng.Chance(70)) {
+                std::stable_partition(all.begin(), all.end(), [&](const Property& p) {
+                    return std::find(topic->properties.begin(), topic->properties.end(), p.kind) !=
+                           topic->properties.end();
+                });
             }
-        } else {
-            const size_t left = count - k;
-            const bool wantProperty = properties < wantedProperties &&
-                                      (rng.Chance(40) || left <= wantedProperties - properties) &&
-                                      d.board.slots[static_cast<size_t>(s)].cells.size() <= 4;
-            if (wantProperty) {
-                const std::vector<Property> all =
-                    TrueProperties(rng, v, d.board.slots[static_cast<size_t>(s)].cells.size());
-                clue.properties.push_back(all[static_cast<size_t>(
-                    rng.Between(0, std::min<int64_t>(2, static_cast<int64_t>(all.size()) - 1)))]);
-                WriteProperties(clue, v);
-                ++properties;
-            } else if (k > 0 && rng.Chance(75)) {
-                const int r =
-                    order[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(k) - 1))];
-                clue = FromAnswer(rng, v, r, d.board.slots[static_cast<size_t>(r)].ref,
-                                  d.values[static_cast<size_t>(r)], true);
-            } else {
-                clue = Medium(rng, v);
+            clue.properties.push_back(all[static_cast<size_t>(
+                rng.Between(0, std::min<int64_t>(2, static_cast<int64_t>(all.size()) - 1)))]);
+            WriteProperties(clue);
+            d.clues[static_cast<size_t>(s)] = clue;
+            continue;
+        }
+        std::vector<int> earlier(order.begin(), order.begin() + static_cast<long>(k));
+        for (size_t i = earlier.size(); i > 1; --i) {
+            std::swap(earlier[i - 1],
+                      earlier[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(i) - 1))]);
+        }
+        bool found = false;
+        for (Kind kind : KindsFor(rng, level, topic, !earlier.empty())) {
+            for (size_t r = 0; r < (UsesAnswer(kind) ? earlier.size() : 1) && !found; ++r) {
+                const int other = UsesAnswer(kind) ? earlier[r] : -1;
+                Clue attempt;
+                const EntryRef ref =
+                    other >= 0 ? d.board.slots[static_cast<size_t>(other)].ref : EntryRef{};
+                const int64_t w = other >= 0 ? d.values[static_cast<size_t>(other)] : 0;
+                if (!MakeClue(rng, level, kind, v, ref, w, attempt)) {
+                    continue;
+                }
+                const std::string text = Shown(attempt.expression);
+                bool fair = !text.empty() && shown.count(text) == 0;
+                for (const std::string& hint : attempt.hints) {
+                    fair = fair && !GivesAway(hint, v);
+                }
+                if (!fair) {
+                    continue;
+                }
+                if (GivesAway(attempt.ask, v)) {
+                    attempt.ask.clear();
+                }
+                if (other >= 0) {
+                    attempt.uses = {other};
+                }
+                shown.insert(text);
+                clue = attempt;
+                found = true;
+            }
+            if (found) {
+                break;
             }
         }
-        if (GivesAway(clue.hint, v)) {
-            clue.hint = Text(clue.property ? "property.hint" : "ref.hint",
-                             {{"ref", "1A"}, {"k", Text("word.add")}, {"c", "0"}});
-        }
-        if (GivesAway(clue.ask, v)) {
-            clue.ask.clear();
+        if (!found) {
+            return {};
         }
         d.clues[static_cast<size_t>(s)] = clue;
     }
-    if (properties < wantedProperties) {
-        return {};
-    }
-    // Narrow property clues down until the board has one filling.
-    for (int round = 0; round < 40; ++round) {
+    // Grade as a pupil would; in hard, narrow down a property answer the pupil is stuck on.
+    for (int round = 0; round < 30; ++round) {
         if (progress && !progress(round)) {
             stopped = true;
             return {};
         }
-        const std::string text = Source(d, o);
         PuzzleSource layout;
         std::vector<std::string> errors;
-        if (!ReadPuzzleLayout(text, "generated.qzp", layout, errors)) {
+        if (!ReadPuzzleLayout(Source(d, o), "generated.qzp", layout, errors)) {
             return {};
         }
-        const SolveResult result = SolvePuzzle(layout, kProofSteps);
-        if (result.outcome == SolveResult::Outcome::Unique) {
+        const GradeResult grade = GradePuzzle(layout);
+        if (grade.solved) {
+            if (GradeLevel(grade) != name || !AllDifferent(d.clues)) {
+                return {};
+            }
+            WriteFromTrace(d, grade);
+            for (size_t i = 0; i < count; ++i) {
+                for (const std::string& hint : d.clues[i].hints) {
+                    if (GivesAway(hint, d.values[i])) {
+                        return {};  // "(hint 12)" on the page of an answer 12
+                    }
+                }
+            }
             for (size_t i = 0; i < count; ++i) {
                 AskHowMany(d.clues[i], d.board.slots[i].cells.size(), d.values[i]);
             }
@@ -835,57 +1223,68 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
             PuzzleSource puzzle;
             return ReadPuzzleSource(final, "generated.qzp", puzzle, errors) ? final : std::string();
         }
-        if (result.outcome != SolveResult::Outcome::Several) {
+        if (grade.contradiction || name != "hard") {
             return {};
         }
-        // The property answer that the wrong filling gets wrong: add a property it lacks.
-        bool narrowed = false;
-        for (size_t i = 0; i < count && !narrowed; ++i) {
-            Clue& clue = d.clues[i];
-            if (!clue.property) {
+        // The stuck property answer with the fewest candidates gets the true property that
+        // leaves the fewest, given the digits the pupil already has.
+        std::vector<char> known(d.digits.size(), 0);
+        for (const GradeStep& step : grade.steps) {
+            for (size_t at : d.board.slots[static_cast<size_t>(step.answer)].cells) {
+                known[at] = 1;
+            }
+        }
+        int best = -1;
+        size_t bestCount = 0;
+        std::vector<Property> bestProperties;
+        for (int a : grade.unsettled) {
+            const size_t s = static_cast<size_t>(a);
+            Clue& clue = d.clues[s];
+            if (!clue.property || clue.properties.size() >= 2) {
                 continue;
             }
-            const int64_t v = d.values[i];
-            int64_t w = v;
-            for (const std::string& solution : result.solutions) {
-                int64_t value = 0;
-                for (size_t at : d.board.slots[i].cells) {
-                    value = value * 10 + (solution[at] - '0');
-                }
-                w = value != v ? value : w;
+            std::string digits;
+            for (size_t at : d.board.slots[s].cells) {
+                digits.push_back(known[at] ? d.digits[at] : '\0');
             }
-            if (w == v) {
-                continue;
-            }
-            ClueExpression test;
-            std::vector<Property> all = TrueProperties(rng, v, d.board.slots[i].cells.size());
-            for (const Property& p : all) {
-                std::string error;
-                if (!test.Parse(PropertyText(p), error) || test.HoldsAlone(w)) {
+            const size_t now = CountFitting(clue.properties, digits);
+            for (const Property& p : TrueProperties(rng, d.values[s], digits.size())) {
+                if (std::any_of(clue.properties.begin(), clue.properties.end(),
+                                [&](const Property& q) { return q.kind == p.kind; })) {
                     continue;
                 }
-                if (clue.properties.size() >= 3) {
-                    break;
+                std::vector<Property> more = clue.properties;
+                more.push_back(p);
+                // A clue that names its answer alone leaves the crossings nothing to do.
+                if (CountFitting(more, std::string(digits.size(), '\0')) <= 1) {
+                    continue;
                 }
-                clue.properties.push_back(p);
-                WriteProperties(clue, v);
-                narrowed = true;
-                break;
-            }
-            if (!narrowed) {
-                clue = Medium(rng, v);  // no property tells them apart: work it out instead
-                narrowed = true;
-                --properties;
+                const size_t fewer = CountFitting(more, digits);
+                if (fewer < now && (best < 0 || fewer < bestCount)) {
+                    best = a;
+                    bestCount = fewer;
+                    bestProperties = more;
+                }
             }
         }
-        if (!narrowed || properties < wantedProperties) {
+        if (best < 0) {
             return {};
         }
+        d.clues[static_cast<size_t>(best)].properties = bestProperties;
+        WriteProperties(d.clues[static_cast<size_t>(best)]);
     }
     return {};
 }
 
 }  // namespace
+
+std::vector<GeneratorTopic> GeneratorTopics() {
+    std::vector<GeneratorTopic> topics;
+    for (const Topic& topic : Topics()) {
+        topics.push_back({topic.tag, topic.name});
+    }
+    return topics;
+}
 
 bool LevelSizes(const std::string& level, int& smallest, int& largest) {
     const Level* found = FindLevel(level);
@@ -903,6 +1302,14 @@ bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::st
     const Level* level = FindLevel(options.level);
     if (level == nullptr) {
         error = "the level is easy, medium or hard, not \"" + options.level + "\"";
+        return false;
+    }
+    if (!options.topic.empty() && FindTopic(options.topic) == nullptr) {
+        std::vector<std::string> tags;
+        for (const Topic& topic : Topics()) {
+            tags.push_back(topic.tag);
+        }
+        error = "the topic is one of " + Listed(tags) + ", not \"" + options.topic + "\"";
         return false;
     }
     if (options.size != 0 && (options.size < level->smallest || options.size > level->largest)) {
@@ -936,7 +1343,7 @@ bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::st
     if (o.stem.empty()) {
         o.stem = std::string("gen") + initial + std::to_string(options.seed % 100000000);
     }
-    constexpr int kTries = 60;
+    constexpr int kTries = 200;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         bool stopped = false;
         GenerateProgress step;
@@ -953,7 +1360,8 @@ bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::st
             return true;
         }
     }
-    error = "no puzzle with exactly one solution was found in " + Num(kTries) + " tries";
+    error = "no puzzle a pupil can finish by reasoning of the level was found in " + Num(kTries) +
+            " tries";
     return false;
 }
 

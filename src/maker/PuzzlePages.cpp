@@ -200,8 +200,7 @@ PageFile AnswerPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     page.Gap();
     page.Line("Working it out", code::kHeading);
     if (entry.clue.IsProperty()) {
-        page.Paragraph("The crossing answers give its digits: " + entry.digits +
-                       ". It fits the clue:");
+        page.Paragraph(entry.digits + " fits the clue:");
         for (const std::string& reason : entry.clue.Reasons(entry.value, LookupOf(puzzle))) {
             page.Hanging({{"\x95 ", code::kPlain}}, {{reason, code::kPlain}});
         }

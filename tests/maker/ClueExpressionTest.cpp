@@ -131,6 +131,15 @@ TEST(ClueExpression, ShowsTheClueAsAPupilReadsIt) {
               "\x96"
               "11 \xD7 (\x96"
               "89)");
+    // Properties, however many, make one sentence.
+    EXPECT_EQ(Shown("even"), "An even number");
+    EXPECT_EQ(Shown("digits add up to 15 and between 179 and 203"),
+              "A number between 179 and 203 whose digits add up to 15");
+    EXPECT_EQ(Shown("a square and a multiple of 4 and odd"),
+              "An odd square number that is also a multiple of 4");
+    EXPECT_EQ(Shown("digits add up to 9 and a prime and reads the same as 3D backwards"),
+              "A prime number whose digits add up to 9 and that reads the same as 3 Down "
+              "backwards");
 }
 
 TEST(ClueExpression, WorksThroughTheClueStepByStep) {

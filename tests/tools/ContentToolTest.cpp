@@ -87,7 +87,7 @@ TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
     EXPECT_FALSE(folder.Exists("out/data/games.dat"));
 }
 
-TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndBothRefuseWhatTheyCannotUse) {
+TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuseWhatTheyCannotUse) {
     TempProgramFolder folder;
     const std::string puzzle = "'" + folder.File("new.qzp") + "'";
     std::string output;
@@ -100,6 +100,20 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndBothRefuseWhatTheyCanno
     EXPECT_EQ(Tool("solve --steps 1 " + puzzle, output), 3);
     EXPECT_NE(output.find("gave up after 1 steps without settling the puzzle\n"), std::string::npos)
         << output;
+    ASSERT_EQ(Tool("grade " + puzzle, output), 0) << output;
+    EXPECT_NE(output.find("level medium (hardest: read the digits from crossing answers)\n"),
+              std::string::npos)
+        << output;
+    // A source that says more than its grade: grade and check --levels both say so.
+    std::string source = folder.Read("new.qzp");
+    source.replace(source.find("level   medium"), 14, "level   hard");
+    folder.Write("content/puzzles/new.qzp", source);
+    EXPECT_EQ(Tool("grade '" + folder.File("content/puzzles/new.qzp") + "'", output), 4);
+    EXPECT_NE(output.find("stated level: hard (differs from the grade)"), std::string::npos);
+    EXPECT_EQ(
+        Tool("check --levels '" + folder.File("content") + "' '" + folder.Path() + "'", output), 1);
+    EXPECT_NE(output.find("problem: new.qzp says level hard but grades medium"), std::string::npos)
+        << output;
 
     // Nothing is written for a command that is refused; OUT stands for a file that is not there.
     const std::pair<std::string, const char*> refused[] = {
@@ -107,6 +121,8 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndBothRefuseWhatTheyCanno
         {"solve OUT OUT", "usage: quizlex-tool solve [--steps N] FILE.qzp"},
         {"solve OUT", "other.qzp is not a puzzle source that can be read"},
         {"generate --level tricky --out OUT", "; nothing was written"},
+        {"generate --level easy --topic spelling --out OUT", "the topic is one of"},
+        {"grade OUT", "other.qzp is not a puzzle source that can be read"},
         {"generate --size 101 --level easy --out OUT", "usage: quizlex-tool generate"},
         {"generate --level easy --seed -1 --out OUT", "usage: quizlex-tool generate"},
     };
