@@ -3,6 +3,7 @@
 #include "maker/PuzzlePages.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "hypertext/PageNames.h"
 #include "maker/PageWriter.h"
@@ -183,8 +184,14 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
 
 // The clue and its working on one wrapped paragraph: "1 Across + 2 Down = 345 + 67 = 412".
 std::string WorkedLine(const PuzzleSource& puzzle, const Entry& entry) {
-    std::string text =
-        entry.words.empty() ? entry.clue.Display() : entry.words + ": " + entry.clue.Display();
+    // Words that read just as the clue shows ("The median of 4, 9 and 7") are not said twice.
+    const std::string shown = entry.clue.Display();
+    const bool same = std::equal(entry.words.begin(), entry.words.end(), shown.begin(), shown.end(),
+                                 [](char a, char b) {
+                                     return std::tolower(static_cast<unsigned char>(a)) ==
+                                            std::tolower(static_cast<unsigned char>(b));
+                                 });
+    std::string text = entry.words.empty() || same ? shown : entry.words + ": " + shown;
     const std::vector<std::string> steps = entry.clue.Working(LookupOf(puzzle));
     for (const std::string& step : steps) {
         text += " " + step;
