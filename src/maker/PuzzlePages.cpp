@@ -191,7 +191,9 @@ std::string WorkedLine(const PuzzleSource& puzzle, const Entry& entry) {
                                      return std::tolower(static_cast<unsigned char>(a)) ==
                                             std::tolower(static_cast<unsigned char>(b));
                                  });
-    std::string text = entry.words.empty() || same ? shown : entry.words + ": " + shown;
+    std::string text = entry.words.empty() ? shown
+                       : same              ? entry.words
+                                           : entry.words + ": " + shown;
     const std::vector<std::string> steps = entry.clue.Working(LookupOf(puzzle));
     for (const std::string& step : steps) {
         text += " " + step;
