@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// A teacher's survey of generated puzzles, 300 seeds for each level and board side: how many
-// have one solution, how many a pupil finishes by reasoning of their level, any clue whose
+// A teacher's survey of generated puzzles, 300 seeds for each level and board side (and for
+// each topic at the largest hard board): how many have one solution, how many a pupil finishes
+// by reasoning of their level (and how often each reasoning step is needed), any clue whose
 // constant outweighs what it adjusts, any clue shown twice, and the time each one took.
 //   build/release/bench/bench_generate_survey --benchmark_counters_tabular=true
 #include <benchmark/benchmark.h>
@@ -54,7 +55,7 @@ bool ConstantOutweighs(const std::string& clue, const content::PuzzleSource& puz
     return std::stoll(constant) > adjusted;
 }
 
-void Survey(benchmark::State& state, const char* level) {
+void Survey(benchmark::State& state, const char* level, const char* topic = "") {
     const int side = static_cast<int>(state.range(0));
     const int seeds = static_cast<int>(state.range(1));
     int made = 0;
@@ -62,6 +63,9 @@ void Survey(benchmark::State& state, const char* level) {
     int graded = 0;
     int outweighing = 0;
     int repeated = 0;
+    int crossingSteps = 0;  // answers settled by reading crossings, by property clues
+    int propertySteps = 0;
+    int pairSteps = 0;
     std::vector<double> times;
     for (auto _ : state) {
         for (int seed = 1; seed <= seeds; ++seed) {
@@ -69,6 +73,7 @@ void Survey(benchmark::State& state, const char* level) {
             options.level = level;
             options.size = side;
             options.seed = static_cast<uint64_t>(seed);
+            options.topic = topic;
             std::string source;
             std::string error;
             const auto start = std::chrono::steady_clock::now();
@@ -85,7 +90,11 @@ void Survey(benchmark::State& state, const char* level) {
             }
             ++made;
             unique += content::SolvePuzzle(layout).outcome == content::SolveResult::Outcome::Unique;
-            graded += content::GradeLevel(content::GradePuzzle(layout)) == level;
+            const content::GradeResult grade = content::GradePuzzle(layout);
+            graded += content::GradeLevel(grade) == level;
+            crossingSteps += grade.counts[static_cast<size_t>(content::Technique::ReadCrossings)];
+            propertySteps += grade.counts[static_cast<size_t>(content::Technique::OneCandidate)];
+            pairSteps += grade.counts[static_cast<size_t>(content::Technique::RuleOutPairs)];
             std::set<std::string> shown;
             for (const content::Entry& entry : puzzle.entries) {
                 repeated += !shown.insert(entry.clue.Display()).second;
@@ -107,6 +116,9 @@ void Survey(benchmark::State& state, const char* level) {
     state.counters["graded%"] = made != 0 ? 100.0 * graded / made : 0;
     state.counters["big_const"] = outweighing;
     state.counters["repeats"] = repeated;
+    state.counters["read/puzzle"] = made != 0 ? 1.0 * crossingSteps / made : 0;
+    state.counters["one/puzzle"] = made != 0 ? 1.0 * propertySteps / made : 0;
+    state.counters["pairs"] = pairSteps;
     state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
     state.counters["worst_ms"] = times.empty() ? 0 : times.back();
 }
@@ -126,5 +138,10 @@ BENCHMARK_CAPTURE(Survey, hard, "hard")
     ->Args({10, 300})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+// Each topic at the largest hard board.
+BENCHMARK_CAPTURE(Survey, hard_operations, "hard", "operations")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_powers, "hard", "powers")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_factors, "hard", "factors")->Args({10, 300})->Iterations(1);
+BENCHMARK_CAPTURE(Survey, hard_place_value, "hard", "place-value")->Args({10, 300})->Iterations(1);
 
 BENCHMARK_MAIN();

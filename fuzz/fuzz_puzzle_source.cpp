@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Fuzzes the puzzle source reader and its clue arithmetic: reading, solving, showing and
-// working out every clue of whatever an author might type, and searching its board.
+// working out every clue of whatever an author might type, and searching and grading its board.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "maker/ClueExpression.h"
+#include "maker/PuzzleGrader.h"
 #include "maker/PuzzleSolver.h"
 #include "maker/PuzzleSource.h"
 
@@ -35,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (content::ReadPuzzleLayout(text, "fuzz.qzp", layout, errors)) {
         const content::SolveResult result = content::SolvePuzzle(layout, 2'000);
         (void)content::DescribeSolveResult(layout, result);
+        (void)content::DescribeGrade(layout, content::GradePuzzle(layout));
     }
     // Each line also as a clue on its own.
     size_t start = 0;

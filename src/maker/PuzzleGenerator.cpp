@@ -62,6 +62,11 @@ constexpr std::array kTexts = {
              "<k> <c>."},
     Template{"square.ask", "What is <a> × <a>? | <p>"},
     Template{"square.explain", "<a>² = <a> × <a> = <p>, and <p> <op> <c> = <v>."},
+    Template{"squaretimes.hint",
+             "Three steps: work out the square <a> × <a>, multiply it by <b>, then <k> <c>."},
+    Template{"squaretimes.ask", "What is <a> × <a>? | <n>"},
+    Template{"squaretimes.explain",
+             "<a>² = <a> × <a> = <n>, <n> × <b> = <p>, and <p> <op> <c> = <v>."},
     Template{"cube.hint",
              "A cube number is a number times itself, and times itself again: <a> × <a> × "
              "<a>. Then <k> <c>."},
@@ -192,7 +197,8 @@ private:
 // numbers stay within what a teacher of the level would set:
 //  - a two-step clue multiplies by 3 to maxFactor (drawn afresh each time, never 10 or 20)
 //    a number of up to maxMultiplicand, and its constant is never larger than the product;
-//  - squares and cubes are of bases up to maxSquare and maxCube;
+//  - squares and cubes are of bases up to maxSquare and maxCube (in the powers topic a square
+//    may be multiplied by 3 to maxFactor, its constant again no larger than the product);
 //  - an answer worked out from another (or from its reverse) is off it by at most a quarter of
 //    the smaller of the two; one multiplied from another by 2 to 12 is off the product by at
 //    most a quarter of it, and one multiplied from a digit sum, by at most the product.
@@ -229,6 +235,7 @@ enum class Kind : int {
     TwoStep,
     Square,
     Cube,
+    SquareTimes,  // a square multiplied, for larger answers in the powers topic
     Double,
     Half,
     RefPlus,  // uses another answer from here on
@@ -258,7 +265,7 @@ const std::vector<Topic>& Topics() {
          {PropertyKind::Between, PropertyKind::Even, PropertyKind::Odd}},
         {"powers",
          "Squares and cubes",
-         {Kind::Square, Kind::Cube},
+         {Kind::Square, Kind::Cube, Kind::SquareTimes},
          {PropertyKind::Square, PropertyKind::Cube}},
         {"factors",
          "Factors, multiples and primes",
@@ -664,6 +671,29 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             const char* key = square ? "square" : "cube";
             return done((square ? "sq(" : "cube(") + Num(a) + ")" + Signed(v - p), key, ".hint",
                         ".ask", ".explain");
+        }
+        case Kind::SquareTimes: {
+            // a² × b, with the constant no larger than the product, as a two-step clue.
+            std::vector<std::pair<int64_t, int64_t>> choices;
+            for (int64_t a = 3; a <= level.maxSquare; ++a) {
+                for (int64_t b = 3; b <= level.maxFactor; ++b) {
+                    const int64_t p = a * a * b;
+                    if (b % 10 != 0 && p != v && p * 2 >= v && p * 2 <= v * 3) {
+                        choices.emplace_back(a, b);
+                    }
+                }
+            }
+            if (choices.empty()) {
+                return false;
+            }
+            const auto [a, b] = Pick(rng, choices);
+            f["a"] = Num(a);
+            f["b"] = Num(b);
+            f["n"] = Num(a * a);
+            f["p"] = Num(a * a * b);
+            Adjust(f, v - a * a * b);
+            return done("sq(" + Num(a) + ") * " + Num(b) + Signed(v - a * a * b), "squaretimes",
+                        ".hint", ".ask", ".explain");
         }
         case Kind::Double:
         case Kind::Half: {
@@ -1191,6 +1221,44 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
             return {};
         }
         d.clues[static_cast<size_t>(s)] = clue;
+    }
+    // In medium, a clue nobody waits for builds on an answer the crossings give, so that the
+    // pupil uses what the crossings gave. It must not cross that answer, or each would wait for
+    // the other.
+    for (size_t p = 0; p < count && name == "medium"; ++p) {
+        if (!property[p]) {
+            continue;
+        }
+        const Slot& given = d.board.slots[p];
+        for (int x : order) {
+            const size_t xs = static_cast<size_t>(x);
+            const Slot& slot = d.board.slots[xs];
+            const bool waitedFor = std::any_of(d.clues.begin(), d.clues.end(), [&](const Clue& c) {
+                return std::find(c.uses.begin(), c.uses.end(), x) != c.uses.end();
+            });
+            const bool crosses = std::any_of(slot.cells.begin(), slot.cells.end(), [&](size_t at) {
+                return std::find(given.cells.begin(), given.cells.end(), at) != given.cells.end();
+            });
+            if (property[xs] || waitedFor || crosses || !d.clues[xs].uses.empty()) {
+                continue;
+            }
+            Clue attempt;
+            const bool written =
+                MakeClue(rng, level, Kind::RefTimes, d.values[xs], given.ref, d.values[p],
+                         attempt) ||
+                MakeClue(rng, level, Kind::RefPlus, d.values[xs], given.ref, d.values[p], attempt);
+            const std::string text = written ? Shown(attempt.expression) : std::string();
+            if (text.empty() || shown.count(text) != 0 ||
+                std::any_of(
+                    attempt.hints.begin(), attempt.hints.end(),
+                    [&](const std::string& hint) { return GivesAway(hint, d.values[xs]); })) {
+                continue;
+            }
+            attempt.uses = {static_cast<int>(p)};
+            shown.insert(text);
+            d.clues[xs] = attempt;
+            break;
+        }
     }
     // Grade as a pupil would; in hard, narrow down a property answer the pupil is stuck on.
     for (int round = 0; round < 30; ++round) {

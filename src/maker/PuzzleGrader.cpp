@@ -105,7 +105,7 @@ bool Grader::Matches(int a, const std::string& digits) const {
     }
     for (size_t i = 0; i < digits.size(); ++i) {
         const char have = m_board[answer.cells[i]];
-        if (have != '\0' && have != digits[i]) {
+        if (digits[i] < '0' || digits[i] > '9' || (have != '\0' && have != digits[i])) {
             return false;
         }
     }

@@ -66,7 +66,12 @@ TEST(PuzzleGrader, RefusesPuzzlesThatNeedGuessingOrContradictThemselves) {
     EXPECT_FALSE(result.solved);
     EXPECT_EQ(content::GradeLevel(result), "");
     EXPECT_EQ(result.unsettled.size(), 4u);
-    result = Grade("12", "34", "15", "24");  // 1 Down puts 5 where 3 Across has 3
-    EXPECT_FALSE(result.solved);
-    EXPECT_TRUE(result.contradiction);
+    // 1 Down puts 5 where 3 Across has 3; or works out to -3, whose 3 fits but whose sign is
+    // no digit.
+    for (const char* d1 : {"15", "5 - 8"}) {
+        result = Grade("odd", "34", d1, "24");
+        EXPECT_FALSE(result.solved) << d1;
+        EXPECT_TRUE(result.contradiction) << d1;
+        EXPECT_EQ(Trace(result), "1:0=34 ") << d1;  // nothing wrong is ever written
+    }
 }
