@@ -202,6 +202,10 @@ bool ListValue(int function, std::vector<int64_t> list, int64_t& value, std::str
         }
         default:  // kRange
             value = list.back() - list.front();
+            if (TooBig(value)) {
+                error = "the numbers grow too big";
+                return false;
+            }
             return true;
     }
 }
