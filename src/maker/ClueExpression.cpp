@@ -1037,7 +1037,9 @@ std::string ClueExpression::DisplayNode(const std::vector<Node>& nodes, int inde
                 step.kind == Kind::Negate   ? Operand(nodes, step.children[0], kNegative, false)
                 : step.kind == Kind::Number ? Num(step.value < 0 ? -step.value : step.value)
                                             : arg(1);
-            return place("term", 2) + " of the sequence that starts at " + item(0) + " and goes " +
+            const bool numbered = nodes[static_cast<size_t>(node.children[2])].kind == Kind::Number;
+            return (numbered ? place("term", 2) : "term number " + arg(2)) +
+                   " of the sequence that starts at " + item(0) + " and goes " +
                    (down ? "down" : "up") + " by " + by + " each time";
         }
         default:

@@ -184,6 +184,8 @@ TEST(ClueExpression, AveragesRangeAndTheNthTerm) {
     EXPECT_EQ(Shown("round(47381, 100)"), "47381 rounded to the nearest 100");
     EXPECT_EQ(Value("lcm(12, 18, 8)"), 72);
     EXPECT_EQ(Shown("lcm(12, 18)"), "the lowest common multiple of 12 and 18");
+    EXPECT_EQ(Shown("term(13, 27, 3D)"),
+              "term number 3 Down of the sequence that starts at 13 and goes up by 27 each time");
     EXPECT_EQ(ErrorOf("mean(4, 9)"), "the mean, 13 / 2, does not come out even");
     EXPECT_EQ(ErrorOf("median(4, 9)"),
               "the median, halfway between 4 and 9, is not a whole number");
