@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <mutex>
+#include <numeric>
 
 namespace content {
 namespace {
@@ -41,26 +42,31 @@ enum Function : int {
     kPrevPrime,
     kTriangle,
     kRem,
+    kMean,
+    kMedian,
+    kMode,
+    kRange,
+    kTerm,
+    kHcf,
+    kLcm,
+    kRound,
+    kDigitValue,
     kFunctionCount
 };
 
+// A list of two or more numbers, as the averages take.
+constexpr size_t kList = 0;
+
 struct FunctionInfo {
     const char* name;
-    size_t arity;
+    size_t arity;  // kList: two or more
 };
 
 constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
-    {"sq", 1},
-    {"cube", 1},
-    {"sqrt", 1},
-    {"digitsum", 1},
-    {"digitproduct", 1},
-    {"reverse", 1},
-    {"prime", 1},
-    {"nextprime", 1},
-    {"prevprime", 1},
-    {"triangle", 1},
-    {"rem", 2},
+    {"sq", 1},      {"cube", 1},     {"sqrt", 1},       {"digitsum", 1},  {"digitproduct", 1},
+    {"reverse", 1}, {"prime", 1},    {"nextprime", 1},  {"prevprime", 1}, {"triangle", 1},
+    {"rem", 2},     {"mean", kList}, {"median", kList}, {"mode", kList},  {"range", kList},
+    {"term", 3},    {"hcf", kList},  {"lcm", kList},    {"round", 2},     {"digitvalue", 2},
 }};
 
 std::string FunctionList() {
@@ -126,6 +132,82 @@ int64_t IntegerSqrt(int64_t n) {
         ++r;
     }
     return r;
+}
+
+// The power of 10 that n is (1 for 10, 2 for 100...), or -1 when n is none.
+int IntegerPowerOfTen(int64_t n) {
+    int power = 0;
+    for (; n >= 10 && n % 10 == 0; n /= 10) {
+        ++power;
+    }
+    return n == 1 ? power : -1;
+}
+
+// The value of an average or a range of a list of numbers, or why it has none.
+bool ListValue(int function, std::vector<int64_t> list, int64_t& value, std::string& error) {
+    std::sort(list.begin(), list.end());
+    const int64_t count = static_cast<int64_t>(list.size());
+    int64_t total = 0;
+    for (int64_t n : list) {
+        if (__builtin_add_overflow(total, n, &total) || TooBig(total)) {
+            error = "the numbers grow too big";
+            return false;
+        }
+    }
+    switch (function) {
+        case kMean:
+            if (total % count != 0) {
+                error =
+                    "the mean, " + Plain(total) + " / " + Plain(count) + ", does not come out even";
+                return false;
+            }
+            value = total / count;
+            return true;
+        case kMedian: {
+            const size_t middle = list.size() / 2;
+            if (list.size() % 2 == 1) {
+                value = list[middle];
+                return true;
+            }
+            const int64_t pair = list[middle - 1] + list[middle];
+            if (pair % 2 != 0) {
+                error = "the median, halfway between " + Plain(list[middle - 1]) + " and " +
+                        Plain(list[middle]) + ", is not a whole number";
+                return false;
+            }
+            value = pair / 2;
+            return true;
+        }
+        case kMode: {
+            size_t best = 0;
+            bool tie = false;
+            for (size_t i = 0, j = 0; i < list.size(); i = j) {
+                for (j = i; j < list.size() && list[j] == list[i];) {
+                    ++j;
+                }
+                if (j - i > best) {
+                    best = j - i;
+                    value = list[i];
+                    tie = false;
+                } else if (j - i == best) {
+                    tie = true;
+                }
+            }
+            if (best < 2 || tie) {
+                error = best < 2 ? "no number comes more than once, so there is no mode"
+                                 : "two numbers come most often, so there is no single mode";
+                return false;
+            }
+            return true;
+        }
+        default:  // kRange
+            value = list.back() - list.front();
+            if (TooBig(value)) {
+                error = "the numbers grow too big";
+                return false;
+            }
+            return true;
+    }
 }
 
 }  // namespace
@@ -467,7 +549,11 @@ private:
             }
         }
         const size_t arity = kFunctions[static_cast<size_t>(function)].arity;
-        if (node.children.size() != arity) {
+        if (arity == kList && node.children.size() < 2) {
+            Fail(name + " needs two numbers or more, like " + name + "(4, 9, 5)");
+            return -1;
+        }
+        if (arity != kList && node.children.size() != arity) {
             Fail(name + " takes " + std::to_string(arity) +
                  (arity == 1 ? " number, not " : " numbers, not ") +
                  std::to_string(node.children.size()));
@@ -689,6 +775,68 @@ bool ClueExpression::EvaluateNode(int index, const Lookup& lookup, int64_t& valu
             }
             value = a % args[1];
             return true;
+        case kMean:
+        case kMedian:
+        case kMode:
+        case kRange:
+            return ListValue(node.function, args, value, error);
+        case kRound:
+            // To the nearest 10, 100, 1000...: a number halfway rounds up.
+            if (args[1] < 10 || a < 0 || IntegerPowerOfTen(args[1]) < 0) {
+                error = "round needs a number of 0 or more and 10, 100, 1000..., not " + Plain(a) +
+                        " and " + Plain(args[1]);
+                return false;
+            }
+            value = (a + args[1] / 2) / args[1] * args[1];
+            return true;
+        case kDigitValue: {
+            // What one digit is worth where it stands: the 7 in 4738 is worth 700.
+            int64_t place = 1;
+            int found = 0;
+            for (int64_t n = a; n > 0; n /= 10, place *= 10) {
+                if (n % 10 == args[1]) {
+                    value = args[1] * place;
+                    ++found;
+                }
+            }
+            if (a < 0 || args[1] < 1 || args[1] > 9 || found != 1) {
+                error = "digitvalue needs a digit from 1 to 9 written once in the number, not " +
+                        Plain(args[1]) + " in " + Plain(a);
+                return false;
+            }
+            return true;
+        }
+        case kHcf:
+        case kLcm:
+            value = node.function == kHcf ? 0 : 1;
+            for (int64_t n : args) {
+                if (n < 1) {
+                    error = "hcf and lcm need numbers of 1 or more, not " + Plain(n);
+                    return false;
+                }
+                const int64_t common = std::gcd(value, n);
+                if (node.function == kHcf) {
+                    value = common;
+                } else if (!Multiply(value / common, n, value)) {
+                    error = "the numbers grow too big";
+                    return false;
+                }
+            }
+            return true;
+        case kTerm: {
+            // The n-th term of first, first + step, first + 2 × step...
+            int64_t steps = 0;
+            if (args[2] < 1) {
+                error = "term needs a place of 1 or more, not " + Plain(args[2]);
+                return false;
+            }
+            if (!Multiply(args[2] - 1, args[1], steps) ||
+                __builtin_add_overflow(a, steps, &value) || TooBig(value)) {
+                error = "the numbers grow too big";
+                return false;
+            }
+            return true;
+        }
         default:
             error = "unknown function";
             return false;
@@ -820,12 +968,26 @@ std::string ClueExpression::DisplayNode(const std::vector<Node>& nodes, int inde
         std::string text = DisplayNode(nodes, child);
         return p > kWords && p < kPower ? "(" + text + ")" : text;
     };
-    auto place = [&](const char* what) {
-        const Node& n = nodes[static_cast<size_t>(node.children[0])];
+    auto place = [&](const char* what, size_t i = 0) {
+        const Node& n = nodes[static_cast<size_t>(node.children[i])];
         if (n.kind == Kind::Number) {
             return "the " + Ordinal(n.value) + " " + what;
         }
-        return "the (" + DisplayNode(nodes, node.children[0]) + ")th " + what;
+        return "the (" + DisplayNode(nodes, node.children[i]) + ")th " + what;
+    };
+    // An item of a list: negative numbers need no brackets there.
+    auto item = [&](size_t i) {
+        const int p = PrecedenceOf(nodes, node.children[i]);
+        std::string text = DisplayNode(nodes, node.children[i]);
+        return p == kSum || p == kProduct ? "(" + text + ")" : text;
+    };
+    auto list = [&]() {  // "14, 18 and 25"
+        std::string text;
+        for (size_t i = 0; i < node.children.size(); ++i) {
+            text += i == 0 ? "" : i + 1 == node.children.size() ? " and " : ", ";
+            text += item(i);
+        }
+        return text;
     };
     switch (node.function) {
         case kSq:
@@ -850,6 +1012,36 @@ std::string ClueExpression::DisplayNode(const std::vector<Node>& nodes, int inde
             return place("triangle number");
         case kRem:
             return "the remainder when " + arg(0) + " is divided by " + arg(1);
+        case kMean:
+            return "the mean of " + list();
+        case kMedian:
+            return "the median of " + list();
+        case kMode:
+            return "the mode of " + list();
+        case kRange:
+            return "the range of " + list();
+        case kRound:
+            return arg(0) + " rounded to the nearest " + arg(1);
+        case kDigitValue:
+            return "the value of the digit " + arg(1) + " in " + arg(0);
+        case kHcf:
+            return "the highest common factor of " + list();
+        case kLcm:
+            return "the lowest common multiple of " + list();
+        case kTerm: {
+            // A step written with a minus sign goes down: "goes down by 3 each time".
+            const Node& step = nodes[static_cast<size_t>(node.children[1])];
+            const bool down =
+                step.kind == Kind::Negate || (step.kind == Kind::Number && step.value < 0);
+            const std::string by =
+                step.kind == Kind::Negate   ? Operand(nodes, step.children[0], kNegative, false)
+                : step.kind == Kind::Number ? Num(step.value < 0 ? -step.value : step.value)
+                                            : arg(1);
+            const bool numbered = nodes[static_cast<size_t>(node.children[2])].kind == Kind::Number;
+            return (numbered ? place("term", 2) : "term number " + arg(2)) +
+                   " of the sequence that starts at " + item(0) + " and goes " +
+                   (down ? "down" : "up") + " by " + by + " each time";
+        }
         default:
             return "?";
     }
@@ -885,6 +1077,76 @@ std::string ClueExpression::Display() const {
         return DisplayProperties();
     }
     return m_root < 0 ? std::string() : DisplayNode(m_nodes, m_root);
+}
+
+bool ClueExpression::Unfold(std::vector<Node>& nodes, size_t index) {
+    if (nodes[index].kind != Kind::Call) {
+        return false;
+    }
+    const int function = nodes[index].function;
+    std::vector<int> children = nodes[index].children;
+    auto valueOf = [&nodes](int child) { return nodes[static_cast<size_t>(child)].value; };
+    auto add = [&nodes](Node node) {
+        nodes.push_back(std::move(node));
+        return static_cast<int>(nodes.size()) - 1;
+    };
+    auto number = [&add](int64_t value) {
+        Node node;
+        node.value = value;
+        return add(node);
+    };
+    auto binary = [&add](char op, int left, int right) {
+        Node node;
+        node.kind = Kind::Binary;
+        node.op = op;
+        node.children = {left, right};
+        return add(node);
+    };
+    auto become = [&nodes, index](char op, int left, int right) {
+        nodes[index].kind = Kind::Binary;
+        nodes[index].op = op;
+        nodes[index].children = {left, right};
+    };
+    const auto byValue = [&valueOf](int x, int y) { return valueOf(x) < valueOf(y); };
+    switch (function) {
+        case kMean: {  // (14 + 18 + 25) ÷ 3
+            int total = children[0];
+            for (size_t i = 1; i < children.size(); ++i) {
+                total = binary('+', total, children[i]);
+            }
+            become('/', total, number(static_cast<int64_t>(children.size())));
+            return true;
+        }
+        case kRange: {  // largest − smallest
+            const auto [low, high] = std::minmax_element(children.begin(), children.end(), byValue);
+            become('-', *high, *low);
+            return true;
+        }
+        case kTerm: {  // first + (n − 1) × step, or first − (n − 1) × step going down
+            const int64_t step = valueOf(children[1]);
+            const int places = binary('-', children[2], number(1));
+            const int stepNode = step < 0 ? number(-step) : children[1];
+            become(step < 0 ? '-' : '+', children[0], binary('*', places, stepNode));
+            return true;
+        }
+        case kMedian:
+        case kMode: {
+            // First the numbers in order; then the middle one, or halfway between the two.
+            if (!std::is_sorted(children.begin(), children.end(), byValue)) {
+                std::stable_sort(children.begin(), children.end(), byValue);
+                nodes[index].children = children;
+                return true;
+            }
+            if (function == kMode || children.size() % 2 == 1) {
+                return false;
+            }
+            const size_t middle = children.size() / 2;
+            become('/', binary('+', children[middle - 1], children[middle]), number(2));
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 std::vector<std::string> ClueExpression::Working(const Lookup& lookup) const {
@@ -932,6 +1194,8 @@ std::vector<std::string> ClueExpression::Working(const Lookup& lookup) const {
         if (ready.empty()) {
             return {};
         }
+        // The averages, the range and the n-th term first show how they are worked out.
+        std::erase_if(ready, [&nodes](size_t i) { return Unfold(nodes, i); });
         ClueExpression step;
         step.m_nodes = nodes;
         std::vector<int64_t> values;

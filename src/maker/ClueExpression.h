@@ -103,6 +103,9 @@ private:
     friend class ClueParser;
 
     bool EvaluateNode(int index, const Lookup& lookup, int64_t& value, std::string& error) const;
+    // Rewrites a worked-out call whose numbers are known into the calculation a pupil writes
+    // ("the mean of 4 and 8" into "(4 + 8) \xF7 2"); false when it is simply worked out.
+    static bool Unfold(std::vector<Node>& nodes, size_t index);
     std::string DisplayNode(const std::vector<Node>& nodes, int index) const;
     // How tightly a shown node holds together: words, sums, products, negatives, powers, atoms.
     static int PrecedenceOf(const std::vector<Node>& nodes, int index);

@@ -3,6 +3,7 @@
 #include "maker/PuzzlePages.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "hypertext/PageNames.h"
 #include "maker/PageWriter.h"
@@ -181,10 +182,39 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     return {HintPageName(puzzle.stem, false, hint), page.Text()};
 }
 
+// Whether two texts read the same, ignoring case and the commas of "4,863".
+bool SameReading(const std::string& a, const std::string& b) {
+    auto plain = [](const std::string& text) {
+        std::string out;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const bool thousands = text[i] == ',' && i > 0 && i + 1 < text.size() &&
+                                   std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+                                   std::isdigit(static_cast<unsigned char>(text[i + 1]));
+            if (!thousands) {
+                out += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+            }
+        }
+        return out;
+    };
+    return plain(a) == plain(b);
+}
+
+// The clue shown as a sentence starts with a capital: "The mean of 4, 9 and 8".
+std::string Capitalized(std::string text) {
+    if (!text.empty()) {
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    }
+    return text;
+}
+
 // The clue and its working on one wrapped paragraph: "1 Across + 2 Down = 345 + 67 = 412".
 std::string WorkedLine(const PuzzleSource& puzzle, const Entry& entry) {
-    std::string text =
-        entry.words.empty() ? entry.clue.Display() : entry.words + ": " + entry.clue.Display();
+    // Words that read just as the clue shows ("The median of 4, 9 and 7") are not said twice.
+    const std::string shown = entry.clue.Display();
+    const bool same = SameReading(entry.words, shown);
+    std::string text = entry.words.empty() ? shown
+                       : same              ? entry.words
+                                           : entry.words + ": " + shown;
     const std::vector<std::string> steps = entry.clue.Working(LookupOf(puzzle));
     for (const std::string& step : steps) {
         text += " " + step;
@@ -205,7 +235,7 @@ PageFile AnswerPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
             page.Hanging({{"\x95 ", code::kPlain}}, {{reason, code::kPlain}});
         }
     } else {
-        page.Paragraph(entry.clue.Display());
+        page.Paragraph(Capitalized(entry.clue.Display()));
         for (const std::string& step : entry.clue.Working(LookupOf(puzzle))) {
             page.Paragraph(step);
         }

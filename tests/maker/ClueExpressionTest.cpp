@@ -165,3 +165,60 @@ TEST(ClueExpression, WorksThroughTheClueStepByStep) {
     ASSERT_TRUE(clue.Parse("1A + 2D - 1A", error));
     EXPECT_EQ(clue.References(), (std::vector<EntryRef>{{1, true}, {2, false}}));
 }
+
+TEST(ClueExpression, AveragesRangeAndTheNthTerm) {
+    EXPECT_EQ(Value("mean(14, 18, 25)"), 19);
+    EXPECT_EQ(Value("median(14, 18, 25, 9, 30)"), 18);
+    EXPECT_EQ(Value("median(30, 9, 14, 18)"), 16);
+    EXPECT_EQ(Value("mode(7, 3, 5, 5, 9)"), 5);
+    EXPECT_EQ(Value("range(-8, 5, -3)"), 13);
+    EXPECT_EQ(Value("term(4, 3, 10)"), 31);
+    EXPECT_EQ(Value("term(50, -6, 8)"), 8);
+    EXPECT_EQ(Value("hcf(84, 126)"), 42);
+    EXPECT_EQ(Value("round(4750, 100)"), 4800);
+    EXPECT_EQ(Value("round(4749, 1000)"), 5000);
+    EXPECT_EQ(Value("digitvalue(47381, 7)"), 7000);
+    EXPECT_NE(ErrorOf("round(4749, 50)"), "");
+    EXPECT_NE(ErrorOf("digitvalue(4774, 7)"), "");
+    EXPECT_EQ(Shown("digitvalue(47381, 7)"), "the value of the digit 7 in 47381");
+    EXPECT_EQ(Shown("round(47381, 100)"), "47381 rounded to the nearest 100");
+    EXPECT_EQ(Value("lcm(12, 18, 8)"), 72);
+    EXPECT_EQ(Shown("lcm(12, 18)"), "the lowest common multiple of 12 and 18");
+    EXPECT_EQ(Shown("term(13, 27, 3D)"),
+              "term number 3 Down of the sequence that starts at 13 and goes up by 27 each time");
+    EXPECT_EQ(ErrorOf("mean(4, 9)"), "the mean, 13 / 2, does not come out even");
+    EXPECT_EQ(ErrorOf("median(4, 9)"),
+              "the median, halfway between 4 and 9, is not a whole number");
+    EXPECT_EQ(ErrorOf("mode(4, 9, 4, 9)"),
+              "two numbers come most often, so there is no single mode");
+    EXPECT_EQ(ErrorOf("mode(4, 9)"), "no number comes more than once, so there is no mode");
+    EXPECT_EQ(ErrorOf("range(4)"), "range needs two numbers or more, like range(4, 9, 5)");
+    EXPECT_EQ(ErrorOf("term(4, 3, 0)"), "term needs a place of 1 or more, not 0");
+    EXPECT_EQ(Shown("median(14, 18, -9) + 1"),
+              "(the median of 14, 18 and \x96"
+              "9) + 1");
+    EXPECT_EQ(Shown("range(2D, 1A * 2)"), "the range of 2 Down and (1 Across \xD7 2)");
+    EXPECT_EQ(Shown("term(-4, -3, 20)"),
+              "the 20th term of the sequence that starts at \x96"
+              "4 and goes down by 3 each time");
+    auto working = [](const std::string& text) {
+        ClueExpression clue;
+        std::string error;
+        EXPECT_TRUE(clue.Parse(text, error)) << error;
+        return clue.Working(Lookup);
+    };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(working("mean(14, 18, 25)"),
+              (Lines{"= (14 + 18 + 25) \xF7 3", "= (32 + 25) \xF7 3", "= 57 \xF7 3", "= 19"}));
+    EXPECT_EQ(
+        working("median(30, 9, 14, 18)"),
+        (Lines{"= the median of 9, 14, 18 and 30", "= (14 + 18) \xF7 2", "= 32 \xF7 2", "= 16"}));
+    EXPECT_EQ(working("mode(7, 5, 5)"), (Lines{"= the mode of 5, 5 and 7", "= 5"}));
+    EXPECT_EQ(working("range(5, -8, 2D)"), (Lines{"= the range of 5, \x96"
+                                                  "8 and 67",
+                                                  "= 67 \x96 (\x96"
+                                                  "8)",
+                                                  "= 75"}));
+    EXPECT_EQ(working("term(50, -6, 8)"),
+              (Lines{"= 50 \x96 (8 \x96 1) \xD7 6", "= 50 \x96 7 \xD7 6", "= 50 \x96 42", "= 8"}));
+}

@@ -220,3 +220,19 @@ TEST(PuzzleSource, TopicAgeAndWordsReachThePages) {
     EXPECT_NE(pages[0].text.find("Five more than 8 squared"), std::string::npos);
     EXPECT_EQ(pages[0].text.find("8\xB2 + 5"), std::string::npos);
 }
+
+TEST(PuzzleSource, WordsThatReadAsTheClueAreWrittenOnce) {
+    const std::string text = Replace(
+        kGood, "down 2    258\n", "down 2    mean(250, 266)\n  words   The mean of 250 and 266\n");
+    PuzzleSource puzzle;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(content::ReadPuzzleSource(text, "p.qzp", puzzle, errors));
+    CFakeHtfMetrics metrics;
+    std::string all;
+    for (const content::PageFile& page : content::MakePuzzlePages(puzzle, metrics)) {
+        all += page.text;
+    }
+    EXPECT_NE(all.find("The mean of 250 and 266"), std::string::npos);
+    EXPECT_EQ(all.find("266:"), std::string::npos);             // not "words: the mean of ..."
+    EXPECT_EQ(all.find("the mean of 250"), std::string::npos);  // a sentence starts with a capital
+}
