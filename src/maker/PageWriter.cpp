@@ -3,11 +3,23 @@
 #include "maker/PageWriter.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 #include "hypertext/HtfDraw.h"
 
 namespace content {
 namespace {
+
+// Where the word starting at pos ends, with the blanks after it.
+size_t WordEnd(const std::string& text, size_t pos) {
+    size_t end = text.find(' ', pos);
+    end = end == std::string::npos ? text.size() : end;
+    while (end < text.size() && text[end] == ' ') {
+        ++end;
+    }
+    return end;
+}
 
 std::string TrimEnd(std::string text) {
     while (!text.empty() && text.back() == ' ') {
@@ -90,10 +102,19 @@ void PageWriter::AddTokens(const std::vector<Run>& runs, std::vector<Token>& tok
     for (const Run& run : runs) {
         size_t pos = 0;
         while (pos < run.text.size()) {
-            size_t end = run.text.find(' ', pos);
-            end = end == std::string::npos ? run.text.size() : end;
-            while (end < run.text.size() && run.text[end] == ' ') {
-                ++end;
+            size_t end = WordEnd(run.text, pos);
+            // "12 Across" is one name: a line never breaks between the number and its way,
+            // or a pupil reads "the first prime after 10" and "Across" on the next line.
+            if (std::all_of(run.text.begin() + pos, run.text.begin() + end,
+                            [](char c) { return (c >= '0' && c <= '9') || c == ' '; })) {
+                for (const std::string_view way : {"Across", "Down"}) {
+                    const size_t after = end + way.size();
+                    if (run.text.compare(end, way.size(), way) == 0 &&
+                        (after == run.text.size() ||
+                         !std::isalpha(static_cast<unsigned char>(run.text[after])))) {
+                        end = WordEnd(run.text, end);
+                    }
+                }
             }
             tokens.push_back({run.text.substr(pos, end - pos), run.code, false, {}});
             pos = end;

@@ -76,6 +76,11 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     }
     page.Hanging({{"1. ", content::code::kBold}}, {{words, content::code::kPlain}});
     page.Reveal("What is 2 + 2?", "What is 2 + 2?  4", "4");
+    std::string names;  // a line never breaks between a clue's number and its way
+    for (int i = 1; i <= 30; ++i) {
+        names += "then " + std::to_string(i) + (i % 2 ? " Across, " : " Down, ");
+    }
+    page.Paragraph(names);
     page.Gap();
     EXPECT_LE(page.WidestLine(), content::PageWriter::kRightEdge + 8);
     testsupport::TempProgramFolder folder;
@@ -94,6 +99,12 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     }
     EXPECT_TRUE(bold);
     EXPECT_TRUE(italic);
+    for (size_t i = 1; i < doc.m_items.size(); ++i) {
+        const std::string& text = doc.m_items[i].m_strText;
+        EXPECT_FALSE(doc.m_items[i - 1].m_bLineEnd &&
+                     (text.rfind("Across", 0) == 0 || text.rfind("Down", 0) == 0))
+            << text;
+    }
     // The two 30-letter words do not fit one line together.
     EXPECT_GE(doc.LineCount(), 5);
 }
