@@ -103,7 +103,7 @@ PageFile Instructions(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
                        std::to_string(puzzle.entries.size()) + " answers",
                    code::kSmallBlue);
     if (!puzzle.topics.empty()) {
-        page.Paragraph("It practises " + TopicNames(puzzle) +
+        page.Paragraph("It practices " + TopicNames(puzzle) +
                            (puzzle.age.empty() ? "" : kDot + "ages " + puzzle.age) + ".",
                        code::kSmallBlue);
     }

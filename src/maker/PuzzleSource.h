@@ -54,7 +54,7 @@ struct RevealPair {
     std::string answer;
 };
 
-// An area of the number work of ages 10 to 14 that a puzzle practises.
+// An area of the number work of ages 10 to 14 that a puzzle practices.
 struct TopicInfo {
     const char* tag;   // as the source writes it: "powers"
     const char* name;  // as a teacher reads it: "squares, cubes and roots"

@@ -148,7 +148,7 @@ std::vector<std::string> TopicsOfPage(const std::string& path) {
     }
     for (const PrintParagraph& paragraph : PageParagraphs(page)) {
         // The topic line may follow the level line in the same paragraph.
-        const size_t at = paragraph.Text().find("It practises ");
+        const size_t at = paragraph.Text().find("It practices ");
         if (at != std::string::npos) {
             return TopicsOfLine(paragraph.Text().substr(at));
         }
@@ -175,7 +175,7 @@ ScoreSpread SpreadOf(const std::vector<int>& scores) {
 }  // namespace
 
 std::vector<std::string> TopicsOfLine(const std::string& line) {
-    std::string phrase = line.substr(line.rfind("It practises ", 0) == 0 ? 13 : 0);
+    std::string phrase = line.substr(line.rfind("It practices ", 0) == 0 ? 13 : 0);
     const size_t dot = phrase.find(" \xB7 ");
     if (dot != std::string::npos) {
         phrase.resize(dot);

@@ -40,7 +40,7 @@ struct ScoreSpread {
 struct GameReport {
     std::string title;
     std::string stem;
-    std::vector<std::string> topics;  // what its pages say it practises, main one first
+    std::vector<std::string> topics;  // what its pages say it practices, main one first
     int players = 0;                  // players with a record of it
     ScoreSpread spread;
     std::vector<int> scores;  // the finished scores, lowest first
@@ -70,7 +70,7 @@ bool GatherClassReport(const std::string& programFolder, ClassReport& report, st
 // Fills the averages, spreads and topic rows from the players' results.
 void SummariseClass(ClassReport& report);
 
-// The topics an instructions page line "It practises A, B, and C · ages 10-11." names.
+// The topics an instructions page line "It practices A, B, and C · ages 10-11." names.
 std::vector<std::string> TopicsOfLine(const std::string& line);
 
 // Windows-1252 to UTF-8.

@@ -132,7 +132,7 @@ bool ReadBoard(const std::string& path, Worksheet& sheet, std::string& error) {
     return true;
 }
 
-constexpr const char* kPractises = "It practises ";
+constexpr const char* kPractices = "It practices ";
 
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
@@ -169,9 +169,9 @@ void ReadInstructions(const CHtfDocument& page, Worksheet& sheet) {
                 clues->push_back({number, clues == &sheet.across, text, 0, {}, 0, {}});
             }
         } else if (paragraph.Code() == 6 && sheet.topicLine.empty() &&
-                   text.find(kPractises) != std::string::npos) {
+                   text.find(kPractices) != std::string::npos) {
             // The level line and the topic line share a style and no gap parts them.
-            const size_t at = text.find(kPractises);
+            const size_t at = text.find(kPractices);
             if (at > 0 && sheet.levelLine.empty()) {
                 sheet.levelLine = Trimmed(text.substr(0, at));
             }

@@ -36,7 +36,7 @@ struct Worksheet {
     std::string title;  // Windows-1252, as every text here
     std::string stem;
     std::string levelLine;  // "Easy puzzle · 4 by 4 board · 8 answers"
-    std::string topicLine;  // "It practises ...", empty when the pages name no topic
+    std::string topicLine;  // "It practices ...", empty when the pages name no topic
     std::vector<std::string> intro;
     int columns = 0;  // the board's size, from its top-left square at (0, 0)
     int rows = 0;

@@ -216,7 +216,7 @@ TEST(PuzzleSource, TopicAgeAndWordsReachThePages) {
     ASSERT_TRUE(content::ReadPuzzleSource(text + "age 11-12\n", "p.qzp", puzzle, errors));
     CFakeHtfMetrics metrics;
     const std::vector<content::PageFile> pages = content::MakePuzzlePages(puzzle, metrics);
-    EXPECT_NE(pages[0].text.find("It practises squares"), std::string::npos);
+    EXPECT_NE(pages[0].text.find("It practices squares"), std::string::npos);
     EXPECT_NE(pages[0].text.find("Five more than 8 squared"), std::string::npos);
     EXPECT_EQ(pages[0].text.find("8\xB2 + 5"), std::string::npos);
 }

@@ -155,7 +155,7 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     TempProgramFolder folder;
     folder.Write("data/games.dat", CrLf("Sums|sums|Times|times"));
     folder.Write("data/sums_00.htf",
-                 CrLf("Sums|It practises squares, cubes and roots, and negative numbers \xB7 ages "
+                 CrLf("Sums|It practices squares, cubes and roots, and negative numbers \xB7 ages "
                       "12-14.|6|1"));
     folder.Write("players/data", CrLf("Zo\xEB, \"Z\"|zoe0.ply|Ben|ben0.ply|Cut|cut0.ply|Junk|"
                                       "junk0.ply|Gone|gone0.ply"));
@@ -192,10 +192,10 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     ASSERT_EQ(report.topics.size(), 2u);
     EXPECT_EQ(report.topics[1].spread.highest, 80);
     for (const content::TopicInfo& topic : content::PuzzleTopics()) {
-        EXPECT_EQ(teacher::TopicsOfLine(std::string("It practises ") + topic.name + "."),
+        EXPECT_EQ(teacher::TopicsOfLine(std::string("It practices ") + topic.name + "."),
                   (std::vector<std::string>{topic.name}));
     }
-    EXPECT_EQ(teacher::TopicsOfLine("It practises tiling the bathroom."),
+    EXPECT_EQ(teacher::TopicsOfLine("It practices tiling the bathroom."),
               (std::vector<std::string>{"tiling the bathroom"}));
 
     // The CSV reads back field for field; names arrive in UTF-8.

@@ -154,7 +154,7 @@ TEST(ShippedContent, TeacherChecksRefuseGiveAwaysRepeatsAndMissingFacts) {
         errors);
     EXPECT_EQ(errors, (std::vector<std::string>{
                           "a:16: a question of 1 Down gives away its answer, 13",
-                          "b:0: the puzzle has no topic: say what it practises",
+                          "b:0: the puzzle has no topic: say what it practices",
                           "b:0: the puzzle has no age band, such as \"age 10-11\"",
                           "b:0: the puzzle has no note to wrap up its solution page",
                           "b:0: the puzzle is easy but comes after a hard one: the game list "

@@ -489,7 +489,7 @@ void CheckShippedPuzzles(const std::vector<PuzzleSource>& puzzles,
             errors.push_back(puzzle.fileName + ":" + std::to_string(line) + ": " + why);
         };
         if (puzzle.topics.empty()) {
-            problem(0, "the puzzle has no topic: say what it practises");
+            problem(0, "the puzzle has no topic: say what it practices");
         }
         if (puzzle.age.empty()) {
             problem(0, "the puzzle has no age band, such as \"age 10-11\"");
