@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: MIT
 // quizlex-tool solve: searches a puzzle source for every filling its clues allow.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Tool.h"
+#include "ToolSupport.h"
 #include "maker/PuzzleSolver.h"
 #include "maker/PuzzleSource.h"
 
 namespace {
-
-constexpr uintmax_t kMaxSource = 1u << 20;
 
 int RunSolve(const tool::Arguments& arguments) {
     int64_t budget = content::kDefaultSolveSteps;
@@ -35,20 +31,8 @@ int RunSolve(const tool::Arguments& arguments) {
     if (path.empty()) {
         return tool::Fail("usage: quizlex-tool solve [--steps N] FILE.qzp");
     }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) ||
-        std::filesystem::file_size(path, ec) > kMaxSource) {
-        return tool::Fail(path + " is not a puzzle source that can be read");
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
     content::PuzzleSource puzzle;
-    std::vector<std::string> errors;
-    if (!content::ReadPuzzleLayout(bytes.str(), path, puzzle, errors)) {
-        for (const std::string& error : errors) {
-            std::printf("%s\n", error.c_str());
-        }
+    if (!tool::ReadSourceFile(path, puzzle)) {
         return 1;
     }
     const content::SolveResult result = content::SolvePuzzle(puzzle, budget);
