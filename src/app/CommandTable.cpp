@@ -6,6 +6,7 @@
 
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
+#include "board/MathGridView.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -16,6 +17,19 @@ GameFlow& Flow(CMainFrame& frame) {
 
 bool InPlay(const CMainFrame& frame) {
     return frame.Flow().InPlay();
+}
+
+bool HasGame(const CMainFrame& frame) {
+    return frame.HasGameWindows();
+}
+
+// The board's clipboard rules: a picture to copy; a picture on the clipboard to paste.
+bool HasPicture(const CMainFrame& frame) {
+    return frame.BoardView() && frame.BoardView()->CanCopy();
+}
+
+bool CanPaste(const CMainFrame& frame) {
+    return frame.BoardView() && frame.BoardView()->CanPaste();
 }
 
 void WithApp(void (CGameApp::*command)()) {
@@ -36,9 +50,25 @@ const CommandRow kCommands[] = {
     {ids::ID_NEW_PUZZLE, "&File", false, "New &Puzzle...",
      "Make a new puzzle of your own and play it\nNew Puzzle", nullptr,
      [](CMainFrame& f) { f.OnNewPuzzle(); }, nullptr, nullptr},
+    {ids::ID_FILE_PRINT, "&File", true, "&Print...",
+     "Print the window in front: the page or the board\nPrint", "Ctrl+P",
+     [](CMainFrame& f) { f.OnPrintInFront(); }, HasGame, nullptr},
+    {ids::ID_PRINT_PAGE, "&File", false, "Print P&age...", "Print the page on show\nPrint Page",
+     nullptr, [](CMainFrame& f) { f.OnPrintPage(); }, HasGame, nullptr},
+    {ids::ID_PRINT_BOARD, "&File", false, "Print &Board...",
+     "Print the board with its marks\nPrint Board", nullptr,
+     [](CMainFrame& f) { f.OnPrintBoard(); }, HasPicture, nullptr},
     {ids::ID_APP_EXIT, "&File", true, "E&xit",
      "Quit the application; prompts to save documents\nExit", nullptr,
      [](CMainFrame& f) { f.close(); }, nullptr, nullptr},
+
+    {ids::ID_EDIT_COPY, "&Edit", false, "&Copy",
+     "Copy the selection and put it on the Clipboard\nCopy", "Ctrl+C",
+     [](CMainFrame& f) { if (HasPicture(f)) { f.BoardView()->OnEditCopy(); } }, HasPicture,
+     nullptr},
+    {ids::ID_EDIT_PASTE, "&Edit", false, "&Paste", "Insert Clipboard contents\nPaste", "Ctrl+V",
+     [](CMainFrame& f) { if (CanPaste(f)) { f.BoardView()->OnEditPaste(); } }, CanPaste,
+     nullptr},
 
     {ids::ID_SHOW_SOLUTION, "&Actions", false, "&Show Solution",
      "See the answer and end the game.", nullptr,

@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -189,6 +191,28 @@ void CMainFrame::SetBoardZoom(int percent) {
     UpdateCommandStates();
 }
 
+void CMainFrame::OnPrintInFront() {
+    if (HasGameWindows() && m_pMdiClient->activeSubWindow() == m_pBoardFrame) {
+        OnPrintBoard();
+    } else {
+        OnPrintPage();
+    }
+}
+
+void CMainFrame::OnPrintPage() {
+    if (HasGameWindows()) {
+        m_flow.SetHintMode(false);
+        m_pHypertext->OnFilePrint();
+    }
+}
+
+void CMainFrame::OnPrintBoard() {
+    if (HasGameWindows()) {
+        m_flow.SetHintMode(false);
+        m_pBoardView->OnFilePrint();
+    }
+}
+
 bool CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     if (!bar) {
@@ -260,6 +284,12 @@ bool CMainFrame::CreateGameWindows() {
         m_pHypertext = nullptr;
         return false;
     }
+    // Ctrl+P belongs to File > Print..., which prints whichever window is in front.
+    for (QAction* action : m_pHypertext->actions()) {
+        if (action->property("commandId").toInt() == ids::ID_FILE_PRINT) {
+            action->setShortcut(QKeySequence());
+        }
+    }
     m_pHypertext->move(0, 1);
     m_pHypertext->resize(kGameWindowWidth, kGameWindowHeight);
     m_pHypertext->show();
@@ -283,6 +313,10 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->SetModes(&m_flow.Modes());
     m_pBoardView->SetHistory(&m_flow.History());
     connect(m_pBoardView, &CGridView::MarksChanged, this, &CMainFrame::UpdateCommandStates);
+    // Paste follows what the clipboard holds.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandStates);
+    }
 
     m_pBoardFrame->move(321, 1);
     m_pBoardFrame->show();

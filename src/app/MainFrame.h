@@ -63,6 +63,11 @@ public:
     void OnZoomOut();
     void OnActualSize();
     void SetBoardZoom(int percent);
+    // File > Print...: the page or the board, whichever window is in front; and each of them
+    // by its own command.
+    void OnPrintInFront();
+    void OnPrintPage();
+    void OnPrintBoard();
     // Whether the board can grow (+1), shrink (-1) or go back to its own size (0).
     bool CanZoom(int direction) const;
     // Asks "Are you sure you want to quit this game?"; on Yes saves and lets the frame close.

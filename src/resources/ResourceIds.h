@@ -36,6 +36,9 @@ inline constexpr int ID_ZOOM_OUT = 32803;
 inline constexpr int ID_ACTUAL_SIZE = 32804;
 // File > New Puzzle...: a puzzle made by the game itself.
 inline constexpr int ID_NEW_PUZZLE = 32850;
+// File > Print Page... and Print Board...; File > Print... prints the window in front.
+inline constexpr int ID_PRINT_PAGE = 32860;
+inline constexpr int ID_PRINT_BOARD = 32861;
 
 // Standard controls.
 inline constexpr int IDOK = 1;

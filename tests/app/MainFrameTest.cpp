@@ -3,10 +3,16 @@
 // is not repeated here.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
@@ -17,7 +23,9 @@
 #include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
 #include "board/BoardCursor.h"
+#include "board/DibTransfer.h"
 #include "platform/GameSwitches.h"
+#include "platform/PrintService.h"
 #include "resources/ResourceIds.h"
 
 // Qt hands accessibility events on only while its platform layer says a screen reader listens;
@@ -281,6 +289,99 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
     EXPECT_EQ(Pane(0), "Select a new game to play");
     file->hide();
     EXPECT_EQ(Pane(0), "Ready");
+}
+
+namespace {
+
+// A machine with no printer: the player names a PDF file in the file dialog instead.
+class NoPrinter : public platform::DesktopPrintService {
+public:
+    NoPrinter() : m_previous(platform::InstallPrintService(this)) {}
+    ~NoPrinter() override { platform::InstallPrintService(m_previous); }
+    // The next print goes to this host file, typed into the file dialog.
+    void Answer(const std::string& file) {
+        QTimer::singleShot(0, [file] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    dialog->selectFile(QString::fromStdString(file));
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            }
+        });
+    }
+
+protected:
+    bool HasPrinter() const override { return false; }
+    IPrintService* m_previous;
+};
+
+// Whether a PDF file was printed under this document name (Qt writes it in UTF-16).
+bool PrintedAs(const std::string& path, const std::string& docName) {
+    std::string wide;
+    for (char c : docName) {
+        wide += std::string(1, '\0') + c;
+    }
+    return std::filesystem::exists(path) &&
+           testsupport::ReadFileBytes(path).find(wide) != std::string::npos;
+}
+
+}  // namespace
+
+// File > Print... prints the window in front, File > Print Page... and Print Board... each
+// their own; Edit > Copy puts the board's picture on the clipboard, Paste takes one back.
+TEST_F(GameTest, TheFileMenuPrintsThePageOrTheBoardAndTheEditMenuCopiesTheBoard) {
+    ASSERT_TRUE(Start());
+    NoPrinter printing;
+    // Keys go to the main window once it is active again after a dialog.
+    auto activate = [this] {
+        Frame().activateWindow();
+        return QTest::qWaitForWindowActive(&Frame());
+    };
+    auto* mdi = Frame().findChild<QMdiArea*>();
+    const struct {
+        QMdiSubWindow* inFront;
+        int command;  // 0: Ctrl+P
+        const char* docName;
+    } prints[] = {{Frame().BoardFrame(), 0, "Number Hunt"},
+                  {Frame().Hypertext(), 0, "HTF Print"},
+                  {Frame().Hypertext(), ids::ID_PRINT_BOARD, "Number Hunt"},
+                  {Frame().BoardFrame(), ids::ID_PRINT_PAGE, "HTF Print"}};
+    int n = 0;
+    for (const auto& p : prints) {
+        const std::string pdf = m_folder.File("print" + std::to_string(++n) + ".pdf");
+        ASSERT_TRUE(activate());
+        mdi->setActiveSubWindow(p.inFront);
+        printing.Answer(pdf);
+        if (p.command) {
+            ASSERT_NE(Frame().CommandAction(p.command), nullptr);
+            Frame().CommandAction(p.command)->trigger();
+        } else {
+            QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+        }
+        EXPECT_TRUE(PrintedAs(pdf, p.docName)) << n;
+    }
+    // Copy, by the menu and by Ctrl+C, gives the picture block as a .bmp file's bytes.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const std::vector<uint8_t> bmp = board::BmpFileBytes(Doc().m_hDIB);
+    const QByteArray picture(reinterpret_cast<const char*>(bmp.data()), qsizetype(bmp.size()));
+    for (bool byKey : {false, true}) {
+        ASSERT_TRUE(activate());
+        clipboard->clear();
+        ASSERT_NE(Frame().CommandAction(ids::ID_EDIT_COPY), nullptr);
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_EDIT_PASTE)->isEnabled());
+        if (byKey) {
+            QTest::keyClick(&Frame(), Qt::Key_C, Qt::ControlModifier);
+        } else {
+            Frame().CommandAction(ids::ID_EDIT_COPY)->trigger();
+        }
+        ASSERT_NE(clipboard->mimeData(), nullptr);
+        EXPECT_EQ(clipboard->mimeData()->data("image/bmp"), picture) << byKey;
+    }
+    // Paste, enabled by a picture on the clipboard, makes it the board's.
+    clipboard->setImage(QImage(30, 20, QImage::Format_RGB32));
+    EXPECT_TRUE(Frame().CommandAction(ids::ID_EDIT_PASTE)->isEnabled());
+    QTest::keyClick(&Frame(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Doc().GetDocSize().cx * 100 + Doc().GetDocSize().cy, 3020);
 }
 
 namespace {
