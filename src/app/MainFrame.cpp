@@ -48,6 +48,9 @@ constexpr int kPageTextWidth = 305;
 CMainFrame::CMainFrame(CPlayer& player, std::unique_ptr<IGameDialogs> dialogs)
     : m_pDialogs(dialogs ? std::move(dialogs) : std::make_unique<CGameDialogs>(player, this)),
       m_flow(player, *this, *m_pDialogs) {
+    if (auto* own = dynamic_cast<CGameDialogs*>(m_pDialogs.get())) {
+        own->AvoidBoard([this] { return BoardOnScreen(); });
+    }
     setWindowTitle(QString::fromLatin1(platform::kAppTitle));
     m_flow.SetMessageOwner(static_cast<const QWidget*>(this));
 }
@@ -324,6 +327,13 @@ bool CMainFrame::CreateGameWindows() {
     // Tab keys are seen before the page and board windows keep them to themselves.
     qApp->installEventFilter(this);
     return true;
+}
+
+QRect CMainFrame::BoardOnScreen() const {
+    if (!HasGameWindows() || !m_pBoardFrame->isVisible()) {
+        return QRect();
+    }
+    return QRect(m_pBoardFrame->mapToGlobal(QPoint(0, 0)), m_pBoardFrame->size());
 }
 
 void CMainFrame::PlaceActionBar() {

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
+#include "app/DialogPlacement.h"
 #include "app/GameSettings.h"
 #include "app/MainFrame.h"
 #include "app/SelectCellDlg.h"
@@ -59,6 +61,19 @@ void CMainFrame::RepaintBoard() {
 }
 
 void CMainFrame::ShowHintFinder(bool on) {
+    if (on && !m_pHintFinder->isVisible()) {
+        // Beside the board, whose cells the player is asked to click, until the player puts
+        // the finder somewhere else.
+        m_bFinderMoved =
+            m_bFinderMoved || (m_ptFinderPlaced.x() >= 0 &&
+                               placement::MovedByPlayer(m_ptFinderPlaced, m_pHintFinder->pos()));
+        const QRect board = BoardOnScreen();
+        if (!m_bFinderMoved && !board.isEmpty() && screen()) {
+            m_ptFinderPlaced = placement::BesideBoard(
+                board, placement::WithFrame(m_pHintFinder->size()), screen()->availableGeometry());
+            m_pHintFinder->move(m_ptFinderPlaced);
+        }
+    }
     m_pHintFinder->setVisible(on);
     if (on) {
         m_pHintFinder->raise();

@@ -20,6 +20,7 @@
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
 #include "app/CongratsDlg.h"
+#include "app/GameDialogs.h"
 #include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
 #include "board/BoardCursor.h"
@@ -382,6 +383,50 @@ TEST_F(GameTest, TheFileMenuPrintsThePageOrTheBoardAndTheEditMenuCopiesTheBoard)
     EXPECT_TRUE(Frame().CommandAction(ids::ID_EDIT_PASTE)->isEnabled());
     QTest::keyClick(&Frame(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Doc().GetDocSize().cx * 100 + Doc().GetDocSize().cy, 3020);
+}
+
+// The hint finder and the error dialogs open beside the board, over none of its squares,
+// until the player moves them; then they open where the player put them.
+TEST_F(GameTest, TheHintFinderAndTheErrorDialogsStandBesideTheBoardUntilMoved) {
+    ASSERT_TRUE(Start());
+    const QRect board = Frame().BoardOnScreen();
+    ASSERT_FALSE(board.isEmpty());
+    const QPoint dragged = board.topLeft() + QPoint(20, 20);
+    CSelectCellDlg& finder = *Frame().HintFinder();
+    for (bool moved : {false, true}) {
+        Frame().Flow().OnFindHints();
+        EXPECT_EQ(finder.frameGeometry().intersects(board), moved);
+        EXPECT_EQ(finder.pos() == dragged, moved);
+        finder.move(dragged);  // the player drags it over the board
+        Frame().SetHintMode(false);
+    }
+    // The error dialogs as the game runs them; the player drags the third showing away.
+    CGameDialogs dialogs(Frame().Player(), &Frame());
+    dialogs.AvoidBoard([this] { return Frame().BoardOnScreen(); });
+    for (bool errorsShown : {false, true}) {
+        std::vector<QRect> seen;
+        for (bool drag : {false, false, true, false}) {
+            QTimer::singleShot(0, [&seen, drag, dragged] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    seen.push_back(dialog->frameGeometry());
+                    if (drag) {
+                        dialog->move(dragged);
+                    }
+                    QMetaObject::invokeMethod(dialog, "reject");
+                }
+            });
+            if (errorsShown) {
+                dialogs.RunErrorsShown();
+            } else {
+                dialogs.RunErrorDetect();
+            }
+        }
+        ASSERT_EQ(seen.size(), 4u);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(seen[i].intersects(board)) << errorsShown << i;
+        }
+        EXPECT_EQ(seen[3].topLeft(), dragged) << errorsShown;
+    }
 }
 
 namespace {
