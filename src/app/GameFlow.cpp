@@ -127,13 +127,14 @@ bool GameFlow::StartFirstGame(const GameChoice& choice) {
         RestoreSavedGame(m_strGameTitle);
     }
     PrepareGameRecord(!resume);
-    if (m_bShowQuickInstructions) {
-        OnQuickInstructions();
-    }
     m_windows.SetGameTitle(m_strGameTitle);
     SaveCurrentGame();
     UpdateStatusPanes(false);
     m_windows.ShowMainWindow();
+    // After the main window, so the instructions open in front of it.
+    if (m_bShowQuickInstructions) {
+        OnQuickInstructions();
+    }
     ShowStartMessage();
     return true;
 }

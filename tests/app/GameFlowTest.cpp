@@ -25,10 +25,15 @@ public:
     bool created = false, shown = false, finder = false, mayClose = false;
     std::string title, page, panes[4];
     int hintButtons = 0;
+    const platform::FakeServices* services = nullptr;
+    size_t helpAtShow = 0;  // help calls made when the main window showed
 
     bool CreateGameWindows() override { return created = true; }
     bool HasGameWindows() const override { return created; }
-    void ShowMainWindow() override { shown = true; }
+    void ShowMainWindow() override {
+        shown = true;
+        helpAtShow = services->helpCalls.size();
+    }
     bool CloseMainWindow() override { return mayClose; }
     void SetGameTitle(const std::string& t) override { title = t; }
     void UpdateCommandStates() override {}
@@ -63,6 +68,7 @@ class GameFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dialogs.m_pFlow = &flow;
+        windows.services = &fake;
         folder.MakeFolder("players");
         folder.MakeFolder("games");
         apptest::WriteGame(folder.Path(), "hunt", 12);
@@ -116,6 +122,7 @@ TEST_F(GameFlowTest, StartUpEndsOnAnyCancelAndOtherwiseShowsTheChosenGameAndGree
               "Number Hunt|hunt_00.htf|Played: 1");
     EXPECT_EQ(windows.hintButtons, 12);
     EXPECT_EQ(fake.helpCalls.size(), 1u) << "the quick instructions";
+    EXPECT_EQ(windows.helpAtShow, 0u) << "they open in front of the main window, after it";
     // 4 answers and 12 hints: 1 point each; 4 and 8 in Number Steps: 2 points.
     const std::string text =
         "For this game, each hint or answer check deducts %s from your "
