@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main frame's side of a game: the windows as the game's flow drives them, and the
 // settings.
+#include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "puzzle/MathGridDoc.h"
+#include "resources/ResourceIds.h"
 
 // ---- The windows ----
 
@@ -82,6 +84,12 @@ void CMainFrame::ShowHintFinder(bool on) {
 
 void CMainFrame::BuildHintButtons(int count) {
     m_pActionBar->BuildHintButtons(count);
+    // Actions > Hints lists the hints this puzzle has.
+    for (int id = ids::ID_HINT_CLEAR + 1; id <= ids::ID_HINT_LAST; ++id) {
+        if (QAction* action = CommandAction(id)) {
+            action->setVisible(id - ids::ID_HINT_CLEAR <= count);
+        }
+    }
 }
 
 void CMainFrame::SelectHintButton(int n) {
@@ -90,6 +98,7 @@ void CMainFrame::SelectHintButton(int n) {
     } else {
         m_pActionBar->EnableAllHintButtons();
     }
+    UpdateCommandStates();
 }
 
 void CMainFrame::ShowGameWindows(const std::string& title) {

@@ -123,6 +123,16 @@ TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce)
     Frame().SetHintMode(false);
     EXPECT_TRUE(Frame().BoardView()->Modes().m_bHintLookup);
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    // Actions > Hints does what the bar does, for the puzzle's 12 hints, greying the one on show.
+    auto hint = [this](int n) { return Frame().CommandAction(ids::ID_HINT_CLEAR + n); };
+    ASSERT_NE(hint(12), nullptr);
+    EXPECT_TRUE(hint(12)->isVisible() && !hint(13)->isVisible());
+    EXPECT_FALSE(hint(5)->isEnabled());
+    hint(11)->trigger();
+    EXPECT_EQ(PageName(), "hunt-11.htf");
+    EXPECT_TRUE(hint(5)->isEnabled() && !hint(11)->isEnabled() && !bar.HintButton(11)->isEnabled());
+    hint(0)->trigger();
+    EXPECT_EQ(PageName(), "hunt-00.htf");
 }
 
 TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
