@@ -26,6 +26,12 @@
 // ---- The windows ----
 
 void CMainFrame::ShowMainWindow() {
+    // Centred by the game rather than wherever a window manager would put it later, so what
+    // opens beside it (the quick instructions) knows where it stands.
+    if (!testAttribute(Qt::WA_Moved) && screen()) {
+        const QRect area = screen()->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
     show();
 }
 
