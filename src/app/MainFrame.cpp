@@ -69,6 +69,7 @@ bool CMainFrame::Create() {
     m_pMdiClient->setObjectName("mdiClient");
     m_pMdiClient->setBackground(QBrush(QColor(128, 128, 128)));
     m_pMdiClient->viewport()->installEventFilter(this);
+    m_pMdiClient->installEventFilter(this);
     setCentralWidget(m_pMdiClient);
     CreateMenus();
     if (!CreateStatusBar()) {
@@ -271,8 +272,10 @@ bool CMainFrame::CreateGameWindows() {
     if (HasGameWindows() || !m_pMdiClient) {
         return HasGameWindows();
     }
-    // The bar lies over the top of the MDI area, where the game windows never go.
-    m_pActionBar = new CActionBar(m_pMdiClient);
+    // The bar lies over the top of the MDI area, where the game windows never go. It is the
+    // frame's own child: an MDI area tells assistive technology of its windows only, and the
+    // bar's buttons must be there for a player who cannot see them.
+    m_pActionBar = new CActionBar(this);
     m_pActionBar->SetCommands(CommandAction(ids::ID_SHOW_SOLUTION),
                               CommandAction(ids::ID_CHECK_ANSWER),
                               CommandAction(ids::ID_FIND_HINTS));
@@ -340,14 +343,14 @@ void CMainFrame::PlaceActionBar() {
     if (!m_pActionBar || !m_pMdiClient) {
         return;
     }
-    QPoint origin = m_pMdiClient->viewport()->geometry().topLeft();
+    QPoint origin = m_pMdiClient->viewport()->mapTo(this, QPoint(0, 0));
     m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1,
                               std::max(1, m_pMdiClient->viewport()->width() - 1),
                               m_pActionBar->m_nHeight);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
+    if (m_pMdiClient && (watched == m_pMdiClient->viewport() || watched == m_pMdiClient) &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
         if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {

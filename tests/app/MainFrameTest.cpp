@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 #include "GameFixture.h"
@@ -600,6 +601,22 @@ TEST_F(KeyboardTest, AssistiveTechnologyReadsTheBoardAsATableAndHearsItChange) {
         return QAccessible::queryAccessibleInterface(object)->text(kind).toStdString();
     };
     EXPECT_EQ(text(Frame().ActionBar()->HintButton(3)), "Hint 3");
+    // Every button of the bar is reached from the main window, as a screen reader walks it.
+    Lines buttons;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; node && i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (child && child->role() == QAccessible::Button && !child->state().invisible) {
+                buttons.push_back(child->text(QAccessible::Name).toStdString());
+            }
+            walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&Frame()));
+    for (const char* name : {"Show The Solution", "Check My Answer", "Find Hints For A Cell",
+                             "Clear", "Hint 1", "Hint 12"}) {
+        EXPECT_NE(std::find(buttons.begin(), buttons.end(), name), buttons.end()) << name;
+    }
     EXPECT_EQ(text(Frame().StatusPane(3)), "Times played");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea()), "hunt_00.htf");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea(), QAccessible::Description), "x");
