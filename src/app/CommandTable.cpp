@@ -2,10 +2,16 @@
 // The game's menu commands, one row each.
 #include "app/CommandTable.h"
 
+#include <QPushButton>
 #include <QStatusBar>
+#include <iterator>
+#include <utility>
+#include <vector>
 
+#include "app/ActionBar.h"
 #include "app/GameApp.h"
 #include "app/MainFrame.h"
+#include "board/MathGridView.h"
 #include "resources/ResourceIds.h"
 #include "teacher/TeacherCommands_qt.h"
 
@@ -17,6 +23,19 @@ GameFlow& Flow(CMainFrame& frame) {
 
 bool InPlay(const CMainFrame& frame) {
     return frame.Flow().InPlay();
+}
+
+bool HasGame(const CMainFrame& frame) {
+    return frame.HasGameWindows();
+}
+
+// The board's clipboard rules: a picture to copy; a picture on the clipboard to paste.
+bool HasPicture(const CMainFrame& frame) {
+    return frame.BoardView() && frame.BoardView()->CanCopy();
+}
+
+bool CanPaste(const CMainFrame& frame) {
+    return frame.BoardView() && frame.BoardView()->CanPaste();
 }
 
 void WithApp(void (CGameApp::*command)()) {
@@ -42,9 +61,25 @@ const CommandRow kCommands[] = {
      [](CMainFrame& f) { Flow(f).SetHintMode(false);
                          teacher::PrintGameWorksheet(&f, f.Flow().m_strGameStem); },
      [](const CMainFrame& f) { return !f.Flow().m_strGameStem.empty(); }, nullptr},
+    {ids::ID_FILE_PRINT, "&File", true, "&Print...",
+     "Print the window in front: the page or the board\nPrint", "Ctrl+P",
+     [](CMainFrame& f) { f.OnPrintInFront(); }, HasGame, nullptr},
+    {ids::ID_PRINT_PAGE, "&File", false, "Print P&age...", "Print the page on show\nPrint Page",
+     nullptr, [](CMainFrame& f) { f.OnPrintPage(); }, HasGame, nullptr},
+    {ids::ID_PRINT_BOARD, "&File", false, "Print &Board...",
+     "Print the board with its marks\nPrint Board", nullptr,
+     [](CMainFrame& f) { f.OnPrintBoard(); }, HasPicture, nullptr},
     {ids::ID_APP_EXIT, "&File", true, "E&xit",
      "Quit the application; prompts to save documents\nExit", nullptr,
      [](CMainFrame& f) { f.close(); }, nullptr, nullptr},
+
+    {ids::ID_EDIT_COPY, "&Edit", false, "&Copy",
+     "Copy the selection and put it on the Clipboard\nCopy", "Ctrl+C",
+     [](CMainFrame& f) { if (HasPicture(f)) { f.BoardView()->OnEditCopy(); } }, HasPicture,
+     nullptr},
+    {ids::ID_EDIT_PASTE, "&Edit", false, "&Paste", "Insert Clipboard contents\nPaste", "Ctrl+V",
+     [](CMainFrame& f) { if (CanPaste(f)) { f.BoardView()->OnEditPaste(); } }, CanPaste,
+     nullptr},
 
     {ids::ID_SHOW_SOLUTION, "&Actions", false, "&Show Solution",
      "See the answer and end the game.", nullptr,
@@ -111,6 +146,53 @@ const CommandRow kCommands[] = {
 
 }  // namespace
 
+namespace {
+
+// Actions > Hints: Clear and the numbered hints, one row each, doing what the bar's buttons do
+// and enabled as they are: the hint on show and hints beyond the puzzle's are greyed.
+template <int N>
+void ShowHintRow(CMainFrame& frame) {
+    frame.ShowHint(N);
+}
+
+template <int N>
+bool HintRowEnabled(const CMainFrame& frame) {
+    if (N == 0) {
+        return frame.HasGameWindows();
+    }
+    const QPushButton* button = frame.ActionBar() ? frame.ActionBar()->HintButton(N) : nullptr;
+    return button && button->isEnabled();
+}
+
+constexpr const char* kHintTexts[] = {
+    "&Clear",  "Hint &1", "Hint &2", "Hint &3", "Hint &4", "Hint &5", "Hint &6", "Hint &7",
+    "Hint &8", "Hint &9", "Hint 10", "Hint 11", "Hint 12", "Hint 13", "Hint 14", "Hint 15",
+    "Hint 16", "Hint 17", "Hint 18", "Hint 19", "Hint 20", "Hint 21"};
+static_assert(std::size(kHintTexts) == ids::ID_HINT_LAST - ids::ID_HINT_CLEAR + 1);
+
+template <size_t... N>
+std::vector<CommandRow> HintRows(std::index_sequence<N...>) {
+    return {CommandRow{ids::ID_HINT_CLEAR + static_cast<int>(N), "&Actions/&Hints", N == 0,
+                       kHintTexts[N],
+                       N == 0 ? "Show the instructions and light up no squares\nClear"
+                              : "Show this hint and light up its squares\nHint",
+                       nullptr, ShowHintRow<static_cast<int>(N)>,
+                       HintRowEnabled<static_cast<int>(N)>, nullptr}...};
+}
+
+}  // namespace
+
 std::span<const CommandRow> CommandTable() {
-    return kCommands;
+    static const std::vector<CommandRow> rows = [] {
+        std::vector<CommandRow> all;
+        for (const CommandRow& row : kCommands) {
+            all.push_back(row);
+            if (row.id == ids::ID_FIND_HINTS) {
+                auto hints = HintRows(std::make_index_sequence<std::size(kHintTexts)>());
+                all.insert(all.end(), hints.begin(), hints.end());
+            }
+        }
+        return all;
+    }();
+    return rows;
 }

@@ -2,7 +2,11 @@
 // The modal dialogs the game's flow runs.
 #include "app/GameDialogs.h"
 
+#include <QScreen>
+#include <QWidget>
+
 #include "app/CongratsDlg.h"
+#include "app/DialogPlacement.h"
 #include "app/ErrorDetectDlg.h"
 #include "app/ErrorsShownDlg.h"
 #include "players/DeletePlayersDlg.h"
@@ -55,12 +59,30 @@ int CGameDialogs::RunCongrats(int score, const std::string& scoreText,
 
 int CGameDialogs::RunErrorDetect() {
     CErrorDetectDlg dialog(m_pParent);
-    return dialog.DoModal(&m_ptErrorDetect);
+    return RunBesideBoard(dialog, m_ptErrorDetect);
 }
 
 void CGameDialogs::RunErrorsShown() {
     CErrorsShownDlg dialog(m_pParent);
-    dialog.DoModal(&m_ptErrorsShown);
+    RunBesideBoard(dialog, m_ptErrorsShown);
+}
+
+int CGameDialogs::RunBesideBoard(CPlacedDialog& dialog, QPoint& kept) {
+    // Once the player has put the dialog somewhere, it opens there again.
+    const QRect board = m_boardOnScreen ? m_boardOnScreen() : QRect();
+    if ((kept.x() >= 1 && kept.y() >= 1) || board.isEmpty() || !m_pParent) {
+        return dialog.DoModal(&kept);
+    }
+    QScreen* screen = m_pParent->screen();
+    const QPoint beside = placement::BesideBoard(
+        board, placement::WithFrame(dialog.size()),
+        screen ? screen->availableGeometry() : QRect(QPoint(0, 0), board.bottomRight()));
+    QPoint where = beside;
+    const int result = dialog.DoModal(&where);
+    if (placement::MovedByPlayer(beside, where)) {
+        kept = where;
+    }
+    return result;
 }
 
 void CGameDialogs::RunRewardGame(int score, const std::string& playerName) {

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <functional>
 
 #include "app/GameFlow.h"
 
+class CPlacedDialog;
 class QWidget;
 
 class CGameDialogs : public IGameDialogs {
@@ -24,10 +27,19 @@ public:
     void RunErrorsShown() override;
     void RunRewardGame(int score, const std::string& playerName) override;
 
+    // The board's place on the screen, which the error dialogs keep clear of until the player
+    // moves them.
+    void AvoidBoard(std::function<QRect()> boardOnScreen) {
+        m_boardOnScreen = std::move(boardOnScreen);
+    }
+
 private:
+    int RunBesideBoard(CPlacedDialog& dialog, QPoint& kept);
+
     CPlayer& m_player;
     QWidget* m_pParent;
     // Where the player last left the two error dialogs; they open there again.
     QPoint m_ptErrorDetect{-1, -1};
     QPoint m_ptErrorsShown{-1, -1};
+    std::function<QRect()> m_boardOnScreen;
 };

@@ -88,7 +88,16 @@ bool GameFlow::StartUp() {
     if (!IsGameChosen(choice) || !m_windows.CreateGameWindows()) {
         return false;
     }
-    return StartChosenGame(StartPath::StartUp, choice);
+    // A game that cannot be read was named as it failed; the player chooses another, or
+    // leaves Select Game, which ends the run.
+    while (!StartChosenGame(StartPath::StartUp, choice)) {
+        choice =
+            m_dialogs.RunSelectGame(true, m_player.HasSavedGames(), m_bShowQuickInstructions != 0);
+        if (!IsGameChosen(choice)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool GameFlow::StartChosenGame(StartPath path, const GameChoice& choice) {
@@ -111,19 +120,21 @@ bool GameFlow::StartFirstGame(const GameChoice& choice) {
     m_strGameStem = choice.stem;
     m_strGameTitle = choice.title;
     if (!StartGame(m_strGameStem)) {
+        KeepGame(std::string(), std::string());
         return false;
     }
     if (resume) {
         RestoreSavedGame(m_strGameTitle);
     }
     PrepareGameRecord(!resume);
-    if (m_bShowQuickInstructions) {
-        OnQuickInstructions();
-    }
     m_windows.SetGameTitle(m_strGameTitle);
     SaveCurrentGame();
     UpdateStatusPanes(false);
     m_windows.ShowMainWindow();
+    // After the main window, so the instructions open in front of it.
+    if (m_bShowQuickInstructions) {
+        OnQuickInstructions();
+    }
     ShowStartMessage();
     return true;
 }
@@ -213,7 +224,12 @@ bool GameFlow::ShowGame(const std::string& stem, PlayCounted counted) {
     // The puzzle is read into a new document, so one that cannot be read leaves the game on
     // show whole.
     auto document = std::make_unique<CMathGridDoc>();
-    if (!document->OnOpenDocument(platform::GamePaths::Data() + stem + ".bgd")) {
+    const std::string puzzlePath = platform::GamePaths::Data() + stem + ".bgd";
+    if (!document->OnOpenDocument(puzzlePath)) {
+        // The document's own report names no file; the player is told which one, as the page
+        // window tells of a page.
+        platform::MessageBox("Unable to load " + puzzlePath, "File Error",
+                             platform::MB_ICONEXCLAMATION);
         if (!previousPage.first.empty()) {
             m_windows.ReturnToPage(previousPage);
         }

@@ -98,7 +98,8 @@ public:
     // The greeting's message box is owned by this window.
     void SetMessageOwner(const void* window) { m_pMessageOwner = window; }
 
-    // Select Player, Select Game, the game windows and the chosen game. False ends the run.
+    // Select Player, Select Game, the game windows and the chosen game; a game that cannot be
+    // read is named and Select Game comes again. False ends the run.
     bool StartUp();
     // The chosen game into the game windows, with what each path does around it. False when
     // it did not start: the game on show, if any, goes on.

@@ -2,6 +2,12 @@
 // The game's help viewer: the help pages shown in a window of their own.
 #include "app/HelpViewer.h"
 
+#include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
+
+#include "app/DialogPlacement.h"
+
 #include <QLabel>
 #include <QMdiArea>
 #include <QVBoxLayout>
@@ -66,6 +72,7 @@ std::string CHelpViewer::PageFor(const std::string& helpFile, platform::HelpComm
 
 void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand command,
                            int context) {
+    PlaceBesideMainWindow();
     // Shown first: the page window's first showing would take the viewer's caption.
     show();
     raise();
@@ -75,6 +82,23 @@ void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand co
         ShowMissing(tr("There is no help for this topic."));
     } else {
         ShowPage(page);
+    }
+}
+
+void CHelpViewer::PlaceBesideMainWindow() {
+    // Beside the game, so the game covers none of it, until the player puts it elsewhere.
+    m_bMoved = m_bMoved || (m_ptPlaced.x() >= 0 && placement::MovedByPlayer(m_ptPlaced, pos()));
+    if (m_bMoved) {
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible() && window->screen()) {
+            m_ptPlaced =
+                placement::BesideBoard(window->frameGeometry(), placement::WithFrame(size()),
+                                       window->screen()->availableGeometry());
+            move(m_ptPlaced);
+            return;
+        }
     }
 }
 

@@ -25,8 +25,8 @@ public:
     static std::string PageFor(const std::string& helpFile, platform::HelpCommand command,
                                int context);
 
-    // Shows the page of the request and raises the window. A missing page is said in the
-    // window. Matches platform::QtServices::HelpViewer.
+    // Shows the page of the request beside the game's main window and raises it. A missing page is
+    // said in the window. Matches platform::QtServices::HelpViewer.
     void ShowHelp(const std::string& helpFile, platform::HelpCommand command, int context);
 
     // Shows a page of the help folder by its file name, as a link in a help page names it.
@@ -42,6 +42,8 @@ protected:
 
 private:
     void FitPage();
+    // Beside the game's main window, until the player moves the viewer.
+    void PlaceBesideMainWindow();
     void ShowMissing(const QString& text);
 
     QMdiArea* m_pArea = nullptr;
@@ -49,4 +51,6 @@ private:
     QLabel* m_pMissing = nullptr;
     std::string m_strPageFile;
     bool m_bPageShown = false;
+    QPoint m_ptPlaced{-1, -1};
+    bool m_bMoved = false;
 };

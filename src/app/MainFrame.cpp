@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -46,6 +48,9 @@ constexpr int kPageTextWidth = 305;
 CMainFrame::CMainFrame(CPlayer& player, std::unique_ptr<IGameDialogs> dialogs)
     : m_pDialogs(dialogs ? std::move(dialogs) : std::make_unique<CGameDialogs>(player, this)),
       m_flow(player, *this, *m_pDialogs) {
+    if (auto* own = dynamic_cast<CGameDialogs*>(m_pDialogs.get())) {
+        own->AvoidBoard([this] { return BoardOnScreen(); });
+    }
     setWindowTitle(QString::fromLatin1(platform::kAppTitle));
     m_flow.SetMessageOwner(static_cast<const QWidget*>(this));
 }
@@ -64,6 +69,7 @@ bool CMainFrame::Create() {
     m_pMdiClient->setObjectName("mdiClient");
     m_pMdiClient->setBackground(QBrush(QColor(128, 128, 128)));
     m_pMdiClient->viewport()->installEventFilter(this);
+    m_pMdiClient->installEventFilter(this);
     setCentralWidget(m_pMdiClient);
     CreateMenus();
     if (!CreateStatusBar()) {
@@ -189,6 +195,28 @@ void CMainFrame::SetBoardZoom(int percent) {
     UpdateCommandStates();
 }
 
+void CMainFrame::OnPrintInFront() {
+    if (HasGameWindows() && m_pMdiClient->activeSubWindow() == m_pBoardFrame) {
+        OnPrintBoard();
+    } else {
+        OnPrintPage();
+    }
+}
+
+void CMainFrame::OnPrintPage() {
+    if (HasGameWindows()) {
+        m_flow.SetHintMode(false);
+        m_pHypertext->OnFilePrint();
+    }
+}
+
+void CMainFrame::OnPrintBoard() {
+    if (HasGameWindows()) {
+        m_flow.SetHintMode(false);
+        m_pBoardView->OnFilePrint();
+    }
+}
+
 bool CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     if (!bar) {
@@ -244,8 +272,10 @@ bool CMainFrame::CreateGameWindows() {
     if (HasGameWindows() || !m_pMdiClient) {
         return HasGameWindows();
     }
-    // The bar lies over the top of the MDI area, where the game windows never go.
-    m_pActionBar = new CActionBar(m_pMdiClient);
+    // The bar lies over the top of the MDI area, where the game windows never go. It is the
+    // frame's own child: an MDI area tells assistive technology of its windows only, and the
+    // bar's buttons must be there for a player who cannot see them.
+    m_pActionBar = new CActionBar(this);
     m_pActionBar->SetCommands(CommandAction(ids::ID_SHOW_SOLUTION),
                               CommandAction(ids::ID_CHECK_ANSWER),
                               CommandAction(ids::ID_FIND_HINTS));
@@ -259,6 +289,12 @@ bool CMainFrame::CreateGameWindows() {
         delete m_pHypertext;
         m_pHypertext = nullptr;
         return false;
+    }
+    // Ctrl+P belongs to File > Print..., which prints whichever window is in front.
+    for (QAction* action : m_pHypertext->actions()) {
+        if (action->property("commandId").toInt() == ids::ID_FILE_PRINT) {
+            action->setShortcut(QKeySequence());
+        }
     }
     m_pHypertext->move(0, 1);
     m_pHypertext->resize(kGameWindowWidth, kGameWindowHeight);
@@ -283,6 +319,10 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->SetModes(&m_flow.Modes());
     m_pBoardView->SetHistory(&m_flow.History());
     connect(m_pBoardView, &CGridView::MarksChanged, this, &CMainFrame::UpdateCommandStates);
+    // Paste follows what the clipboard holds.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandStates);
+    }
 
     m_pBoardFrame->move(321, 1);
     m_pBoardFrame->show();
@@ -292,18 +332,25 @@ bool CMainFrame::CreateGameWindows() {
     return true;
 }
 
+QRect CMainFrame::BoardOnScreen() const {
+    if (!HasGameWindows() || !m_pBoardFrame->isVisible()) {
+        return QRect();
+    }
+    return QRect(m_pBoardFrame->mapToGlobal(QPoint(0, 0)), m_pBoardFrame->size());
+}
+
 void CMainFrame::PlaceActionBar() {
     if (!m_pActionBar || !m_pMdiClient) {
         return;
     }
-    QPoint origin = m_pMdiClient->viewport()->geometry().topLeft();
+    QPoint origin = m_pMdiClient->viewport()->mapTo(this, QPoint(0, 0));
     m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1,
                               std::max(1, m_pMdiClient->viewport()->width() - 1),
                               m_pActionBar->m_nHeight);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
+    if (m_pMdiClient && (watched == m_pMdiClient->viewport() || watched == m_pMdiClient) &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
         if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
 #include <memory>
 #include <string>
 #include <utility>
@@ -63,6 +65,11 @@ public:
     void OnZoomOut();
     void OnActualSize();
     void SetBoardZoom(int percent);
+    // File > Print...: the page or the board, whichever window is in front; and each of them
+    // by its own command.
+    void OnPrintInFront();
+    void OnPrintPage();
+    void OnPrintBoard();
     // Whether the board can grow (+1), shrink (-1) or go back to its own size (0).
     bool CanZoom(int direction) const;
     // Asks "Are you sure you want to quit this game?"; on Yes saves and lets the frame close.
@@ -85,6 +92,8 @@ public:
     void SetBoardColors(const board::BoardColors& colors) { m_boardColors = colors; }
     CMathGridDoc* Document() const { return m_flow.Document(); }
     CSelectCellDlg* HintFinder() const { return m_pHintFinder; }
+    // The board frame's rectangle on the screen; empty before the game windows exist.
+    QRect BoardOnScreen() const;
 
 protected:
     // The settings dialog, filled in; tests answer it.
@@ -137,4 +146,8 @@ private:
     CActionBar* m_pActionBar = nullptr;
     CSelectCellDlg* m_pHintFinder = nullptr;
     bool m_bClosing = false;
+    // Where the hint finder was last put beside the board, and whether the player has moved it
+    // since (then it stays where they put it).
+    QPoint m_ptFinderPlaced{-1, -1};
+    bool m_bFinderMoved = false;
 };

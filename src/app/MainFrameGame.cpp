@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The main frame's side of a game: the windows as the game's flow drives them, and the
 // settings.
+#include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
+#include "app/DialogPlacement.h"
 #include "app/GameSettings.h"
 #include "app/MainFrame.h"
 #include "app/SelectCellDlg.h"
@@ -18,10 +21,17 @@
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "puzzle/MathGridDoc.h"
+#include "resources/ResourceIds.h"
 
 // ---- The windows ----
 
 void CMainFrame::ShowMainWindow() {
+    // Centred by the game rather than wherever a window manager would put it later, so what
+    // opens beside it (the quick instructions) knows where it stands.
+    if (!testAttribute(Qt::WA_Moved) && screen()) {
+        const QRect area = screen()->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
     show();
 }
 
@@ -59,6 +69,19 @@ void CMainFrame::RepaintBoard() {
 }
 
 void CMainFrame::ShowHintFinder(bool on) {
+    if (on && !m_pHintFinder->isVisible()) {
+        // Beside the board, whose cells the player is asked to click, until the player puts
+        // the finder somewhere else.
+        m_bFinderMoved =
+            m_bFinderMoved || (m_ptFinderPlaced.x() >= 0 &&
+                               placement::MovedByPlayer(m_ptFinderPlaced, m_pHintFinder->pos()));
+        const QRect board = BoardOnScreen();
+        if (!m_bFinderMoved && !board.isEmpty() && screen()) {
+            m_ptFinderPlaced = placement::BesideBoard(
+                board, placement::WithFrame(m_pHintFinder->size()), screen()->availableGeometry());
+            m_pHintFinder->move(m_ptFinderPlaced);
+        }
+    }
     m_pHintFinder->setVisible(on);
     if (on) {
         m_pHintFinder->raise();
@@ -67,6 +90,12 @@ void CMainFrame::ShowHintFinder(bool on) {
 
 void CMainFrame::BuildHintButtons(int count) {
     m_pActionBar->BuildHintButtons(count);
+    // Actions > Hints lists the hints this puzzle has.
+    for (int id = ids::ID_HINT_CLEAR + 1; id <= ids::ID_HINT_LAST; ++id) {
+        if (QAction* action = CommandAction(id)) {
+            action->setVisible(id - ids::ID_HINT_CLEAR <= count);
+        }
+    }
 }
 
 void CMainFrame::SelectHintButton(int n) {
@@ -75,6 +104,7 @@ void CMainFrame::SelectHintButton(int n) {
     } else {
         m_pActionBar->EnableAllHintButtons();
     }
+    UpdateCommandStates();
 }
 
 void CMainFrame::ShowGameWindows(const std::string& title) {

@@ -23,7 +23,7 @@ void FakeServices::WinHelp(const std::string& helpFile, HelpCommand command, int
 
 bool FakeServices::OpenTextViewer(const std::string& gamePath) {
     viewerOpens.push_back(gamePath);
-    return true;
+    return viewerStarts;
 }
 
 bool FakeServices::ChooseColor(ColorRef& colour) {

@@ -36,6 +36,7 @@ public:
     std::vector<std::string> sounds;
     std::vector<HelpCall> helpCalls;
     std::vector<std::string> viewerOpens;
+    bool viewerStarts = true;  // what OpenTextViewer answers: false as on a desktop without one
     int colourRequests = 0;
     int waitCursorDepth = 0;
     int waitCursorShown = 0;  // how many times the wait cursor was begun

@@ -2,6 +2,7 @@
 // The print dialog: hands back a printer set up by the player, or nothing when cancelled.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 class QPrinter;
@@ -20,6 +21,21 @@ public:
     virtual ~IPrintService() = default;
     // Runs the print dialog with the given flags; a ready printer on OK, null on Cancel.
     virtual std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent, unsigned flags = 0) = 0;
+};
+
+// The desktop's print dialog. On a machine with no printer that dialog offers nothing to print
+// on, so the player names a PDF file instead, to print elsewhere (at school, say).
+class DesktopPrintService : public IPrintService {
+public:
+    std::unique_ptr<QPrinter> RunPrintDialog(QWidget* parent, unsigned flags) override;
+
+    // The caption of the file dialog that names the PDF file.
+    static constexpr const char* kPdfCaption = "No printer is installed: print to a PDF file";
+
+protected:
+    virtual bool HasPrinter() const;
+    // The PDF file's host path as the player chose it; empty when cancelled.
+    virtual QString ChoosePdfFile(QWidget* parent);
 };
 
 // The installed print service (the desktop's print dialog until another is installed).

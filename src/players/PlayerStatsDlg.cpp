@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Player Statistics dialog: the game titles a player has statistics for, the report of
-// the chosen one, and its printing through the desktop's text viewer.
+// the chosen one, and its printing through the desktop's text viewer or the game's own.
 #include "players/PlayerStatsDlg.h"
 
 #include <QLabel>
@@ -10,6 +10,7 @@
 #include "images/DialogTemplate.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
+#include "platform/TextWindow.h"
 #include "players/ItemTextListBox.h"
 #include "players/Player.h"
 #include "players/StatsReport.h"
@@ -98,10 +99,13 @@ void CPlayerStatsDlg::OnPrint() {
     }
     const CMathGameStats& record =
         *m_pPlayer->Stats()[static_cast<size_t>(m_pList->GetItemData(index))];
-    if (!WriteStatsReport(StatsReportText(m_pPlayer->m_strName, record, false))) {
+    const std::string text = StatsReportText(m_pPlayer->m_strName, record, false);
+    if (!WriteStatsReport(text)) {
         return;
     }
     // The desktop's text viewer stands in for the editor the report was always printed from;
-    // if none starts, nothing is said.
-    platform::Services().OpenTextViewer(StatsReportPath());
+    // where none starts, the game shows the report itself, to read and print from there.
+    if (!platform::Services().OpenTextViewer(StatsReportPath())) {
+        platform::ShowTextWindow(this, QStringLiteral("stats.txt"), platform::FromCp1252(text));
+    }
 }

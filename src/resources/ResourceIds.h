@@ -38,6 +38,12 @@ inline constexpr int ID_ACTUAL_SIZE = 32804;
 inline constexpr int ID_NEW_PUZZLE = 32850;
 // File > Print Worksheet...: the game on show on paper, for a class or homework.
 inline constexpr int ID_PRINT_WORKSHEET = 32851;
+// File > Print Page... and Print Board...; File > Print... prints the window in front.
+inline constexpr int ID_PRINT_PAGE = 32860;
+inline constexpr int ID_PRINT_BOARD = 32861;
+// Actions > Hints: Clear, then hint n as ID_HINT_CLEAR + n, as far as the bar serves (21).
+inline constexpr int ID_HINT_CLEAR = 32870;
+inline constexpr int ID_HINT_LAST = 32891;
 
 // Standard controls.
 inline constexpr int IDOK = 1;

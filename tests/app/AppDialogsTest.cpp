@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 
@@ -123,6 +124,9 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
         "0\r\nqzx_13.htf\r\n");
     folder.Write("data/help/qzx_13.htf", "Quick Instructions\r\nQuick\r\n9\r\n1\r\n");
     CHelpViewer viewer;
+    QMainWindow game;  // the help opens beside the game, over none of it
+    game.setGeometry(20, 30, 300, 200);
+    game.show();
     {
         // The game's wiring: help requests reach the viewer through the desktop services.
         platform::QtServices desktop;
@@ -131,6 +135,7 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
         });
         platform::WinHelp(HelpCommand::Contents);
         EXPECT_TRUE(viewer.isVisible());
+        EXPECT_FALSE(viewer.frameGeometry().intersects(game.frameGeometry()));
         EXPECT_FALSE(viewer.testAttribute(Qt::WA_QuitOnClose)) << "help keeps no game running";
         EXPECT_EQ(viewer.PageWindow()->FileName(), Path("data\\help\\qzx_00.htf"));
         EXPECT_EQ(viewer.windowTitle().toStdString(), "Help Contents");
@@ -145,7 +150,8 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
     viewer.PageWindow()->OnLinkClicked(outside);
     EXPECT_FALSE(viewer.PageShown());
     EXPECT_TRUE(fake.messages.empty()) << "the viewer says what is wrong in its own window";
-    // A missing page is said in the window.
+    // A missing page is said in the window, which stays where the player moved it.
+    viewer.move(40, 50);
     viewer.ShowHelp(platform::kHelpFile, HelpCommand::Context, 11);
     const QLabel* missing = viewer.findChild<QLabel*>("helpMissing");
     ASSERT_NE(missing, nullptr);
@@ -154,4 +160,5 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
     viewer.ShowHelp(platform::kHelpFile, HelpCommand::Context, 13);
     EXPECT_TRUE(viewer.PageShown());
     EXPECT_FALSE(missing->isVisible());
+    EXPECT_EQ(viewer.pos(), QPoint(40, 50));
 }

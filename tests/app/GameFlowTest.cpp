@@ -4,9 +4,12 @@
 // answer only the codes the real ones give (see GameDialogsTest).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GameScript.h"
 #include "app/GameFlow.h"
 #include "platform/FakeServices.h"
+#include "platform/GamePaths.h"
 #include "platform/ProgramFolder.h"
 #include "players/Player.h"
 #include "players/PlayerFiles.h"
@@ -22,10 +25,15 @@ public:
     bool created = false, shown = false, finder = false, mayClose = false;
     std::string title, page, panes[4];
     int hintButtons = 0;
+    const platform::FakeServices* services = nullptr;
+    size_t helpAtShow = 0;  // help calls made when the main window showed
 
     bool CreateGameWindows() override { return created = true; }
     bool HasGameWindows() const override { return created; }
-    void ShowMainWindow() override { shown = true; }
+    void ShowMainWindow() override {
+        shown = true;
+        helpAtShow = services->helpCalls.size();
+    }
     bool CloseMainWindow() override { return mayClose; }
     void SetGameTitle(const std::string& t) override { title = t; }
     void UpdateCommandStates() override {}
@@ -60,6 +68,7 @@ class GameFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dialogs.m_pFlow = &flow;
+        windows.services = &fake;
         folder.MakeFolder("players");
         folder.MakeFolder("games");
         apptest::WriteGame(folder.Path(), "hunt", 12);
@@ -101,13 +110,19 @@ TEST_F(GameFlowTest, StartUpEndsOnAnyCancelAndOtherwiseShowsTheChosenGameAndGree
     EXPECT_EQ(script.log, (Lines{"select player", "select player", "select game at start"}));
     EXPECT_FALSE(windows.created || windows.shown);
 
-    script.games = {kHunt};
+    // A game that cannot be read is named, and Select Game comes again.
+    folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
+    script.games = {{results::kPlaySelectedGame, "Broken", "broken"}, kHunt};
     ASSERT_TRUE(flow.StartUp());
+    EXPECT_EQ(std::count(script.log.begin(), script.log.end(), "select game at start"), 3);
+    EXPECT_EQ(fake.messages.at(1).caption + ": " + fake.Texts().at(1),
+              "File Error: Unable to load " + platform::GamePaths::Data() + "broken.bgd");
     EXPECT_TRUE(windows.shown);
     EXPECT_EQ(windows.title + "|" + windows.page + "|" + windows.panes[3],
               "Number Hunt|hunt_00.htf|Played: 1");
     EXPECT_EQ(windows.hintButtons, 12);
     EXPECT_EQ(fake.helpCalls.size(), 1u) << "the quick instructions";
+    EXPECT_EQ(windows.helpAtShow, 0u) << "they open in front of the main window, after it";
     // 4 answers and 12 hints: 1 point each; 4 and 8 in Number Steps: 2 points.
     const std::string text =
         "For this game, each hint or answer check deducts %s from your "
@@ -133,6 +148,7 @@ TEST_F(GameFlowTest, NewGameAndLoadSavedGameKeepTheGameLeftAndBringItBack) {
     EXPECT_EQ(Marks(), Lines{"0,0,1"});
     // A game that cannot be read leaves the game on show and writes nothing for its title.
     folder.Write("data/broken_00.htf", apptest::Page("broken"));  // a page but no puzzle
+    fake.Clear();
     for (const char* stem : {"nothing", "broken", "..\\hunt"}) {
         script.games = {{results::kPlaySelectedGame, "Broken", stem}};
         flow.OnNewGame();
@@ -140,8 +156,10 @@ TEST_F(GameFlowTest, NewGameAndLoadSavedGameKeepTheGameLeftAndBringItBack) {
         EXPECT_EQ(Marks(), Lines{"0,0,1"});
         EXPECT_FALSE(player.HasSavedGame("Broken"));
     }
-    EXPECT_EQ(fake.Texts().back(),
-              "Unable to load the game \"..\\hunt\": its name is not a plain file name.");
+    EXPECT_EQ(fake.Texts(),
+              (Lines{"Failed to open document.",
+                     "Unable to load " + platform::GamePaths::Data() + "broken.bgd",
+                     "Unable to load the game \"..\\hunt\": its name is not a plain file name."}));
     script.games = {kSteps};
     flow.OnNewGame();
     EXPECT_EQ(windows.title + "|" + windows.page, "Number Steps|steps_00.htf");
@@ -149,6 +167,11 @@ TEST_F(GameFlowTest, NewGameAndLoadSavedGameKeepTheGameLeftAndBringItBack) {
 
     flow.OnLoadSavedGame();  // left without OK
     EXPECT_EQ(flow.m_strGameTitle, "Number Steps");
+    script.savedTitle = "Broken";
+    script.savedStem = "broken";
+    flow.OnLoadSavedGame();
+    EXPECT_EQ(windows.title + "|" + fake.Texts().back(),
+              "Number Steps|Unable to load " + platform::GamePaths::Data() + "broken.bgd");
     script.savedTitle = "Number Hunt";
     script.savedStem = "hunt";
     flow.OnLoadSavedGame();

@@ -3,21 +3,31 @@
 // is not repeated here.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 #include "GameFixture.h"
 #include "app/ChildFrame.h"
 #include "app/CongratsDlg.h"
+#include "app/GameDialogs.h"
 #include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
 #include "board/BoardCursor.h"
+#include "board/DibTransfer.h"
 #include "platform/GameSwitches.h"
+#include "platform/PrintService.h"
 #include "resources/ResourceIds.h"
 
 // Qt hands accessibility events on only while its platform layer says a screen reader listens;
@@ -114,6 +124,16 @@ TEST_F(GameTest, HintButtonsShowTheirPagesGreyTheHintOnShowAndCountEachHintOnce)
     Frame().SetHintMode(false);
     EXPECT_TRUE(Frame().BoardView()->Modes().m_bHintLookup);
     EXPECT_FALSE(Frame().HintFinder()->isVisible());
+    // Actions > Hints does what the bar does, for the puzzle's 12 hints, greying the one on show.
+    auto hint = [this](int n) { return Frame().CommandAction(ids::ID_HINT_CLEAR + n); };
+    ASSERT_NE(hint(12), nullptr);
+    EXPECT_TRUE(hint(12)->isVisible() && !hint(13)->isVisible());
+    EXPECT_FALSE(hint(5)->isEnabled());
+    hint(11)->trigger();
+    EXPECT_EQ(PageName(), "hunt-11.htf");
+    EXPECT_TRUE(hint(5)->isEnabled() && !hint(11)->isEnabled() && !bar.HintButton(11)->isEnabled());
+    hint(0)->trigger();
+    EXPECT_EQ(PageName(), "hunt-00.htf");
 }
 
 TEST_F(GameTest, PlayerDialogsSaveFirstAndDeletePlayerLeavesTheCurrentPlayerOut) {
@@ -285,6 +305,143 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
 
 namespace {
 
+// A machine with no printer: the player names a PDF file in the file dialog instead.
+class NoPrinter : public platform::DesktopPrintService {
+public:
+    NoPrinter() : m_previous(platform::InstallPrintService(this)) {}
+    ~NoPrinter() override { platform::InstallPrintService(m_previous); }
+    // The next print goes to this host file, typed into the file dialog.
+    void Answer(const std::string& file) {
+        QTimer::singleShot(0, [file] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    dialog->selectFile(QString::fromStdString(file));
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            }
+        });
+    }
+
+protected:
+    bool HasPrinter() const override { return false; }
+    IPrintService* m_previous;
+};
+
+// Whether a PDF file was printed under this document name (Qt writes it in UTF-16).
+bool PrintedAs(const std::string& path, const std::string& docName) {
+    std::string wide;
+    for (char c : docName) {
+        wide += std::string(1, '\0') + c;
+    }
+    return std::filesystem::exists(path) &&
+           testsupport::ReadFileBytes(path).find(wide) != std::string::npos;
+}
+
+}  // namespace
+
+// File > Print... prints the window in front, File > Print Page... and Print Board... each
+// their own; Edit > Copy puts the board's picture on the clipboard, Paste takes one back.
+TEST_F(GameTest, TheFileMenuPrintsThePageOrTheBoardAndTheEditMenuCopiesTheBoard) {
+    ASSERT_TRUE(Start());
+    NoPrinter printing;
+    // Keys go to the main window once it is active again after a dialog.
+    auto activate = [this] {
+        Frame().activateWindow();
+        return QTest::qWaitForWindowActive(&Frame());
+    };
+    auto* mdi = Frame().findChild<QMdiArea*>();
+    const struct {
+        QMdiSubWindow* inFront;
+        int command;  // 0: Ctrl+P
+        const char* docName;
+    } prints[] = {{Frame().BoardFrame(), 0, "Number Hunt"},
+                  {Frame().Hypertext(), 0, "HTF Print"},
+                  {Frame().Hypertext(), ids::ID_PRINT_BOARD, "Number Hunt"},
+                  {Frame().BoardFrame(), ids::ID_PRINT_PAGE, "HTF Print"}};
+    int n = 0;
+    for (const auto& p : prints) {
+        const std::string pdf = m_folder.File("print" + std::to_string(++n) + ".pdf");
+        ASSERT_TRUE(activate());
+        mdi->setActiveSubWindow(p.inFront);
+        printing.Answer(pdf);
+        if (p.command) {
+            ASSERT_NE(Frame().CommandAction(p.command), nullptr);
+            Frame().CommandAction(p.command)->trigger();
+        } else {
+            QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+        }
+        EXPECT_TRUE(PrintedAs(pdf, p.docName)) << n;
+    }
+    // Copy, by the menu and by Ctrl+C, gives the picture block as a .bmp file's bytes.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const std::vector<uint8_t> bmp = board::BmpFileBytes(Doc().m_hDIB);
+    const QByteArray picture(reinterpret_cast<const char*>(bmp.data()), qsizetype(bmp.size()));
+    for (bool byKey : {false, true}) {
+        ASSERT_TRUE(activate());
+        clipboard->clear();
+        ASSERT_NE(Frame().CommandAction(ids::ID_EDIT_COPY), nullptr);
+        EXPECT_FALSE(Frame().CommandAction(ids::ID_EDIT_PASTE)->isEnabled());
+        if (byKey) {
+            QTest::keyClick(&Frame(), Qt::Key_C, Qt::ControlModifier);
+        } else {
+            Frame().CommandAction(ids::ID_EDIT_COPY)->trigger();
+        }
+        ASSERT_NE(clipboard->mimeData(), nullptr);
+        EXPECT_EQ(clipboard->mimeData()->data("image/bmp"), picture) << byKey;
+    }
+    // Paste, enabled by a picture on the clipboard, makes it the board's.
+    clipboard->setImage(QImage(30, 20, QImage::Format_RGB32));
+    EXPECT_TRUE(Frame().CommandAction(ids::ID_EDIT_PASTE)->isEnabled());
+    QTest::keyClick(&Frame(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Doc().GetDocSize().cx * 100 + Doc().GetDocSize().cy, 3020);
+}
+
+// The hint finder and the error dialogs open beside the board, over none of its squares,
+// until the player moves them; then they open where the player put them.
+TEST_F(GameTest, TheHintFinderAndTheErrorDialogsStandBesideTheBoardUntilMoved) {
+    ASSERT_TRUE(Start());
+    const QRect board = Frame().BoardOnScreen();
+    ASSERT_FALSE(board.isEmpty());
+    const QPoint dragged = board.topLeft() + QPoint(20, 20);
+    CSelectCellDlg& finder = *Frame().HintFinder();
+    for (bool moved : {false, true}) {
+        Frame().Flow().OnFindHints();
+        EXPECT_EQ(finder.frameGeometry().intersects(board), moved);
+        EXPECT_EQ(finder.pos() == dragged, moved);
+        finder.move(dragged);  // the player drags it over the board
+        Frame().SetHintMode(false);
+    }
+    // The error dialogs as the game runs them; the player drags the third showing away.
+    CGameDialogs dialogs(Frame().Player(), &Frame());
+    dialogs.AvoidBoard([this] { return Frame().BoardOnScreen(); });
+    for (bool errorsShown : {false, true}) {
+        std::vector<QRect> seen;
+        for (bool drag : {false, false, true, false}) {
+            QTimer::singleShot(0, [&seen, drag, dragged] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    seen.push_back(dialog->frameGeometry());
+                    if (drag) {
+                        dialog->move(dragged);
+                    }
+                    QMetaObject::invokeMethod(dialog, "reject");
+                }
+            });
+            if (errorsShown) {
+                dialogs.RunErrorsShown();
+            } else {
+                dialogs.RunErrorDetect();
+            }
+        }
+        ASSERT_EQ(seen.size(), 4u);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(seen[i].intersects(board)) << errorsShown << i;
+        }
+        EXPECT_EQ(seen[3].topLeft(), dragged) << errorsShown;
+    }
+}
+
+namespace {
+
 struct KeyPress {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
@@ -444,6 +601,22 @@ TEST_F(KeyboardTest, AssistiveTechnologyReadsTheBoardAsATableAndHearsItChange) {
         return QAccessible::queryAccessibleInterface(object)->text(kind).toStdString();
     };
     EXPECT_EQ(text(Frame().ActionBar()->HintButton(3)), "Hint 3");
+    // Every button of the bar is reached from the main window, as a screen reader walks it.
+    Lines buttons;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; node && i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (child && child->role() == QAccessible::Button && !child->state().invisible) {
+                buttons.push_back(child->text(QAccessible::Name).toStdString());
+            }
+            walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&Frame()));
+    for (const char* name : {"Show The Solution", "Check My Answer", "Find Hints For A Cell",
+                             "Clear", "Hint 1", "Hint 12"}) {
+        EXPECT_NE(std::find(buttons.begin(), buttons.end(), name), buttons.end()) << name;
+    }
     EXPECT_EQ(text(Frame().StatusPane(3)), "Times played");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea()), "hunt_00.htf");
     EXPECT_EQ(text(Frame().Hypertext()->ClientArea(), QAccessible::Description), "x");

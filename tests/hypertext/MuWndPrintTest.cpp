@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -66,6 +67,12 @@ TEST_F(HtfWindowTest, PrintsThatDoNotHappenChangeNothing) {
         EXPECT_TRUE(window->Button(128)->isVisible());
     }
     services.Clear();
+    // The desktop's own dialogs, on a machine with a printer and on one without.
+    struct Desktop : platform::DesktopPrintService {
+        bool printer = true;
+        bool HasPrinter() const override { return printer; }
+    } desktop;
+    platform::InstallPrintService(&desktop);
     bool offered[2] = {true, true};
     bool seen = false;
     QTimer::singleShot(0, [&] {
@@ -77,7 +84,18 @@ TEST_F(HtfWindowTest, PrintsThatDoNotHappenChangeNothing) {
         }
     });
     window->OnFilePrint();
-    ASSERT_TRUE(seen);
+    EXPECT_TRUE(seen);
     EXPECT_FALSE(offered[0] || offered[1]);
+    // No printer: the player names a PDF file instead; cancelled, nothing is printed.
+    desktop.printer = seen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            seen = dialog->windowTitle() == platform::DesktopPrintService::kPdfCaption;
+            dialog->reject();
+        }
+    });
+    window->OnFilePrint();
+    platform::InstallPrintService(nullptr);
+    EXPECT_TRUE(seen);
     EXPECT_TRUE(services.messages.empty());
 }

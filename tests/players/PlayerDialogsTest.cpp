@@ -304,6 +304,14 @@ TEST_F(PlayerDialogs, StatisticsShowsTheReportOfTheChosenTitleAndPrintsIt) {
     EXPECT_EQ(folder.Read("players/stats.txt"),
               QString::fromStdString(expected).replace("\n", "\r\n").toStdString());
     EXPECT_EQ(fake.viewerOpens, std::vector<std::string>{StatsReportPath()});
+    EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("textWindowText"), nullptr);
+    // A desktop without a text viewer: the game shows the report in its own window.
+    fake.viewerStarts = false;
+    QTest::mouseClick(print, Qt::LeftButton);
+    auto* shown = dialog.findChild<QPlainTextEdit*>("textWindowText");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isReadOnly() && shown->isVisible());
+    EXPECT_EQ(shown->toPlainText().toStdString(), expected);
 
     QTest::mouseClick(Find(&dialog, ids::IDHELP), Qt::LeftButton);
     ASSERT_EQ(fake.helpCalls.size(), 1u);
@@ -312,7 +320,7 @@ TEST_F(PlayerDialogs, StatisticsShowsTheReportOfTheChosenTitleAndPrintsIt) {
     // Nowhere to write the report: said, and no viewer starts.
     std::filesystem::remove_all(folder.File("players"));
     QTest::mouseClick(print, Qt::LeftButton);
-    EXPECT_EQ(fake.viewerOpens.size(), 1u);
+    EXPECT_EQ(fake.viewerOpens.size(), 2u);
 
     // Without a player the dialog says so and closes.
     CPlayerStatsDlg none(nullptr);
