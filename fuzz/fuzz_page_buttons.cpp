@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     // Scrolled to any line (and past either end), the placed buttons are the page's, in order,
-    // one per line at most, on lines shown, from the margin down within the client area.
+    // one per line at most, on lines shown (a line of no height shows none), from the margin down within the client area.
     const int height = 370;
     const int lines = doc.LineCount();
     for (int top : {-1, 0, 1, lines / 2, lines - 1, lines, lines + 1}) {

@@ -98,11 +98,13 @@ std::vector<std::pair<size_t, int>> HtfPlaceButtons(const CHtfDocument& doc, int
         while (next < buttons.size() && buttons[next].m_nLine < line) {
             ++next;
         }
-        if (next < buttons.size() && buttons[next].m_nLine == line) {
+        // A line of no height shows nothing, and its button would lie over the next line's.
+        const int height = doc.m_lines[static_cast<size_t>(line)].m_nHeight;
+        if (next < buttons.size() && buttons[next].m_nLine == line && height > 0) {
             placed.emplace_back(next, y + htf::kMargin);
             ++next;
         }
-        y += doc.m_lines[static_cast<size_t>(line)].m_nHeight;
+        y += height;
     }
     return placed;
 }
