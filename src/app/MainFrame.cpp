@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -32,11 +33,14 @@
 
 namespace {
 
-// The main window's size at start.
-constexpr int kFrameWidth = 1060;
-constexpr int kFrameHeight = 720;
+// The main window at its first start takes this share of the screen's free area, in tenths.
+constexpr int kScreenShare = 9;
+// The page takes this share of the client area's width, in twentieths, and never less than its
+// text column; the board frame takes the rest.
+constexpr int kPageShare = 7;
+constexpr int kMaxPageShare = 10;
 // The page window and the board frame stand side by side, this size until a game lays them
-// out; the page then keeps a text column of its own width.
+// out and never smaller; the page then keeps a text column of its own width.
 constexpr int kGameWindowWidth = 320;
 constexpr int kGameWindowHeight = 398;
 constexpr int kPageTextWidth = 305;
@@ -69,8 +73,31 @@ bool CMainFrame::Create() {
     if (!CreateStatusBar()) {
         return false;
     }
-    resize(kFrameWidth, kFrameHeight);
+    PlaceOnScreen();
     return true;
+}
+
+void CMainFrame::PlaceOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(kGameWindowWidth * 3, kGameWindowHeight * 2);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    // The window's borders and caption, as far as they are known before it shows; a frame
+    // without a window manager has none.
+    const QMargins chrome(4, 30, 4, 4);
+    const QRect room = free.marginsRemoved(chrome);
+    QRect place(0, 0, room.width() * kScreenShare / 10, room.height() * kScreenShare / 10);
+    place.moveCenter(room.center());
+    if (platform::WindowPlace kept; platform::ReadWindowPlace(kept)) {
+        // As the player left it, but never larger than the screen nor partly off it.
+        place = QRect(kept.x, kept.y, std::min(kept.width, room.width()),
+                      std::min(kept.height, room.height()));
+        place.moveLeft(std::clamp(place.left(), room.left(), room.right() + 1 - place.width()));
+        place.moveTop(std::clamp(place.top(), room.top(), room.bottom() + 1 - place.height()));
+    }
+    setGeometry(place);
 }
 
 void CMainFrame::CreateMenus() {
@@ -185,7 +212,6 @@ void CMainFrame::SetBoardZoom(int percent) {
     }
     m_pBoardView->SetZoom(percent);
     platform::WriteBoardZoom(m_pBoardView->Zoom());
-    SizeBoardFrame();
     UpdateCommandStates();
 }
 
@@ -281,6 +307,7 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->SetDocument(Document());
     m_pBoardView->SetZoom(platform::ReadBoardZoom(CDibView::kMinZoom));
     m_pBoardView->SetModes(&m_flow.Modes());
+    m_pBoardView->SetCentred(true);
     m_pBoardView->SetHistory(&m_flow.History());
     connect(m_pBoardView, &CGridView::MarksChanged, this, &CMainFrame::UpdateCommandStates);
 
@@ -306,8 +333,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (m_pMdiClient && watched == m_pMdiClient->viewport() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
-        if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {
-            SizeBoardFrame();
+        if (HasGameWindows() && m_bLaidOut && event->type() == QEvent::Resize) {
+            ArrangeGameWindows();
         }
     }
     if (event->type() == QEvent::KeyPress && HasGameWindows()) {
@@ -384,38 +411,39 @@ void CMainFrame::LayOutGameWindows(const std::string& title) {
     if (m_pBoardFrame->isMinimized() || m_pBoardFrame->isMaximized()) {
         m_pBoardFrame->showNormal();
     }
-    // The text column keeps its width, whatever the window's borders and scroll bar take.
-    QMargins frame = m_pHypertext->contentsMargins();
+    m_bLaidOut = true;
+    ArrangeGameWindows();
+}
+
+void CMainFrame::ArrangeGameWindows() {
+    // Below the bar, the page on the left and the board on the right share the client area;
+    // the page never narrower than its text column, whatever its borders and scroll bar take.
+    const int top = m_pActionBar->m_nHeight + 1;
+    const QSize client = m_pMdiClient->viewport()->size();
+    const QMargins frame = m_pHypertext->contentsMargins();
     int decoration = frame.left() + frame.right();
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    int w = decoration + kPageTextWidth;
-    m_pHypertext->setGeometry(0, h, w, kGameWindowHeight);
-    m_pBoardFrame->move(w + 1, h);
-    SizeBoardFrame();
-}
-
-void CMainFrame::SizeBoardFrame() {
-    // The board frame shows the whole picture, at its zoom, inside its borders and caption;
-    // a board grown past the client area scrolls.
-    CSize picture = m_pBoardView->ZoomedDocSize();
-    QMargins margins = m_pBoardFrame->contentsMargins();
-    int border = 2 * m_pBoardView->frameWidth();
-    QSize client = m_pMdiClient->viewport()->size();
-    QPoint at = m_pBoardFrame->pos();
-    int width = picture.cx + border + margins.left() + margins.right();
-    int height = picture.cy + border + margins.top() + margins.bottom();
-    if (m_pBoardView->Zoom() != CDibView::kMinZoom) {
-        // Never smaller than the board at its own size, also while the client area is not
-        // laid out yet (it sizes the frame again when it is).
-        CSize natural = Document()->GetDocSize();
-        int chromeX = width - picture.cx;
-        int chromeY = height - picture.cy;
-        width = std::max(natural.cx + chromeX, std::min(width, client.width() - at.x()));
-        height = std::max(natural.cy + chromeY, std::min(height, client.height() - at.y()));
+    const int pageWidth = std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20);
+    const int height = std::max(kGameWindowHeight, client.height() - top);
+    m_pHypertext->setGeometry(0, top, pageWidth, height);
+    const int boardLeft = pageWidth + 1;
+    m_pBoardFrame->setGeometry(boardLeft, top,
+                               std::max(kGameWindowWidth, client.width() - boardLeft), height);
+    // The board at the largest whole scale that shows all of it; the zoom commands step on
+    // from there until the window changes size again.
+    const CSize natural = Document() ? Document()->GetDocSize() : CSize{0, 0};
+    if (natural.cx > 0 && natural.cy > 0) {
+        const QMargins margins = m_pBoardFrame->contentsMargins();
+        const int border = 2 * m_pBoardView->frameWidth();
+        const int roomX = m_pBoardFrame->width() - margins.left() - margins.right() - border;
+        const int roomY = m_pBoardFrame->height() - margins.top() - margins.bottom() - border;
+        const int scale = std::clamp(std::min(roomX / natural.cx, roomY / natural.cy), 1,
+                                     CDibView::kMaxZoom / 100);
+        m_pBoardView->SetZoom(scale * 100);
     }
-    m_pBoardFrame->resize(width, height);
+    UpdateCommandStates();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -436,6 +464,10 @@ bool CMainFrame::OnClose() {
         m_pActionBar->hide();
         m_pHypertext->m_bCloseAllowed = 1;
         m_pBoardFrame->m_bCloseAllowed = 1;
+    }
+    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
+        const QRect place = geometry();
+        platform::WriteWindowPlace({place.x(), place.y(), place.width(), place.height()});
     }
     m_bClosing = true;
     return true;

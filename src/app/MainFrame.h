@@ -69,6 +69,9 @@ public:
     // True when the frame may close.
     bool OnClose();
 
+    // How long a solved board celebrates, in milliseconds; none at 0.
+    static inline int s_nCelebrationMs = 1600;
+
     // Greys and enables every command by its rule in the command table.
     void UpdateCommandStates() override;
     // The menu action of a command id, or null.
@@ -108,6 +111,7 @@ protected:
     void RefreshBoard() override;
     void ShowMarkChange(board::CellPos cell) override;
     void RepaintBoard() override;
+    void Celebrate() override;
     void ShowHintFinder(bool on) override;
     void BuildHintButtons(int count) override;
     void SelectHintButton(int n) override;
@@ -120,8 +124,11 @@ private:
     void CreateMenus();
     bool CreateStatusBar();
     void PlaceActionBar();
-    // The board frame fits the board at its zoom, within the client area.
-    void SizeBoardFrame();
+    // Centred on the screen at most of its size, or where the player left it, never off it.
+    void PlaceOnScreen();
+    // The page and the board frame fill the client area below the bar, the board at the
+    // largest whole scale that fits.
+    void ArrangeGameWindows();
     // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
     // the action bar, the page, the board. True when the key was taken.
     bool TabToPane(QWidget* focus, bool forward, bool wholePane);
@@ -137,4 +144,6 @@ private:
     CActionBar* m_pActionBar = nullptr;
     CSelectCellDlg* m_pHintFinder = nullptr;
     bool m_bClosing = false;
+    // A game has laid the windows out; from then on they follow the client area's size.
+    bool m_bLaidOut = false;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The main frame's side of a game: the windows as the game's flow drives them, and the
 // settings.
+#include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
@@ -56,6 +59,30 @@ void CMainFrame::ShowMarkChange(board::CellPos cell) {
 
 void CMainFrame::RepaintBoard() {
     m_pBoardFrame->update();
+}
+
+void CMainFrame::Celebrate() {
+    CMathGridDoc* doc = Document();
+    if (!HasGameWindows() || !doc || s_nCelebrationMs <= 0 || doc->m_answers.empty()) {
+        return;
+    }
+    // The answers light up in turn while the finishing sound plays; the player's clicks wait.
+    const int count = static_cast<int>(doc->m_answers.size());
+    QEventLoop loop;
+    QTimer timer;
+    int lit = 0;
+    connect(&timer, &QTimer::timeout, &loop, [&] {
+        if (++lit > count + count / 4) {
+            loop.quit();
+        } else {
+            m_pBoardView->SetCelebration(lit);
+        }
+    });
+    timer.start(std::max(15, s_nCelebrationMs / (count + count / 4 + 1)));
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (m_pBoardView) {
+        m_pBoardView->SetCelebration(0);
+    }
 }
 
 void CMainFrame::ShowHintFinder(bool on) {

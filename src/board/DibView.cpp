@@ -180,7 +180,10 @@ void CDibView::UpdateScrollBars() {
 }
 
 QPoint CDibView::GetScrollPosition() const {
-    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    // A picture smaller than the window stands in its middle, where the game window asks so.
+    const QSize page = m_bCentred ? viewport()->size() : QSize(0, 0);
+    return QPoint(horizontalScrollBar()->value() - std::max(0, (page.width() - m_sizeTotal.cx) / 2),
+                  verticalScrollBar()->value() - std::max(0, (page.height() - m_sizeTotal.cy) / 2));
 }
 
 void CDibView::resizeEvent(QResizeEvent* event) {

@@ -37,6 +37,9 @@ public:
     // The scroll range in picture pixels, and where the view is scrolled to.
     void SetScrollSizes(const CSize& total);
     CSize GetTotalSize() const { return m_sizeTotal; }
+    // A picture smaller than the window stands in its middle, not at its top left.
+    void SetCentred(bool centred) { m_bCentred = centred; }
+    // Where the window shows the picture from; negative while a smaller picture is centred.
     QPoint GetScrollPosition() const;
 
     // Print (through the print dialog): the picture fills the page width, its shape kept at
@@ -88,6 +91,7 @@ private:
     bool m_bPrinting = false;
     board::Rect m_visible = board::kWholeBoard;
     int m_nZoom = kMinZoom;
+    bool m_bCentred = false;
     QAction* m_pCopy = nullptr;
     QAction* m_pPaste = nullptr;
 };

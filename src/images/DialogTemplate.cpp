@@ -4,6 +4,7 @@
 #include "images/DialogTemplate.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,6 +13,13 @@
 #include "resources/ResourceIds.h"
 
 namespace dlgtemplate {
+
+void UseDialogFont(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    platform::SetDialogBaseUnits({(letters / 26 + 1) / 2, metrics.height()});
+}
 
 void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy) {
     platform::PixelRect size = platform::DluToPixels(0, 0, cx, cy);

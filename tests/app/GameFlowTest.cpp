@@ -21,7 +21,7 @@ class FakeWindows : public IGameWindows {
 public:
     bool created = false, shown = false, finder = false, mayClose = false;
     std::string title, page, panes[4];
-    int hintButtons = 0;
+    int hintButtons = 0, celebrations = 0;
 
     bool CreateGameWindows() override { return created = true; }
     bool HasGameWindows() const override { return created; }
@@ -50,6 +50,7 @@ public:
     void ShowGameWindows(const std::string&) override {}
     void SetPane(int index, const std::string& text) override { panes[index] = text; }
     void RepaintStatusBar() override {}
+    void Celebrate() override { ++celebrations; }
 };
 
 using apptest::GameAnswer;
@@ -236,6 +237,7 @@ TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
     Marks() = apptest::kAllRight;
     flow.OnCheckAnswer();
     EXPECT_EQ(script.log.back(), "congrats Ann: Your score is 94 out of 100.");
+    EXPECT_EQ(windows.celebrations, 1);
     EXPECT_TRUE(flow.SolutionShown() && flow.RewardAvailable());
     EXPECT_TRUE(OverOnDisk("Number Hunt")) << "the score is written as the game ends";
     fake.Clear();
@@ -266,6 +268,7 @@ TEST_F(GameFlowTest, ShowSolutionAsksAndYesEndsTheGameWithoutCongratulations) {
         EXPECT_EQ(flow.Modes().m_bHintLookup, 1) << "a click now lists the cell's hints";
         EXPECT_EQ(windows.page, "hunt-00.htf");
         EXPECT_EQ(script.log, Lines{}) << "no Congratulations";
+        EXPECT_EQ(windows.celebrations, 0);
         EXPECT_EQ(player.CurrentStats()->m_nScore, 1);
         EXPECT_TRUE(OverOnDisk("Number Hunt"));
     }

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <map>
 
 #include "BoardPixels.h"
 #include "board/MathGridView.h"
@@ -242,24 +244,38 @@ TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHitsAndWithoutADocumentNothing
     EXPECT_TRUE(m_fake.sounds.empty());
 }
 
-TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
+TEST_F(BoardTest, ThePadIsAPhoneKeypadOfElevenButtonsPlacedBesideTheCell) {
     auto& view = Show<CMathGridView>(NumberPuzzle());
     CNumberPadDlg pad(&m_window);
     QList<QPushButton*> buttons = pad.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 11);
-    // "clear" on top and the default, then 0 to 9 below it, the last one at the bottom.
+    std::map<QString, QPoint> at;
     for (QPushButton* button : buttons) {
         const int i = button->property("controlId").toInt() - ids::IDC_PAD_CLEAR;
         EXPECT_EQ(button->text(), i == 0 ? QString("clear") : QString::number(i - 1));
         EXPECT_EQ(button->isDefault(), i == 0);
-        EXPECT_EQ(button->y(), platform::DluToPixelsY(1 + 14 * i)) << i;
+        EXPECT_GE(std::min(button->width(), button->height()), 32) << i;
+        at[button->text()] = button->pos();
     }
+    // 1 2 3 on top, 7 8 9 above "clear" and 0.
+    EXPECT_TRUE(at["1"].y() == at["3"].y() && at["1"].x() < at["2"].x() &&
+                at["2"].x() < at["3"].x());
+    EXPECT_TRUE(at["1"].x() == at["7"].x() && at["7"].y() < at["clear"].y());
+    EXPECT_TRUE(at["clear"].x() == at["7"].x() && at["0"].x() == at["8"].x() &&
+                at["0"].y() == at["clear"].y());
+    QTimer::singleShot(0, &pad, [&] {
+        QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7");
+        QWidget* focus = QApplication::focusWidget();
+        QCoreApplication::sendEvent(focus && pad.isAncestorOf(focus) ? focus : &pad, &seven);
+    });
+    EXPECT_EQ(pad.ShowAt(0, 0), 1);
+    EXPECT_EQ(pad.m_nValue, 7) << "typed digits answer while the pad is open";
 
-    // Centred vertically on the click (less half a cell), beside it.
+    // Centred vertically on the click (less half a cell), right of the cell.
     QPoint click(75, 85);  // cell (2, 2)
     QPoint wanted = m_window.mapToGlobal(view.mapTo(&m_window, click) - QPoint(0, 15));
     QRect frame = ClickWithPad(view, click, ids::IDC_PAD_CLEAR);
-    EXPECT_EQ(frame.left(), wanted.x());
+    EXPECT_GT(frame.left(), view.viewport()->mapToGlobal(QPoint(99, 0)).x());
     EXPECT_EQ(frame.top(), wanted.y() - frame.height() / 2);
     // A click near the top of the screen keeps the whole pad, "clear" included, on the screen.
     m_window.resize(700, 500);
@@ -267,4 +283,13 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     QCoreApplication::processEvents();
     frame = ClickWithPad(view, QPoint(75, 25), ids::IDC_PAD_CLEAR);  // cell (2, 0)
     EXPECT_EQ(frame.top(), m_window.screen()->availableGeometry().top());
+}
+
+TEST_F(BoardTest, ASolvedBoardLightsItsAnswersInTurnTheNewestBrightest) {
+    auto& view = Show<CMathGridView>(NumberPuzzle());
+    view.SetCelebration(2);  // the answers (0, 0) and (1, 0), of cells at x 10 and 40
+    QImage image = Render(view);
+    const QColor first = image.pixelColor(15, 45), newest = image.pixelColor(45, 45);
+    EXPECT_TRUE(first.blue() < 200 && newest.blue() < first.blue() && newest.red() == 255);
+    EXPECT_EQ(image.pixelColor(75, 45), QColor(Qt::white)) << "the third waits its turn";
 }
