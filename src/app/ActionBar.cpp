@@ -9,8 +9,18 @@
 #include <algorithm>
 
 #include "images/DialogTemplate.h"
+#include "images/GameIcon.h"
 #include "platform/DialogUnits.h"
 #include "resources/ResourceIds.h"
+
+namespace {
+
+// The pictures of the three big buttons, drawn by the content tool as "IconNNN.bmp".
+constexpr int kSolutionIcon = 170;
+constexpr int kCheckIcon = 171;
+constexpr int kFindIcon = 172;
+
+}  // namespace
 
 CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     // A bar inside the main window, not a window of its own.
@@ -18,27 +28,35 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("actionBar"));
     setProperty("controlId", ids::IDD_ACTION_BAR);
     setAutoFillBackground(true);
-    platform::PixelRect size = platform::DluToPixels(0, 0, 339, 17);
+    platform::PixelRect size = platform::DluToPixels(0, 0, 400, 17);
     resize(size.width, size.height);
 
     m_pSolutionButton = dlgtemplate::AddButton(this, ids::IDC_BAR_SHOW_SOLUTION, "showSolution",
-                                               tr("Show The Solution"), 2, 1, 77, 14);
+                                               tr("Show The Solution"), 2, 1, 96, 14);
     m_pCheckButton = dlgtemplate::AddButton(this, ids::IDC_BAR_CHECK_ANSWER, "checkAnswer",
-                                            tr("Check My Answer"), 83, 1, 77, 14);
+                                            tr("Check My Answer"), 101, 1, 96, 14);
     m_pFindButton = dlgtemplate::AddButton(this, ids::IDC_BAR_FIND_HINTS, "findHints",
-                                           tr("Find Hints For A Cell"), 164, 1, 77, 14);
-    QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 246, 4, 26, 8);
+                                           tr("Find Hints For A Cell"), 200, 1, 96, 14);
+    // Each big button carries a small picture of what it does, beside its text.
+    const int iconSide = platform::DluToPixelsY(10);
+    for (auto [button, icon] :
+         {std::pair{m_pSolutionButton, kSolutionIcon}, std::pair{m_pCheckButton, kCheckIcon},
+          std::pair{m_pFindButton, kFindIcon}}) {
+        button->setIcon(GameIcon(icon));
+        button->setIconSize(QSize(iconSide, iconSide));
+    }
+    QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 300, 4, 30, 8);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(false);
     // Takes the Enter key so that it presses nothing else.
     QPushButton* enter = dlgtemplate::AddButton(this, ids::IDC_BAR_ENTER, "enterSink",
-                                                QStringLiteral("x"), 248, 3, 7, 6);
+                                                QStringLiteral("x"), 302, 3, 7, 6);
     enter->setDefault(true);
     enter->hide();
     QPushButton* clear =
-        dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 276, 1, 29, 14);
+        dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 334, 1, 32, 14);
     m_pHintPlace = dlgtemplate::AddButton(this, ids::IDC_BAR_HINT_PLACE, "hintPlace", QString(),
-                                          307, 1, 16, 14);
+                                          369, 1, 16, 14);
     m_pHintPlace->hide();
 
     connect(clear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
