@@ -2,9 +2,11 @@
 // The number pad.
 #include "board/NumberPadDlg.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "board/BoardGeometry.h"
 #include "resources/ResourceIds.h"
@@ -25,7 +27,13 @@ CNumberPadDlg::CNumberPadDlg(QWidget* owner) : QDialog(owner) {
     digits.setPointSizeF(digits.pointSizeF() * 1.5);
     digits.setBold(true);
     setFont(digits);
-    const int step = kKeySize + kGap;
+    // Keys grow with the font, so "clear" fits on its key.
+    QFont clearFont = digits;
+    clearFont.setPointSizeF(digits.pointSizeF() / 1.5);
+    const QFontMetrics metrics(clearFont);
+    const int key = std::max({kKeySize, metrics.horizontalAdvance(QStringLiteral("clear")) + 16,
+                              QFontMetrics(digits).height() + 12});
+    const int step = key + kGap;
     setFixedSize(kGap + 3 * step, kGap + 4 * step);
 
     for (int i = 0; i < 11; ++i) {
@@ -37,11 +45,9 @@ CNumberPadDlg::CNumberPadDlg(QWidget* owner) : QDialog(owner) {
         // 1 2 3 / 4 5 6 / 7 8 9 on the rows, "clear" and 0 on the bottom row.
         const int column = value >= 1 ? (value - 1) % 3 : value == 0 ? 1 : 0;
         const int row = value >= 1 ? (value - 1) / 3 : 3;
-        button->setGeometry(kGap + column * step, kGap + row * step, kKeySize, kKeySize);
+        button->setGeometry(kGap + column * step, kGap + row * step, key, key);
         if (i == 0) {
-            QFont small = button->font();
-            small.setPointSizeF(small.pointSizeF() / 1.5);
-            button->setFont(small);
+            button->setFont(clearFont);
         }
         button->setAutoDefault(i == 0);
         button->setDefault(i == 0);

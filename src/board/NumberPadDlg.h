@@ -23,7 +23,7 @@ public:
     // The requested position, in the owner's client coordinates.
     int m_nX = 0;
     int m_nY = 0;
-    // Each key's side, in pixels: big enough for a child's finger.
+    // Each key's side, in pixels, at least: big enough for a child's finger.
     static constexpr int kKeySize = 44;
 
 protected:

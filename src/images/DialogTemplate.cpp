@@ -18,7 +18,8 @@ void UseDialogFont(const QFont& font) {
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    platform::SetDialogBaseUnits({(letters / 26 + 1) / 2, metrics.height()});
+    // A line's full spacing, so one line of text fills an 8-unit-high control whole.
+    platform::SetDialogBaseUnits({(letters / 26 + 1) / 2, metrics.lineSpacing()});
 }
 
 void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy) {

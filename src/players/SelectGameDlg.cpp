@@ -96,19 +96,19 @@ CSelectGameDlg::CSelectGameDlg(CPlayer& currentPlayer, QWidget* parent)
     m_pHead = new CDibStatic(this);
     Place(m_pHead, ids::IDC_DIB_PICTURE, "headPicture", 66, 4, 160, 48);
     m_pList = new QListWidget(this);
-    Place(m_pList, ids::IDC_GAME_LIST, "gameList", 8, 58, 202, 104);
+    Place(m_pList, ids::IDC_GAME_LIST, "gameList", 8, 58, 200, 104);
     m_pList->setItemDelegate(new GameRowDelegate(m_pList));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("Play Selected Game"), 218, 58, 66, 14);
+    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("Play Selected Game"), 214, 58, 70, 14);
     m_pOk->setDefault(true);
     m_pOk->setEnabled(false);
     m_pOpenSaved = AddButton(this, ids::IDC_OPEN_SAVED_GAME, "openSavedGameButton",
-                             tr("Open Saved Game"), 218, 76, 66, 14);
+                             tr("Open Saved Game"), 214, 76, 70, 14);
     m_pOpenSaved->setEnabled(false);
     m_pCancel =
-        AddButton(this, ids::IDC_SELECT_GAME_CANCEL, "cancelButton", tr("Cancel"), 218, 94, 66, 14);
-    m_pHelp = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 218, 148, 66, 14);
+        AddButton(this, ids::IDC_SELECT_GAME_CANCEL, "cancelButton", tr("Cancel"), 214, 94, 70, 14);
+    m_pHelp = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 214, 148, 70, 14);
     m_pQuickInstructions = new QCheckBox(tr("Show Quick Instructions upon Startup"), this);
     Place(m_pQuickInstructions, ids::IDC_QUICK_INSTRUCTIONS_BOX, "quickInstructionsBox", 8, 168,
           276, 10);

@@ -2,21 +2,38 @@
 // The about box, the settings dialog and the help viewer, driven headless.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "app/AboutDlg.h"
+#include "app/ActionBar.h"
+#include "app/CongratsDlg.h"
+#include "app/ErrorDetectDlg.h"
+#include "app/ErrorsShownDlg.h"
 #include "app/HelpViewer.h"
+#include "app/NewPuzzleDlg.h"
+#include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
+#include "board/NumberPadDlg.h"
 #include "hypertext/MuWnd.h"
 #include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
+#include "platform/DialogUnits.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
+#include "players/DeletePlayersDlg.h"
+#include "players/Player.h"
+#include "players/PlayerStatsDlg.h"
+#include "players/SavedGamesDlg.h"
+#include "players/SelectGameDlg.h"
+#include "players/SelectPlayerDlg.h"
 #include "resources/ResourceIds.h"
+#include "reward/HighScoresDlg.h"
 #include "support/DialogControls.h"
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
@@ -154,4 +171,68 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
     viewer.ShowHelp(platform::kHelpFile, HelpCommand::Context, 13);
     EXPECT_TRUE(viewer.PageShown());
     EXPECT_FALSE(missing->isVisible());
+}
+
+// Every dialog grows with its font: each control's text fits it, at the desktop's usual font
+// and at a large one.
+TEST_F(AppDialogs, EveryControlsTextFitsItsControlAtTheUsualAndALargeFont) {
+    const QFont usual = QApplication::font();
+    const platform::BaseUnits units = platform::DialogBaseUnits();
+    CPlayer player;
+    for (double points : {10.0, 16.0}) {
+        QFont font = usual;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        dlgtemplate::UseDialogFont(font);
+        QWidget owner;
+        std::vector<std::unique_ptr<QWidget>> dialogs;
+        dialogs.emplace_back(new CAboutDlg);
+        dialogs.emplace_back(new CSettingsDlg);
+        dialogs.emplace_back(new CCongratsDlg);
+        dialogs.emplace_back(new CErrorDetectDlg);
+        dialogs.emplace_back(new CErrorsShownDlg);
+        dialogs.emplace_back(new CNewPuzzleDlg);
+        dialogs.emplace_back(new CSelectCellDlg(&owner));
+        dialogs.emplace_back(new CActionBar(&owner));
+        dialogs.emplace_back(new CNumberPadDlg(&owner));
+        dialogs.emplace_back(new CSelectGameDlg(player));
+        dialogs.emplace_back(new CSelectPlayerDlg(player));
+        dialogs.emplace_back(new CSavedGamesDlg(player));
+        dialogs.emplace_back(new CDeletePlayersDlg);
+        dialogs.emplace_back(new CPlayerStatsDlg(&player));
+        dialogs.emplace_back(new CHighScoresDlg);
+        static_cast<CCongratsDlg&>(*dialogs[2]).m_strScoreText = "Your score is 100 out of 100.";
+        static_cast<CCongratsDlg&>(*dialogs[2]).SetUp("Ann");
+        for (auto& dialog : dialogs) {
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                if (button->isHidden()) {
+                    continue;
+                }
+                const QFontMetrics metrics(button->font());
+                const QStyle* style = button->style();
+                int need = metrics.horizontalAdvance(button->text()) +
+                           (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+                need += qobject_cast<QCheckBox*>(button)
+                            ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                            : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+                EXPECT_LE(need, button->width()) << points << "pt " << button->text().toStdString();
+                EXPECT_LE(metrics.height(), button->height()) << button->text().toStdString();
+            }
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text().isEmpty()) {
+                    continue;
+                }
+                const QRect used =
+                    QFontMetrics(label->font())
+                        .boundingRect(QRect(0, 0, label->width(), 10000),
+                                      label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+                EXPECT_TRUE(used.width() <= label->width() && used.height() <= label->height())
+                    << points << "pt " << label->text().toStdString() << " needs " << used.width()
+                    << "x" << used.height() << " in " << label->width() << "x" << label->height();
+            }
+        }
+    }
+    QApplication::setFont(usual);
+    platform::SetDialogBaseUnits(units);
 }
