@@ -192,7 +192,9 @@ TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     EXPECT_TRUE(finder.isVisible());
     EXPECT_FALSE(list->isEnabled());
     // A click on the top-left cell, which hints 1, 5 and 9 name: listed, no page, no hint taken.
-    Frame().BoardView()->OnLButtonDown(QPoint(10, 10));
+    // The board stands centred at a whole scale: picture pixel (10, 10) is where it shows.
+    CMathGridView& view = *Frame().BoardView();
+    view.OnLButtonDown(QPoint(10, 10) * (view.Zoom() / 100) - view.GetScrollPosition());
     EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
     EXPECT_TRUE(list->isEnabled());
     EXPECT_EQ(PageName(), "hunt_00.htf");
