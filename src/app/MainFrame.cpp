@@ -38,7 +38,6 @@ constexpr int kScreenShare = 9;
 // The page takes this share of the client area's width, in twentieths, and never less than its
 // text column; the board frame takes the rest.
 constexpr int kPageShare = 7;
-constexpr int kMaxPageShare = 10;
 // The page window and the board frame stand side by side, this size until a game lays them
 // out and never smaller; the page then keeps a text column of its own width.
 constexpr int kGameWindowWidth = 320;
@@ -425,9 +424,12 @@ void CMainFrame::ArrangeGameWindows() {
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    const int pageWidth = std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20);
+    // The page window keeps to its own largest size; the board takes all the rest.
+    const int pageWidth =
+        std::min(m_pHypertext->maximumWidth(),
+                 std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20));
     const int height = std::max(kGameWindowHeight, client.height() - top);
-    m_pHypertext->setGeometry(0, top, pageWidth, height);
+    m_pHypertext->setGeometry(0, top, pageWidth, std::min(height, m_pHypertext->maximumHeight()));
     const int boardLeft = pageWidth + 1;
     m_pBoardFrame->setGeometry(boardLeft, top,
                                std::max(kGameWindowWidth, client.width() - boardLeft), height);
