@@ -45,7 +45,8 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
         button->setIcon(GameIcon(icon));
         button->setIconSize(QSize(iconSide, iconSide));
     }
-    QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 300, 4, 30, 8);
+    m_pHintsLabel = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 300, 4, 30, 8);
+    QLabel* label = m_pHintsLabel;
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(false);
     // Takes the Enter key so that it presses nothing else.
@@ -53,13 +54,13 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
                                                 QStringLiteral("x"), 302, 3, 7, 6);
     enter->setDefault(true);
     enter->hide();
-    QPushButton* clear =
+    m_pClear =
         dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 334, 1, 32, 14);
     m_pHintPlace = dlgtemplate::AddButton(this, ids::IDC_BAR_HINT_PLACE, "hintPlace", QString(),
                                           369, 1, 16, 14);
     m_pHintPlace->hide();
 
-    connect(clear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
+    connect(m_pClear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
 
     m_nHeight = height();
 }
@@ -102,6 +103,29 @@ void CActionBar::BuildHintButtons(int count) {
         button->show();
         m_hintButtons.push_back(button);
     }
+}
+
+std::vector<QWidget*> CActionBar::HintsRow() const {
+    std::vector<QWidget*> row{m_pHintsLabel, m_pClear, m_pHintPlace};
+    row.insert(row.end(), m_hintButtons.begin(), m_hintButtons.end());
+    return row;
+}
+
+int CActionBar::FitWidth(int width) {
+    const int row = platform::DluToPixelsY(17);
+    // Where the row of hints ends when it stands on the first row, beside the big buttons.
+    QWidget* last = m_hintButtons.empty() ? static_cast<QWidget*>(m_pClear) : m_hintButtons.back();
+    const int end = last->geometry().right() + 1 - m_ptHintsShift.x();
+    const QPoint shift =
+        end + platform::DluToPixelsX(2) <= width
+            ? QPoint(0, 0)
+            : QPoint(platform::DluToPixelsX(2) - (m_pHintsLabel->x() - m_ptHintsShift.x()), row);
+    for (QWidget* widget : HintsRow()) {
+        widget->move(widget->pos() - m_ptHintsShift + shift);
+    }
+    m_ptHintsShift = shift;
+    m_nHeight = shift.isNull() ? row : 2 * row;
+    return m_nHeight;
 }
 
 void CActionBar::EnableAllHintButtons() {

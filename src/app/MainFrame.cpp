@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <algorithm>
 #include <functional>
 
@@ -39,7 +40,8 @@ constexpr int kScreenShare = 9;
 // text column; the board frame takes the rest.
 constexpr int kPageShare = 7;
 // The page window and the board frame stand side by side, this size until a game lays them
-// out and never smaller; the page then keeps a text column of its own width.
+// out; then they fill the client area, the board never narrower, the page keeping a text
+// column of its own width.
 constexpr int kGameWindowWidth = 320;
 constexpr int kGameWindowHeight = 398;
 constexpr int kPageTextWidth = 305;
@@ -323,9 +325,8 @@ void CMainFrame::PlaceActionBar() {
         return;
     }
     QPoint origin = m_pMdiClient->viewport()->geometry().topLeft();
-    m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1,
-                              std::max(1, m_pMdiClient->viewport()->width() - 1),
-                              m_pActionBar->m_nHeight);
+    const int width = std::max(1, m_pMdiClient->viewport()->width() - 1);
+    m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1, width, m_pActionBar->FitWidth(width));
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -418,6 +419,8 @@ void CMainFrame::ArrangeGameWindows() {
     // Below the bar, the page on the left and the board on the right share the client area;
     // the page never narrower than its text column, whatever its borders and scroll bar take.
     const int top = m_pActionBar->m_nHeight + 1;
+    m_pHypertext->m_nMinTop = top;
+    m_pBoardFrame->m_nMinTop = top;
     const QSize client = m_pMdiClient->viewport()->size();
     const QMargins frame = m_pHypertext->contentsMargins();
     int decoration = frame.left() + frame.right();
@@ -428,7 +431,7 @@ void CMainFrame::ArrangeGameWindows() {
     const int pageWidth =
         std::min(m_pHypertext->maximumWidth(),
                  std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20));
-    const int height = std::max(kGameWindowHeight, client.height() - top);
+    const int height = std::max(kGameWindowHeight / 4, client.height() - top);
     m_pHypertext->setGeometry(0, top, pageWidth, std::min(height, m_pHypertext->maximumHeight()));
     const int boardLeft = pageWidth + 1;
     m_pBoardFrame->setGeometry(boardLeft, top,
@@ -437,13 +440,22 @@ void CMainFrame::ArrangeGameWindows() {
     // from there until the window changes size again.
     const CSize natural = Document() ? Document()->GetDocSize() : CSize{0, 0};
     if (natural.cx > 0 && natural.cy > 0) {
+        // The frame's borders and caption as its style draws them: its margins are known only
+        // once it has been shown.
+        const QStyle* style = m_pBoardFrame->style();
+        const int edge =
+            style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, m_pBoardFrame);
+        const int caption = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_pBoardFrame);
         const QMargins margins = m_pBoardFrame->contentsMargins();
         const int border = 2 * m_pBoardView->frameWidth();
-        const int roomX = m_pBoardFrame->width() - margins.left() - margins.right() - border;
-        const int roomY = m_pBoardFrame->height() - margins.top() - margins.bottom() - border;
-        const int scale = std::clamp(std::min(roomX / natural.cx, roomY / natural.cy), 1,
-                                     CDibView::kMaxZoom / 100);
-        m_pBoardView->SetZoom(scale * 100);
+        const int roomX =
+            m_pBoardFrame->width() - std::max(margins.left() + margins.right(), 2 * edge) - border;
+        const int roomY = m_pBoardFrame->height() -
+                          std::max(margins.top() + margins.bottom(), caption + 2 * edge) - border;
+        // On a screen of two device pixels to one, half steps are whole device pixels too.
+        const int step = devicePixelRatio() == 2.0 ? CDibView::kZoomStep / 2 : CDibView::kZoomStep;
+        const int percent = std::min(roomX * 100 / natural.cx, roomY * 100 / natural.cy);
+        m_pBoardView->SetZoom(percent, step);
     }
     UpdateCommandStates();
 }

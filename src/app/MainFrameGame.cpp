@@ -94,6 +94,12 @@ void CMainFrame::ShowHintFinder(bool on) {
 
 void CMainFrame::BuildHintButtons(int count) {
     m_pActionBar->BuildHintButtons(count);
+    // More or fewer hints may take the bar to two rows or back to one.
+    const int height = m_pActionBar->m_nHeight;
+    PlaceActionBar();
+    if (m_bLaidOut && height != m_pActionBar->m_nHeight) {
+        ArrangeGameWindows();
+    }
 }
 
 void CMainFrame::SelectHintButton(int n) {

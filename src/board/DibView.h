@@ -66,7 +66,9 @@ public:
     static constexpr int kMinZoom = 100;
     static constexpr int kMaxZoom = 400;
     static constexpr int kZoomStep = 100;
-    void SetZoom(int percent);
+    // step: the zoom's whole steps; half steps make whole device pixels on a screen of twice
+    // the pixels.
+    void SetZoom(int percent, int step = kZoomStep);
     int Zoom() const { return m_nZoom; }
     // The picture's size on screen at the present zoom.
     CSize ZoomedDocSize() const;
