@@ -34,7 +34,8 @@
 
 namespace {
 
-// The main window at its first start takes this share of the screen's free area, in tenths.
+// The main window at its first start takes this share of a large screen's free area, in
+// tenths.
 constexpr int kScreenShare = 9;
 // The page takes this share of the client area's width, in twentieths, and never less than its
 // text column; the board frame takes the rest.
@@ -89,7 +90,9 @@ void CMainFrame::PlaceOnScreen() {
     // without a window manager has none.
     const QMargins chrome(4, 30, 4, 4);
     const QRect room = free.marginsRemoved(chrome);
-    QRect place(0, 0, room.width() * kScreenShare / 10, room.height() * kScreenShare / 10);
+    // A small screen is given whole to the game.
+    const int share = room.width() >= 1000 && room.height() >= 700 ? kScreenShare : 10;
+    QRect place(0, 0, room.width() * share / 10, room.height() * share / 10);
     place.moveCenter(room.center());
     if (platform::WindowPlace kept; platform::ReadWindowPlace(kept)) {
         // As the player left it, but never larger than the screen nor partly off it.
