@@ -356,7 +356,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
-    // The focusable buttons of the bar, left to right.
+    // The focusable buttons of the bar, left to right, row by row.
     std::vector<QWidget*> bar;
     for (QWidget* w = m_pActionBar->nextInFocusChain(); w && w != m_pActionBar;
          w = w->nextInFocusChain()) {
@@ -365,8 +365,10 @@ bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
             bar.push_back(w);
         }
     }
-    std::stable_sort(bar.begin(), bar.end(),
-                     [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    std::stable_sort(bar.begin(), bar.end(), [](QWidget* a, QWidget* b) {
+        // In reading order: a bar of two rows goes on with its second row.
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     QWidget* page = m_pHypertext->ClientArea();
     QWidget* panes[3] = {bar.empty() ? nullptr : (forward ? bar.front() : bar.back()), page,
                          m_pBoardView};
