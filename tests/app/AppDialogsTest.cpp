@@ -184,52 +184,39 @@ TEST_F(AppDialogs, EveryControlsTextFitsItsControlAtTheUsualAndALargeFont) {
         font.setPointSizeF(points);
         QApplication::setFont(font);
         dlgtemplate::UseDialogFont(font);
-        QWidget owner;
-        std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(new CAboutDlg);
-        dialogs.emplace_back(new CSettingsDlg);
-        dialogs.emplace_back(new CCongratsDlg);
-        dialogs.emplace_back(new CErrorDetectDlg);
-        dialogs.emplace_back(new CErrorsShownDlg);
-        dialogs.emplace_back(new CNewPuzzleDlg);
-        dialogs.emplace_back(new CSelectCellDlg(&owner));
-        dialogs.emplace_back(new CActionBar(&owner));
-        dialogs.emplace_back(new CNumberPadDlg(&owner));
-        dialogs.emplace_back(new CSelectGameDlg(player));
-        dialogs.emplace_back(new CSelectPlayerDlg(player));
-        dialogs.emplace_back(new CSavedGamesDlg(player));
-        dialogs.emplace_back(new CDeletePlayersDlg);
-        dialogs.emplace_back(new CPlayerStatsDlg(&player));
-        dialogs.emplace_back(new CHighScoresDlg);
-        static_cast<CCongratsDlg&>(*dialogs[2]).m_strScoreText = "Your score is 100 out of 100.";
-        static_cast<CCongratsDlg&>(*dialogs[2]).SetUp("Ann");
-        for (auto& dialog : dialogs) {
+        QWidget owner;  // takes every dialog with it
+        auto* congrats = new CCongratsDlg(&owner);
+        congrats->m_strScoreText = "Your score is 100 out of 100.";
+        congrats->SetUp("Ann");
+        for (QWidget* dialog : std::initializer_list<QWidget*>{
+                 new CAboutDlg(&owner), new CSettingsDlg(&owner), congrats,
+                 new CErrorDetectDlg(&owner), new CErrorsShownDlg(&owner),
+                 new CNewPuzzleDlg(&owner), new CSelectCellDlg(&owner), new CActionBar(&owner),
+                 new CNumberPadDlg(&owner), new CSelectGameDlg(player, &owner),
+                 new CSelectPlayerDlg(player, false, false, &owner),
+                 new CSavedGamesDlg(player, &owner), new CDeletePlayersDlg(&owner),
+                 new CPlayerStatsDlg(&player, &owner), new CHighScoresDlg(&owner)}) {
             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                if (button->isHidden()) {
-                    continue;
-                }
                 const QFontMetrics metrics(button->font());
                 const QStyle* style = button->style();
-                int need = metrics.horizontalAdvance(button->text()) +
-                           (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
-                need += qobject_cast<QCheckBox*>(button)
-                            ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                            : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
-                EXPECT_LE(need, button->width()) << points << "pt " << button->text().toStdString();
-                EXPECT_LE(metrics.height(), button->height()) << button->text().toStdString();
+                const int need = metrics.horizontalAdvance(button->text()) +
+                                 (button->icon().isNull() ? 0 : button->iconSize().width() + 4) +
+                                 (qobject_cast<QCheckBox*>(button)
+                                      ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                      : 2 * style->pixelMetric(QStyle::PM_ButtonMargin));
+                EXPECT_TRUE(button->isHidden() ||
+                            (need <= button->width() && metrics.height() <= button->height()))
+                    << points << "pt " << button->text().toStdString();
             }
             for (QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->text().isEmpty()) {
-                    continue;
-                }
                 const QRect used =
                     QFontMetrics(label->font())
                         .boundingRect(QRect(0, 0, label->width(), 10000),
                                       label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-                EXPECT_TRUE(used.width() <= label->width() && used.height() <= label->height())
-                    << points << "pt " << label->text().toStdString() << " needs " << used.width()
-                    << "x" << used.height() << " in " << label->width() << "x" << label->height();
+                EXPECT_TRUE(label->text().isEmpty() ||
+                            (used.width() <= label->width() && used.height() <= label->height()))
+                    << points << "pt " << label->text().toStdString();
             }
         }
     }
