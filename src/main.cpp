@@ -11,6 +11,7 @@
 
 #include "app/GameApp.h"
 #include "app/HelpViewer.h"
+#include "images/DialogTemplate.h"
 #include "images/GameIcon.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
@@ -51,8 +52,14 @@ bool EnterProgramFolder() {
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Math Quizlex"));
-    // The dialogs were designed on an 8-point sans-serif face.
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // The dialogs are written in the desktop's own font at its real size, never smaller than
+    // a child reads easily, and are laid out in dialog units of that font.
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0 && font.pointSizeF() < 10) {
+        font.setPointSizeF(10);
+        QApplication::setFont(font);
+    }
+    dlgtemplate::UseDialogFont(font);
     platform::QtServices services;
     CHelpViewer help;
     services.SetHelpViewer([&help](const std::string& file, platform::HelpCommand command,

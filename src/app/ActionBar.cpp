@@ -9,8 +9,18 @@
 #include <algorithm>
 
 #include "images/DialogTemplate.h"
+#include "images/GameIcon.h"
 #include "platform/DialogUnits.h"
 #include "resources/ResourceIds.h"
+
+namespace {
+
+// The pictures of the three big buttons, drawn by the content tool as "IconNNN.bmp".
+constexpr int kSolutionIcon = 170;
+constexpr int kCheckIcon = 171;
+constexpr int kFindIcon = 172;
+
+}  // namespace
 
 CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     // A bar inside the main window, not a window of its own.
@@ -18,30 +28,39 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("actionBar"));
     setProperty("controlId", ids::IDD_ACTION_BAR);
     setAutoFillBackground(true);
-    platform::PixelRect size = platform::DluToPixels(0, 0, 339, 17);
+    platform::PixelRect size = platform::DluToPixels(0, 0, 400, 17);
     resize(size.width, size.height);
 
     m_pSolutionButton = dlgtemplate::AddButton(this, ids::IDC_BAR_SHOW_SOLUTION, "showSolution",
-                                               tr("Show The Solution"), 2, 1, 77, 14);
+                                               tr("Show The Solution"), 2, 1, 96, 14);
     m_pCheckButton = dlgtemplate::AddButton(this, ids::IDC_BAR_CHECK_ANSWER, "checkAnswer",
-                                            tr("Check My Answer"), 83, 1, 77, 14);
+                                            tr("Check My Answer"), 101, 1, 96, 14);
     m_pFindButton = dlgtemplate::AddButton(this, ids::IDC_BAR_FIND_HINTS, "findHints",
-                                           tr("Find Hints For A Cell"), 164, 1, 77, 14);
-    QLabel* label = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 246, 4, 26, 8);
+                                           tr("Find Hints For A Cell"), 200, 1, 96, 14);
+    // Each big button carries a small picture of what it does, beside its text.
+    const int iconSide = platform::DluToPixelsY(10);
+    for (auto [button, icon] :
+         {std::pair{m_pSolutionButton, kSolutionIcon}, std::pair{m_pCheckButton, kCheckIcon},
+          std::pair{m_pFindButton, kFindIcon}}) {
+        button->setIcon(GameIcon(icon));
+        button->setIconSize(QSize(iconSide, iconSide));
+    }
+    m_pHintsLabel = dlgtemplate::AddText(this, -1, "hintsLabel", tr("Hints:"), 300, 4, 30, 8);
+    QLabel* label = m_pHintsLabel;
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setWordWrap(false);
     // Takes the Enter key so that it presses nothing else.
     QPushButton* enter = dlgtemplate::AddButton(this, ids::IDC_BAR_ENTER, "enterSink",
-                                                QStringLiteral("x"), 248, 3, 7, 6);
+                                                QStringLiteral("x"), 302, 3, 7, 6);
     enter->setDefault(true);
     enter->hide();
-    QPushButton* clear =
-        dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 276, 1, 29, 14);
+    m_pClear =
+        dlgtemplate::AddButton(this, ids::IDC_BAR_CLEAR, "clearHint", tr("Clear"), 334, 1, 32, 14);
     m_pHintPlace = dlgtemplate::AddButton(this, ids::IDC_BAR_HINT_PLACE, "hintPlace", QString(),
-                                          307, 1, 16, 14);
+                                          369, 1, 16, 14);
     m_pHintPlace->hide();
 
-    connect(clear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
+    connect(m_pClear, &QPushButton::clicked, this, [this] { emit HintChosen(0); });
 
     m_nHeight = height();
 }
@@ -84,6 +103,29 @@ void CActionBar::BuildHintButtons(int count) {
         button->show();
         m_hintButtons.push_back(button);
     }
+}
+
+std::vector<QWidget*> CActionBar::HintsRow() const {
+    std::vector<QWidget*> row{m_pHintsLabel, m_pClear, m_pHintPlace};
+    row.insert(row.end(), m_hintButtons.begin(), m_hintButtons.end());
+    return row;
+}
+
+int CActionBar::FitWidth(int width) {
+    const int row = platform::DluToPixelsY(17);
+    // Where the row of hints ends when it stands on the first row, beside the big buttons.
+    QWidget* last = m_hintButtons.empty() ? static_cast<QWidget*>(m_pClear) : m_hintButtons.back();
+    const int end = last->geometry().right() + 1 - m_ptHintsShift.x();
+    const QPoint shift =
+        end + platform::DluToPixelsX(2) <= width
+            ? QPoint(0, 0)
+            : QPoint(platform::DluToPixelsX(2) - (m_pHintsLabel->x() - m_ptHintsShift.x()), row);
+    for (QWidget* widget : HintsRow()) {
+        widget->move(widget->pos() - m_ptHintsShift + shift);
+    }
+    m_ptHintsShift = shift;
+    m_nHeight = shift.isNull() ? row : 2 * row;
+    return m_nHeight;
 }
 
 void CActionBar::EnableAllHintButtons() {

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <vector>
 
+class QLabel;
+
 class QAction;
 class QPushButton;
 
@@ -33,7 +35,11 @@ public:
     QPushButton* CheckButton() const { return m_pCheckButton; }
     QPushButton* SolutionButton() const { return m_pSolutionButton; }
 
-    // The bar's height in pixels, taken when it was built.
+    // Lays the bar out for that width: one row where everything fits, else the hints on a
+    // second row, so no button is cut off. Returns the bar's height, kept in m_nHeight.
+    int FitWidth(int width);
+
+    // The bar's height in pixels: one row when it was built, two while the hints wrap.
     int m_nHeight = 0;
     // Set when the game closes; until then the bar ignores close requests, Enter and Escape.
     int m_bCloseAllowed = 0;
@@ -58,4 +64,9 @@ private:
     QPushButton* m_pCheckButton = nullptr;
     QPushButton* m_pSolutionButton = nullptr;
     QPushButton* m_pHintPlace = nullptr;
+    QLabel* m_pHintsLabel = nullptr;
+    QPushButton* m_pClear = nullptr;
+    // The hints' part of the bar: the label, Clear, the hidden place and the numbered buttons.
+    std::vector<QWidget*> HintsRow() const;
+    QPoint m_ptHintsShift;
 };

@@ -28,8 +28,13 @@ CCongratsDlg::CCongratsDlg(QWidget* parent) : QDialog(parent) {
     QFont bigger = finished->font();
     bigger.setBold(true);
     finished->setFont(bigger);
-    m_pScore = dlgtemplate::AddText(this, ids::IDC_CONGRATS_SCORE, "scoreText", tr("Score"), 40, 24,
-                                    225, 10);
+    // The score is what the player will remember: large.
+    m_pScore = dlgtemplate::AddText(this, ids::IDC_CONGRATS_SCORE, "scoreText", tr("Score"), 40, 20,
+                                    225, 20);
+    QFont large = m_pScore->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    large.setBold(true);
+    m_pScore->setFont(large);
     // Blue on the dialog's own background.
     QPalette blue = m_pScore->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -40,7 +45,7 @@ CCongratsDlg::CCongratsDlg(QWidget* parent) : QDialog(parent) {
         tr("If you want to check the solution first, before playing the reward game, select "
            "\"Check Solution.\"  When you are ready to play the reward game select \"Play Reward "
            "Game\" under the \"Actions\" menu item."),
-        40, 40, 225, 40);
+        40, 42, 225, 44);
 
     m_pReward = dlgtemplate::AddButton(this, ids::IDC_PLAY_REWARD, "playReward",
                                        tr("Play Reward Game"), 7, 89, 70, 14);

@@ -471,6 +471,7 @@ void GameFlow::EndGame(bool solved, int marked, int correct) {
         LoadDataPage(AnswerPageName(m_strGameStem));
         m_windows.SelectHintButton(0);
         platform::PlayGameSound("data\\correct.wav");
+        m_windows.Celebrate();
         if (Congratulate(score) == results::kQuit) {
             return;
         }

@@ -47,6 +47,8 @@ public:
     // The marks of a cell were put back (Undo) or made again (Redo).
     virtual void ShowMarkChange(board::CellPos cell) = 0;
     virtual void RepaintBoard() = 0;
+    // A solved board celebrates for a moment before Congratulations opens.
+    virtual void Celebrate() {}
     virtual void ShowHintFinder(bool on) = 0;
 
     virtual void BuildHintButtons(int count) = 0;

@@ -11,9 +11,11 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <algorithm>
 #include <functional>
 
@@ -34,11 +36,15 @@
 
 namespace {
 
-// The main window's size at start.
-constexpr int kFrameWidth = 1060;
-constexpr int kFrameHeight = 720;
+// The main window at its first start takes this share of a large screen's free area, in
+// tenths.
+constexpr int kScreenShare = 9;
+// The page takes this share of the client area's width, in twentieths, and never less than its
+// text column; the board frame takes the rest.
+constexpr int kPageShare = 7;
 // The page window and the board frame stand side by side, this size until a game lays them
-// out; the page then keeps a text column of its own width.
+// out; then they fill the client area, the board never narrower, the page keeping a text
+// column of its own width.
 constexpr int kGameWindowWidth = 320;
 constexpr int kGameWindowHeight = 398;
 constexpr int kPageTextWidth = 305;
@@ -75,8 +81,33 @@ bool CMainFrame::Create() {
     if (!CreateStatusBar()) {
         return false;
     }
-    resize(kFrameWidth, kFrameHeight);
+    PlaceOnScreen();
     return true;
+}
+
+void CMainFrame::PlaceOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(kGameWindowWidth * 3, kGameWindowHeight * 2);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    // The window's borders and caption, as far as they are known before it shows; a frame
+    // without a window manager has none.
+    const QMargins chrome(4, 30, 4, 4);
+    const QRect room = free.marginsRemoved(chrome);
+    // A small screen is given whole to the game.
+    const int share = room.width() >= 1000 && room.height() >= 700 ? kScreenShare : 10;
+    QRect place(0, 0, room.width() * share / 10, room.height() * share / 10);
+    place.moveCenter(room.center());
+    if (platform::WindowPlace kept; platform::ReadWindowPlace(kept)) {
+        // As the player left it, but never larger than the screen nor partly off it.
+        place = QRect(kept.x, kept.y, std::min(kept.width, room.width()),
+                      std::min(kept.height, room.height()));
+        place.moveLeft(std::clamp(place.left(), room.left(), room.right() + 1 - place.width()));
+        place.moveTop(std::clamp(place.top(), room.top(), room.bottom() + 1 - place.height()));
+    }
+    setGeometry(place);
 }
 
 void CMainFrame::CreateMenus() {
@@ -191,7 +222,6 @@ void CMainFrame::SetBoardZoom(int percent) {
     }
     m_pBoardView->SetZoom(percent);
     platform::WriteBoardZoom(m_pBoardView->Zoom());
-    SizeBoardFrame();
     UpdateCommandStates();
 }
 
@@ -317,6 +347,7 @@ bool CMainFrame::CreateGameWindows() {
     m_pBoardView->SetDocument(Document());
     m_pBoardView->SetZoom(platform::ReadBoardZoom(CDibView::kMinZoom));
     m_pBoardView->SetModes(&m_flow.Modes());
+    m_pBoardView->SetCentred(true);
     m_pBoardView->SetHistory(&m_flow.History());
     connect(m_pBoardView, &CGridView::MarksChanged, this, &CMainFrame::UpdateCommandStates);
     // Paste follows what the clipboard holds.
@@ -343,18 +374,17 @@ void CMainFrame::PlaceActionBar() {
     if (!m_pActionBar || !m_pMdiClient) {
         return;
     }
-    QPoint origin = m_pMdiClient->viewport()->mapTo(this, QPoint(0, 0));
-    m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1,
-                              std::max(1, m_pMdiClient->viewport()->width() - 1),
-                              m_pActionBar->m_nHeight);
+    const QPoint origin = m_pMdiClient->viewport()->mapTo(this, QPoint(0, 0));
+    const int width = std::max(1, m_pMdiClient->viewport()->width() - 1);
+    m_pActionBar->setGeometry(origin.x() + 1, origin.y() + 1, width, m_pActionBar->FitWidth(width));
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (m_pMdiClient && (watched == m_pMdiClient->viewport() || watched == m_pMdiClient) &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         PlaceActionBar();
-        if (HasGameWindows() && m_pBoardView->Zoom() != CDibView::kMinZoom) {
-            SizeBoardFrame();
+        if (HasGameWindows() && m_bLaidOut && event->type() == QEvent::Resize) {
+            ArrangeGameWindows();
         }
     }
     if (event->type() == QEvent::KeyPress && HasGameWindows()) {
@@ -373,7 +403,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
-    // The focusable buttons of the bar, left to right.
+    // The focusable buttons of the bar, left to right, row by row.
     std::vector<QWidget*> bar;
     for (QWidget* w = m_pActionBar->nextInFocusChain(); w && w != m_pActionBar;
          w = w->nextInFocusChain()) {
@@ -382,8 +412,10 @@ bool CMainFrame::TabToPane(QWidget* focus, bool forward, bool wholePane) {
             bar.push_back(w);
         }
     }
-    std::stable_sort(bar.begin(), bar.end(),
-                     [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    std::stable_sort(bar.begin(), bar.end(), [](QWidget* a, QWidget* b) {
+        // In reading order: a bar of two rows goes on with its second row.
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     QWidget* page = m_pHypertext->ClientArea();
     QWidget* panes[3] = {bar.empty() ? nullptr : (forward ? bar.front() : bar.back()), page,
                          m_pBoardView};
@@ -431,38 +463,53 @@ void CMainFrame::LayOutGameWindows(const std::string& title) {
     if (m_pBoardFrame->isMinimized() || m_pBoardFrame->isMaximized()) {
         m_pBoardFrame->showNormal();
     }
-    // The text column keeps its width, whatever the window's borders and scroll bar take.
-    QMargins frame = m_pHypertext->contentsMargins();
+    m_bLaidOut = true;
+    ArrangeGameWindows();
+}
+
+void CMainFrame::ArrangeGameWindows() {
+    // Below the bar, the page on the left and the board on the right share the client area;
+    // the page never narrower than its text column, whatever its borders and scroll bar take.
+    const int top = m_pActionBar->m_nHeight + 1;
+    m_pHypertext->m_nMinTop = top;
+    m_pBoardFrame->m_nMinTop = top;
+    const QSize client = m_pMdiClient->viewport()->size();
+    const QMargins frame = m_pHypertext->contentsMargins();
     int decoration = frame.left() + frame.right();
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    int w = decoration + kPageTextWidth;
-    m_pHypertext->setGeometry(0, h, w, kGameWindowHeight);
-    m_pBoardFrame->move(w + 1, h);
-    SizeBoardFrame();
-}
-
-void CMainFrame::SizeBoardFrame() {
-    // The board frame shows the whole picture, at its zoom, inside its borders and caption;
-    // a board grown past the client area scrolls.
-    CSize picture = m_pBoardView->ZoomedDocSize();
-    QMargins margins = m_pBoardFrame->contentsMargins();
-    int border = 2 * m_pBoardView->frameWidth();
-    QSize client = m_pMdiClient->viewport()->size();
-    QPoint at = m_pBoardFrame->pos();
-    int width = picture.cx + border + margins.left() + margins.right();
-    int height = picture.cy + border + margins.top() + margins.bottom();
-    if (m_pBoardView->Zoom() != CDibView::kMinZoom) {
-        // Never smaller than the board at its own size, also while the client area is not
-        // laid out yet (it sizes the frame again when it is).
-        CSize natural = Document()->GetDocSize();
-        int chromeX = width - picture.cx;
-        int chromeY = height - picture.cy;
-        width = std::max(natural.cx + chromeX, std::min(width, client.width() - at.x()));
-        height = std::max(natural.cy + chromeY, std::min(height, client.height() - at.y()));
+    // The page window keeps to its own largest size; the board takes all the rest.
+    const int pageWidth =
+        std::min(m_pHypertext->maximumWidth(),
+                 std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20));
+    const int height = std::max(kGameWindowHeight / 4, client.height() - top);
+    m_pHypertext->setGeometry(0, top, pageWidth, std::min(height, m_pHypertext->maximumHeight()));
+    const int boardLeft = pageWidth + 1;
+    m_pBoardFrame->setGeometry(boardLeft, top,
+                               std::max(kGameWindowWidth, client.width() - boardLeft), height);
+    // The board at the largest whole scale that shows all of it; the zoom commands step on
+    // from there until the window changes size again.
+    const CSize natural = Document() ? Document()->GetDocSize() : CSize{0, 0};
+    if (natural.cx > 0 && natural.cy > 0) {
+        // The frame's borders and caption as its style draws them: its margins are known only
+        // once it has been shown.
+        const QStyle* style = m_pBoardFrame->style();
+        const int edge =
+            style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, m_pBoardFrame);
+        const int caption = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_pBoardFrame);
+        const QMargins margins = m_pBoardFrame->contentsMargins();
+        const int border = 2 * m_pBoardView->frameWidth();
+        const int roomX =
+            m_pBoardFrame->width() - std::max(margins.left() + margins.right(), 2 * edge) - border;
+        const int roomY = m_pBoardFrame->height() -
+                          std::max(margins.top() + margins.bottom(), caption + 2 * edge) - border;
+        // On a screen of two device pixels to one, half steps are whole device pixels too.
+        const int step = devicePixelRatio() == 2.0 ? CDibView::kZoomStep / 2 : CDibView::kZoomStep;
+        const int percent = std::min(roomX * 100 / natural.cx, roomY * 100 / natural.cy);
+        m_pBoardView->SetZoom(percent, step);
     }
-    m_pBoardFrame->resize(width, height);
+    UpdateCommandStates();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -483,6 +530,10 @@ bool CMainFrame::OnClose() {
         m_pActionBar->hide();
         m_pHypertext->m_bCloseAllowed = 1;
         m_pBoardFrame->m_bCloseAllowed = 1;
+    }
+    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
+        const QRect place = geometry();
+        platform::WriteWindowPlace({place.x(), place.y(), place.width(), place.height()});
     }
     m_bClosing = true;
     return true;

@@ -76,6 +76,9 @@ public:
     // True when the frame may close.
     bool OnClose();
 
+    // How long a solved board celebrates, in milliseconds; none at 0.
+    static inline int s_nCelebrationMs = 1600;
+
     // Greys and enables every command by its rule in the command table.
     void UpdateCommandStates() override;
     // The menu action of a command id, or null.
@@ -117,6 +120,7 @@ protected:
     void RefreshBoard() override;
     void ShowMarkChange(board::CellPos cell) override;
     void RepaintBoard() override;
+    void Celebrate() override;
     void ShowHintFinder(bool on) override;
     void BuildHintButtons(int count) override;
     void SelectHintButton(int n) override;
@@ -129,8 +133,11 @@ private:
     void CreateMenus();
     bool CreateStatusBar();
     void PlaceActionBar();
-    // The board frame fits the board at its zoom, within the client area.
-    void SizeBoardFrame();
+    // Centred on the screen at most of its size, or where the player left it, never off it.
+    void PlaceOnScreen();
+    // The page and the board frame fill the client area below the bar, the board at the
+    // largest whole scale that fits.
+    void ArrangeGameWindows();
     // Tab and Ctrl+Tab take the focus on to the next pane, in the order they stand on screen:
     // the action bar, the page, the board. True when the key was taken.
     bool TabToPane(QWidget* focus, bool forward, bool wholePane);
@@ -150,4 +157,6 @@ private:
     // since (then it stays where they put it).
     QPoint m_ptFinderPlaced{-1, -1};
     bool m_bFinderMoved = false;
+    // A game has laid the windows out; from then on they follow the client area's size.
+    bool m_bLaidOut = false;
 };

@@ -2,11 +2,14 @@
 // The main frame's side of a game: the windows as the game's flow drives them, and the
 // settings.
 #include <QAction>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/ActionBar.h"
 #include "app/ChildFrame.h"
@@ -68,6 +71,30 @@ void CMainFrame::RepaintBoard() {
     m_pBoardFrame->update();
 }
 
+void CMainFrame::Celebrate() {
+    CMathGridDoc* doc = Document();
+    if (!HasGameWindows() || !doc || s_nCelebrationMs <= 0 || doc->m_answers.empty()) {
+        return;
+    }
+    // The answers light up in turn while the finishing sound plays; the player's clicks wait.
+    const int count = static_cast<int>(doc->m_answers.size());
+    QEventLoop loop;
+    QTimer timer;
+    int lit = 0;
+    connect(&timer, &QTimer::timeout, &loop, [&] {
+        if (++lit > count + count / 4) {
+            loop.quit();
+        } else {
+            m_pBoardView->SetCelebration(lit);
+        }
+    });
+    timer.start(std::max(15, s_nCelebrationMs / (count + count / 4 + 1)));
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (m_pBoardView) {
+        m_pBoardView->SetCelebration(0);
+    }
+}
+
 void CMainFrame::ShowHintFinder(bool on) {
     if (on && !m_pHintFinder->isVisible()) {
         // Beside the board, whose cells the player is asked to click, until the player puts
@@ -95,6 +122,12 @@ void CMainFrame::BuildHintButtons(int count) {
         if (QAction* action = CommandAction(id)) {
             action->setVisible(id - ids::ID_HINT_CLEAR <= count);
         }
+    }
+    // More or fewer hints may take the bar to two rows or back to one.
+    const int height = m_pActionBar->m_nHeight;
+    PlaceActionBar();
+    if (m_bLaidOut && height != m_pActionBar->m_nHeight) {
+        ArrangeGameWindows();
     }
 }
 

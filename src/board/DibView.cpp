@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "board/BoardPainter.h"
@@ -107,8 +108,9 @@ void CDibView::SetDocument(CDibDoc* doc) {
     OnDocumentChanged();
 }
 
-void CDibView::SetZoom(int percent) {
-    percent = std::clamp(percent / kZoomStep * kZoomStep, kMinZoom, kMaxZoom);
+void CDibView::SetZoom(int percent, int step) {
+    step = std::max(1, step);
+    percent = std::clamp(percent / step * step, kMinZoom, kMaxZoom);
     if (percent == m_nZoom) {
         return;
     }
@@ -180,7 +182,10 @@ void CDibView::UpdateScrollBars() {
 }
 
 QPoint CDibView::GetScrollPosition() const {
-    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    // A picture smaller than the window stands in its middle, where the game window asks so.
+    const QSize page = m_bCentred ? viewport()->size() : QSize(0, 0);
+    return QPoint(horizontalScrollBar()->value() - std::max(0, (page.width() - m_sizeTotal.cx) / 2),
+                  verticalScrollBar()->value() - std::max(0, (page.height() - m_sizeTotal.cy) / 2));
 }
 
 void CDibView::resizeEvent(QResizeEvent* event) {
@@ -203,16 +208,17 @@ void CDibView::paintEvent(QPaintEvent* event) {
         painter.fillRect(r, palette().color(QPalette::Window));
     }
     painter.translate(-scroll);
-    const int zoom = m_nZoom / 100;
-    if (zoom != 1) {
+    if (m_nZoom != kMinZoom) {
         // Everything is drawn at the zoomed size: the texts as texts, not as blown-up pixels.
-        painter.scale(zoom, zoom);
+        painter.scale(m_nZoom / 100.0, m_nZoom / 100.0);
     }
     // What the paint covers, in picture coordinates: whole picture pixels around it.
     QRect covered = event->rect().translated(scroll);
-    m_visible = board::Rect{covered.left() / zoom, covered.top() / zoom,
-                            (covered.left() + covered.width() + zoom - 1) / zoom,
-                            (covered.top() + covered.height() + zoom - 1) / zoom};
+    auto down = [this](int v) { return static_cast<int>(std::floor(v * 100.0 / m_nZoom)); };
+    auto up = [this](int v) { return static_cast<int>(std::ceil(v * 100.0 / m_nZoom)); };
+    m_visible =
+        board::Rect{down(covered.left()), down(covered.top()), up(covered.left() + covered.width()),
+                    up(covered.top() + covered.height())};
     OnDraw(painter);
     m_visible = board::kWholeBoard;
     PaintOverlay(painter);

@@ -37,6 +37,9 @@ public:
     // The scroll range in picture pixels, and where the view is scrolled to.
     void SetScrollSizes(const CSize& total);
     CSize GetTotalSize() const { return m_sizeTotal; }
+    // A picture smaller than the window stands in its middle, not at its top left.
+    void SetCentred(bool centred) { m_bCentred = centred; }
+    // Where the window shows the picture from; negative while a smaller picture is centred.
     QPoint GetScrollPosition() const;
 
     // Print (through the print dialog): the picture fills the page width, its shape kept at
@@ -63,7 +66,9 @@ public:
     static constexpr int kMinZoom = 100;
     static constexpr int kMaxZoom = 400;
     static constexpr int kZoomStep = 100;
-    void SetZoom(int percent);
+    // step: the zoom's whole steps; half steps make whole device pixels on a screen of twice
+    // the pixels.
+    void SetZoom(int percent, int step = kZoomStep);
     int Zoom() const { return m_nZoom; }
     // The picture's size on screen at the present zoom.
     CSize ZoomedDocSize() const;
@@ -88,6 +93,7 @@ private:
     bool m_bPrinting = false;
     board::Rect m_visible = board::kWholeBoard;
     int m_nZoom = kMinZoom;
+    bool m_bCentred = false;
     QAction* m_pCopy = nullptr;
     QAction* m_pPaste = nullptr;
 };

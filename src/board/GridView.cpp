@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 
 #include "board/BoardAccessible.h"
 #include "board/BoardPainter.h"
@@ -67,17 +68,18 @@ board::Hit CGridView::HitTest(const QPoint& point) const {
         return board::HitTest(*doc, scroll.x(), scroll.y(), point.x(), point.y());
     }
     // At a larger size the point is taken back to the picture's own pixels first.
-    const int zoom = Zoom() / 100;
-    auto down = [zoom](int v) { return v >= 0 ? v / zoom : -((-v + zoom - 1) / zoom); };
+    const int zoom = Zoom();
+    auto down = [zoom](int v) { return static_cast<int>(std::floor(v * 100.0 / zoom)); };
     return board::HitTest(*doc, 0, 0, down(scroll.x() + point.x()), down(scroll.y() + point.y()));
 }
 
 QPoint CGridView::CellCentre(board::CellPos pos) const {
     const CGridDoc* doc = GetDocument();
     board::Origin origin = board::CellOrigin(*doc, pos.column, pos.row);
-    const int zoom = Zoom() / 100;
+    const int zoom = Zoom();
     const int s = doc->m_nCellSize;
-    return QPoint((origin.x + s / 2) * zoom, (origin.y + s / 2) * zoom) - GetScrollPosition();
+    return QPoint((origin.x + s / 2) * zoom / 100, (origin.y + s / 2) * zoom / 100) -
+           GetScrollPosition();
 }
 
 QRect CGridView::CellScreenRect(board::CellPos pos) const {
@@ -86,9 +88,9 @@ QRect CGridView::CellScreenRect(board::CellPos pos) const {
         return QRect();
     }
     board::Origin origin = board::CellOrigin(*doc, pos.column, pos.row);
-    const int zoom = Zoom() / 100;
-    const int s = doc->m_nCellSize * zoom;
-    QPoint topLeft = QPoint(origin.x * zoom, origin.y * zoom) - GetScrollPosition();
+    const int zoom = Zoom();
+    const int s = doc->m_nCellSize * zoom / 100;
+    QPoint topLeft = QPoint(origin.x * zoom / 100, origin.y * zoom / 100) - GetScrollPosition();
     return QRect(viewport()->mapToGlobal(topLeft), QSize(s, s));
 }
 

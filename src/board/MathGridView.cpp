@@ -4,7 +4,9 @@
 
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
+#include "board/BoardGeometry.h"
 #include "board/BoardPainter.h"
 #include "board/NumberPadDlg.h"
 #include "platform/GameSwitches.h"
@@ -26,12 +28,33 @@ void CMathGridView::OnDraw(QPainter& dc) {
     if (CMathGridDoc* doc = GetDocument()) {
         board::PaintMathBoard(dc, *doc, Colors(), Modes().m_bShowSolution != 0, false,
                               VisibleRect());
+        if (m_nCelebration > 0 && !IsPrinting()) {
+            PaintCelebration(dc, *doc);
+        }
     }
 }
 
-int CMathGridView::RunNumberPad(const QPoint& at, int& value) {
+void CMathGridView::SetCelebration(int lit) {
+    m_nCelebration = lit;
+    m_bFullRepaint = 1;
+    InvalidateView();
+}
+
+void CMathGridView::PaintCelebration(QPainter& dc, const CMathGridDoc& doc) {
+    // The answers light up gold one after another, the newest brightest, over their digits.
+    const int count = std::min<int>(m_nCelebration, static_cast<int>(doc.m_answers.size()));
+    for (int i = 0; i < count; ++i) {
+        CellKey key = ParseCellKey(doc.m_answers[static_cast<size_t>(i)]);
+        board::Origin origin = board::CellOrigin(doc, key.column, key.row);
+        board::Rect cell = board::CellFillRect(origin.x, origin.y, doc.m_nCellSize);
+        dc.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()),
+                    QColor(255, 200, 0, i + 1 == count ? 200 : 110));
+    }
+}
+
+int CMathGridView::RunNumberPad(const QPoint& at, const QRect& cell, int& value) {
     CNumberPadDlg pad(window());
-    int result = pad.ShowAt(at.x(), at.y());
+    int result = pad.ShowAt(at.x(), at.y(), cell);
     value = pad.m_nValue;
     return result;
 }
@@ -56,7 +79,7 @@ void CMathGridView::OnLButtonDown(const QPoint& point) {
     platform::PlayGameSound("data\\qxup.wav");
     int value = -1;
     QPointer<CMathGridView> self(this);
-    int result = RunNumberPad(at, value);
+    int result = RunNumberPad(at, CellScreenRect({hit.column, hit.row}), value);
     if (!self) {
         return;
     }

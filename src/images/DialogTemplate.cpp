@@ -4,6 +4,7 @@
 #include "images/DialogTemplate.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,6 +13,14 @@
 #include "resources/ResourceIds.h"
 
 namespace dlgtemplate {
+
+void UseDialogFont(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    // A line's full spacing, so one line of text fills an 8-unit-high control whole.
+    platform::SetDialogBaseUnits({(letters / 26 + 1) / 2, metrics.lineSpacing()});
+}
 
 void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy) {
     platform::PixelRect size = platform::DluToPixels(0, 0, cx, cy);

@@ -10,7 +10,13 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
+class QFont;
+
 namespace dlgtemplate {
+
+// Takes the dialog units from the font the dialogs are written in, at its real size, as the
+// original platform took them from the dialog font: every dialog grows with it.
+void UseDialogFont(const QFont& font);
 
 // Fixes the dialog's client size, given in dialog units, and its caption.
 void SetupDialog(QDialog* dialog, const QString& caption, int cx, int cy);

@@ -313,6 +313,46 @@ void DrawErrorsIcon(PixelCanvas& c, int s) {
     }
 }
 
+// Show The Solution: a gold key, the answer to the puzzle.
+void DrawSolutionIcon(PixelCanvas& c, int s) {
+    const double r = s * 0.22;
+    const double cx = s * 0.3;
+    const double cy = s * 0.35;
+    const double bar = std::max(3.0, s * 0.14);
+    FillBar(c, cx, cy, s * 0.88, s * 0.82, bar + 2, kIconNavy);
+    c.FillEllipse(cx, cy, r + 1, r + 1, kIconNavy);
+    FillBar(c, cx, cy, s * 0.88, s * 0.82, bar, kIconGold);
+    for (double t : {0.62, 0.78}) {
+        const double x = cx + (s * 0.88 - cx) * t;
+        const double y = cy + (s * 0.82 - cy) * t;
+        FillBar(c, x, y, x + s * 0.12, y - s * 0.12, bar * 0.8, kIconGold);
+    }
+    c.FillEllipse(cx, cy, r, r, kIconGold);
+    c.FillEllipse(cx - r * 0.2, cy - r * 0.2, r * 0.35, r * 0.35, kIconClear);
+}
+
+// Check My Answer: a green tick on a white card.
+void DrawCheckIcon(PixelCanvas& c, int s) {
+    const int line = std::max(1, s / 32);
+    FillRounded(c, s / 16, s / 16, s - s / 16, s - s / 16, s / 8, kIconInk);
+    FillRounded(c, s / 16 + line, s / 16 + line, s - s / 16 - line, s - s / 16 - line, s / 8,
+                kIconWhite);
+    const double bar = std::max(3.0, s * 0.16);
+    FillBar(c, s * 0.22, s * 0.5, s * 0.42, s * 0.72, bar, kIconGreen);
+    FillBar(c, s * 0.4, s * 0.72, s * 0.8, s * 0.26, bar, kIconGreen);
+}
+
+// Find Hints For A Cell: a magnifying glass over a cell.
+void DrawFindIcon(PixelCanvas& c, int s) {
+    const double cx = s * 0.4;
+    const double cy = s * 0.4;
+    const double r = s * 0.3;
+    FillBar(c, cx + r * 0.6, cy + r * 0.6, s * 0.92, s * 0.92, std::max(3.0, s * 0.16), kIconInk);
+    c.FillEllipse(cx, cy, r, r, kIconNavy);
+    c.FillEllipse(cx, cy, r * 0.75, r * 0.75, kIconPale);
+    c.FillEllipse(cx - r * 0.3, cy - r * 0.3, r * 0.2, r * 0.2, kIconWhite);
+}
+
 }  // namespace
 
 PixelCanvas MakeIconPicture(int resource, int size) {
@@ -329,6 +369,15 @@ PixelCanvas MakeIconPicture(int resource, int size) {
             break;
         case 134:
             DrawErrorsIcon(canvas, size);
+            break;
+        case 170:
+            DrawSolutionIcon(canvas, size);
+            break;
+        case 171:
+            DrawCheckIcon(canvas, size);
+            break;
+        case 172:
+            DrawFindIcon(canvas, size);
             break;
         default:
             break;

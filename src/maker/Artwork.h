@@ -30,7 +30,7 @@ PixelCanvas MakeAboutPicture(const std::string& version);
 // The game's icons, drawn at any size from 16 pixels up: 128 the game itself (its windows and
 // the Congratulations dialog), 132 the page window, 133 the board window, 134 the Errors
 // Displayed dialog. The top-left pixel is the clear colour: the game shows it transparent.
-inline constexpr int kGameIcons[] = {128, 132, 133, 134};
+inline constexpr int kGameIcons[] = {128, 132, 133, 134, 170, 171, 172};
 inline constexpr int kIconSize = 32;
 PixelCanvas MakeIconPicture(int resource, int size);
 // The data file an icon is kept in, "Icon128.bmp".

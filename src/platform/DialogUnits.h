@@ -10,8 +10,8 @@ struct BaseUnits {
     int y;  // character height in pixels
 };
 
-// The dialog base units the game's dialogs are laid out with. Fixed, so dialogs look as
-// designed whatever the desktop's font; tests may set other values.
+// The dialog base units the game's dialogs are laid out with: those of the small-font desktop
+// they were designed on until the game takes them from its dialog font.
 BaseUnits DialogBaseUnits();
 void SetDialogBaseUnits(BaseUnits units);
 

@@ -4,7 +4,10 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <map>
 
 #include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
@@ -14,6 +17,7 @@
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/Services.h"
+#include "platform/TextFile.h"
 #include "players/GameList.h"
 #include "players/Player.h"
 #include "players/SavedGamesDlg.h"
@@ -28,6 +32,46 @@ namespace {
 // title keys the player's records, and a shown text need not turn back into the same bytes.
 constexpr int kTitleRole = Qt::UserRole;
 constexpr int kStemRole = Qt::UserRole + 1;
+// What is shown on the right of a title: its level and how the player stands with it.
+constexpr int kSideRole = Qt::UserRole + 2;
+
+// Each row: the title on the left, its level and the player's marks on the right, in grey.
+class GameRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString side = index.data(kSideRole).toString();
+        if (side.isEmpty()) {
+            return;
+        }
+        painter->save();
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                                 : QColor(70, 70, 90));
+        painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                          side);
+        painter->restore();
+    }
+};
+
+// The levels of the shipped games, "stem,level" a line, written by the content build beside
+// the game list. A missing file shows no levels.
+std::map<std::string, std::string> ReadLevels() {
+    std::map<std::string, std::string> levels;
+    CTextFile file;
+    if (!file.OpenToRead(platform::GamePaths::Data() + "levels.dat", uint64_t(1) << 20)) {
+        return levels;
+    }
+    std::string line;
+    while (file.ReadString(line) && levels.size() < kMaxGameListEntries) {
+        if (const size_t comma = line.find(','); comma != std::string::npos && comma > 0) {
+            levels[line.substr(0, comma)] = line.substr(comma + 1, 12);
+        }
+    }
+    return levels;
+}
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
@@ -46,27 +90,28 @@ CSelectGameDlg::CSelectGameDlg(CPlayer& currentPlayer, QWidget* parent)
     setProperty("templateId", ids::IDD_SELECT_GAME);
     setWindowTitle(tr("Select Game To Play"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const platform::PixelRect size = platform::DluToPixels(0, 0, 232, 186);
+    const platform::PixelRect size = platform::DluToPixels(0, 0, 292, 186);
     resize(size.width, size.height);
 
     m_pHead = new CDibStatic(this);
-    Place(m_pHead, ids::IDC_DIB_PICTURE, "headPicture", 36, 4, 160, 48);
+    Place(m_pHead, ids::IDC_DIB_PICTURE, "headPicture", 66, 4, 160, 48);
     m_pList = new QListWidget(this);
-    Place(m_pList, ids::IDC_GAME_LIST, "gameList", 8, 58, 142, 104);
+    Place(m_pList, ids::IDC_GAME_LIST, "gameList", 8, 58, 200, 104);
+    m_pList->setItemDelegate(new GameRowDelegate(m_pList));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("Play Selected Game"), 158, 58, 66, 14);
+    m_pOk = AddButton(this, ids::IDOK, "okButton", tr("Play Selected Game"), 214, 58, 70, 14);
     m_pOk->setDefault(true);
     m_pOk->setEnabled(false);
     m_pOpenSaved = AddButton(this, ids::IDC_OPEN_SAVED_GAME, "openSavedGameButton",
-                             tr("Open Saved Game"), 158, 76, 66, 14);
+                             tr("Open Saved Game"), 214, 76, 70, 14);
     m_pOpenSaved->setEnabled(false);
     m_pCancel =
-        AddButton(this, ids::IDC_SELECT_GAME_CANCEL, "cancelButton", tr("Cancel"), 158, 94, 66, 14);
-    m_pHelp = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 158, 148, 66, 14);
+        AddButton(this, ids::IDC_SELECT_GAME_CANCEL, "cancelButton", tr("Cancel"), 214, 94, 70, 14);
+    m_pHelp = AddButton(this, ids::IDHELP, "helpButton", tr("Help"), 214, 148, 70, 14);
     m_pQuickInstructions = new QCheckBox(tr("Show Quick Instructions upon Startup"), this);
     Place(m_pQuickInstructions, ids::IDC_QUICK_INSTRUCTIONS_BOX, "quickInstructionsBox", 8, 168,
-          216, 10);
+          276, 10);
 
     connect(m_pList, &QListWidget::itemSelectionChanged, this, &CSelectGameDlg::OnSelChange);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &CSelectGameDlg::OnOK);
@@ -91,12 +136,14 @@ bool CSelectGameDlg::OnInitDialog() {
         platform::MessageBox("Error reading DIB file.");
     }
 
+    const std::map<std::string, std::string> levels = ReadLevels();
     for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
         // Made whole before it joins the list: an item made inside the list is searched for
         // among all the items already there while it is being made.
         auto* item = new QListWidgetItem(platform::FromCp1252(game.title));
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));
+        item->setData(kSideRole, SideText(game, levels));
         m_pList->addItem(item);
     }
 
@@ -113,6 +160,30 @@ bool CSelectGameDlg::OnInitDialog() {
     }
     CenterDialog(*this);
     return true;
+}
+
+QString CSelectGameDlg::SideText(const GameListEntry& game,
+                                 const std::map<std::string, std::string>& levels) const {
+    QStringList parts;
+    if (auto level = levels.find(game.stem); level != levels.end()) {
+        parts << platform::FromCp1252(level->second);
+    }
+    // The record the game would pick for the title says whether it is finished, and its score.
+    for (const auto& record : m_player.Stats()) {
+        if (record->m_strTitle == game.title) {
+            if (record->m_bFinished) {
+                parts << QStringLiteral("\u2713 %1").arg(record->m_nScore);
+            }
+            break;
+        }
+    }
+    for (const auto& saved : m_player.SavedGames()) {
+        if (saved->m_strTitle == game.title && m_player.IsOfferedSavedGame(*saved)) {
+            parts << QStringLiteral("\u270e saved");
+            break;
+        }
+    }
+    return parts.join(QStringLiteral("   "));
 }
 
 void CSelectGameDlg::OnSelChange() {

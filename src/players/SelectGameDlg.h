@@ -3,10 +3,13 @@
 // quit). It also carries the "Show Quick Instructions upon Startup" box.
 #pragma once
 
+#include <QString>
+#include <map>
 #include <string>
 
 #include "images/FixedCellDialog.h"
 
+struct GameListEntry;
 class CDibStatic;
 class QListWidget;
 class CPlayer;
@@ -45,6 +48,10 @@ protected:
 
 private:
     void CloseWith(int result);
+    // Beside a title: its level, then a tick and the score of a finished game and a pencil
+    // for a game saved in progress, both the current player's.
+    QString SideText(const GameListEntry& game,
+                     const std::map<std::string, std::string>& levels) const;
 
     CPlayer& m_player;
     CDibStatic* m_pHead = nullptr;

@@ -2,22 +2,39 @@
 // The about box, the settings dialog and the help viewer, driven headless.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "app/AboutDlg.h"
+#include "app/ActionBar.h"
+#include "app/CongratsDlg.h"
+#include "app/ErrorDetectDlg.h"
+#include "app/ErrorsShownDlg.h"
 #include "app/HelpViewer.h"
+#include "app/NewPuzzleDlg.h"
+#include "app/SelectCellDlg.h"
 #include "app/SettingsDlg.h"
+#include "board/NumberPadDlg.h"
 #include "hypertext/MuWnd.h"
 #include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
+#include "platform/DialogUnits.h"
 #include "platform/FakeServices.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
+#include "players/DeletePlayersDlg.h"
+#include "players/Player.h"
+#include "players/PlayerStatsDlg.h"
+#include "players/SavedGamesDlg.h"
+#include "players/SelectGameDlg.h"
+#include "players/SelectPlayerDlg.h"
 #include "resources/ResourceIds.h"
+#include "reward/HighScoresDlg.h"
 #include "support/DialogControls.h"
 #include "support/TestBitmaps.h"
 #include "support/TestSupport.h"
@@ -161,4 +178,55 @@ TEST_F(HelpViewer, ShowsTheRequestedPagesInOneWindowAndOnlyHelpPages) {
     EXPECT_TRUE(viewer.PageShown());
     EXPECT_FALSE(missing->isVisible());
     EXPECT_EQ(viewer.pos(), QPoint(40, 50));
+}
+
+// Every dialog grows with its font: each control's text fits it, at the desktop's usual font
+// and at a large one.
+TEST_F(AppDialogs, EveryControlsTextFitsItsControlAtTheUsualAndALargeFont) {
+    const QFont usual = QApplication::font();
+    const platform::BaseUnits units = platform::DialogBaseUnits();
+    CPlayer player;
+    for (double points : {10.0, 16.0}) {
+        QFont font = usual;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        dlgtemplate::UseDialogFont(font);
+        QWidget owner;  // takes every dialog with it
+        auto* congrats = new CCongratsDlg(&owner);
+        congrats->m_strScoreText = "Your score is 100 out of 100.";
+        congrats->SetUp("Ann");
+        for (QWidget* dialog : std::initializer_list<QWidget*>{
+                 new CAboutDlg(&owner), new CSettingsDlg(&owner), congrats,
+                 new CErrorDetectDlg(&owner), new CErrorsShownDlg(&owner),
+                 new CNewPuzzleDlg(&owner), new CSelectCellDlg(&owner), new CActionBar(&owner),
+                 new CNumberPadDlg(&owner), new CSelectGameDlg(player, &owner),
+                 new CSelectPlayerDlg(player, false, false, &owner),
+                 new CSavedGamesDlg(player, &owner), new CDeletePlayersDlg(&owner),
+                 new CPlayerStatsDlg(&player, &owner), new CHighScoresDlg(&owner)}) {
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                const QFontMetrics metrics(button->font());
+                const QStyle* style = button->style();
+                const int need = metrics.horizontalAdvance(button->text()) +
+                                 (button->icon().isNull() ? 0 : button->iconSize().width() + 4) +
+                                 (qobject_cast<QCheckBox*>(button)
+                                      ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                      : 2 * style->pixelMetric(QStyle::PM_ButtonMargin));
+                EXPECT_TRUE(button->isHidden() ||
+                            (need <= button->width() && metrics.height() <= button->height()))
+                    << points << "pt " << button->text().toStdString();
+            }
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                const QRect used =
+                    QFontMetrics(label->font())
+                        .boundingRect(QRect(0, 0, label->width(), 10000),
+                                      label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+                EXPECT_TRUE(label->text().isEmpty() ||
+                            (used.width() <= label->width() && used.height() <= label->height()))
+                    << points << "pt " << label->text().toStdString();
+            }
+        }
+    }
+    QApplication::setFont(usual);
+    platform::SetDialogBaseUnits(units);
 }

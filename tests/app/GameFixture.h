@@ -102,6 +102,7 @@ private:
     ScriptedFrame(CPlayer& player, Script& script, ScriptedDialogs* dialogs)
         : CMainFrame(player, std::unique_ptr<IGameDialogs>(dialogs)), m_script(script) {
         dialogs->m_pFlow = &Flow();
+        s_nCelebrationMs = 30;  // the finish still plays, briefly
     }
 
     Script& m_script;

@@ -24,7 +24,7 @@ class FakeWindows : public IGameWindows {
 public:
     bool created = false, shown = false, finder = false, mayClose = false;
     std::string title, page, panes[4];
-    int hintButtons = 0;
+    int hintButtons = 0, celebrations = 0;
     const platform::FakeServices* services = nullptr;
     size_t helpAtShow = 0;  // help calls made when the main window showed
 
@@ -58,6 +58,7 @@ public:
     void ShowGameWindows(const std::string&) override {}
     void SetPane(int index, const std::string& text) override { panes[index] = text; }
     void RepaintStatusBar() override {}
+    void Celebrate() override { ++celebrations; }
 };
 
 using apptest::GameAnswer;
@@ -259,6 +260,7 @@ TEST_F(GameFlowTest, CheckSaysHowManyMarksAreRightAndCountsEveryCheck) {
     Marks() = apptest::kAllRight;
     flow.OnCheckAnswer();
     EXPECT_EQ(script.log.back(), "congrats Ann: Your score is 94 out of 100.");
+    EXPECT_EQ(windows.celebrations, 1);
     EXPECT_TRUE(flow.SolutionShown() && flow.RewardAvailable());
     EXPECT_TRUE(OverOnDisk("Number Hunt")) << "the score is written as the game ends";
     fake.Clear();
@@ -289,6 +291,7 @@ TEST_F(GameFlowTest, ShowSolutionAsksAndYesEndsTheGameWithoutCongratulations) {
         EXPECT_EQ(flow.Modes().m_bHintLookup, 1) << "a click now lists the cell's hints";
         EXPECT_EQ(windows.page, "hunt-00.htf");
         EXPECT_EQ(script.log, Lines{}) << "no Congratulations";
+        EXPECT_EQ(windows.celebrations, 0);
         EXPECT_EQ(player.CurrentStats()->m_nScore, 1);
         EXPECT_TRUE(OverOnDisk("Number Hunt"));
     }

@@ -4,17 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <map>
 
 #include "BoardPixels.h"
 #include "board/MathGridView.h"
 #include "board/NumberPadDlg.h"
-#include "platform/DialogUnits.h"
 #include "platform/FakeServices.h"
 #include "resources/ResourceIds.h"
 #include "support/TestSupport.h"
@@ -242,24 +243,32 @@ TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHitsAndWithoutADocumentNothing
     EXPECT_TRUE(m_fake.sounds.empty());
 }
 
-TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
+TEST_F(BoardTest, ThePadIsAPhoneKeypadOfElevenButtonsPlacedBesideTheCell) {
     auto& view = Show<CMathGridView>(NumberPuzzle());
     CNumberPadDlg pad(&m_window);
-    QList<QPushButton*> buttons = pad.findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 11);
-    // "clear" on top and the default, then 0 to 9 below it, the last one at the bottom.
-    for (QPushButton* button : buttons) {
+    std::map<std::pair<int, int>, QString> byPlace;
+    for (QPushButton* button : pad.findChildren<QPushButton*>()) {
         const int i = button->property("controlId").toInt() - ids::IDC_PAD_CLEAR;
         EXPECT_EQ(button->text(), i == 0 ? QString("clear") : QString::number(i - 1));
-        EXPECT_EQ(button->isDefault(), i == 0);
-        EXPECT_EQ(button->y(), platform::DluToPixelsY(1 + 14 * i)) << i;
+        EXPECT_TRUE(button->isDefault() == (i == 0) && button->width() >= 32 &&
+                    button->height() >= 32);
+        byPlace[{button->y(), button->x()}] = button->text();
     }
+    QString rows;  // as a phone's keys read, row by row
+    for (int row = -1; const auto& [place, text] : byPlace) {
+        rows += (row < 0 ? "" : place.first != row ? "/" : " ") + text;
+        row = place.first;
+    }
+    EXPECT_EQ(rows, "1 2 3/4 5 6/7 8 9/clear 0");
+    QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7");
+    QCoreApplication::sendEvent(&pad, &seven);
+    EXPECT_TRUE(pad.result() == QDialog::Accepted && pad.m_nValue == 7) << "typed digits answer";
 
-    // Centred vertically on the click (less half a cell), beside it.
+    // Centred vertically on the click (less half a cell), right of the cell.
     QPoint click(75, 85);  // cell (2, 2)
     QPoint wanted = m_window.mapToGlobal(view.mapTo(&m_window, click) - QPoint(0, 15));
     QRect frame = ClickWithPad(view, click, ids::IDC_PAD_CLEAR);
-    EXPECT_EQ(frame.left(), wanted.x());
+    EXPECT_GT(frame.left(), view.viewport()->mapToGlobal(QPoint(99, 0)).x());
     EXPECT_EQ(frame.top(), wanted.y() - frame.height() / 2);
     // A click near the top of the screen keeps the whole pad, "clear" included, on the screen.
     m_window.resize(700, 500);
@@ -267,4 +276,13 @@ TEST_F(BoardTest, ThePadIsAColumnOfElevenButtonsPlacedBesideTheClick) {
     QCoreApplication::processEvents();
     frame = ClickWithPad(view, QPoint(75, 25), ids::IDC_PAD_CLEAR);  // cell (2, 0)
     EXPECT_EQ(frame.top(), m_window.screen()->availableGeometry().top());
+}
+
+TEST_F(BoardTest, ASolvedBoardLightsItsAnswersInTurnTheNewestBrightest) {
+    auto& view = Show<CMathGridView>(NumberPuzzle());
+    view.SetCelebration(2);  // the answers (0, 0) and (1, 0), of cells at x 10 and 40
+    QImage image = Render(view);
+    const QColor first = image.pixelColor(15, 45), newest = image.pixelColor(45, 45);
+    EXPECT_TRUE(first.blue() < 200 && newest.blue() < first.blue() && newest.red() == 255);
+    EXPECT_EQ(image.pixelColor(75, 45), QColor(Qt::white)) << "the third waits its turn";
 }

@@ -436,9 +436,17 @@ TEST_F(SelectGame, ListsTheGamesInFileOrderAndPlaysTheOneChosen) {
 
 TEST_F(SelectGame, AsksBeforeOverwritingASavedGame) {
     player.SaveGame(GamesFolder(), "Take Away", "takeaway", 0, 0, {"1,1"}, false);
+    player.SelectGame("Zebra Sums", true);
+    player.CurrentStats()->m_nScore = 87;
+    folder.Write("data/levels.dat", "takeaway,easy\r\nzebra\r\n");
     ScriptedSelectGame dialog(player);
     dialog.m_bHasSavedGames = player.HasSavedGames();
     dialog.show();
+    // Beside each title its level, a finished game's score and a saved game in progress.
+    auto side = [&](int row) {
+        return Games(&dialog)->item(row)->data(Qt::UserRole + 2).toString();
+    };
+    EXPECT_EQ(side(0) + "|" + side(1) + "|" + side(2), "\u2713 87||easy   \u270e saved");
     Click(Games(&dialog), 2);
     fake.answers = {platform::IDCANCEL};
     dialog.OnOK();

@@ -415,6 +415,8 @@ bool Builder::Write(BuildSummary& summary) {
     const fs::path data = m_out / "data";
     bool ok = true;
     std::string list;
+    // Beside the game list, not in it: each game's level, for the Select Game dialog.
+    std::string levels;
     for (const PuzzleSource& puzzle : m_puzzles) {
         std::vector<std::string> names;
         std::string failed;
@@ -425,10 +427,12 @@ bool Builder::Write(BuildSummary& summary) {
         ++summary.pictures;
         summary.pages += static_cast<int>(names.size()) - 2;
         AppendGameListEntry(list, {puzzle.title, puzzle.stem});
+        levels += puzzle.stem + "," + puzzle.level + "\r\n";
         ++summary.games;
     }
     KeepPlayersPuzzles(list);
     ok = WriteBytes(data / "games.dat", std::vector<uint8_t>(list.begin(), list.end())) && ok;
+    ok = WriteBytes(data / "levels.dat", std::vector<uint8_t>(levels.begin(), levels.end())) && ok;
     for (const PageFile& page : m_helpPages) {
         ok = WriteText(data / "help" / page.name, page.text) && ok;
         ++summary.pages;
