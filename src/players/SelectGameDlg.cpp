@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <map>
 
 #include "images/DialogTemplate.h"
@@ -56,8 +57,9 @@ public:
     }
 };
 
-// The levels of the shipped games, "stem,level" a line, written by the content build beside
-// the game list. A missing file shows no levels.
+// The levels and main topics of the shipped games, "stem,level,topic" a line (the topic may
+// be missing), written by the content build beside the game list, shown as "easy · negatives".
+// A missing file shows no levels.
 std::map<std::string, std::string> ReadLevels() {
     std::map<std::string, std::string> levels;
     CTextFile file;
@@ -67,7 +69,13 @@ std::map<std::string, std::string> ReadLevels() {
     std::string line;
     while (file.ReadString(line) && levels.size() < kMaxGameListEntries) {
         if (const size_t comma = line.find(','); comma != std::string::npos && comma > 0) {
-            levels[line.substr(0, comma)] = line.substr(comma + 1, 12);
+            std::string shown = line.substr(comma + 1, 40);
+            if (const size_t second = shown.find(','); second != std::string::npos) {
+                std::string topic = shown.substr(second + 1);
+                std::replace(topic.begin(), topic.end(), '-', ' ');
+                shown = shown.substr(0, second) + (topic.empty() ? "" : " \xB7 " + topic);
+            }
+            levels[line.substr(0, comma)] = shown;
         }
     }
     return levels;

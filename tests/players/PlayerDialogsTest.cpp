@@ -438,7 +438,7 @@ TEST_F(SelectGame, AsksBeforeOverwritingASavedGame) {
     player.SaveGame(GamesFolder(), "Take Away", "takeaway", 0, 0, {"1,1"}, false);
     player.SelectGame("Zebra Sums", true);
     player.CurrentStats()->m_nScore = 87;
-    folder.Write("data/levels.dat", "takeaway,easy\r\nzebra\r\n");
+    folder.Write("data/levels.dat", "takeaway,easy,place-value\r\nzebra\r\n");
     ScriptedSelectGame dialog(player);
     dialog.m_bHasSavedGames = player.HasSavedGames();
     dialog.show();
@@ -446,7 +446,8 @@ TEST_F(SelectGame, AsksBeforeOverwritingASavedGame) {
     auto side = [&](int row) {
         return Games(&dialog)->item(row)->data(Qt::UserRole + 2).toString();
     };
-    EXPECT_EQ(side(0) + "|" + side(1) + "|" + side(2), "\u2713 87||easy   \u270e saved");
+    EXPECT_EQ(side(0) + "|" + side(1) + "|" + side(2),
+              "\u2713 87||easy \u00b7 place value   \u270e saved");
     Click(Games(&dialog), 2);
     fake.answers = {platform::IDCANCEL};
     dialog.OnOK();

@@ -49,7 +49,7 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
     EXPECT_TRUE(folder.Exists("players") && folder.Exists("games"));
     // Every text the game reads has CR LF line ends.
     EXPECT_EQ(folder.Read("data/games.dat").substr(0, 13), "First Steps\r\n");
-    EXPECT_EQ(folder.Read("data/levels.dat").substr(0, 12), "steps,easy\r\n")
+    EXPECT_EQ(folder.Read("data/levels.dat").substr(0, 23), "steps,easy,operations\r\n")
         << "each level beside";
     EXPECT_EQ(folder.Read("data/Sound.dat"),
               "TRUE\r\nTRUE\r\n0\r\n0\r\n255\r\n0\r\n255\r\n0\r\n255\r\n255\r\n0\r\n");

@@ -415,7 +415,7 @@ bool Builder::Write(BuildSummary& summary) {
     const fs::path data = m_out / "data";
     bool ok = true;
     std::string list;
-    // Beside the game list, not in it: each game's level, for the Select Game dialog.
+    // Beside the game list, not in it: each game's level and main topic, for Select Game.
     std::string levels;
     for (const PuzzleSource& puzzle : m_puzzles) {
         std::vector<std::string> names;
@@ -427,7 +427,8 @@ bool Builder::Write(BuildSummary& summary) {
         ++summary.pictures;
         summary.pages += static_cast<int>(names.size()) - 2;
         AppendGameListEntry(list, {puzzle.title, puzzle.stem});
-        levels += puzzle.stem + "," + puzzle.level + "\r\n";
+        levels += puzzle.stem + "," + puzzle.level +
+                  (puzzle.topics.empty() ? "" : "," + puzzle.topics.front()) + "\r\n";
         ++summary.games;
     }
     KeepPlayersPuzzles(list);
