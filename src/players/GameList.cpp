@@ -2,6 +2,7 @@
 // Reading the list of games offered to the player.
 #include "players/GameList.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/ProgramFolder.h"
@@ -79,4 +80,28 @@ void AppendGameListEntry(std::string& bytes, const GameListEntry& game) {
         bytes += "\r\n";
     }
     bytes += game.title + "\r\n" + game.stem + "\r\n";
+}
+
+std::map<std::string, GameLevel> ReadGameLevels(const std::string& levelsPath) {
+    std::map<std::string, GameLevel> levels;
+    CTextFile file;
+    if (!file.OpenToRead(levelsPath, kMaxGameListBytes)) {
+        return levels;
+    }
+    std::string line;
+    for (size_t linesLeft = kMaxGameListEntries; linesLeft > 0 && ReadLine(file, line);
+         --linesLeft) {
+        const size_t comma = line.find(',');
+        if (comma == std::string::npos || comma == 0) {
+            continue;
+        }
+        GameLevel& game = levels[line.substr(0, comma)];
+        const std::string rest = line.substr(comma + 1);
+        const size_t second = rest.find(',');
+        game.level = rest.substr(0, std::min(second, kMaxGameLevelField));
+        game.topic = second == std::string::npos ? "" : rest.substr(second + 1, kMaxGameLevelField);
+        std::replace(game.topic.begin(), game.topic.end(), '-', ' ');
+    }
+    file.Close();
+    return levels;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,16 @@ std::vector<GameListEntry> ReadGameList(const std::string& gamePath,
 // Adds a game at the end of the game list's bytes: its title line and its stem line, each
 // ending in CR LF as the game's text files do. A last line without its end is ended first.
 void AppendGameListEntry(std::string& bytes, const GameListEntry& game);
+
+// The level and main topic of each shipped game, "stem,level,topic" a line in
+// "data\\levels.dat", written by the content build beside the game list. The topic may be
+// missing; a line with no stem or no comma is skipped.
+struct GameLevel {
+    std::string level;  // "easy", "medium" or "hard" as the build wrote it
+    std::string topic;  // with its hyphens read as spaces: "place value"
+};
+// Longer than any level or topic the build writes; the rest of a longer field is cut.
+inline constexpr size_t kMaxGameLevelField = 40;
+// The levels by stem, from the file of that game path. A missing or unreadable file gives no
+// levels; at most kMaxGameListEntries lines of at most kMaxGameListLine bytes are read.
+std::map<std::string, GameLevel> ReadGameLevels(const std::string& levelsPath);

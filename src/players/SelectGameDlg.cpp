@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <algorithm>
 #include <map>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "images/DialogTemplate.h"
 #include "images/DibStatic.h"
@@ -18,7 +20,6 @@
 #include "platform/GamePaths.h"
 #include "platform/GameSwitches.h"
 #include "platform/Services.h"
-#include "platform/TextFile.h"
 #include "players/GameList.h"
 #include "players/Player.h"
 #include "players/SavedGamesDlg.h"
@@ -56,30 +57,6 @@ public:
         painter->restore();
     }
 };
-
-// The levels and main topics of the shipped games, "stem,level,topic" a line (the topic may
-// be missing), written by the content build beside the game list, shown as "easy · negatives".
-// A missing file shows no levels.
-std::map<std::string, std::string> ReadLevels() {
-    std::map<std::string, std::string> levels;
-    CTextFile file;
-    if (!file.OpenToRead(platform::GamePaths::Data() + "levels.dat", uint64_t(1) << 20)) {
-        return levels;
-    }
-    std::string line;
-    while (file.ReadString(line) && levels.size() < kMaxGameListEntries) {
-        if (const size_t comma = line.find(','); comma != std::string::npos && comma > 0) {
-            std::string shown = line.substr(comma + 1, 40);
-            if (const size_t second = shown.find(','); second != std::string::npos) {
-                std::string topic = shown.substr(second + 1);
-                std::replace(topic.begin(), topic.end(), '-', ' ');
-                shown = shown.substr(0, second) + (topic.empty() ? "" : " \xB7 " + topic);
-            }
-            levels[line.substr(0, comma)] = shown;
-        }
-    }
-    return levels;
-}
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
@@ -144,14 +121,39 @@ bool CSelectGameDlg::OnInitDialog() {
         platform::MessageBox("Error reading DIB file.");
     }
 
-    const std::map<std::string, std::string> levels = ReadLevels();
+    const std::map<std::string, GameLevel> levels =
+        ReadGameLevels(platform::GamePaths::Data() + "levels.dat");
+    // The record the game would pick for a title (its first) and the titles saved in progress,
+    // each looked up once rather than for every game of the list.
+    std::unordered_map<std::string_view, const CMathGameStats*> records;
+    for (const auto& record : m_player.Stats()) {
+        records.emplace(record->m_strTitle, record.get());
+    }
+    std::unordered_set<std::string_view> saved;
+    for (const CSavedGame* game : m_player.OfferedSavedGames()) {
+        saved.insert(game->m_strTitle);
+    }
     for (const GameListEntry& game : ReadGameList(platform::GamePaths::Program() + kGameListFile)) {
         // Made whole before it joins the list: an item made inside the list is searched for
         // among all the items already there while it is being made.
         auto* item = new QListWidgetItem(platform::FromCp1252(game.title));
         item->setData(kTitleRole, Bytes(game.title));
         item->setData(kStemRole, Bytes(game.stem));
-        item->setData(kSideRole, SideText(game, levels));
+        QStringList side;
+        if (auto level = levels.find(game.stem); level != levels.end()) {
+            // Shown as "easy · place value".
+            const GameLevel& shown = level->second;
+            side << platform::FromCp1252(shown.level +
+                                         (shown.topic.empty() ? "" : " \xB7 " + shown.topic));
+        }
+        if (auto record = records.find(game.title);
+            record != records.end() && record->second->m_bFinished) {
+            side << QStringLiteral("\u2713 %1").arg(record->second->m_nScore);
+        }
+        if (saved.count(game.title) != 0) {
+            side << QStringLiteral("\u270e saved");
+        }
+        item->setData(kSideRole, side.join(QStringLiteral("   ")));
         m_pList->addItem(item);
     }
 
@@ -168,30 +170,6 @@ bool CSelectGameDlg::OnInitDialog() {
     }
     CenterDialog(*this);
     return true;
-}
-
-QString CSelectGameDlg::SideText(const GameListEntry& game,
-                                 const std::map<std::string, std::string>& levels) const {
-    QStringList parts;
-    if (auto level = levels.find(game.stem); level != levels.end()) {
-        parts << platform::FromCp1252(level->second);
-    }
-    // The record the game would pick for the title says whether it is finished, and its score.
-    for (const auto& record : m_player.Stats()) {
-        if (record->m_strTitle == game.title) {
-            if (record->m_bFinished) {
-                parts << QStringLiteral("\u2713 %1").arg(record->m_nScore);
-            }
-            break;
-        }
-    }
-    for (const auto& saved : m_player.SavedGames()) {
-        if (saved->m_strTitle == game.title && m_player.IsOfferedSavedGame(*saved)) {
-            parts << QStringLiteral("\u270e saved");
-            break;
-        }
-    }
-    return parts.join(QStringLiteral("   "));
 }
 
 void CSelectGameDlg::OnSelChange() {

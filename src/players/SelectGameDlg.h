@@ -48,10 +48,6 @@ protected:
 
 private:
     void CloseWith(int result);
-    // Beside a title: its level, then a tick and the score of a finished game and a pencil
-    // for a game saved in progress, both the current player's.
-    QString SideText(const GameListEntry& game,
-                     const std::map<std::string, std::string>& levels) const;
 
     CPlayer& m_player;
     CDibStatic* m_pHead = nullptr;

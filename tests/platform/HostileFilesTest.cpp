@@ -45,6 +45,8 @@ std::string Outcome(const std::string& file, const std::string& path) {
         return std::to_string(platform::ReadBoardZoom(100));
     } else if (file == "data/games.dat") {
         return std::to_string(ReadGameList(path).size());
+    } else if (file == "data/levels.dat") {
+        return std::to_string(ReadGameLevels(path).size());
     } else if (file == "ants/scores.dat") {
         table.Load(path, "05\tAnn");
         return std::to_string(table.Entries().size());
@@ -74,6 +76,7 @@ TEST(HostileFiles, EveryReaderRefusesThemAtOnceWithItsOwnMessage) {
         {"data/About.dat", "none"},
         {"data/Zoom.dat", "100"},
         {"data/games.dat", "0"},
+        {"data/levels.dat", "0"},
         {"ants/scores.dat", "1"},
         {"ants/ants.dat", "none"},
         {"players/data", "0|Please re-install this software!"},
