@@ -168,6 +168,12 @@ def check_bar(frame, hints):
             problems.append(f"{name!r} is not showing")
         elif found[0].get_extents(Atspi.CoordType.SCREEN).width <= 0:
             problems.append(f"{name!r} has no width")
+    # A screen reader says where the buttons are: in the bar, a tool bar with its own name.
+    bars = {(n.get_parent().get_role_name(), n.get_parent().get_name())
+            for name in wanted for n in buttons.get(name, [])}
+    if bars and bars != {("tool bar", "Action bar")}:
+        problems.append(f"the bar's buttons are in {sorted(bars)}, not in one tool bar "
+                        "named 'Action bar'")
     if f"Hint {hints + 1}" in buttons:
         problems.append(f"a button 'Hint {hints + 1}' beyond the puzzle's {hints} hints")
     return problems, buttons
@@ -241,7 +247,7 @@ def run(game, tool, content, scratch):
                                       start_new_session=True))
         try:
             drive_and_check(folder, content)
-        except Failure as failure:
+        except (Failure, subprocess.SubprocessError, GLib.Error) as failure:
             signal.alarm(15)  # time to read the tree, even when the run is out of time
             raise Failure(f"{failure}\nThe game's accessibility tree as AT-SPI read it:\n"
                           f"{tree_text()}") from None
@@ -252,6 +258,7 @@ def run(game, tool, content, scratch):
                 print(output)
                 raise Failure("the game reported a fault of its own")
     finally:
+        signal.alarm(0)  # each wait below is bounded, and every helper must go
         for proc in reversed(procs):
             if proc.poll() is None:
                 proc.terminate()
