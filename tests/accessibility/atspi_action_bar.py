@@ -113,7 +113,8 @@ def tree_text():
     lines = []
     try:
         for depth, node in nodes(app):
-            states = "showing" if showing(node) else "hidden"
+            states = ("showing" if showing(node) else "hidden") + (
+                "" if node.get_state_set().contains(Atspi.StateType.ENABLED) else " disabled")
             lines.append(f"{'  ' * depth}[{node.get_role_name()}] {node.get_name()!r} {states}")
     except GLib.Error as error:
         lines.append(f"(reading stopped: {error.message})")
@@ -143,13 +144,16 @@ def expected_hint_count(folder, title):
     return len(pages)
 
 
-def puzzle_answers(content, title):
-    """The puzzle's clues as "1 Across", read from its source under content/puzzles."""
+def puzzle_source(content, title):
+    """The puzzle's grid ("#" for a black square) and its clues as "1 Across", read from its
+    source under content/puzzles."""
     for name in sorted(os.listdir(os.path.join(content, "puzzles"))):
         text = open(os.path.join(content, "puzzles", name), encoding="utf-8").read()
         if re.search(r"^title\s+" + re.escape(title) + r"\s*$", text, re.M):
-            return {f"{n} {way.capitalize()}"
-                    for way, n in re.findall(r"^(across|down)\s+(\d+)", text, re.M)}
+            grid = re.search(r"^grid\n(.*?)^end", text, re.M | re.S).group(1)
+            return ([line.split() for line in grid.splitlines()],
+                    {f"{n} {way.capitalize()}"
+                     for way, n in re.findall(r"^(across|down)\s+(\d+)", text, re.M)})
     raise Failure(f"no puzzle source is titled {title!r}")
 
 
@@ -166,6 +170,8 @@ def check_bar(frame, hints):
             problems.append(f"{len(found)} push buttons named {name!r} in the main window")
         elif not showing(found[0]):
             problems.append(f"{name!r} is not showing")
+        elif not found[0].get_state_set().contains(Atspi.StateType.ENABLED):
+            problems.append(f"{name!r} is greyed at the start of a game")
         elif found[0].get_extents(Atspi.CoordType.SCREEN).width <= 0:
             problems.append(f"{name!r} has no width")
     # A screen reader says where the buttons are: in the bar, a tool bar with its own name.
@@ -179,26 +185,27 @@ def check_bar(frame, hints):
     return problems, buttons
 
 
-def check_board(frame, answers):
+def check_board(frame, grid, answers):
     tables = [n for _, n in nodes(frame) if n.get_role() == Atspi.Role.TABLE]
     if len(tables) != 1 or tables[0].get_name() != "Board":
         return [f"expected one table named 'Board', found {[t.get_name() for t in tables]}"]
     table = tables[0]
-    rows, columns = Atspi.Table.get_n_rows(table), Atspi.Table.get_n_columns(table)
-    problems = [] if rows >= 5 and columns >= 5 else [f"a board of {rows} x {columns}"]
+    size = (Atspi.Table.get_n_rows(table), Atspi.Table.get_n_columns(table))
+    if size != (len(grid), len(grid[0])):
+        return [f"a table of {size}, the puzzle's board is {len(grid)} x {len(grid[0])}"]
+    problems = []
     named = []
-    for r in range(rows):
-        for c in range(columns):
+    for r, row in enumerate(grid):
+        for c, square in enumerate(row):
             cell = Atspi.Table.get_accessible_at(table, r, c)
             name = cell.get_name() if cell else ""
+            black = name.endswith(", black square")
             if cell is None or cell.get_role() != Atspi.Role.TABLE_CELL or \
-                    not name.startswith(f"row {r + 1}, column {c + 1}, "):
-                problems.append(f"cell ({r}, {c}) reads {name!r}")
+                    not name.startswith(f"row {r + 1}, column {c + 1}, ") or \
+                    black != (square == "#"):
+                problems.append(f"cell ({r + 1}, {c + 1}) reads {name!r}")
                 continue
-            starts = [s for s in cell.get_description().split(", ") if s]
-            if starts and name.endswith("black square"):
-                problems.append(f"{name!r} starts answers {starts}")
-            named += starts
+            named += [s for s in cell.get_description().split(", ") if s]
     if sorted(named) != sorted(answers):
         problems.append(f"cells name the answers {sorted(named)}, the puzzle has {sorted(answers)}")
     return problems
@@ -286,7 +293,7 @@ def drive_and_check(folder, content):
 
     hints = expected_hint_count(folder, title)
     problems, buttons = check_bar(frame, hints)
-    problems += check_board(frame, puzzle_answers(content, title))
+    problems += check_board(frame, *puzzle_source(content, title))
     if problems:
         raise Failure("\n".join(problems))
     print(f"{title}: the bar's {len(BAR_BUTTONS)} buttons and {hints} hints, and the board, "
