@@ -9,6 +9,7 @@ QZ_PACKAGES=(
     fonts-liberation2 ghostscript locales
     clang libclang-rt-14-dev
     xvfb xauth xdotool
+    at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
     desktop-file-utils appstream
     poppler-utils chromium
 )

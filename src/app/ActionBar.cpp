@@ -2,6 +2,7 @@
 // The action bar across the top of the game.
 #include "app/ActionBar.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,6 +21,13 @@ constexpr int kSolutionIcon = 170;
 constexpr int kCheckIcon = 171;
 constexpr int kFindIcon = 172;
 
+// A screen reader hears the bar as the tool bar it is. It is a dialog only to lay its buttons
+// out in dialog units; heard as a dialog without a name, it would say nothing of its purpose.
+QAccessibleInterface* ActionBarAccessible(const QString&, QObject* object) {
+    auto* bar = qobject_cast<CActionBar*>(object);
+    return bar ? new QAccessibleWidget(bar, QAccessible::ToolBar) : nullptr;
+}
+
 }  // namespace
 
 CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
@@ -27,6 +35,9 @@ CActionBar::CActionBar(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("actionBar"));
     setProperty("controlId", ids::IDD_ACTION_BAR);
+    static const bool accessible = (QAccessible::installFactory(ActionBarAccessible), true);
+    (void)accessible;
+    setAccessibleName(tr("Action bar"));
     setAutoFillBackground(true);
     platform::PixelRect size = platform::DluToPixels(0, 0, 400, 17);
     resize(size.width, size.height);
