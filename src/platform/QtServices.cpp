@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -15,6 +16,40 @@
 #include "platform/ProgramFolder.h"
 
 namespace platform {
+namespace {
+
+// A message box as wide as its caption needs: a window manager writes the caption in its own,
+// often bold, font beside its icon and buttons, and cuts what does not fit.
+class CaptionedBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // it fixes its own size there
+        const int width = CaptionWidth(*this);
+        if (width > this->width()) {
+            setFixedWidth(width);
+        }
+    }
+};
+
+}  // namespace
+
+int CaptionWidth(const QWidget& window) {
+    QFont font = window.font();
+    font.setBold(true);
+    // A caption font a size above the dialogs', as desktops often choose it.
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * 1.2);
+    } else if (font.pixelSize() > 0) {
+        font.setPixelSize(font.pixelSize() * 6 / 5);
+    }
+    const QFontMetrics metrics(font);
+    // Icon, minimise, maximise and close, each about a caption high, with a margin each side.
+    const int buttons = 4 * (metrics.height() + 8);
+    return metrics.horizontalAdvance(window.windowTitle()) + buttons + 2 * metrics.height();
+}
 
 QtServices::QtServices() : m_previous(InstallServices(this)) {}
 
@@ -29,7 +64,7 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
         owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                   : QApplication::activeWindow();
     }
-    QMessageBox box(owner);
+    CaptionedBox box(owner);
     box.setWindowTitle(FromCp1252(caption));
     box.setText(FromCp1252(text));
     switch (type & MB_ICONMASK) {
