@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -19,20 +21,16 @@ namespace platform {
 namespace {
 
 // A message box as wide as its caption needs: a window manager writes the caption in its own,
-// often bold, font beside its icon and buttons, and cuts what does not fit.
-class CaptionedBox : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);  // it fixes its own size there
-        const int width = CaptionWidth(*this);
-        if (width > this->width()) {
-            setFixedWidth(width);
-        }
+// often bold, font beside its icon and buttons, and cuts what does not fit. The box sizes
+// itself from its layout whenever that changes, so the room is asked of the layout.
+void MakeRoomForCaption(QMessageBox& box) {
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (!buttons || !box.layout()) {
+        return;
     }
-};
+    const QMargins margins = box.layout()->contentsMargins();
+    buttons->setMinimumWidth(CaptionWidth(box) - margins.left() - margins.right());
+}
 
 }  // namespace
 
@@ -64,7 +62,7 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
         owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                   : QApplication::activeWindow();
     }
-    CaptionedBox box(owner);
+    QMessageBox box(owner);
     box.setWindowTitle(FromCp1252(caption));
     box.setText(FromCp1252(text));
     switch (type & MB_ICONMASK) {
@@ -97,6 +95,7 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
             box.setStandardButtons(QMessageBox::Ok);
             break;
     }
+    MakeRoomForCaption(box);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return IDYES;
