@@ -13,6 +13,8 @@ constexpr int kGap = 8;
 constexpr int kNudge = 12;
 // Room for a window manager's borders and caption while the real ones are not known.
 constexpr QMargins kUsualFrame(8, 32, 8, 8);
+// A window shortened to stand below the game's bars keeps at least this much height.
+constexpr int kLeastHeight = 240;
 
 }  // namespace
 
@@ -41,7 +43,7 @@ QPoint BesideBoard(const QRect& avoid, const QSize& window, const QRect& screen)
     if (above >= screen.top()) {
         return {clampX(avoid.left()), above};
     }
-    return {clampX(avoid.left()), clampY(avoid.top())};
+    return {clampX(left), clampY(avoid.top())};
 }
 
 bool MovedByPlayer(const QPoint& placed, const QPoint& now) {
@@ -63,13 +65,26 @@ QSize WithFrame(const QWidget& window) {
     return window.size().grownBy(frame);
 }
 
-QPoint PlaceBeside(QWidget& window, const QRect& avoid, const QRect& screen) {
+QPoint PlaceBeside(QWidget& window, const QRect& avoid, const QRect& screen, const QRect& over) {
     const QMargins frame = FrameMargins(window);
     const QSize room = screen.size().shrunkBy(frame);
-    if (window.width() > room.width() || window.height() > room.height()) {
-        window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+    QSize size = window.size().boundedTo(room);
+    QPoint corner = BesideBoard(avoid, size.grownBy(frame), screen);
+    if (over.isValid() && QRect(corner, size.grownBy(frame)).intersects(avoid)) {
+        // No room beside: over the given part, from its top down, shorter where need be.
+        const int lowest = screen.bottom() + 1 - frame.top() - frame.bottom() -
+                           std::min(size.height(), kLeastHeight);
+        const int top = std::clamp(over.top(), screen.top(), std::max(screen.top(), lowest));
+        size.setHeight(
+            std::min(size.height(), screen.bottom() + 1 - top - frame.top() - frame.bottom()));
+        corner = QPoint(std::clamp(over.left(), screen.left(),
+                                   std::max(screen.left(), screen.right() + 1 - size.width() -
+                                                               frame.left() - frame.right())),
+                        top);
     }
-    const QPoint corner = BesideBoard(avoid, window.size().grownBy(frame), screen);
+    if (size != window.size()) {
+        window.resize(size.expandedTo(window.minimumSize()));
+    }
     window.move(corner);
     return corner;
 }

@@ -95,8 +95,12 @@ void CHelpViewer::PlaceBesideMainWindow() {
         if (qobject_cast<QMainWindow*>(window) && window->isVisible() && window->screen()) {
             // Placed before its window exists, the corner is the frame's.
             if (!m_bMoved) {
+                const QWidget* page = window->findChild<QWidget*>(QStringLiteral("htfWindow"));
+                const QRect over = page && page->isVisible()
+                                       ? QRect(page->mapToGlobal(QPoint(0, 0)), page->size())
+                                       : window->frameGeometry();
                 m_ptPlaced = placement::PlaceBeside(*this, window->frameGeometry(),
-                                                    window->screen()->availableGeometry());
+                                                    window->screen()->availableGeometry(), over);
             }
             if (!windowHandle()) {
                 create();
