@@ -75,7 +75,7 @@ int CGameDialogs::RunBesideBoard(CPlacedDialog& dialog, QPoint& kept) {
     }
     QScreen* screen = m_pParent->screen();
     const QPoint beside = placement::BesideBoard(
-        board, placement::WithFrame(dialog.size()),
+        board, placement::WithFrame(dialog),
         screen ? screen->availableGeometry() : QRect(QPoint(0, 0), board.bottomRight()));
     QPoint where = beside;
     const int result = dialog.DoModal(&where);

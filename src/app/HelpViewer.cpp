@@ -3,15 +3,14 @@
 #include "app/HelpViewer.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/DialogPlacement.h"
-
-#include <QLabel>
-#include <QMdiArea>
-#include <QVBoxLayout>
-
 #include "hypertext/MuWnd.h"
 #include "hypertext/PageNames.h"
 #include "platform/Cp1252.h"
@@ -37,7 +36,9 @@ constexpr int kViewerHeight = 520;
 
 }  // namespace
 
-CHelpViewer::CHelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A dialog-type window: the desktop keeps such a window in front of the game it serves.
+CHelpViewer::CHelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
     setObjectName("helpViewer");
     // Help left open does not keep the game running once its main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -86,17 +87,27 @@ void CHelpViewer::ShowHelp(const std::string& helpFile, platform::HelpCommand co
 }
 
 void CHelpViewer::PlaceBesideMainWindow() {
-    // Beside the game, so the game covers none of it, until the player puts it elsewhere.
+    // Beside the game, so the game covers none of it, until the player puts it elsewhere; where
+    // the game fills the screen, over its page side. All of it on the screen, and in front of
+    // the game: the desktop keeps it above the main window.
     m_bMoved = m_bMoved || (m_ptPlaced.x() >= 0 && placement::MovedByPlayer(m_ptPlaced, pos()));
-    if (m_bMoved) {
-        return;
-    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMainWindow*>(window) && window->isVisible() && window->screen()) {
-            m_ptPlaced =
-                placement::BesideBoard(window->frameGeometry(), placement::WithFrame(size()),
-                                       window->screen()->availableGeometry());
-            move(m_ptPlaced);
+            // Placed before its window exists, the corner is the frame's.
+            if (!m_bMoved) {
+                const QWidget* page = window->findChild<QWidget*>(QStringLiteral("htfWindow"));
+                const QRect over = page && page->isVisible()
+                                       ? QRect(page->mapToGlobal(QPoint(0, 0)), page->size())
+                                       : window->frameGeometry();
+                m_ptPlaced = placement::PlaceBeside(*this, window->frameGeometry(),
+                                                    window->screen()->availableGeometry(), over);
+            }
+            if (!windowHandle()) {
+                create();
+            }
+            if (windowHandle() && window->windowHandle()) {
+                windowHandle()->setTransientParent(window->windowHandle());
+            }
             return;
         }
     }

@@ -48,6 +48,8 @@ constexpr int kPageShare = 7;
 constexpr int kGameWindowWidth = 320;
 constexpr int kGameWindowHeight = 398;
 constexpr int kPageTextWidth = 305;
+// The page window's own largest height, which a taller client area lifts.
+constexpr int kPageHeight = 600;
 
 }  // namespace
 
@@ -479,12 +481,15 @@ void CMainFrame::ArrangeGameWindows() {
     if (QWidget* scrollBar = m_pHypertext->ScrollBar(); scrollBar && !scrollBar->isHidden()) {
         decoration += scrollBar->sizeHint().width();
     }
-    // The page window keeps to its own largest size; the board takes all the rest.
+    // The page window keeps to its own largest width; the board takes all the rest.
     const int pageWidth =
         std::min(m_pHypertext->maximumWidth(),
                  std::max(decoration + kPageTextWidth, client.width() * kPageShare / 20));
     const int height = std::max(kGameWindowHeight / 4, client.height() - top);
-    m_pHypertext->setGeometry(0, top, pageWidth, std::min(height, m_pHypertext->maximumHeight()));
+    // The page reaches down as far as the board: its lines keep their wrapping and more of them
+    // show, so no grey is left under it on a tall window.
+    m_pHypertext->setMaximumHeight(std::max(kPageHeight, height));
+    m_pHypertext->setGeometry(0, top, pageWidth, height);
     const int boardLeft = pageWidth + 1;
     m_pBoardFrame->setGeometry(boardLeft, top,
                                std::max(kGameWindowWidth, client.width() - boardLeft), height);

@@ -104,9 +104,8 @@ void CMainFrame::ShowHintFinder(bool on) {
                                placement::MovedByPlayer(m_ptFinderPlaced, m_pHintFinder->pos()));
         const QRect board = BoardOnScreen();
         if (!m_bFinderMoved && !board.isEmpty() && screen()) {
-            m_ptFinderPlaced = placement::BesideBoard(
-                board, placement::WithFrame(m_pHintFinder->size()), screen()->availableGeometry());
-            m_pHintFinder->move(m_ptFinderPlaced);
+            m_ptFinderPlaced =
+                placement::PlaceBeside(*m_pHintFinder, board, screen()->availableGeometry());
         }
     }
     m_pHintFinder->setVisible(on);

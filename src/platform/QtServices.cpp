@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -15,6 +18,36 @@
 #include "platform/ProgramFolder.h"
 
 namespace platform {
+namespace {
+
+// A message box as wide as its caption needs: a window manager writes the caption in its own,
+// often bold, font beside its icon and buttons, and cuts what does not fit. The box sizes
+// itself from its layout whenever that changes, so the room is asked of the layout.
+void MakeRoomForCaption(QMessageBox& box) {
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (!buttons || !box.layout()) {
+        return;
+    }
+    const QMargins margins = box.layout()->contentsMargins();
+    buttons->setMinimumWidth(CaptionWidth(box) - margins.left() - margins.right());
+}
+
+}  // namespace
+
+int CaptionWidth(const QWidget& window) {
+    QFont font = window.font();
+    font.setBold(true);
+    // A caption font a size above the dialogs', as desktops often choose it.
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * 1.2);
+    } else if (font.pixelSize() > 0) {
+        font.setPixelSize(font.pixelSize() * 6 / 5);
+    }
+    const QFontMetrics metrics(font);
+    // Icon, minimise, maximise and close, each about a caption high, with a margin each side.
+    const int buttons = 4 * (metrics.height() + 8);
+    return metrics.horizontalAdvance(window.windowTitle()) + buttons + 2 * metrics.height();
+}
 
 QtServices::QtServices() : m_previous(InstallServices(this)) {}
 
@@ -62,6 +95,7 @@ int QtServices::MessageBox(const std::string& text, const std::string& caption, 
             box.setStandardButtons(QMessageBox::Ok);
             break;
     }
+    MakeRoomForCaption(box);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return IDYES;

@@ -8,8 +8,12 @@
 #include "platform/Services.h"
 
 class QSoundEffect;
+class QWidget;
 
 namespace platform {
+
+// How wide a window must be for a window manager to show its whole caption beside its buttons.
+int CaptionWidth(const QWidget& window);
 
 class QtServices final : public IServices {
 public:
