@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <sstream>
 
 #include "hypertext/FakeHtfMetrics.h"
 #include "maker/PuzzleGenerator.h"
@@ -87,6 +88,65 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
                 }
                 EXPECT_FALSE(entry.explains.empty());
             }
+        }
+    }
+}
+
+TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
+    const char* const places[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
+    auto digitsAt = [](const std::string& text, size_t at) {
+        return text.substr(at, text.find_first_not_of("0123456789", at) - at);
+    };
+    for (const char* level : {"easy", "medium", "hard"}) {
+        for (uint64_t seed = 1; seed <= (level[0] == 'e' ? 20u : 6u); ++seed) {
+            content::GenerateOptions options;
+            options.level = level;
+            options.seed = seed;
+            std::string source;
+            std::string error;
+            ASSERT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
+            SCOPED_TRACE(source);
+            int clues = 0;
+            int halves = 0;
+            bool crossed = false;  // the entry's every digit comes from the crossings
+            std::istringstream lines(source);
+            for (std::string line; std::getline(lines, line);) {
+                if (line.rfind("across ", 0) == 0 || line.rfind("down ", 0) == 0) {
+                    ++clues;
+                    const size_t expression = line.find("  ") + 2;
+                    halves += line.size() == expression + digitsAt(line, expression).size() + 4 &&
+                              line.ends_with(" / 2");
+                    crossed = false;
+                }
+                crossed = crossed ||
+                          line.find("every square of the answer is shared") != std::string::npos;
+                EXPECT_FALSE(crossed && line.find("missing") != std::string::npos) << line;
+                // A number split into its places names the places that hold a digit, two at
+                // least, and a factor beyond the tables is split itself.
+                const size_t inParts = line.find(" in parts: ");
+                const size_t eachPart = line.find("each part of ");
+                if (inParts == std::string::npos && eachPart == std::string::npos) {
+                    continue;
+                }
+                const std::string n = eachPart != std::string::npos
+                                          ? digitsAt(line, eachPart + 13)
+                                          : digitsAt(line, line.rfind(' ', inParts - 1) + 1);
+                const size_t by = line.find(" by ", eachPart);
+                EXPECT_TRUE(eachPart == std::string::npos || by == std::string::npos ||
+                            std::stoi(digitsAt(line, by + 4)) <= 12)
+                    << line;
+                std::string wanted;
+                std::string said;
+                for (size_t k = 5; k-- > 0;) {
+                    wanted += k < n.size() && n[n.size() - 1 - k] != '0' ? places[k] : "";
+                    said += line.find(std::string("its ") + places[k]) != std::string::npos
+                                ? places[k]
+                                : "";
+                }
+                EXPECT_EQ(said, wanted) << line;
+                EXPECT_NE(said, places[n.size() - 1]) << line;  // nothing to split
+            }
+            EXPECT_LE(halves, (clues + 2) / 3);  // not a page of halvings
         }
     }
 }
