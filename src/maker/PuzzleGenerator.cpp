@@ -667,7 +667,8 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
                 const int64_t b = rng.Between(std::max<int64_t>(2, low), high);
                 const int64_t p = a * b;
                 const int64_t c = v - p;
-                if (c == 0 || (c < 0 ? -c : c) > p) {
+                // "5 × 20 - 20" is only 4 × 20 in disguise: no constant of whole lots of b.
+                if (c == 0 || (c < 0 ? -c : c) > p || c % b == 0) {
                     continue;
                 }
                 f["a"] = Num(a);
