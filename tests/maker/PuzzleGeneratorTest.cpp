@@ -10,11 +10,13 @@
 #include <sstream>
 
 #include "hypertext/FakeHtfMetrics.h"
+#include "maker/GeneratedGame.h"
 #include "maker/PuzzleGenerator.h"
 #include "maker/PuzzleGrader.h"
 #include "maker/PuzzlePages.h"
 #include "maker/PuzzleSolver.h"
 #include "maker/PuzzleSource.h"
+#include "support/TestSupport.h"
 
 using content::PuzzleSource;
 
@@ -179,6 +181,25 @@ TEST(PuzzleGenerator, ATopicLeadsTheClues) {
         });
     };
     EXPECT_GT(powers("powers"), powers("operations") + 1);
+}
+
+TEST(PuzzleGenerator, ANewGameKeepsItsSourceWhoseSeedMakesItAgain) {
+    testsupport::TempProgramFolder folder;
+    folder.MakeFolder("data");
+    CFakeHtfMetrics metrics;
+    content::GenerateOptions options;
+    options.level = "medium";
+    options.seed = 18446744073709551557u;  // as long as a seed taken from the clock
+    content::GeneratedGame game;
+    std::string error;
+    ASSERT_TRUE(content::AddGeneratedGame(options, metrics, {}, game, error)) << error;
+    const std::string kept = folder.Read("data/" + game.stem + ".qzp");
+    EXPECT_NE(kept.find(" --seed 18446744073709551557"), std::string::npos) << kept;
+    options.title = game.title;
+    options.stem = game.stem;
+    std::string again;
+    ASSERT_TRUE(content::GeneratePuzzle(options, again, error)) << error;
+    EXPECT_EQ(kept, again);
 }
 
 TEST(PuzzleGenerator, RefusesBadOptionsAndStopsWhenAsked) {
