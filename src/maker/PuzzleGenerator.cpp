@@ -721,7 +721,8 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             for (int64_t a = 3; a <= level.maxSquare; ++a) {
                 for (int64_t b = 3; b <= level.maxFactor; ++b) {
                     const int64_t p = a * a * b;
-                    if (b % 10 != 0 && p != v && p * 2 >= v && p * 2 <= v * 3) {
+                    // 12² × 12 is the cube of 12 in disguise: b is never a.
+                    if (b % 10 != 0 && b != a && p != v && p * 2 >= v && p * 2 <= v * 3) {
                         choices.emplace_back(a, b);
                     }
                 }

@@ -99,10 +99,12 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
     auto digitsAt = [](const std::string& text, size_t at) {
         return text.substr(at, text.find_first_not_of("0123456789", at) - at);
     };
-    for (const char* level : {"easy", "medium", "hard"}) {
+    for (const auto& [level, topic] :
+         {std::pair{"easy", ""}, {"medium", ""}, {"hard", ""}, {"hard", "powers"}}) {
         for (uint64_t seed = 1; seed <= 20; ++seed) {
             content::GenerateOptions options;
             options.level = level;
+            options.topic = topic;
             options.seed = seed;
             std::string source;
             std::string error;
@@ -119,8 +121,13 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                     halves += line.size() == expression + digitsAt(line, expression).size() + 4 &&
                               line.ends_with(" / 2");
                     crossed = false;
-                    // "3 × 2354 + 7062" is 6 × 2354: a constant is never whole lots of the number
-                    // it adjusts.
+                    // "22² × 22" is 22³, and "3 × 2354 + 7062" is 6 × 2354: a constant is never
+                    // whole lots of the number it adjusts.
+                    const size_t square = line.find("sq(", expression);
+                    EXPECT_FALSE(square != std::string::npos &&
+                                 line.find(") * " + digitsAt(line, square + 3) + " ", square) ==
+                                     square + 3 + digitsAt(line, square + 3).size())
+                        << line;
                     const size_t times = line.find(" * ", expression);
                     const size_t sign = line.find_first_of("+-", expression);
                     if (times != std::string::npos && sign != std::string::npos &&
