@@ -140,6 +140,10 @@ constexpr std::array kTexts = {
              "You cannot work this clue out on its own, but every square of the answer is "
              "shared with another answer: <facts>. Find those answers first and read the "
              "digits off the board."},
+    Template{"trace.before",
+             " Its clue uses {<ref>}, but you need not find that first: the crossing answers give "
+             "every digit."},
+    Template{"trace.check", "When you have found {<ref>} as well, work the clue out to check."},
     Template{"trace.one",
              "Find <from> first: <facts>. Then try the <n>-digit numbers with those digits in "
              "those squares: only one of them fits the clue."},
@@ -1055,8 +1059,24 @@ void WriteFromTrace(Draft& d, const GradeResult& grade) {
             case Technique::ReadCrossings:
                 if (clue.property) {
                     clue.hints = {PropertyHint(clue, true)};
+                } else if (!clue.uses.empty()) {
+                    clue.hints = {Text(
+                        "trace.check",
+                        {{"ref", board.slots[static_cast<size_t>(clue.uses.front())].ref.Key()}})};
                 }
+                // The grader reads an answer off the board only while the answer its clue
+                // uses is still unknown, so the page says that this one comes first.
                 clue.hints.insert(clue.hints.begin(), Text("trace.read", f));
+                for (int used : clue.uses) {
+                    clue.hints.front() +=
+                        Text("trace.before",
+                             {{"ref", board.slots[static_cast<size_t>(used)].ref.Key()}});
+                }
+                for (const Property& p : clue.properties) {
+                    if (p.kind == PropertyKind::ReverseOf) {
+                        clue.hints.front() += Text("trace.before", {{"ref", p.ref.Key()}});
+                    }
+                }
                 clue.explains.insert(clue.explains.begin(), Text("explain.read", f));
                 break;
             case Technique::OneCandidate:

@@ -113,6 +113,7 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
             int clues = 0;
             int halves = 0;
             bool crossed = false;  // the entry's every digit comes from the crossings
+            bool uses = false;     // its clue uses another answer
             std::istringstream lines(source);
             for (std::string line; std::getline(lines, line);) {
                 if (line.rfind("across ", 0) == 0 || line.rfind("down ", 0) == 0) {
@@ -121,6 +122,7 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                     halves += line.size() == expression + digitsAt(line, expression).size() + 4 &&
                               line.ends_with(" / 2");
                     crossed = false;
+                    uses = line.find_first_of("AD", expression) != std::string::npos;
                     // "22² × 22" is 22³, and "3 × 2354 + 7062" is 6 × 2354: a constant is never
                     // whole lots of the number it adjusts.
                     const size_t square = line.find("sq(", expression);
@@ -138,6 +140,11 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                             << line;
                     }
                 }
+                // Read off the board before the answer its clue uses: the page says so.
+                EXPECT_FALSE(line.find("every square of the answer is shared") !=
+                                 std::string::npos &&
+                             uses && line.find("you need not find that first") == std::string::npos)
+                    << line;
                 crossed = crossed ||
                           line.find("every square of the answer is shared") != std::string::npos;
                 EXPECT_FALSE(crossed && line.find("missing") != std::string::npos) << line;
