@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // quizlex-tool generate: makes a new puzzle source with one proven solution.
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,13 +11,15 @@
 
 namespace {
 
+// Any 64-bit whole number: New Puzzle seeds from the clock, and its seed, named in the first
+// line of the source it keeps, makes the same puzzle here.
 bool WholeNumber(const std::string& text, uint64_t& value) {
-    if (text.empty() || text.size() > 18 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
+    const char* end = text.data() + text.size();
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
-    value = std::stoull(text);
-    return true;
+    const auto [stop, fault] = std::from_chars(text.data(), end, value);
+    return fault == std::errc() && stop == end;
 }
 
 int RunGenerate(const tool::Arguments& arguments) {

@@ -57,6 +57,7 @@ bool PickName(const std::vector<GameListEntry>& games, const std::string& level,
                    g.title == title;
         });
         const bool present = platform::FileExists(DataPath(stem + ".bgd")) ||
+                             platform::FileExists(DataPath(stem + ".qzp")) ||
                              platform::FileExists(DataPath(stem + ".bmp")) ||
                              platform::FileExists(DataPath(InstructionsPageName(stem))) ||
                              platform::FileExists(DataPath(AnswerPageName(stem))) ||
@@ -109,6 +110,17 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
     std::vector<std::string> moved;
     std::string failed;
     bool ok = WritePuzzleFiles(puzzle, metrics, folder, names, failed);
+    if (ok) {
+        // The source goes beside the game: its first line names the seed, so that a teacher can
+        // make the same puzzle again or grade it with the tool.
+        CFile file;
+        ok = file.Open(folder + puzzle.stem + ".qzp", CFile::modeCreate | CFile::modeWrite) &&
+             file.Write(source.data(), source.size()) && file.Close();
+        if (!ok) {
+            file.Abort();
+        }
+        names.push_back(puzzle.stem + ".qzp");
+    }
     for (size_t i = 0; ok && i < names.size(); ++i) {
         ok = platform::MoveToNewName(folder + names[i], DataPath(names[i]));
         if (ok) {

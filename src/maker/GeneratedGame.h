@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Adds a freshly generated puzzle to the game: its puzzle file, board picture and pages in the
-// data folder under a stem no other game uses, and its title and stem at the end of the game
-// list. All or nothing: on any failure, or when stopped, the data folder and the list are left
-// exactly as they were.
+// Adds a freshly generated puzzle to the game: its puzzle file, board picture, pages and source
+// (stem + ".qzp", which names its seed) in the data folder under a stem no other game uses, and
+// its title and stem at the end of the game list. All or nothing: on any failure, or when stopped,
+// the data folder and the list are left exactly as they were.
 #pragma once
 
 #include <string>

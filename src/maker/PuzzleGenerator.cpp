@@ -41,20 +41,24 @@ constexpr std::array kTexts = {
              "Work out each clue, then write its digits on the board, one digit in each "
              "white square."},
     Template{"times.hint", "Use the <b> times table: count up in <b>s, <a> times."},
-    Template{"times.ask", "What is <m> × <b>? | <n>, and one more <b> makes the answer"},
+    Template{"times.ask", "What is <m> × <b>? | <n>, and one more <b> makes the answer."},
     Template{"times.explain", "<a> × <b> = <v>."},
     Template{"add.hint", "Start at <s> and add <q> in parts: <places>."},
     Template{"add.hint1", "Count on <q> from <s>."},
+    Template{"add.hintround", "Count on <d> <unit> from <s>."},
     Template{"add.ask", "What is <s> + <t>? | <n>"},
     Template{"add.explain", "<a> + <b> = <v>."},
     Template{"take.hint", "Take away <b> in parts: <places>."},
     Template{"take.hint1", "Count back <b> from <a>."},
+    Template{"take.hintround", "Count back <d> <unit> from <a>."},
     Template{"take.ask", "What is <a> - <t>? | <n>"},
     Template{"take.explain", "<a> - <b> = <v>."},
     Template{"twostep.hint", "Two steps: first multiply <a> by <b>, then <k> <c>."},
     Template{"twostep.split",
-             "To multiply <b> by <a>, multiply each part of <b> by <a> (<places>), then "
+             "To work out <a> × <b>, multiply each part of <b> by <a> (<places>), then "
              "add the results."},
+    Template{"twostep.splitfactor",
+             "To work out <a> × <b>, work out <a1> × <b> and <a0> × <b>, then add them."},
     Template{"twostep.ask", "What is <a> × <t>? | <n>"},
     Template{"twostep.explain", "<a> × <b> = <p>, and <p> <op> <c> = <v>."},
     Template{"square.hint",
@@ -75,11 +79,20 @@ constexpr std::array kTexts = {
     Template{"double.hint",
              "Doubling is adding a number to itself. Double each part of <a>: <places>; then "
              "add the doubles."},
+    Template{"double.hint1", "Doubling is adding a number to itself: <a> + <a>."},
+    Template{"double.hintround",
+             "Doubling is adding a number to itself. <a> is <d> <unit>: double the <d> <unit>."},
     Template{"double.ask", "What is double <t>? | <n>"},
     Template{"double.explain", "Double <a> is <a> + <a> = <v>."},
     Template{"half.hint",
              "Halving shares a number into two equal parts. Halve each part of <a>: <places>; "
              "then add the halves."},
+    Template{"half.hintround",
+             "Halving shares a number into two equal parts. <a> is <d> <unit>: halve the <d> "
+             "<unit>."},
+    Template{"half.hintexchange",
+             "Halving shares a number into two equal parts. <a> is <d> <unit>, or <d10> "
+             "<lower>: halve the <d10> <lower>."},
     Template{"half.ask", "What is half of <t>? | <n>"},
     Template{"half.explain", "Half of <a> is <v>, because <v> + <v> = <a>."},
     Template{"ref.hint", "Find {<ref>} first, then <k> <c>."},
@@ -110,12 +123,13 @@ constexpr std::array kTexts = {
              "The clue does not tell you the answer: it says what the answer is like."},
     Template{"property.ask",
              "How many <n>-digit numbers fit the clue on its own? | <count> of them: the "
-             "crossing answers pick out the one on the board"},
+             "crossing answers pick out the one on the board."},
     Template{"prime.tip", "A prime has exactly two factors: 1 and itself, so 1 is not prime."},
     Template{"square.tip", "Square numbers: 1, 4, 9, 16, 25, 36, 49, 64, 81, 100..."},
     Template{"cube.tip", "Cube numbers: 1, 8, 27, 64, 125, 216, 343, 512, 729, 1000..."},
     Template{"multiple.tip", "A multiple of <a> is in the <a> times table."},
     Template{"digitsum.tip", "Add up the digits you know: the missing ones make up the rest."},
+    Template{"property.check", "When every digit is in place, check that the number fits."},
     Template{"palindrome.tip", "A palindrome reads the same forwards and backwards, like 121."},
     Template{"reverseof.tip", "Write the digits of {<ref>} in the opposite order."},
     Template{"between.tip", "Both <a> and <b> count."},
@@ -126,6 +140,10 @@ constexpr std::array kTexts = {
              "You cannot work this clue out on its own, but every square of the answer is "
              "shared with another answer: <facts>. Find those answers first and read the "
              "digits off the board."},
+    Template{"trace.before",
+             " Its clue uses {<ref>}, but you need not find that first: the crossing answers give "
+             "every digit."},
+    Template{"trace.check", "When you have found {<ref>} as well, work the clue out to check."},
     Template{"trace.one",
              "Find <from> first: <facts>. Then try the <n>-digit numbers with those digits in "
              "those squares: only one of them fits the clue."},
@@ -511,10 +529,6 @@ std::string Reverse(int64_t v) {
     return s;
 }
 
-int Digits(int64_t v) {
-    return static_cast<int>(Num(v).size());
-}
-
 // The leading part of a number: 347 gives 300.
 int64_t Top(int64_t v) {
     int64_t place = 1;
@@ -524,14 +538,37 @@ int64_t Top(int64_t v) {
     return v / place * place;
 }
 
-// "first its hundreds, then its tens, then its ones", for a number of that many digits.
-std::string Places(int digits, const char* first, const char* then) {
-    static const char* const names[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
+constexpr const char* kPlaces[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
+constexpr const char* kPlace[] = {"one", "ten", "hundred", "thousand", "ten thousand"};
+
+// The places of v that hold something, largest first: 6034 gives "first its thousands, then
+// its tens, then its ones", as it has no hundreds to work with.
+std::string Places(int64_t v, const char* first, const char* then) {
+    const std::string s = Num(v);
     std::string text;
-    for (int k = std::min(digits, 5) - 1; k >= 0; --k) {
-        text += std::string(text.empty() ? first : then) + names[k];
+    for (size_t k = std::min<size_t>(s.size(), 5); k-- > 0;) {
+        if (s[s.size() - 1 - k] != '0') {
+            text += std::string(text.empty() ? first : then) + kPlaces[k];
+        }
     }
     return text;
+}
+
+// Whether v of two digits or more has only one place that holds something, as 30 or 400:
+// then there is nothing to split, and its hint counts in that place instead.
+bool Round(int64_t v) {
+    return v >= 10 && v == Top(v);
+}
+
+// A round number as a count of its place: "3 tens", "1 hundred", and the same count in the
+// place below ("30 ones"), for halving an odd count.
+void RoundFields(Fields& f, int64_t v) {
+    const size_t k = std::min<size_t>(Num(v).size(), 5) - 1;
+    const int64_t count = Num(v)[0] - '0';
+    f["d"] = Num(count);
+    f["unit"] = count == 1 ? kPlace[k] : kPlaces[k];
+    f["d10"] = Num(count * 10);
+    f["lower"] = kPlaces[k == 0 ? 0 : k - 1];
 }
 
 // Whether a text shows the answer as a number of its own.
@@ -608,11 +645,14 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             f["q"] = Num(part);
             f["t"] = Num(t);
             f["n"] = Num(add ? start + t : start - t);
-            f["places"] = Places(Digits(part), "first its ", ", then its ");
+            f["places"] = Places(part, "first its ", ", then its ");
+            RoundFields(f, part);
             const char* key = add ? "add" : "take";
             return done(Num(a) + (add ? " + " : " - ") + Num(b), key,
-                        part < 10 ? ".hint1" : ".hint", part >= 10 && t != part ? ".ask" : "",
-                        ".explain");
+                        part < 10     ? ".hint1"
+                        : Round(part) ? ".hintround"
+                                      : ".hint",
+                        part >= 10 && t != part ? ".ask" : "", ".explain");
         }
         case Kind::TwoStep:
             for (int attempt = 0; attempt < 12; ++attempt) {
@@ -631,7 +671,8 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
                 const int64_t b = rng.Between(std::max<int64_t>(2, low), high);
                 const int64_t p = a * b;
                 const int64_t c = v - p;
-                if (c == 0 || (c < 0 ? -c : c) > p) {
+                // "5 × 20 - 20" is only 4 × 20 in disguise: no constant of whole lots of b.
+                if (c == 0 || (c < 0 ? -c : c) > p || c % b == 0) {
                     continue;
                 }
                 f["a"] = Num(a);
@@ -639,11 +680,17 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
                 f["p"] = Num(p);
                 f["t"] = Num(Top(b));
                 f["n"] = Num(a * Top(b));
-                f["places"] = Places(Digits(b), "its ", ", its ");
+                f["places"] = Places(b, "its ", ", its ");
+                f["a1"] = Num(a / 10 * 10);
+                f["a0"] = Num(a % 10);
                 Adjust(f, c);
                 done(Num(a) + " * " + Num(b) + Signed(c), "twostep", ".hint",
                      b >= 10 && Top(b) != b ? ".ask" : "", ".explain");
-                if (b >= 20) {
+                // Beyond the times tables the factor is split (21 is 20 and 1), as on paper;
+                // within them the other number is split by its places, when it has two.
+                if (a > 12) {
+                    clue.hints.push_back(Text("twostep.splitfactor", f));
+                } else if (b >= 20 && !Round(b)) {
                     clue.hints.push_back(Text("twostep.split", f));
                 }
                 return true;
@@ -678,7 +725,8 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             for (int64_t a = 3; a <= level.maxSquare; ++a) {
                 for (int64_t b = 3; b <= level.maxFactor; ++b) {
                     const int64_t p = a * a * b;
-                    if (b % 10 != 0 && p != v && p * 2 >= v && p * 2 <= v * 3) {
+                    // 12² × 12 is the cube of 12 in disguise: b is never a.
+                    if (b % 10 != 0 && b != a && p != v && p * 2 >= v && p * 2 <= v * 3) {
                         choices.emplace_back(a, b);
                     }
                 }
@@ -706,10 +754,15 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             f["a"] = Num(a);
             f["t"] = Num(t);
             f["n"] = Num(twice ? t * 2 : t / 2);
-            f["places"] = Places(Digits(a), "its ", ", its ");
+            f["places"] = Places(a, "its ", ", its ");
+            RoundFields(f, a);
+            const bool odd = (Num(a)[0] - '0') % 2 != 0;
             return done(twice ? "2 * " + Num(a) : Num(a) + " / 2", twice ? "double" : "half",
-                        ".hint", a >= 10 && t != a && (twice || t % 2 == 0) ? ".ask" : "",
-                        ".explain");
+                        a < 10          ? ".hint1"
+                        : !Round(a)     ? ".hint"
+                        : twice || !odd ? ".hintround"
+                                        : ".hintexchange",
+                        a >= 10 && t != a && (twice || t % 2 == 0) ? ".ask" : "", ".explain");
         }
         case Kind::RefPlus: {
             const int64_t c = v - w;
@@ -837,16 +890,26 @@ std::string PropertyTip(const Property& p) {
                 {{"a", Num(p.a)}, {"b", Num(p.b)}, {"ref", p.ref.Key()}});
 }
 
+// What a property clue says and how to use it. When the crossings give every digit there are
+// no missing digits to work out: the clue is only a check.
+std::string PropertyHint(const Clue& clue, bool given) {
+    std::string tips = Text("property.hint");
+    for (const Property& p : clue.properties) {
+        if (!given || p.kind != PropertyKind::DigitsAddTo) {
+            tips += " " + PropertyTip(p);
+        }
+    }
+    return given ? tips + " " + Text("property.check") : tips;
+}
+
 void WriteProperties(Clue& clue) {
     clue.property = true;
     clue.uses.clear();
     clue.expression.clear();
-    std::string tips = Text("property.hint");
     for (const Property& p : clue.properties) {
         clue.expression += (clue.expression.empty() ? "" : " and ") + PropertyText(p);
-        tips += " " + PropertyTip(p);
     }
-    clue.hints = {tips};
+    clue.hints = {PropertyHint(clue, false)};
     clue.ask.clear();       // asked once the clues stand: see AskHowMany
     clue.explains.clear();  // written from the grader's trace
 }
@@ -994,7 +1057,26 @@ void WriteFromTrace(Draft& d, const GradeResult& grade) {
             case Technique::ComputeFromFound:
                 continue;
             case Technique::ReadCrossings:
+                if (clue.property) {
+                    clue.hints = {PropertyHint(clue, true)};
+                } else if (!clue.uses.empty()) {
+                    clue.hints = {Text(
+                        "trace.check",
+                        {{"ref", board.slots[static_cast<size_t>(clue.uses.front())].ref.Key()}})};
+                }
+                // The grader reads an answer off the board only while the answer its clue
+                // uses is still unknown, so the page says that this one comes first.
                 clue.hints.insert(clue.hints.begin(), Text("trace.read", f));
+                for (int used : clue.uses) {
+                    clue.hints.front() +=
+                        Text("trace.before",
+                             {{"ref", board.slots[static_cast<size_t>(used)].ref.Key()}});
+                }
+                for (const Property& p : clue.properties) {
+                    if (p.kind == PropertyKind::ReverseOf) {
+                        clue.hints.front() += Text("trace.before", {{"ref", p.ref.Key()}});
+                    }
+                }
                 clue.explains.insert(clue.explains.begin(), Text("explain.read", f));
                 break;
             case Technique::OneCandidate:
@@ -1160,6 +1242,10 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
     }
     d.clues.resize(count);
     std::set<std::string> shown;
+    // A kind of clue that has had its share goes to the back, the most used last, so that a
+    // puzzle is not six halvings: it comes again only when no other kind can make the answer.
+    std::map<Kind, size_t> used;
+    const size_t share = std::max<size_t>(2, count / 5);
     for (size_t k = 0; k < count; ++k) {
         const int s = order[k];
         const int64_t v = d.values[static_cast<size_t>(s)];
@@ -1185,7 +1271,11 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
                       earlier[static_cast<size_t>(rng.Between(0, static_cast<int64_t>(i) - 1))]);
         }
         bool found = false;
-        for (Kind kind : KindsFor(rng, level, topic, !earlier.empty())) {
+        std::vector<Kind> kinds = KindsFor(rng, level, topic, !earlier.empty());
+        std::stable_sort(kinds.begin(), kinds.end(), [&](Kind x, Kind y) {
+            return (used[x] < share ? 0 : used[x]) < (used[y] < share ? 0 : used[y]);
+        });
+        for (Kind kind : kinds) {
             for (size_t r = 0; r < (UsesAnswer(kind) ? earlier.size() : 1) && !found; ++r) {
                 const int other = UsesAnswer(kind) ? earlier[r] : -1;
                 Clue attempt;
@@ -1212,6 +1302,7 @@ std::string Try(Rng& rng, const Level& level, int side, const GenerateOptions& o
                 shown.insert(text);
                 clue = attempt;
                 found = true;
+                ++used[kind];
             }
             if (found) {
                 break;

@@ -7,13 +7,16 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <sstream>
 
 #include "hypertext/FakeHtfMetrics.h"
+#include "maker/GeneratedGame.h"
 #include "maker/PuzzleGenerator.h"
 #include "maker/PuzzleGrader.h"
 #include "maker/PuzzlePages.h"
 #include "maker/PuzzleSolver.h"
 #include "maker/PuzzleSource.h"
+#include "support/TestSupport.h"
 
 using content::PuzzleSource;
 
@@ -91,6 +94,90 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
     }
 }
 
+TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
+    const char* const places[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
+    auto digitsAt = [](const std::string& text, size_t at) {
+        return text.substr(at, text.find_first_not_of("0123456789", at) - at);
+    };
+    for (const auto& [level, topic] :
+         {std::pair{"easy", ""}, {"medium", ""}, {"hard", ""}, {"hard", "powers"}}) {
+        for (uint64_t seed = 1; seed <= 20; ++seed) {
+            content::GenerateOptions options;
+            options.level = level;
+            options.topic = topic;
+            options.seed = seed;
+            std::string source;
+            std::string error;
+            ASSERT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
+            SCOPED_TRACE(source);
+            int clues = 0;
+            int halves = 0;
+            bool crossed = false;  // the entry's every digit comes from the crossings
+            bool uses = false;     // its clue uses another answer
+            std::istringstream lines(source);
+            for (std::string line; std::getline(lines, line);) {
+                if (line.rfind("across ", 0) == 0 || line.rfind("down ", 0) == 0) {
+                    ++clues;
+                    const size_t expression = line.find("  ") + 2;
+                    halves += line.size() == expression + digitsAt(line, expression).size() + 4 &&
+                              line.ends_with(" / 2");
+                    crossed = false;
+                    uses = line.find_first_of("AD", expression) != std::string::npos;
+                    // "22² × 22" is 22³, and "3 × 2354 + 7062" is 6 × 2354: a constant is never
+                    // whole lots of the number it adjusts.
+                    const size_t square = line.find("sq(", expression);
+                    EXPECT_FALSE(square != std::string::npos &&
+                                 line.find(") * " + digitsAt(line, square + 3) + " ", square) ==
+                                     square + 3 + digitsAt(line, square + 3).size())
+                        << line;
+                    const size_t times = line.find(" * ", expression);
+                    const size_t sign = line.find_first_of("+-", expression);
+                    if (times != std::string::npos && sign != std::string::npos &&
+                        digitsAt(line, expression).size() + expression == times) {
+                        const std::string b = digitsAt(line, times + 3);
+                        EXPECT_FALSE(line.size() == sign + 2 + digitsAt(line, sign + 2).size() &&
+                                     std::stoll(digitsAt(line, sign + 2)) % std::stoll(b) == 0)
+                            << line;
+                    }
+                }
+                // Read off the board before the answer its clue uses: the page says so.
+                EXPECT_FALSE(line.find("every square of the answer is shared") !=
+                                 std::string::npos &&
+                             uses && line.find("you need not find that first") == std::string::npos)
+                    << line;
+                crossed = crossed ||
+                          line.find("every square of the answer is shared") != std::string::npos;
+                EXPECT_FALSE(crossed && line.find("missing") != std::string::npos) << line;
+                // A number split into its places names the places that hold a digit, two at
+                // least, and a factor beyond the tables is split itself.
+                const size_t inParts = line.find(" in parts: ");
+                const size_t eachPart = line.find("each part of ");
+                if (inParts == std::string::npos && eachPart == std::string::npos) {
+                    continue;
+                }
+                const std::string n = eachPart != std::string::npos
+                                          ? digitsAt(line, eachPart + 13)
+                                          : digitsAt(line, line.rfind(' ', inParts - 1) + 1);
+                const size_t by = line.find(" by ", eachPart);
+                EXPECT_TRUE(eachPart == std::string::npos || by == std::string::npos ||
+                            std::stoi(digitsAt(line, by + 4)) <= 12)
+                    << line;
+                std::string wanted;
+                std::string said;
+                for (size_t k = 5; k-- > 0;) {
+                    wanted += k < n.size() && n[n.size() - 1 - k] != '0' ? places[k] : "";
+                    said += line.find(std::string("its ") + places[k]) != std::string::npos
+                                ? places[k]
+                                : "";
+                }
+                EXPECT_EQ(said, wanted) << line;
+                EXPECT_NE(said, places[n.size() - 1]) << line;  // nothing to split
+            }
+            EXPECT_LE(halves, (clues + 2) / 3);  // not a page of halvings
+        }
+    }
+}
+
 TEST(PuzzleGenerator, ATopicLeadsTheClues) {
     // Squares and cubes shown among the clues of the same puzzle asked for by topic.
     auto powers = [](const char* topic) {
@@ -108,6 +195,25 @@ TEST(PuzzleGenerator, ATopicLeadsTheClues) {
         });
     };
     EXPECT_GT(powers("powers"), powers("operations") + 1);
+}
+
+TEST(PuzzleGenerator, ANewGameKeepsItsSourceWhoseSeedMakesItAgain) {
+    testsupport::TempProgramFolder folder;
+    folder.MakeFolder("data");
+    CFakeHtfMetrics metrics;
+    content::GenerateOptions options;
+    options.level = "medium";
+    options.seed = 18446744073709551557u;  // as long as a seed taken from the clock
+    content::GeneratedGame game;
+    std::string error;
+    ASSERT_TRUE(content::AddGeneratedGame(options, metrics, {}, game, error)) << error;
+    const std::string kept = folder.Read("data/" + game.stem + ".qzp");
+    EXPECT_NE(kept.find(" --seed 18446744073709551557"), std::string::npos) << kept;
+    options.title = game.title;
+    options.stem = game.stem;
+    std::string again;
+    ASSERT_TRUE(content::GeneratePuzzle(options, again, error)) << error;
+    EXPECT_EQ(kept, again);
 }
 
 TEST(PuzzleGenerator, RefusesBadOptionsAndStopsWhenAsked) {

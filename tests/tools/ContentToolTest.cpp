@@ -105,7 +105,10 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
     TempProgramFolder folder;
     const std::string puzzle = "'" + folder.File("new.qzp") + "'";
     std::string output;
-    ASSERT_EQ(Tool("generate --level medium --size 7 --seed 4 --out " + puzzle, output), 0)
+    // Seeds as long as New Puzzle's, taken from the clock, are taken here too.
+    ASSERT_EQ(Tool("generate --level medium --size 7 --seed 18446744073709551615 --out " + puzzle,
+                   output),
+              0)
         << output;
     EXPECT_NE(output.find("wrote " + folder.File("new.qzp") + "\n"), std::string::npos) << output;
     EXPECT_FALSE(folder.Exists("new.qzp.tmp"));
@@ -139,6 +142,7 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
         {"grade OUT", "other.qzp is not a puzzle source that can be read"},
         {"generate --size 101 --level easy --out OUT", "usage: quizlex-tool generate"},
         {"generate --level easy --seed -1 --out OUT", "usage: quizlex-tool generate"},
+        {"generate --level easy --seed 18446744073709551616 --out OUT", "usage: quizlex-tool"},
     };
     for (auto [command, message] : refused) {
         for (size_t at; (at = command.find("OUT")) != std::string::npos;) {
