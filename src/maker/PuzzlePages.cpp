@@ -7,6 +7,7 @@
 
 #include "hypertext/PageNames.h"
 #include "maker/PageWriter.h"
+#include "maker/PuzzleGrader.h"
 
 namespace content {
 namespace {
@@ -142,8 +143,10 @@ void ClueLine(PageWriter& page, const Entry& entry) {
     page.Paragraph({{"Clue: ", code::kBold}, {Capitalised(entry.ClueText()), code::kBoldBlue}});
 }
 
+// settledAt: for each answer, its place in the order a pupil finds the answers (the grader's
+// trace); an answer the grader never reached comes last.
 PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
-                  const IHtfFontMetrics& metrics) {
+                  const std::vector<size_t>& settledAt, const IHtfFontMetrics& metrics) {
     PageWriter page(metrics, puzzle.title + ": Hint " + std::to_string(hint));
     page.Paragraph(entry.ref.Name(), code::kLarge);
     ClueLine(page, entry);
@@ -151,8 +154,14 @@ PageFile HintPage(const PuzzleSource& puzzle, const Entry& entry, int hint,
     std::vector<std::string> facts;
     facts.push_back("The answer has " + std::to_string(entry.cells.size()) + " digits.");
     for (const EntryRef& used : entry.uses) {
+        // An answer read off the board before the one its clue uses needs no order: its
+        // hints say how the crossings give it.
+        const int usedHint = puzzle.HintNumber(used);
+        const bool first =
+            usedHint < 1 || static_cast<size_t>(usedHint) > settledAt.size() ||
+            settledAt[static_cast<size_t>(usedHint - 1)] < settledAt[static_cast<size_t>(hint - 1)];
         facts.push_back("The clue uses the answer to " + used.Name() + " (hint " +
-                        std::to_string(puzzle.HintNumber(used)) + "), so work that out first.");
+                        std::to_string(usedHint) + (first ? "), so work that out first." : ")."));
     }
     for (const std::string& fact : CrossingFacts(puzzle, entry)) {
         facts.push_back(fact);
@@ -300,12 +309,20 @@ PageFile SolutionPage(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
 }  // namespace
 
 std::vector<PageFile> MakePuzzlePages(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics) {
+    std::vector<size_t> settledAt(puzzle.entries.size(), puzzle.entries.size());
+    const GradeResult grade = GradePuzzle(puzzle);
+    for (size_t step = 0; step < grade.steps.size(); ++step) {
+        const auto answer = static_cast<size_t>(grade.steps[step].answer);
+        if (answer < settledAt.size()) {
+            settledAt[answer] = std::min(settledAt[answer], step);
+        }
+    }
     std::vector<PageFile> pages;
     pages.push_back(Instructions(puzzle, metrics));
     pages.push_back(SolutionPage(puzzle, metrics));
     for (size_t i = 0; i < puzzle.entries.size(); ++i) {
         const int hint = static_cast<int>(i + 1);
-        pages.push_back(HintPage(puzzle, puzzle.entries[i], hint, metrics));
+        pages.push_back(HintPage(puzzle, puzzle.entries[i], hint, settledAt, metrics));
         pages.push_back(AnswerPage(puzzle, puzzle.entries[i], hint, metrics));
     }
     return pages;

@@ -95,6 +95,7 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
 }
 
 TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
+    CFakeHtfMetrics metrics;
     const char* const places[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
     auto digitsAt = [](const std::string& text, size_t at) {
         return text.substr(at, text.find_first_not_of("0123456789", at) - at);
@@ -174,6 +175,16 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                 EXPECT_NE(said, places[n.size() - 1]) << line;  // nothing to split
             }
             EXPECT_LE(halves, (clues + 2) / 3);  // not a page of halvings
+            // A page never tells the pupil both to find the answer its clue uses first and that
+            // they need not.
+            PuzzleSource puzzle;
+            std::vector<std::string> errors;
+            ASSERT_TRUE(content::ReadPuzzleSource(source, "made.qzp", puzzle, errors));
+            for (const content::PageFile& page : content::MakePuzzlePages(puzzle, metrics)) {
+                EXPECT_FALSE(page.text.find("work that out first") != std::string::npos &&
+                             page.text.find("need not find that first") != std::string::npos)
+                    << page.name;
+            }
         }
     }
 }
