@@ -189,18 +189,49 @@ TEST(DibBlock, SaveRefusesWithoutWritingAnything) {
     EXPECT_NE(file.Cause(), platform::kNone);
 }
 
-TEST(DibBlock, DuplicatesAndDecodedPicturesAreIndependentOfTheBlock) {
-    DibHandle dib = LoadDibBlock(BmpFile(SmallEightBit(), 0));
-    DibHandle copy = DuplicateDibBlock(dib);
-    ASSERT_TRUE(std::ranges::equal(copy.Bytes(), dib.Bytes()));
-    std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
-    // Changing the original's colour table changes its picture, not the copy's nor the one
-    // decoded before.
-    dib.MutableBytes()[40 + 4 * 3] = 0x80;
-    EXPECT_EQ(dib.Decoded().Pixel(2, 1), 0xFF000080u);
-    EXPECT_EQ(copy.Decoded().Pixel(2, 1), 0xFF0000FFu);
-    dib.Free();
-    EXPECT_EQ(kept->Pixel(2, 1), 0xFF0000FFu);
-    EXPECT_TRUE(dib.Decoded().IsNull());
+TEST(DibBlock, ABlockGivesTheSameBytesBeforeAndAfterItsPictureIsDecoded) {
+    auto colour = [](int x, int y) { return uint32_t(x * 0x1F3D5B + y * 0x2C4E61) & 0xFFFFFF; };
+    std::vector<uint8_t> padded = testsupport::MakeBmp(5, 3, 24, {}, colour);
+    padded[14 + 40 + 15] = 7;  // a row's padding that is not zero
+    std::vector<uint8_t> cut = testsupport::MakeBmp(7, 4, 24, {}, colour);
+    cut.resize(cut.size() - 9);  // a short file: its last row two pixels short
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> file;
+        bool kept;  // the bits stay held once decoded
+    } cases[] = {
+        {"24 bits, odd width", testsupport::MakeBmp(5, 3, 24, {}, colour), false},
+        {"24 bits, short", cut, false},
+        {"32 bits", testsupport::MakeBmp(3, 2, 32, {}, colour), false},
+        {"24 bits, padding not zero", padded, true},
+        {"8 bits, odd width",
+         testsupport::MakeBmp(5, 3, 8, {0xFF0000, 0xFF00, 0xFF, 0xFFFFFF},
+                              [](int x, int y) { return (x + y) % 4u; }),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DibHandle dib = LoadDibBlock(c.file);
+        const std::vector<uint8_t> bytes = dib.Bytes();
+        const std::string saved = Saved(DuplicateDibBlock(dib));
+        ASSERT_FALSE(dib.Decoded().IsNull());
+        EXPECT_EQ(dib.HoldsBits(), c.kept);
+        EXPECT_EQ(dib.Bytes(), bytes);
+        EXPECT_EQ(Saved(DuplicateDibBlock(dib)), saved);
+        // Any stretch of the block, cut anywhere inside a pixel.
+        for (size_t at = 0; at < bytes.size(); ++at) {
+            uint8_t piece[5] = {};
+            const size_t n = dib.ReadBytes(at, piece);
+            ASSERT_EQ(n, std::min<size_t>(5, bytes.size() - at));
+            ASSERT_TRUE(std::equal(piece, piece + n, bytes.begin() + ptrdiff_t(at))) << at;
+        }
+        // A copy shares the decoded picture, which outlives the block.
+        DibHandle copy = DuplicateDibBlock(dib);
+        std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
+        dib.Free();
+        EXPECT_EQ(copy.Bytes(), bytes);
+        EXPECT_EQ(kept, copy.SharedDecoded());
+    }
+    EXPECT_TRUE(DibHandle().Decoded().IsNull());
     EXPECT_FALSE(DuplicateDibBlock(DibHandle()));
 }
