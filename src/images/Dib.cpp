@@ -62,38 +62,50 @@ bool AllZero(const uint8_t* from, const uint8_t* to) {
     return from >= to || std::all_of(from, to, [](uint8_t b) { return b == 0; });
 }
 
-// Whether the decoded picture of the first payload bytes of the block gives back every byte
-// of it from the bits offset on: an uncompressed 24- or 32-bit picture with the 40-byte header
-// or a newer one, its bits starting inside the payload, and every byte that holds no pixel's
-// colour (row padding, a 32-bit pixel's fourth byte, anything past the last whole pixel) zero.
-bool BitsRemakeable(std::span<const uint8_t> block, size_t payload) {
-    const DibLayout d = ReadDibLayout(block);
-    if (!d.infoHeader || d.compression != kCompressionNone ||
-        (d.bitCount != 24 && d.bitCount != 32) || d.bitsOffset > payload || d.width <= 0) {
-        return false;
-    }
-    const RowLayout r = Rows(d);
-    const uint8_t* b = block.data();
-    uint64_t checked = r.bitsOffset;  // every byte before this one is checked
-    for (uint64_t row = 0; row < r.rows; ++row) {
-        const uint64_t start = r.bitsOffset + row * r.stride;
-        if (start >= block.size()) {
+// The pictures whose decoded pixels can give back their bits: uncompressed, 24 or 32 bits, with
+// the 40-byte header or a newer one.
+bool TrueColourUncompressed(const DibLayout& d) {
+    return d.infoHeader && d.compression == kCompressionNone &&
+           (d.bitCount == 24 || d.bitCount == 32) && d.width > 0;
+}
+
+// Whether every byte of bits (from a row's first byte, `bytes` long, at most `rows` rows) that
+// holds no whole pixel's colour is zero: row padding, a 32-bit pixel's fourth byte, the bytes
+// of a pixel the bytes cut short, anything past the last row.
+bool OnlyPixelsNonZero(const uint8_t* bits, uint64_t bytes, const RowLayout& r, uint64_t rows) {
+    uint64_t checked = 0;  // every byte before this one is checked
+    for (uint64_t row = 0; row < rows; ++row) {
+        const uint64_t start = row * r.stride;
+        if (start >= bytes) {
             break;
         }
-        if (!AllZero(b + checked, b + start)) {
+        if (!AllZero(bits + checked, bits + start)) {
             return false;
         }
-        const uint64_t whole = r.WholePixels(start, payload);
+        const uint64_t whole = r.WholePixels(start, bytes);
         if (r.pixelBytes == 4) {
             for (uint64_t x = 0; x < whole; ++x) {
-                if (b[start + 4 * x + 3] != 0) {
+                if (bits[start + 4 * x + 3] != 0) {
                     return false;
                 }
             }
         }
         checked = start + whole * r.pixelBytes;
     }
-    return AllZero(b + std::min<uint64_t>(checked, block.size()), b + block.size());
+    return AllZero(bits + std::min(checked, bytes), bits + bytes);
+}
+
+// Whether the decoded picture of the first payload bytes of the block gives back every byte
+// of it from the bits offset on: a TrueColourUncompressed picture, its bits starting inside the
+// payload, every byte that is no pixel's colour zero, and so every byte past the payload.
+bool BitsRemakeable(std::span<const uint8_t> block, size_t payload) {
+    const DibLayout d = ReadDibLayout(block);
+    if (!TrueColourUncompressed(d) || d.bitsOffset > payload) {
+        return false;
+    }
+    const uint8_t* b = block.data();
+    return OnlyPixelsNonZero(b + d.bitsOffset, payload - d.bitsOffset, Rows(d), Rows(d).rows) &&
+           AllZero(b + payload, b + block.size());
 }
 
 // Makes again the bytes [offset, offset + out.size()) of a block whose bits BitsRemakeable
@@ -268,6 +280,10 @@ DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes) {
 }
 
 DibHandle LoadDibBlock(CFile& file) {
+    return DibHandle::Load(file, true);
+}
+
+DibHandle DibHandle::Load(CFile& file, bool decodeAsRead) {
     if (!file.IsOpen() || !file.SeekToBegin()) {
         return DibHandle();
     }
@@ -290,6 +306,15 @@ DibHandle LoadDibBlock(CFile& file) {
     const uint64_t described = DibDescribedBytes(std::span<const uint8_t>(info, infoRead));
     const size_t payload =
         static_cast<size_t>(std::min<uint64_t>(length - kBitmapFileHeaderSize, described));
+    if (decodeAsRead) {
+        const std::span<const uint8_t> read(info, std::min(infoRead, payload));
+        const DibLayout d = ReadDibLayout(read);
+        if (TrueColourUncompressed(d) && d.bitsOffset <= payload) {
+            DibHandle dib = ReadDecoded(file, read, payload);
+            // Bits the pixels cannot give back: the file is read again, whole.
+            return dib || file.Cause() != platform::kNone ? std::move(dib) : Load(file, false);
+        }
+    }
     DibHandle dib = DibHandle::Allocate(payload + kBitmapFileHeaderSize, payload);
     if (!dib) {
         return DibHandle();
@@ -300,6 +325,63 @@ DibHandle LoadDibBlock(CFile& file) {
         return DibHandle();
     }
     dib.KeepHead();
+    return dib;
+}
+
+DibHandle DibHandle::ReadDecoded(CFile& file, std::span<const uint8_t> read, size_t payload) {
+    const DibLayout d = ReadDibLayout(read);
+    const size_t size = payload + kBitmapFileHeaderSize;
+    // Every byte read so far, and the head as KeepHead keeps it (zeros past the payload).
+    std::vector<uint8_t> front(read.begin(), read.end());
+    std::vector<uint8_t> head(static_cast<size_t>(
+        std::min<uint64_t>(size, std::max<uint64_t>(d.bitsOffset, kHeadAtLeast))));
+    const size_t headRead = std::min(head.size(), payload);
+    if (headRead > front.size()) {
+        const size_t more = headRead - front.size();
+        front.resize(headRead);
+        if (file.Read(front.data() + headRead - more, more) < more) {
+            return DibHandle();
+        }
+    }
+    std::memcpy(head.data(), front.data(), headRead);
+    DecodedDib decoded = AllocateDecoded(head);
+    if (decoded.IsNull()) {
+        return DibHandle();
+    }
+    // The bits a megabyte or so at a time, whole rows, each piece checked and decoded.
+    const RowLayout r = Rows(d);
+    const uint64_t bitsBytes = payload - d.bitsOffset;
+    const uint64_t inFront = front.size() - std::min<uint64_t>(front.size(), d.bitsOffset);
+    const uint64_t piecesRows = std::max<uint64_t>(1, (uint64_t(1) << 20) / r.stride);
+    std::vector<uint8_t> piece(static_cast<size_t>(std::min(bitsBytes, piecesRows * r.stride)));
+    uint64_t done = 0;
+    for (uint64_t row = 0; row < r.rows;) {
+        uint64_t count = std::min(piecesRows, r.rows - row);
+        const uint64_t want = std::min(count * r.stride, bitsBytes - done);
+        if (want < count * r.stride) {
+            count = r.rows - row;  // the bytes end here: the rows after are black
+        }
+        const uint64_t copied = done < inFront ? std::min(want, inFront - done) : 0;
+        if (copied > 0) {
+            std::memcpy(piece.data(), front.data() + d.bitsOffset + done, copied);
+        }
+        if (want > copied && file.Read(piece.data() + copied, want - copied) < want - copied) {
+            return DibHandle();
+        }
+        if (!OnlyPixelsNonZero(piece.data(), want, r, count)) {
+            return DibHandle();
+        }
+        DecodeTrueColourRows(d, std::span<const uint8_t>(piece.data(), want),
+                             static_cast<int64_t>(row), static_cast<int64_t>(count), decoded);
+        done += want;
+        row += count;
+    }
+    DibHandle dib;
+    dib.m_block = std::make_unique<Block>();
+    dib.m_block->size = size;
+    dib.m_block->payload = payload;
+    dib.m_block->head = std::move(head);
+    dib.m_block->decoded = std::make_shared<const DecodedDib>(std::move(decoded));
     return dib;
 }
 

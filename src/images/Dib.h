@@ -18,8 +18,9 @@ struct DecodedDib;
 //
 // A block holds its bytes until its picture is decoded for painting. Then, when the decoded
 // pixels give back every byte of the pixel bits (an uncompressed 24- or 32-bit picture whose
-// row padding and unused bytes are zero), the bits are let go and made
-// again from the pixels whenever the bytes are asked for: a large board is kept once, not twice.
+// row padding and unused bytes are zero), the bits are let go and made again from the pixels
+// whenever the bytes are asked for: a large board is kept once, not twice. Such a picture read
+// from a file is decoded as it is read, its bits never held whole.
 class DibHandle {
 public:
     DibHandle() noexcept;
@@ -64,6 +65,13 @@ private:
     static DibHandle Allocate(size_t size, size_t payload);
     // Keeps a copy of the first bytes once the caller has filled the block.
     void KeepHead();
+    // Reads a .bmp file (see LoadDibBlock); with decodeAsRead, a picture whose pixels can give
+    // its bits back is decoded piece by piece as it is read, and its bits never held whole.
+    static DibHandle Load(CFile& file, bool decodeAsRead);
+    // The bits of such a picture, after the bytes read so far (the first of the payload bytes),
+    // decoded as they are read; null when a byte says the pixels cannot give them back, or
+    // reading failed.
+    static DibHandle ReadDecoded(CFile& file, std::span<const uint8_t> read, size_t payload);
 
     struct Block;
     std::unique_ptr<Block> m_block;

@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+struct DibLayout;
+
 // A decoded picture: rows from top to bottom, each pixel 0xFFRRGGBB.
 struct DecodedDib {
     int width = 0;
@@ -29,6 +31,15 @@ inline constexpr uint64_t kMaxDecodedPixels = uint64_t(1) << 26;
 // header is incomplete, names a layout that cannot be decoded, or is larger than
 // kMaxDecodedPixels.
 DecodedDib DecodeDib(std::span<const uint8_t> packedDib);
+
+// A picture of the size DecodeDib makes for this header, its pixels not yet set; null when
+// DecodeDib would refuse the header or memory runs out.
+DecodedDib AllocateDecoded(std::span<const uint8_t> packedDibHeader);
+// Sets count stored rows, from stored row first on, of a decoded uncompressed 24- or 32-bit
+// picture (no bit fields) from `rows`, the bytes from the first of those rows on, as DecodeDib
+// sets them: pixels the bytes do not hold whole are black.
+void DecodeTrueColourRows(const DibLayout& layout, std::span<const uint8_t> rows, int64_t first,
+                          int64_t count, DecodedDib& into);
 
 // How many bytes of a packed DIB its header describes: the header, the colour table and the
 // bits (a run-length picture's stated image size, but never more than two bytes a pixel and
