@@ -3,9 +3,12 @@
 #include "images/Dib.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <new>
+#include <optional>
+#include <utility>
 
 #include "images/DibDecode.h"
 #include "platform/File.h"
@@ -62,17 +65,48 @@ bool AllZero(const uint8_t* from, const uint8_t* to) {
     return from >= to || std::all_of(from, to, [](uint8_t b) { return b == 0; });
 }
 
-// The pictures whose decoded pixels can give back their bits: uncompressed, 24 or 32 bits, with
-// the 40-byte header or a newer one.
-bool TrueColourUncompressed(const DibLayout& d) {
+// The pictures whose decoded pixels can give back their bits: uncompressed, 8, 24 or 32 bits,
+// with the 40-byte header or a newer one.
+bool RemakeableLayout(const DibLayout& d) {
     return d.infoHeader && d.compression == kCompressionNone &&
-           (d.bitCount == 24 || d.bitCount == 32) && d.width > 0;
+           (d.bitCount == 8 || d.bitCount == 24 || d.bitCount == 32) && d.width > 0;
 }
 
-// Whether every byte of bits (from a row's first byte, `bytes` long, at most `rows` rows) that
-// holds no whole pixel's colour is zero: row padding, a 32-bit pixel's fourth byte, the bytes
-// of a pixel the bytes cut short, anything past the last row.
-bool OnlyPixelsNonZero(const uint8_t* bits, uint64_t bytes, const RowLayout& r, uint64_t rows) {
+// How an 8-bit picture's colours give back its pixel values: each value is found again from its
+// colour when no smaller value has that colour (then the value is "own").
+class ValueOfColour {
+public:
+    explicit ValueOfColour(std::span<const uint8_t> head) {
+        const std::array<uint32_t, 256> table = DibColourTable(head);
+        for (size_t i = 0; i < table.size(); ++i) {
+            m_byColour.push_back({table[i], static_cast<uint8_t>(i)});
+        }
+        // Sorted by colour, the smallest value first among those of one colour.
+        std::stable_sort(m_byColour.begin(), m_byColour.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (size_t i = 0; i < m_byColour.size(); ++i) {
+            m_own[m_byColour[i].second] = i == 0 || m_byColour[i - 1].first != m_byColour[i].first;
+        }
+    }
+    bool Own(uint8_t value) const { return m_own[value]; }
+    uint8_t operator()(uint32_t colour) const {
+        const auto at = std::lower_bound(
+            m_byColour.begin(), m_byColour.end(), colour,
+            [](const std::pair<uint32_t, uint8_t>& a, uint32_t c) { return a.first < c; });
+        return at != m_byColour.end() ? at->second : 0;
+    }
+
+private:
+    std::vector<std::pair<uint32_t, uint8_t>> m_byColour;
+    std::array<bool, 256> m_own{};
+};
+
+// Whether the decoded pixels of bits (from a row's first byte, `bytes` long, at most `rows`
+// rows) give every byte back: every 8-bit value its own colour's, and every byte that holds no
+// whole pixel's colour zero (row padding, a 32-bit pixel's fourth byte, the bytes of a pixel
+// the bytes cut short, anything past the last row).
+bool BitsComeBack(const uint8_t* bits, uint64_t bytes, const RowLayout& r, uint64_t rows,
+                  const ValueOfColour& values) {
     uint64_t checked = 0;  // every byte before this one is checked
     for (uint64_t row = 0; row < rows; ++row) {
         const uint64_t start = row * r.stride;
@@ -83,11 +117,14 @@ bool OnlyPixelsNonZero(const uint8_t* bits, uint64_t bytes, const RowLayout& r, 
             return false;
         }
         const uint64_t whole = r.WholePixels(start, bytes);
-        if (r.pixelBytes == 4) {
-            for (uint64_t x = 0; x < whole; ++x) {
-                if (bits[start + 4 * x + 3] != 0) {
-                    return false;
-                }
+        const uint8_t* pixel = bits + start;
+        if (r.pixelBytes == 1 &&
+            !std::all_of(pixel, pixel + whole, [&values](uint8_t v) { return values.Own(v); })) {
+            return false;
+        }
+        for (uint64_t x = 0; r.pixelBytes == 4 && x < whole; ++x) {
+            if (pixel[4 * x + 3] != 0) {
+                return false;
             }
         }
         checked = start + whole * r.pixelBytes;
@@ -96,26 +133,48 @@ bool OnlyPixelsNonZero(const uint8_t* bits, uint64_t bytes, const RowLayout& r, 
 }
 
 // Whether the decoded picture of the first payload bytes of the block gives back every byte
-// of it from the bits offset on: a TrueColourUncompressed picture, its bits starting inside the
-// payload, every byte that is no pixel's colour zero, and so every byte past the payload.
+// of it from the bits offset on: a RemakeableLayout picture, its bits starting inside the
+// payload, its bits coming back (BitsComeBack) and every byte past the payload zero.
 bool BitsRemakeable(std::span<const uint8_t> block, size_t payload) {
     const DibLayout d = ReadDibLayout(block);
-    if (!TrueColourUncompressed(d) || d.bitsOffset > payload) {
+    if (!RemakeableLayout(d) || d.bitsOffset > payload) {
         return false;
     }
     const uint8_t* b = block.data();
-    return OnlyPixelsNonZero(b + d.bitsOffset, payload - d.bitsOffset, Rows(d), Rows(d).rows) &&
+    return BitsComeBack(b + d.bitsOffset, payload - d.bitsOffset, Rows(d), Rows(d).rows,
+                        ValueOfColour(block.first(payload))) &&
            AllZero(b + payload, b + block.size());
 }
 
 // Makes again the bytes [offset, offset + out.size()) of a block whose bits BitsRemakeable
 // accepted, all at or past the bits offset, from its decoded picture.
-void RemakeBits(const DibLayout& d, const DecodedDib& decoded, size_t payload, size_t offset,
-                std::span<uint8_t> out) {
+void RemakeBits(std::span<const uint8_t> head, const DecodedDib& decoded, size_t payload,
+                size_t offset, std::span<uint8_t> out) {
     std::fill(out.begin(), out.end(), uint8_t{0});
+    const DibLayout d = ReadDibLayout(head);
     const RowLayout r = Rows(d);
+    const std::optional<ValueOfColour> values =
+        d.bitCount == 8 ? std::optional<ValueOfColour>(head) : std::nullopt;
     const uint64_t end = offset + out.size();
     const bool bottomUp = d.height > 0;
+    // A pixel's bytes as the bits hold them: its value, or blue, green and red (a 32-bit
+    // pixel's fourth byte is 0).
+    const uint64_t colourBytes = std::min<uint64_t>(r.pixelBytes, 3);
+    uint32_t lastColour = 0;  // no pixel has it: every decoded pixel is opaque
+    uint8_t lastValue = 0;
+    auto bytesOf = [&](uint32_t p, uint8_t* o) {
+        if (values) {
+            if (p != lastColour) {
+                lastColour = p;
+                lastValue = (*values)(p);
+            }
+            o[0] = lastValue;
+        } else {
+            o[0] = static_cast<uint8_t>(p);
+            o[1] = static_cast<uint8_t>(p >> 8);
+            o[2] = static_cast<uint8_t>(p >> 16);
+        }
+    };
     for (uint64_t row = (offset - r.bitsOffset) / r.stride; row < r.rows; ++row) {
         const uint64_t start = r.bitsOffset + row * r.stride;
         if (start >= end) {
@@ -129,18 +188,14 @@ void RemakeBits(const DibLayout& d, const DecodedDib& decoded, size_t payload, s
             if (at >= end) {
                 break;
             }
-            const uint32_t p = pixels[x];
-            if (at >= offset && end - at >= 3) {
-                uint8_t* o = out.data() + (at - offset);
-                o[0] = static_cast<uint8_t>(p);
-                o[1] = static_cast<uint8_t>(p >> 8);
-                o[2] = static_cast<uint8_t>(p >> 16);
+            if (at >= offset && end - at >= colourBytes) {
+                bytesOf(pixels[x], out.data() + (at - offset));
                 continue;
             }
-            const uint8_t colour[3] = {static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 8),
-                                       static_cast<uint8_t>(p >> 16)};
             // A pixel cut by an end of the range writes only its bytes inside it.
-            for (uint64_t k = 0; k < 3; ++k) {
+            uint8_t colour[3] = {};
+            bytesOf(pixels[x], colour);
+            for (uint64_t k = 0; k < colourBytes; ++k) {
                 if (at + k >= offset && at + k < end) {
                     out[at + k - offset] = colour[k];
                 }
@@ -225,7 +280,8 @@ size_t DibHandle::ReadBytes(size_t offset, std::span<uint8_t> out) const {
         std::memcpy(out.data(), m_block->head.data() + offset, done);
     }
     if (done < out.size()) {
-        RemakeBits(d, *m_block->decoded, m_block->payload, offset + done, out.subspan(done));
+        RemakeBits(m_block->head, *m_block->decoded, m_block->payload, offset + done,
+                   out.subspan(done));
     }
     return out.size();
 }
@@ -309,7 +365,7 @@ DibHandle DibHandle::Load(CFile& file, bool decodeAsRead) {
     if (decodeAsRead) {
         const std::span<const uint8_t> read(info, std::min(infoRead, payload));
         const DibLayout d = ReadDibLayout(read);
-        if (TrueColourUncompressed(d) && d.bitsOffset <= payload) {
+        if (RemakeableLayout(d) && d.bitsOffset <= payload) {
             DibHandle dib = ReadDecoded(file, read, payload);
             // Bits the pixels cannot give back: the file is read again, whole.
             return dib || file.Cause() != platform::kNone ? std::move(dib) : Load(file, false);
@@ -349,6 +405,7 @@ DibHandle DibHandle::ReadDecoded(CFile& file, std::span<const uint8_t> read, siz
         return DibHandle();
     }
     // The bits a megabyte or so at a time, whole rows, each piece checked and decoded.
+    const ValueOfColour values(head);
     const RowLayout r = Rows(d);
     const uint64_t bitsBytes = payload - d.bitsOffset;
     const uint64_t inFront = front.size() - std::min<uint64_t>(front.size(), d.bitsOffset);
@@ -368,11 +425,11 @@ DibHandle DibHandle::ReadDecoded(CFile& file, std::span<const uint8_t> read, siz
         if (want > copied && file.Read(piece.data() + copied, want - copied) < want - copied) {
             return DibHandle();
         }
-        if (!OnlyPixelsNonZero(piece.data(), want, r, count)) {
+        if (!BitsComeBack(piece.data(), want, r, count, values)) {
             return DibHandle();
         }
-        DecodeTrueColourRows(d, std::span<const uint8_t>(piece.data(), want),
-                             static_cast<int64_t>(row), static_cast<int64_t>(count), decoded);
+        DecodeUncompressedRows(head, std::span<const uint8_t>(piece.data(), want),
+                               static_cast<int64_t>(row), static_cast<int64_t>(count), decoded);
         done += want;
         row += count;
     }

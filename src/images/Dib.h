@@ -17,10 +17,11 @@ struct DecodedDib;
 // DuplicateDibBlock makes an independent copy.
 //
 // A block holds its bytes until its picture is decoded for painting. Then, when the decoded
-// pixels give back every byte of the pixel bits (an uncompressed 24- or 32-bit picture whose
-// row padding and unused bytes are zero), the bits are let go and made again from the pixels
-// whenever the bytes are asked for: a large board is kept once, not twice. Such a picture read
-// from a file is decoded as it is read, its bits never held whole.
+// pixels give back every byte of the pixel bits (an uncompressed 8-, 24- or 32-bit picture whose
+// row padding and unused bytes are zero, and no two of whose pixel values in use share a
+// colour), the bits are let go and made again from the pixels whenever the bytes are asked
+// for: a large board is kept once, not twice. Such a picture read from a file is decoded as it
+// is read, its bits never held whole.
 class DibHandle {
 public:
     DibHandle() noexcept;

@@ -341,19 +341,27 @@ DecodedDib AllocateDecoded(std::span<const uint8_t> b) {
     return decoded;
 }
 
-void DecodeTrueColourRows(const DibLayout& layout, std::span<const uint8_t> rows, int64_t first,
-                          int64_t count, DecodedDib& into) {
-    DibLayout d = layout;
+void DecodeUncompressedRows(std::span<const uint8_t> head, std::span<const uint8_t> rows,
+                            int64_t first, int64_t count, DecodedDib& into) {
+    DibLayout d = ReadDibLayout(head);
+    const bool bottomUp = d.height > 0;
     d.bitsOffset = 0;
-    const bool bottomUp = layout.height > 0;
     const int64_t top = bottomUp ? into.height - first - count : first;
     const Target target{into.pixels.get() + static_cast<size_t>(top) * size_t(into.width),
                         into.width, static_cast<int>(count), bottomUp};
-    if (d.bitCount == 24) {
+    if (d.bitCount == 8) {
+        const ColorTable t = ReadColorTable(head, d);
+        DecodeRows(rows, d, target,
+                   [&t](const uint8_t* s, uint32_t* o, int n) { Row8(s, o, n, t); });
+    } else if (d.bitCount == 24) {
         DecodeRows(rows, d, target, Row24);
     } else {
         DecodeRows(rows, d, target, Row32);
     }
+}
+
+std::array<uint32_t, 256> DibColourTable(std::span<const uint8_t> head) {
+    return ReadColorTable(head, ReadDibLayout(head));
 }
 
 DecodedDib DecodeDib(std::span<const uint8_t> b) {

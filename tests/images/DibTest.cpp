@@ -210,6 +210,10 @@ TEST(DibBlock, ABlockGivesTheSameBytesBeforeAndAfterItsPictureIsDecoded) {
         {"8 bits, odd width",
          testsupport::MakeBmp(5, 3, 8, {0xFF0000, 0xFF00, 0xFF, 0xFFFFFF},
                               [](int x, int y) { return (x + y) % 4u; }),
+         false},
+        {"8 bits, two values of one colour",
+         testsupport::MakeBmp(5, 3, 8, {0xFF, 0xFF00, 0xFF},
+                              [](int x, int y) { return (x + y) % 3u; }),
          true},
     };
     testsupport::TempProgramFolder folder;
