@@ -78,26 +78,36 @@ class ValueOfColour {
 public:
     explicit ValueOfColour(std::span<const uint8_t> head) {
         const std::array<uint32_t, 256> table = DibColourTable(head);
-        for (size_t i = 0; i < table.size(); ++i) {
-            m_byColour.push_back({table[i], static_cast<uint8_t>(i)});
-        }
-        // Sorted by colour, the smallest value first among those of one colour.
-        std::stable_sort(m_byColour.begin(), m_byColour.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (size_t i = 0; i < m_byColour.size(); ++i) {
-            m_own[m_byColour[i].second] = i == 0 || m_byColour[i - 1].first != m_byColour[i].first;
+        for (size_t value = 0; value < table.size(); ++value) {
+            size_t slot = Slot(table[value]);
+            while (m_colours[slot] != 0 && m_colours[slot] != table[value]) {
+                slot = (slot + 1) % kSlots;
+            }
+            m_own[value] = m_colours[slot] == 0;
+            if (m_own[value]) {
+                m_colours[slot] = table[value];
+                m_values[slot] = static_cast<uint8_t>(value);
+            }
         }
     }
     bool Own(uint8_t value) const { return m_own[value]; }
+    // The own value of a colour of the table (0 for any other).
     uint8_t operator()(uint32_t colour) const {
-        const auto at = std::lower_bound(
-            m_byColour.begin(), m_byColour.end(), colour,
-            [](const std::pair<uint32_t, uint8_t>& a, uint32_t c) { return a.first < c; });
-        return at != m_byColour.end() ? at->second : 0;
+        for (size_t slot = Slot(colour); m_colours[slot] != 0; slot = (slot + 1) % kSlots) {
+            if (m_colours[slot] == colour) {
+                return m_values[slot];
+            }
+        }
+        return 0;
     }
 
 private:
-    std::vector<std::pair<uint32_t, uint8_t>> m_byColour;
+    // Open addressing, at most a quarter full; 0 marks an empty slot, as no colour is 0 (every
+    // decoded colour is opaque).
+    static constexpr size_t kSlots = 1024;
+    static size_t Slot(uint32_t colour) { return (colour * 0x9E3779B1u) >> 22; }
+    std::array<uint32_t, kSlots> m_colours{};
+    std::array<uint8_t, kSlots> m_values{};
     std::array<bool, 256> m_own{};
 };
 
