@@ -14,7 +14,8 @@ class CFile;
 struct DecodedDib;
 
 // The owner of one DIB block; null means no picture. Move-only: whoever holds it owns it;
-// DuplicateDibBlock makes an independent copy.
+// DuplicateDibBlock makes an independent copy (sharing the decoded picture, never changed once
+// made).
 //
 // A block holds its bytes until its picture is decoded for painting. Then, when the decoded
 // pixels give back every byte of the pixel bits (an uncompressed 8-, 24- or 32-bit picture whose
@@ -138,7 +139,8 @@ DibLayout ReadDibLayout(std::span<const uint8_t> block);
 // Reads an open .bmp file from its start into a block 14 bytes longer than the packed DIB (those
 // bytes are zero). Only what the header describes is read (see DibDescribedBytes), and no more
 // than the file holds: a short file gives a short block, which paints what it can. Null when
-// shorter than 14 bytes, not "BM", or unreadable.
+// shorter than 14 bytes, not "BM", or unreadable. A picture whose pixels give its bits back
+// (see DibHandle) is decoded as it is read and holds no bits.
 DibHandle LoadDibBlock(CFile& file);
 // The same from the bytes of a whole .bmp file.
 DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
@@ -156,7 +158,8 @@ std::array<uint8_t, kBitmapFileHeaderSize> BitmapFileHeader(uint32_t fileSize, u
 // to hold are black). False when there is no picture or no colour table.
 bool MakeDibPalette(const DibHandle& dib, CPalette& palette);
 
-// A new block holding a copy of the source's bytes; null for a null source.
+// A new block holding a copy of the source's bytes (its head alone when the bits were let go),
+// sharing the decoded picture once made; null for a null source.
 DibHandle DuplicateDibBlock(const DibHandle& dib);
 
 // Measures of the picture (see DibLayout). A null handle measures 0.
