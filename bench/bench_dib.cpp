@@ -10,7 +10,9 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -162,7 +164,7 @@ void GameReadBlock(benchmark::State& state) {
         if (!ReadBlock(state, path, dib)) {
             return;
         }
-        benchmark::DoNotOptimize(dib.Bytes().data());
+        benchmark::DoNotOptimize(DibWidth(dib));
     }
 }
 
@@ -171,7 +173,9 @@ void GameDecode(benchmark::State& state) {
     if (!ReadBlock(state, PathOf(state), dib)) {
         return;
     }
-    auto packed = dib.Bytes().first(dib.Bytes().size() - kBitmapFileHeaderSize);
+    const auto whole = dib.Bytes();
+    const std::vector<uint8_t> block(whole.begin(), whole.end());
+    const std::span<const uint8_t> packed(block.data(), block.size() - kBitmapFileHeaderSize);
     for (auto _ : state) {
         DecodedDib decoded = DecodeDib(packed);
         benchmark::DoNotOptimize(decoded.pixels[0]);
@@ -212,36 +216,87 @@ void QtLoadThenFirstPaint(benchmark::State& state) {
     }
 }
 
-// Memory held once a 4096 x 4096 24-bit board is loaded and ready to paint: the game keeps the
-// file's bytes and its decoded 32-bit pixels; Qt keeps its 32-bit image. Counted from the
-// allocator, in megabytes (10^6 bytes).
+// The bytes a picture copied to the clipboard or saved is made of, once it has been painted:
+// the game makes a decoded 24-bit picture's bits again from its pixels; the reference copies
+// bytes already held, as the game did when it kept both.
+void GameBlockBytesAfterPaint(benchmark::State& state) {
+    DibHandle dib;
+    if (!ReadBlock(state, PathOf(state), dib) || dib.Decoded().IsNull()) {
+        state.SkipWithError("the picture did not load");
+        return;
+    }
+    std::vector<uint8_t> out(dib.Size());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dib.ReadBytes(0, out));
+    }
+    state.counters["bits_held"] = dib.HoldsBits();
+}
+
+void CopyHeldBytes(benchmark::State& state) {
+    DibHandle dib;
+    if (!ReadBlock(state, PathOf(state), dib)) {
+        return;
+    }
+    const std::vector<uint8_t> held = dib.Bytes();
+    std::vector<uint8_t> out(held.size());
+    for (auto _ : state) {
+        std::memcpy(out.data(), held.data(), held.size());
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+// Memory once a 4096 x 4096 board (8 or 24 bits) is loaded and painted, and at most while it
+// loads: the game's block and decoded pixels against Qt's image converted to 32 bits. Held bytes
+// come from the allocator (mallinfo2), the peak from the kernel's high-water mark of resident
+// memory, reset before each load; both in megabytes (10^6 bytes) above what was there before.
 double HeldBytes() {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
-// Megabytes held since `before`; the benchmark stops when the allocator tells nothing, as a
-// sanitizer's own allocator does.
-bool CountHeld(benchmark::State& state, double before) {
-    const double held = HeldBytes() - before;
-    if (held <= 0) {
-        state.SkipWithError("the allocator does not tell what it holds");
+// A "VmRSS:" or "VmHWM:" line of /proc/self/status, in bytes; 0 when there is none.
+double ResidentBytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(field, 0) == 0) {
+            return std::stod(line.substr(field.size())) * 1024;
+        }
+    }
+    return 0;
+}
+
+struct Before {
+    double held = HeldBytes();
+    double resident = ResidentBytes("VmRSS:");
+    // Writing 5 sets the high-water mark to what is resident now.
+    bool peakReset = static_cast<bool>(std::ofstream("/proc/self/clear_refs") << "5");
+};
+
+// Counts what was held and the peak since `before`; the benchmark stops when the allocator or
+// the kernel tells nothing, as under a sanitizer's own allocator.
+bool CountHeld(benchmark::State& state, const Before& before) {
+    const double held = HeldBytes() - before.held;
+    const double peak = ResidentBytes("VmHWM:") - before.resident;
+    if (held <= 0 || !before.peakReset || peak <= 0) {
+        state.SkipWithError("the allocator or the kernel does not tell what is held");
         return false;
     }
     state.counters["held_MB"] = held / 1e6;
+    state.counters["peak_MB"] = peak / 1e6;
     return true;
 }
 
-const std::string& BigPath() {
-    static const std::string path = WriteBmp(24, 4096);
-    return path;
+const std::string& BigPath(const benchmark::State& state) {
+    static const std::string path8 = WriteBmp(8, 4096);
+    static const std::string path24 = WriteBmp(24, 4096);
+    return state.range(0) == 8 ? path8 : path24;
 }
 
 void GameHeld(benchmark::State& state) {
     for (auto _ : state) {
-        const double before = HeldBytes();
+        const Before before;
         DibHandle dib;
-        if (!ReadBlock(state, BigPath(), dib) || dib.Decoded().IsNull()) {
+        if (!ReadBlock(state, BigPath(state), dib) || dib.Decoded().IsNull()) {
             state.SkipWithError("the picture did not load");
             return;
         }
@@ -252,9 +307,9 @@ void GameHeld(benchmark::State& state) {
 }
 
 void QtHeld(benchmark::State& state) {
-    const QString path = QString::fromStdString(BigPath());
+    const QString path = QString::fromStdString(BigPath(state));
     for (auto _ : state) {
-        const double before = HeldBytes();
+        const Before before;
         QImage image;
         if (!QtRead(state, path, image)) {
             return;
@@ -279,8 +334,10 @@ BENCHMARK(GameReadBlock)->Apply(Pictures);
 BENCHMARK(GameDecode)->Apply(Pictures);
 BENCHMARK(GameLoadThenFirstPaint)->Apply(Pictures);
 BENCHMARK(QtLoadThenFirstPaint)->Apply(Pictures);
-BENCHMARK(GameHeld)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(QtHeld)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(GameBlockBytesAfterPaint)->Apply(Pictures);
+BENCHMARK(CopyHeldBytes)->Apply(Pictures);
+BENCHMARK(GameHeld)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(QtHeld)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     // Every block of a megabyte or more comes fresh from the system and goes back when freed,

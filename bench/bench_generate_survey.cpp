@@ -7,12 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "GenerateSeeds.h"
 #include "maker/PuzzleGenerator.h"
 #include "maker/PuzzleGrader.h"
 #include "maker/PuzzleSolver.h"
@@ -68,48 +68,39 @@ void Survey(benchmark::State& state, const char* level, const char* topic = "") 
     int pairSteps = 0;
     std::vector<double> times;
     for (auto _ : state) {
-        for (int seed = 1; seed <= seeds; ++seed) {
-            content::GenerateOptions options;
-            options.level = level;
-            options.size = side;
-            options.seed = static_cast<uint64_t>(seed);
-            options.topic = topic;
-            std::string source;
-            std::string error;
-            const auto start = std::chrono::steady_clock::now();
-            const bool ok = content::GeneratePuzzle(options, source, error);
-            times.push_back(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count());
-            content::PuzzleSource puzzle;
-            content::PuzzleSource layout;
-            std::vector<std::string> errors;
-            if (!ok || !content::ReadPuzzleSource(source, "s.qzp", puzzle, errors) ||
-                !content::ReadPuzzleLayout(source, "s.qzp", layout, errors)) {
-                continue;
-            }
-            ++made;
-            unique += content::SolvePuzzle(layout).outcome == content::SolveResult::Outcome::Unique;
-            const content::GradeResult grade = content::GradePuzzle(layout);
-            graded += content::GradeLevel(grade) == level;
-            crossingSteps += grade.counts[static_cast<size_t>(content::Technique::ReadCrossings)];
-            propertySteps += grade.counts[static_cast<size_t>(content::Technique::OneCandidate)];
-            pairSteps += grade.counts[static_cast<size_t>(content::Technique::RuleOutPairs)];
-            std::set<std::string> shown;
-            for (const content::Entry& entry : puzzle.entries) {
-                repeated += !shown.insert(entry.clue.Display()).second;
-            }
-            std::istringstream lines(source);
-            for (std::string line; std::getline(lines, line);) {
-                if (line.rfind("across ", 0) == 0 || line.rfind("down ", 0) == 0) {
-                    const size_t at = line.find("  ");
-                    outweighing +=
-                        at != std::string::npos && ConstantOutweighs(line.substr(at + 2), puzzle);
+        times = benchgen::ForEachSeed(
+            level, side, seeds, topic, [&](int, bool ok, double, const std::string& source) {
+                content::PuzzleSource puzzle;
+                content::PuzzleSource layout;
+                std::vector<std::string> errors;
+                if (!ok || !content::ReadPuzzleSource(source, "s.qzp", puzzle, errors) ||
+                    !content::ReadPuzzleLayout(source, "s.qzp", layout, errors)) {
+                    return;
                 }
-            }
-        }
+                ++made;
+                unique +=
+                    content::SolvePuzzle(layout).outcome == content::SolveResult::Outcome::Unique;
+                const content::GradeResult grade = content::GradePuzzle(layout);
+                graded += content::GradeLevel(grade) == level;
+                crossingSteps +=
+                    grade.counts[static_cast<size_t>(content::Technique::ReadCrossings)];
+                propertySteps +=
+                    grade.counts[static_cast<size_t>(content::Technique::OneCandidate)];
+                pairSteps += grade.counts[static_cast<size_t>(content::Technique::RuleOutPairs)];
+                std::set<std::string> shown;
+                for (const content::Entry& entry : puzzle.entries) {
+                    repeated += !shown.insert(entry.clue.Display()).second;
+                }
+                std::istringstream lines(source);
+                for (std::string line; std::getline(lines, line);) {
+                    if (line.rfind("across ", 0) == 0 || line.rfind("down ", 0) == 0) {
+                        const size_t at = line.find("  ");
+                        outweighing += at != std::string::npos &&
+                                       ConstantOutweighs(line.substr(at + 2), puzzle);
+                    }
+                }
+            });
     }
-    std::sort(times.begin(), times.end());
     state.counters["seeds"] = seeds;
     state.counters["made"] = made;
     state.counters["unique%"] = made != 0 ? 100.0 * unique / made : 0;
@@ -119,7 +110,7 @@ void Survey(benchmark::State& state, const char* level, const char* topic = "") 
     state.counters["read/puzzle"] = made != 0 ? 1.0 * crossingSteps / made : 0;
     state.counters["one/puzzle"] = made != 0 ? 1.0 * propertySteps / made : 0;
     state.counters["pairs"] = pairSteps;
-    state.counters["median_ms"] = times.empty() ? 0 : times[times.size() / 2];
+    state.counters["median_ms"] = benchgen::Percentile(times, 0.5);
     state.counters["worst_ms"] = times.empty() ? 0 : times.back();
 }
 

@@ -125,11 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     DibHandle dib = board::DibFromTransferBytes({data, size});
     if (dib) {
-        Check(dib.Bytes().size() >= DibHeaderSize(dib), "a pasted picture shorter than its header");
+        Check(dib.Size() >= DibHeaderSize(dib), "a pasted picture shorter than its header");
         std::vector<uint8_t> file = board::BmpFileBytes(dib);
         DibHandle again = board::DibFromTransferBytes({file.data(), file.size()});
-        Check(again && again.Bytes().size() == dib.Bytes().size(),
-              "a copied picture does not paste back whole");
+        Check(again && again.Size() == dib.Size(), "a copied picture does not paste back whole");
     }
     return 0;
 }

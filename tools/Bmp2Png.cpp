@@ -30,7 +30,7 @@ int RunBmp2Png(const tool::Arguments& arguments) {
     }
     QImage image = DibImage(dib);
     if (image.isNull()) {
-        std::string problem = DibDecodeProblem(dib.Bytes());
+        std::string problem = DibDecodeProblem(dib.Head());
         return tool::Fail(in + " cannot be decoded: " +
                           (problem.empty() ? std::string("out of memory") : problem));
     }

@@ -22,9 +22,9 @@ bool IsDibHeaderSize(uint32_t size) {
 }  // namespace
 
 std::vector<uint8_t> BmpFileBytes(const DibHandle& dib) {
-    std::span<const uint8_t> block = dib.Bytes();
-    uint64_t total = uint64_t{block.size()} + kBitmapFileHeaderSize;
-    if (block.empty() || total > 0xFFFFFFFFull) {
+    const size_t blockSize = dib.Size();
+    uint64_t total = uint64_t{blockSize} + kBitmapFileHeaderSize;
+    if (blockSize == 0 || total > 0xFFFFFFFFull) {
         return {};
     }
     std::vector<uint8_t> file(static_cast<size_t>(total));
@@ -32,7 +32,7 @@ std::vector<uint8_t> BmpFileBytes(const DibHandle& dib) {
     const auto header = BitmapFileHeader(static_cast<uint32_t>(total),
                                          static_cast<uint32_t>(bits > total ? total : bits));
     std::memcpy(file.data(), header.data(), header.size());
-    std::memcpy(file.data() + kBitmapFileHeaderSize, block.data(), block.size());
+    dib.ReadBytes(0, std::span<uint8_t>(file).subspan(kBitmapFileHeaderSize));
     return file;
 }
 

@@ -14,7 +14,15 @@ class CFile;
 struct DecodedDib;
 
 // The owner of one DIB block; null means no picture. Move-only: whoever holds it owns it;
-// DuplicateDibBlock makes an independent copy.
+// DuplicateDibBlock makes an independent copy (sharing the decoded picture, never changed once
+// made).
+//
+// A block holds its bytes until its picture is decoded for painting. Then, when the decoded
+// pixels give back every byte of the pixel bits (an uncompressed 8-, 24- or 32-bit picture whose
+// row padding and unused bytes are zero, and no two of whose pixel values in use share a
+// colour), the bits are let go and made again from the pixels whenever the bytes are asked
+// for: a large board is kept once, not twice. Such a picture read from a file is decoded as it
+// is read, its bits never held whole.
 class DibHandle {
 public:
     DibHandle() noexcept;
@@ -30,13 +38,21 @@ public:
     bool IsNull() const { return m_block == nullptr; }
     void Free();
 
-    // The block's bytes, laid out as a packed DIB. Empty for a null handle.
-    std::span<const uint8_t> Bytes() const;
-    // Writable bytes; writing through them drops the decoded picture kept for painting.
-    std::span<uint8_t> MutableBytes();
+    // How many bytes the block holds, laid out as a packed DIB. 0 for a null handle.
+    size_t Size() const;
+    // The block's first bytes, always kept: the header and the colour table, and at least the
+    // first 52 bytes (every header field and bit-field mask), as far as the block holds them.
+    std::span<const uint8_t> Head() const;
+    // A copy of the whole block (made again from the decoded picture if its bits were let go).
+    std::vector<uint8_t> Bytes() const;
+    // Copies the block's bytes from offset into out, as far as the block holds them; returns
+    // how many were copied.
+    size_t ReadBytes(size_t offset, std::span<uint8_t> out) const;
+    // Whether the pixel bits are held as bytes (false once they are made from the pixels).
+    bool HoldsBits() const;
 
     // The picture decoded for painting, made on first use and kept with the block. The shared
-    // form stays valid after the block is changed or freed.
+    // form stays valid after the block is freed.
     const DecodedDib& Decoded() const;
     std::shared_ptr<const DecodedDib> SharedDecoded() const;
 
@@ -44,10 +60,20 @@ private:
     friend DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
     friend DibHandle LoadDibBlock(CFile& file);
     friend DibHandle DuplicateDibBlock(const DibHandle& dib);
+    friend bool SaveDibBlock(DibHandle& dib, CFile& file);
 
     // A block of size bytes whose first payload bytes the caller fills; the rest is zero.
     // Null when memory runs out.
     static DibHandle Allocate(size_t size, size_t payload);
+    // Keeps a copy of the first bytes once the caller has filled the block.
+    void KeepHead();
+    // Reads a .bmp file (see LoadDibBlock); with decodeAsRead, a picture whose pixels can give
+    // its bits back is decoded piece by piece as it is read, and its bits never held whole.
+    static DibHandle Load(CFile& file, bool decodeAsRead);
+    // The bits of such a picture, after the bytes read so far (the first of the payload bytes),
+    // decoded as they are read; null when a byte says the pixels cannot give them back, or
+    // reading failed.
+    static DibHandle ReadDecoded(CFile& file, std::span<const uint8_t> read, size_t payload);
 
     struct Block;
     std::unique_ptr<Block> m_block;
@@ -113,7 +139,8 @@ DibLayout ReadDibLayout(std::span<const uint8_t> block);
 // Reads an open .bmp file from its start into a block 14 bytes longer than the packed DIB (those
 // bytes are zero). Only what the header describes is read (see DibDescribedBytes), and no more
 // than the file holds: a short file gives a short block, which paints what it can. Null when
-// shorter than 14 bytes, not "BM", or unreadable.
+// shorter than 14 bytes, not "BM", or unreadable. A picture whose pixels give its bits back
+// (see DibHandle) is decoded as it is read and holds no bits.
 DibHandle LoadDibBlock(CFile& file);
 // The same from the bytes of a whole .bmp file.
 DibHandle LoadDibBlock(std::span<const uint8_t> fileBytes);
@@ -131,7 +158,8 @@ std::array<uint8_t, kBitmapFileHeaderSize> BitmapFileHeader(uint32_t fileSize, u
 // to hold are black). False when there is no picture or no colour table.
 bool MakeDibPalette(const DibHandle& dib, CPalette& palette);
 
-// A new block holding a copy of the source's bytes; null for a null source.
+// A new block holding a copy of the source's bytes (its head alone when the bits were let go),
+// sharing the decoded picture once made; null for a null source.
 DibHandle DuplicateDibBlock(const DibHandle& dib);
 
 // Measures of the picture (see DibLayout). A null handle measures 0.
@@ -145,5 +173,5 @@ uint16_t DibColorCount(const DibHandle& dib);
 uint32_t DibColorTableSize(const DibHandle& dib);
 // Offset of the pixel bits from the block start.
 size_t DibBitsOffset(const DibHandle& dib);
-// The pixel bits: from the bits offset to the end of the block (empty when beyond it).
-std::span<const uint8_t> DibBits(const DibHandle& dib);
+// A copy of the pixel bits: from the bits offset to the end of the block (empty when beyond it).
+std::vector<uint8_t> DibBits(const DibHandle& dib);

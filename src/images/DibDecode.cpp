@@ -325,20 +325,51 @@ std::string DibDecodeProblem(std::span<const uint8_t> b) {
     return "";
 }
 
-DecodedDib DecodeDib(std::span<const uint8_t> b) {
+DecodedDib AllocateDecoded(std::span<const uint8_t> b) {
     const DibLayout d = ReadDibLayout(b);
     if (Check(b, d) != Refusal::kNone) {
         return DecodedDib();
     }
     const int64_t height = RowCount(d);
-    const uint64_t count = uint64_t(d.width) * uint64_t(height);
     DecodedDib decoded;
-    decoded.pixels.reset(new (std::nothrow) uint32_t[count]);
+    decoded.pixels.reset(new (std::nothrow) uint32_t[uint64_t(d.width) * uint64_t(height)]);
     if (!decoded.pixels) {
         return DecodedDib();
     }
     decoded.width = d.width;
     decoded.height = static_cast<int>(height);
+    return decoded;
+}
+
+void DecodeUncompressedRows(std::span<const uint8_t> head, std::span<const uint8_t> rows,
+                            int64_t first, int64_t count, DecodedDib& into) {
+    DibLayout d = ReadDibLayout(head);
+    const bool bottomUp = d.height > 0;
+    d.bitsOffset = 0;
+    const int64_t top = bottomUp ? into.height - first - count : first;
+    const Target target{into.pixels.get() + static_cast<size_t>(top) * size_t(into.width),
+                        into.width, static_cast<int>(count), bottomUp};
+    if (d.bitCount == 8) {
+        const ColorTable t = ReadColorTable(head, d);
+        DecodeRows(rows, d, target,
+                   [&t](const uint8_t* s, uint32_t* o, int n) { Row8(s, o, n, t); });
+    } else if (d.bitCount == 24) {
+        DecodeRows(rows, d, target, Row24);
+    } else {
+        DecodeRows(rows, d, target, Row32);
+    }
+}
+
+std::array<uint32_t, 256> DibColourTable(std::span<const uint8_t> head) {
+    return ReadColorTable(head, ReadDibLayout(head));
+}
+
+DecodedDib DecodeDib(std::span<const uint8_t> b) {
+    const DibLayout d = ReadDibLayout(b);
+    DecodedDib decoded = AllocateDecoded(b);
+    if (decoded.IsNull()) {
+        return decoded;
+    }
     const Target target{decoded.pixels.get(), decoded.width, decoded.height, d.height > 0};
 
     if (d.compression == kCompressionRle8 || d.compression == kCompressionRle4) {

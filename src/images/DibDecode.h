@@ -2,10 +2,13 @@
 // Decoding a packed DIB into plain 32-bit pixels for painting.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
+
+struct DibLayout;
 
 // A decoded picture: rows from top to bottom, each pixel 0xFFRRGGBB.
 struct DecodedDib {
@@ -29,6 +32,18 @@ inline constexpr uint64_t kMaxDecodedPixels = uint64_t(1) << 26;
 // header is incomplete, names a layout that cannot be decoded, or is larger than
 // kMaxDecodedPixels.
 DecodedDib DecodeDib(std::span<const uint8_t> packedDib);
+
+// A picture of the size DecodeDib makes for this header, its pixels not yet set; null when
+// DecodeDib would refuse the header or memory runs out.
+DecodedDib AllocateDecoded(std::span<const uint8_t> packedDibHeader);
+// Sets count stored rows, from stored row first on, of a decoded uncompressed 8-, 24- or 32-bit
+// picture (no bit fields) with this header (and colour table) from `rows`, the bytes from the
+// first of those rows on, as DecodeDib sets them: pixels the bytes do not hold whole are black.
+void DecodeUncompressedRows(std::span<const uint8_t> packedDibHead, std::span<const uint8_t> rows,
+                            int64_t first, int64_t count, DecodedDib& into);
+// The colour DecodeDib gives each pixel value of a picture of up to 8 bits: its colour table's
+// entry, black past the table or where the bytes given end.
+std::array<uint32_t, 256> DibColourTable(std::span<const uint8_t> packedDibHead);
 
 // How many bytes of a packed DIB its header describes: the header, the colour table and the
 // bits (a run-length picture's stated image size, but never more than two bytes a pixel and

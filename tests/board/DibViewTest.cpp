@@ -37,10 +37,6 @@ QAction* Command(QWidget& widget, int id) {
     return nullptr;
 }
 
-std::vector<uint8_t> BlockBytes(const DibHandle& dib) {
-    return std::vector<uint8_t>(dib.Bytes().begin(), dib.Bytes().end());
-}
-
 class DibViewTest : public ::testing::Test {
 protected:
     void SetUp() override { QGuiApplication::clipboard()->clear(); }
@@ -98,7 +94,7 @@ TEST_F(DibViewTest, APrintedBoardFillsThePageWidthWithItsMarksAndACancelPrintsNo
 TEST_F(DibViewTest, CopyAndPasteTakePicturesWholeAndPasteWithoutOneDoesNothing) {
     CDibDoc target;
     SetPicture(target, GridBmp(10, 10));
-    const std::vector<uint8_t> before = BlockBytes(target.m_hDIB);
+    const std::vector<uint8_t> before = target.m_hDIB.Bytes();
     CountingView other;
     target.AddView(&other);
     CDibView to;
@@ -113,7 +109,7 @@ TEST_F(DibViewTest, CopyAndPasteTakePicturesWholeAndPasteWithoutOneDoesNothing) 
     junk->setData("image/bmp", QByteArray("BM not a picture at all"));
     QGuiApplication::clipboard()->setMimeData(junk);
     to.OnEditPaste();
-    EXPECT_EQ(BlockBytes(target.m_hDIB), before);
+    EXPECT_EQ(target.m_hDIB.Bytes(), before);
     EXPECT_FALSE(target.IsModified());
     // Nothing to copy: the clipboard keeps what it had.
     CDibDoc empty;
@@ -138,7 +134,7 @@ TEST_F(DibViewTest, CopyAndPasteTakePicturesWholeAndPasteWithoutOneDoesNothing) 
     EXPECT_EQ(QGuiApplication::clipboard()->image().pixel(8, 1), qRgb(0, 0, 0));
     EXPECT_TRUE(paste->isEnabled());
     paste->trigger();
-    EXPECT_EQ(BlockBytes(target.m_hDIB), BlockBytes(source.m_hDIB));
+    EXPECT_EQ(target.m_hDIB.Bytes(), source.m_hDIB.Bytes());
     EXPECT_EQ(to.GetTotalSize(), (CSize{64, 48}));
     EXPECT_TRUE(target.IsModified());
     EXPECT_EQ(target.m_palDIB.entries.size(), 3u);

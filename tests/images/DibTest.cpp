@@ -189,18 +189,64 @@ TEST(DibBlock, SaveRefusesWithoutWritingAnything) {
     EXPECT_NE(file.Cause(), platform::kNone);
 }
 
-TEST(DibBlock, DuplicatesAndDecodedPicturesAreIndependentOfTheBlock) {
-    DibHandle dib = LoadDibBlock(BmpFile(SmallEightBit(), 0));
-    DibHandle copy = DuplicateDibBlock(dib);
-    ASSERT_TRUE(std::ranges::equal(copy.Bytes(), dib.Bytes()));
-    std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
-    // Changing the original's colour table changes its picture, not the copy's nor the one
-    // decoded before.
-    dib.MutableBytes()[40 + 4 * 3] = 0x80;
-    EXPECT_EQ(dib.Decoded().Pixel(2, 1), 0xFF000080u);
-    EXPECT_EQ(copy.Decoded().Pixel(2, 1), 0xFF0000FFu);
-    dib.Free();
-    EXPECT_EQ(kept->Pixel(2, 1), 0xFF0000FFu);
-    EXPECT_TRUE(dib.Decoded().IsNull());
+TEST(DibBlock, ABlockGivesTheSameBytesBeforeAndAfterItsPictureIsDecoded) {
+    auto colour = [](int x, int y) {
+        return (uint32_t(x) * 0x1F3D5Bu + uint32_t(y) * 0x2C4E61u) & 0xFFFFFF;
+    };
+    std::vector<uint8_t> padded = testsupport::MakeBmp(5, 3, 24, {}, colour);
+    padded[14 + 40 + 15] = 7;  // a row's padding that is not zero
+    std::vector<uint8_t> cut = testsupport::MakeBmp(7, 4, 24, {}, colour);
+    cut.resize(cut.size() - 9);  // a short file: its last row two pixels short
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> file;
+        bool kept;  // the bits stay held once decoded
+    } cases[] = {
+        {"24 bits, odd width", testsupport::MakeBmp(5, 3, 24, {}, colour), false},
+        {"24 bits, read in two pieces", testsupport::MakeBmp(701, 500, 24, {}, colour), false},
+        {"24 bits, short", cut, false},
+        {"32 bits", testsupport::MakeBmp(3, 2, 32, {}, colour), false},
+        {"24 bits, padding not zero", padded, true},
+        {"8 bits, odd width",
+         testsupport::MakeBmp(5, 3, 8, {0xFF0000, 0xFF00, 0xFF, 0xFFFFFF},
+                              [](int x, int y) { return (x + y) % 4u; }),
+         false},
+        {"8 bits, two values of one colour",
+         testsupport::MakeBmp(5, 3, 8, {0xFF, 0xFF00, 0xFF},
+                              [](int x, int y) { return (x + y) % 3u; }),
+         true},
+    };
+    testsupport::TempProgramFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // From bytes the picture is decoded on first use; from a file, as it is read.
+        CFile file;
+        ASSERT_TRUE(file.Open(folder.Write("p.bmp", c.file), CFile::modeRead));
+        DibHandle loaded[2] = {LoadDibBlock(c.file), LoadDibBlock(file)};
+        EXPECT_EQ(loaded[1].HoldsBits(), c.kept);
+        const std::vector<uint8_t> bytes = loaded[0].Bytes();
+        const std::string saved = Saved(DuplicateDibBlock(loaded[0]));
+        for (DibHandle& dib : loaded) {
+            ASSERT_FALSE(dib.Decoded().IsNull());
+            EXPECT_EQ(dib.HoldsBits(), c.kept);
+            EXPECT_EQ(dib.Bytes(), bytes);
+            EXPECT_EQ(Saved(DuplicateDibBlock(dib)), saved);
+        }
+        // Any stretch of the block, cut anywhere inside a pixel.
+        DibHandle& dib = loaded[1];
+        for (size_t at = 0; at < bytes.size(); at += bytes.size() < 4096 ? 1 : 997) {
+            uint8_t piece[5] = {};
+            const size_t n = dib.ReadBytes(at, piece);
+            ASSERT_EQ(n, std::min<size_t>(5, bytes.size() - at));
+            ASSERT_TRUE(std::equal(piece, piece + n, bytes.begin() + ptrdiff_t(at))) << at;
+        }
+        // A copy shares the decoded picture, which outlives the block.
+        DibHandle copy = DuplicateDibBlock(dib);
+        std::shared_ptr<const DecodedDib> kept = dib.SharedDecoded();
+        dib.Free();
+        EXPECT_EQ(copy.Bytes(), bytes);
+        EXPECT_EQ(kept, copy.SharedDecoded());
+    }
+    EXPECT_TRUE(DibHandle().Decoded().IsNull());
     EXPECT_FALSE(DuplicateDibBlock(DibHandle()));
 }

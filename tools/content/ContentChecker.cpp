@@ -368,7 +368,7 @@ void Checker::CheckReward() {
     if (DibWidth(sea) != 640 || std::abs(DibHeight(sea)) != 480) {
         Problem("the reward game's background is not 640 x 480 pixels");
     }
-    const std::span<const uint8_t> seaBytes = sea.Bytes();
+    const std::span<const uint8_t> seaBytes = sea.Head();
     const size_t tableStart = DibHeaderSize(sea);
     const std::vector<uint8_t> seaTable(
         seaBytes.begin() + static_cast<std::ptrdiff_t>(tableStart),
@@ -397,7 +397,7 @@ void Checker::CheckReward() {
                 Problem(path + " is not the sprite's size, " + std::to_string(sprite.width) +
                         " x " + std::to_string(sprite.height));
             }
-            const std::span<const uint8_t> bytes = dib.Bytes();
+            const std::span<const uint8_t> bytes = dib.Head();
             const size_t start = DibHeaderSize(dib);
             const bool samePalette = DibColorTableSize(dib) == seaTable.size() &&
                                      std::equal(seaTable.begin(), seaTable.end(),
