@@ -32,7 +32,7 @@ std::vector<double> ForEachSeed(const char* level, int side, int seeds, const ch
     std::vector<double> times;
     times.reserve(static_cast<size_t>(seeds));
     for (int seed = 1; seed <= seeds; ++seed) {
-        content::GenerateOptions options;
+        maker::GenerateOptions options;
         options.level = level;
         options.size = side;
         options.seed = static_cast<uint64_t>(seed);
@@ -40,7 +40,7 @@ std::vector<double> ForEachSeed(const char* level, int side, int seeds, const ch
         std::string source;
         std::string error;
         const double start = ThreadMilliseconds();
-        const bool made = content::GeneratePuzzle(options, source, error);
+        const bool made = maker::GeneratePuzzle(options, source, error);
         const double ms = ThreadMilliseconds() - start;
         times.push_back(ms);
         each(seed, made, ms, source);

@@ -22,7 +22,7 @@ namespace {
 
 // Whether a clue line "across 3  LEFT + C" (or "- C") has a constant C larger than the value
 // of LEFT, the product, power or answer it adjusts.
-bool ConstantOutweighs(const std::string& clue, const content::PuzzleSource& puzzle) {
+bool ConstantOutweighs(const std::string& clue, const maker::PuzzleSource& puzzle) {
     int depth = 0;
     size_t cut = std::string::npos;
     for (size_t i = 0; i + 2 < clue.size(); ++i) {
@@ -40,11 +40,11 @@ bool ConstantOutweighs(const std::string& clue, const content::PuzzleSource& puz
     if (adjusting.find_first_not_of("0123456789") == std::string::npos) {
         return false;  // a plain sum or difference of two numbers
     }
-    content::ClueExpression left;
+    maker::ClueExpression left;
     std::string error;
     int64_t adjusted = 0;
-    const auto lookup = [&](const content::EntryRef& ref, int64_t& value) {
-        const content::Entry* entry = puzzle.Find(ref);
+    const auto lookup = [&](const maker::EntryRef& ref, int64_t& value) {
+        const maker::Entry* entry = puzzle.Find(ref);
         value = entry != nullptr ? entry->value : 0;
         return entry != nullptr;
     };
@@ -70,25 +70,22 @@ void Survey(benchmark::State& state, const char* level, const char* topic = "") 
     for (auto _ : state) {
         times = benchgen::ForEachSeed(
             level, side, seeds, topic, [&](int, bool ok, double, const std::string& source) {
-                content::PuzzleSource puzzle;
-                content::PuzzleSource layout;
+                maker::PuzzleSource puzzle;
+                maker::PuzzleSource layout;
                 std::vector<std::string> errors;
-                if (!ok || !content::ReadPuzzleSource(source, "s.qzp", puzzle, errors) ||
-                    !content::ReadPuzzleLayout(source, "s.qzp", layout, errors)) {
+                if (!ok || !maker::ReadPuzzleSource(source, "s.qzp", puzzle, errors) ||
+                    !maker::ReadPuzzleLayout(source, "s.qzp", layout, errors)) {
                     return;
                 }
                 ++made;
-                unique +=
-                    content::SolvePuzzle(layout).outcome == content::SolveResult::Outcome::Unique;
-                const content::GradeResult grade = content::GradePuzzle(layout);
-                graded += content::GradeLevel(grade) == level;
-                crossingSteps +=
-                    grade.counts[static_cast<size_t>(content::Technique::ReadCrossings)];
-                propertySteps +=
-                    grade.counts[static_cast<size_t>(content::Technique::OneCandidate)];
-                pairSteps += grade.counts[static_cast<size_t>(content::Technique::RuleOutPairs)];
+                unique += maker::SolvePuzzle(layout).outcome == maker::SolveResult::Outcome::Unique;
+                const maker::GradeResult grade = maker::GradePuzzle(layout);
+                graded += maker::GradeLevel(grade) == level;
+                crossingSteps += grade.counts[static_cast<size_t>(maker::Technique::ReadCrossings)];
+                propertySteps += grade.counts[static_cast<size_t>(maker::Technique::OneCandidate)];
+                pairSteps += grade.counts[static_cast<size_t>(maker::Technique::RuleOutPairs)];
                 std::set<std::string> shown;
-                for (const content::Entry& entry : puzzle.entries) {
+                for (const maker::Entry& entry : puzzle.entries) {
                     repeated += !shown.insert(entry.clue.Display()).second;
                 }
                 std::istringstream lines(source);

@@ -14,40 +14,40 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    content::PuzzleSource puzzle;
+    maker::PuzzleSource puzzle;
     std::vector<std::string> errors;
-    if (content::ReadPuzzleSource(text, "fuzz.qzp", puzzle, errors)) {
-        auto lookup = [&puzzle](const content::EntryRef& ref, int64_t& value) {
-            const content::Entry* entry = puzzle.Find(ref);
+    if (maker::ReadPuzzleSource(text, "fuzz.qzp", puzzle, errors)) {
+        auto lookup = [&puzzle](const maker::EntryRef& ref, int64_t& value) {
+            const maker::Entry* entry = puzzle.Find(ref);
             if (entry == nullptr) {
                 return false;
             }
             value = entry->value;
             return true;
         };
-        for (const content::Entry& entry : puzzle.entries) {
+        for (const maker::Entry& entry : puzzle.entries) {
             (void)entry.clue.Display();
             (void)entry.clue.Working(lookup);
         }
     }
     // The solver on whatever board and clues were read, within a small budget.
-    content::PuzzleSource layout;
+    maker::PuzzleSource layout;
     errors.clear();
-    if (content::ReadPuzzleLayout(text, "fuzz.qzp", layout, errors)) {
-        const content::SolveResult result = content::SolvePuzzle(layout, 2'000);
-        (void)content::DescribeSolveResult(layout, result);
-        (void)content::DescribeGrade(layout, content::GradePuzzle(layout));
+    if (maker::ReadPuzzleLayout(text, "fuzz.qzp", layout, errors)) {
+        const maker::SolveResult result = maker::SolvePuzzle(layout, 2'000);
+        (void)maker::DescribeSolveResult(layout, result);
+        (void)maker::DescribeGrade(layout, maker::GradePuzzle(layout));
     }
     // Each line also as a clue on its own.
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         end = end == std::string_view::npos ? text.size() : end;
-        content::ClueExpression clue;
+        maker::ClueExpression clue;
         std::string error;
         if (clue.Parse(text.substr(start, end - start), error)) {
             int64_t value = 0;
-            auto seven = [](const content::EntryRef&, int64_t& v) {
+            auto seven = [](const maker::EntryRef&, int64_t& v) {
                 v = 7;
                 return true;
             };

@@ -39,15 +39,15 @@ std::vector<std::string> LevelProblems(const std::string& contentFolder) {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();
-        content::PuzzleSource puzzle;
+        maker::PuzzleSource puzzle;
         std::vector<std::string> errors;
         const std::string name = path.filename().string();
-        if (!content::ReadPuzzleLayout(bytes.str(), name, puzzle, errors)) {
+        if (!maker::ReadPuzzleLayout(bytes.str(), name, puzzle, errors)) {
             problems.push_back(name + " cannot be graded: " + errors.front());
             continue;
         }
-        const content::GradeResult result = content::GradePuzzle(puzzle);
-        const std::string grade = content::GradeLevel(result);
+        const maker::GradeResult result = maker::GradePuzzle(puzzle);
+        const std::string grade = maker::GradeLevel(result);
         if (grade.empty()) {
             problems.push_back(name + " needs guessing: no technique settles " +
                                puzzle
@@ -56,8 +56,7 @@ std::vector<std::string> LevelProblems(const std::string& contentFolder) {
                                    .ref.Name());
         } else if (grade != puzzle.level) {
             problems.push_back(name + " says level " + puzzle.level + " but grades " + grade +
-                               " (the hardest step: " + content::TechniqueName(result.hardest) +
-                               ")");
+                               " (the hardest step: " + maker::TechniqueName(result.hardest) + ")");
         }
     }
     return problems;

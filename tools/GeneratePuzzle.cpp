@@ -26,7 +26,7 @@ int RunGenerate(const tool::Arguments& arguments) {
     const char* usage =
         "usage: quizlex-tool generate --level easy|medium|hard [--size N] [--seed S] [--topic T] "
         "[--title T] [--stem s] --out FILE.qzp";
-    content::GenerateOptions options;
+    maker::GenerateOptions options;
     options.level.clear();
     std::string out;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -59,7 +59,7 @@ int RunGenerate(const tool::Arguments& arguments) {
     }
     std::string source;
     std::string error;
-    if (!content::GeneratePuzzle(options, source, error)) {
+    if (!maker::GeneratePuzzle(options, source, error)) {
         return tool::Fail(error + "; nothing was written");
     }
     // Written beside the target and renamed over it, so a failed write leaves no half file.

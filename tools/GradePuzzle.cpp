@@ -16,13 +16,13 @@ int RunGrade(const tool::Arguments& arguments) {
         return tool::Fail("usage: quizlex-tool grade FILE.qzp");
     }
     const std::string& path = arguments[0];
-    content::PuzzleSource puzzle;
+    maker::PuzzleSource puzzle;
     if (!tool::ReadSourceFile(path, puzzle)) {
         return 1;
     }
-    const content::GradeResult result = content::GradePuzzle(puzzle);
-    std::printf("%s", content::DescribeGrade(puzzle, result).c_str());
-    const std::string grade = content::GradeLevel(result);
+    const maker::GradeResult result = maker::GradePuzzle(puzzle);
+    std::printf("%s", maker::DescribeGrade(puzzle, result).c_str());
+    const std::string grade = maker::GradeLevel(result);
     std::printf("stated level: %s%s\n", puzzle.level.c_str(),
                 grade.empty() || grade == puzzle.level ? "" : " (differs from the grade)");
     if (grade.empty()) {

@@ -23,7 +23,7 @@ int RunIcons(const tool::Arguments& arguments) {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
         const std::filesystem::path out = folder / (arguments[1] + ".png");
-        const QImage image = IconImage(DibHandle(content::MakeIconPicture(128, size).PackedDib()));
+        const QImage image = IconImage(DibHandle(maker::MakeIconPicture(128, size).PackedDib()));
         if (ec || image.isNull() ||
             !image.save(QString::fromLocal8Bit(out.string().c_str()), "PNG")) {
             return tool::Fail("cannot write " + out.string());

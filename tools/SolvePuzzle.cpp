@@ -12,7 +12,7 @@
 namespace {
 
 int RunSolve(const tool::Arguments& arguments) {
-    int64_t budget = content::kDefaultSolveSteps;
+    int64_t budget = maker::kDefaultSolveSteps;
     std::string path;
     for (size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--steps" && i + 1 < arguments.size()) {
@@ -31,16 +31,16 @@ int RunSolve(const tool::Arguments& arguments) {
     if (path.empty()) {
         return tool::Fail("usage: quizlex-tool solve [--steps N] FILE.qzp");
     }
-    content::PuzzleSource puzzle;
+    maker::PuzzleSource puzzle;
     if (!tool::ReadSourceFile(path, puzzle)) {
         return 1;
     }
-    const content::SolveResult result = content::SolvePuzzle(puzzle, budget);
-    std::printf("%s", content::DescribeSolveResult(puzzle, result).c_str());
+    const maker::SolveResult result = maker::SolvePuzzle(puzzle, budget);
+    std::printf("%s", maker::DescribeSolveResult(puzzle, result).c_str());
     switch (result.outcome) {
-        case content::SolveResult::Outcome::Unique:
+        case maker::SolveResult::Outcome::Unique:
             return 0;
-        case content::SolveResult::Outcome::OutOfSteps:
+        case maker::SolveResult::Outcome::OutOfSteps:
             return 3;
         default:
             return 2;

@@ -23,7 +23,7 @@ bool OpenPuzzle(const std::string& path, CMathGridDoc& doc, std::vector<std::str
     return read;
 }
 
-bool ReadSourceFile(const std::string& path, content::PuzzleSource& puzzle) {
+bool ReadSourceFile(const std::string& path, maker::PuzzleSource& puzzle) {
     constexpr uintmax_t kMaxSource = 1u << 20;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec) ||
@@ -35,7 +35,7 @@ bool ReadSourceFile(const std::string& path, content::PuzzleSource& puzzle) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     std::vector<std::string> errors;
-    if (!content::ReadPuzzleLayout(bytes.str(), path, puzzle, errors)) {
+    if (!maker::ReadPuzzleLayout(bytes.str(), path, puzzle, errors)) {
         for (const std::string& error : errors) {
             std::printf("%s\n", error.c_str());
         }

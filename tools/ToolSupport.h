@@ -7,7 +7,7 @@
 #include <vector>
 
 class CMathGridDoc;
-namespace content {
+namespace maker {
 struct PuzzleSource;
 }
 
@@ -20,7 +20,7 @@ bool OpenPuzzle(const std::string& path, CMathGridDoc& doc, std::vector<std::str
 
 // Reads the board and clues of a puzzle source file (a regular file of at most 1 MiB). False,
 // with the reason or the source's errors printed, when it cannot be read.
-bool ReadSourceFile(const std::string& path, content::PuzzleSource& puzzle);
+bool ReadSourceFile(const std::string& path, maker::PuzzleSource& puzzle);
 
 // Texts joined with " / ", to report on one line.
 std::string Joined(const std::vector<std::string>& texts);

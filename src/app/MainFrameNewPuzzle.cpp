@@ -32,7 +32,7 @@ void CMainFrame::OnNewPuzzle() {
     if (RunNewPuzzle(dialog) != QDialog::Accepted) {
         return;
     }
-    content::GenerateOptions options;
+    maker::GenerateOptions options;
     options.level = dialog.m_strLevel;
     options.size = dialog.m_nSize;
     options.topic = dialog.m_strTopic;
@@ -45,10 +45,10 @@ void CMainFrame::OnNewPuzzle() {
     progress.setMinimumDuration(500);
     progress.setValue(0);
     CHtfQtFonts fonts;
-    content::GeneratedGame game;
+    maker::GeneratedGame game;
     std::string error;
     bool cancelled = false;
-    const bool made = content::AddGeneratedGame(
+    const bool made = maker::AddGeneratedGame(
         options, fonts,
         [&](int tries) {
             // Each try is a new board; the bar fills as tries are used up, never to the end.

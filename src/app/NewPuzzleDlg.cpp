@@ -27,7 +27,7 @@ CNewPuzzleDlg::CNewPuzzleDlg(QWidget* parent) : QDialog(parent) {
     m_pTopic = new QComboBox(this);
     m_pTopic->setObjectName(QStringLiteral("topic"));
     m_pTopic->addItem(tr("Any"));
-    for (const content::GeneratorTopic& topic : content::GeneratorTopics()) {
+    for (const maker::GeneratorTopic& topic : maker::GeneratorTopics()) {
         m_pTopic->addItem(QString::fromStdString(topic.name), QString::fromStdString(topic.tag));
     }
     form->addRow(tr("&Topic:"), m_pTopic);
@@ -48,7 +48,7 @@ void CNewPuzzleDlg::SetLevel(int index) {
     }
     int smallest = 0;
     int largest = 0;
-    content::LevelSizes(kLevels[index], smallest, largest);
+    maker::LevelSizes(kLevels[index], smallest, largest);
     m_pSize->setRange(smallest, largest);
     m_pSize->setValue(smallest);
 }

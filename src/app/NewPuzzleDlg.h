@@ -18,7 +18,7 @@ public:
     // Read after the dialog ends with OK (1): "easy", "medium" or "hard", and the board side.
     std::string m_strLevel = "easy";
     int m_nSize = 5;
-    std::string m_strTopic;  // empty for any topic, else a tag of content::GeneratorTopics()
+    std::string m_strTopic;  // empty for any topic, else a tag of maker::GeneratorTopics()
 
     // Chooses a level by its index (0 easy, 1 medium, 2 hard); the size follows its range.
     void SetLevel(int index);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace content {
+namespace maker {
 namespace {
 
 // A small fixed generator, so every build draws the same pictures.
@@ -585,4 +585,4 @@ PixelCanvas MakeSpriteFrame(const PixelCanvas& sea, const SpriteSpec& sprite, in
     return canvas;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -9,7 +9,7 @@
 #include "maker/PixelCanvas.h"
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 
 // Board geometry: the game places cell (c, r) at offset + index × cell size.
 struct BoardLayout {
@@ -55,4 +55,4 @@ PixelCanvas MakeSeaPicture(const std::vector<SpriteSpec>& sprites);
 // palette, each the sprite's size, drawn over the sea picture's own pixels at its place.
 PixelCanvas MakeSpriteFrame(const PixelCanvas& sea, const SpriteSpec& sprite, int frame);
 
-}  // namespace content
+}  // namespace maker

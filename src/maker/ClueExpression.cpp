@@ -8,7 +8,7 @@
 #include <mutex>
 #include <numeric>
 
-namespace content {
+namespace maker {
 namespace {
 
 constexpr int64_t kMaxValue = 1'000'000'000'000'000'000;  // 10^18
@@ -1219,4 +1219,4 @@ std::vector<std::string> ClueExpression::Working(const Lookup& lookup) const {
     return lines;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace content {
+namespace maker {
 
 // An entry of the board: its clue number and direction, written "3A" or "12D" in clues.
 struct EntryRef {
@@ -132,4 +132,4 @@ bool LooksLikeProperties(std::string_view text);
 // "1st", "2nd", "3rd", "4th", "11th", "22nd"...
 std::string Ordinal(int64_t n);
 
-}  // namespace content
+}  // namespace maker

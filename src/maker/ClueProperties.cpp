@@ -5,7 +5,7 @@
 
 #include "maker/ClueExpression.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 constexpr int64_t kMaxPropertyNumber = 1'000'000'000'000'000;  // 10^15
@@ -349,4 +349,4 @@ std::vector<std::string> ClueExpression::Reasons(int64_t value, const Lookup& lo
     return lines;
 }
 
-}  // namespace content
+}  // namespace maker

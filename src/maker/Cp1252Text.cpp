@@ -8,7 +8,7 @@
 
 #include "platform/Cp1252Table.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 bool ToByte(uint32_t cp, char& byte) {
@@ -120,4 +120,4 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(start, end - start));
 }
 
-}  // namespace content
+}  // namespace maker

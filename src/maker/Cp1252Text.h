@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace content {
+namespace maker {
 
 // Converts UTF-8 to Windows-1252. False when the text is not UTF-8 or holds a character the
 // game's character set lacks or a control character U+0080 to U+009F; then *bad tells which
@@ -19,4 +19,4 @@ std::string Cp1252ToUtf8(std::string_view text);
 // The text without the blanks (spaces, tabs, line ends) at either end.
 std::string Trim(std::string_view text);
 
-}  // namespace content
+}  // namespace maker

@@ -17,7 +17,7 @@
 #include "platform/ProgramFolder.h"
 #include "players/GameList.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 constexpr size_t kLongestList = 1u << 20;
@@ -151,4 +151,4 @@ bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
     return true;
 }
 
-}  // namespace content
+}  // namespace maker

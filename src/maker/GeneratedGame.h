@@ -10,7 +10,7 @@
 #include "hypertext/HtfStyle.h"
 #include "maker/PuzzleGenerator.h"
 
-namespace content {
+namespace maker {
 
 struct GeneratedGame {
     std::string title;
@@ -21,4 +21,4 @@ struct GeneratedGame {
 bool AddGeneratedGame(GenerateOptions options, const IHtfFontMetrics& metrics,
                       const GenerateProgress& progress, GeneratedGame& game, std::string& error);
 
-}  // namespace content
+}  // namespace maker

@@ -8,7 +8,7 @@
 
 #include "hypertext/HtfDraw.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 // Where the word starting at pos ends, with the blanks after it.
@@ -280,4 +280,4 @@ std::string PageWriter::Text() {
     return m_text;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -8,7 +8,7 @@
 
 #include "hypertext/HtfStyle.h"
 
-namespace content {
+namespace maker {
 
 // Item codes the pages use.
 namespace code {
@@ -91,4 +91,4 @@ private:
     int m_widest = 0;
 };
 
-}  // namespace content
+}  // namespace maker

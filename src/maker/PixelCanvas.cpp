@@ -10,7 +10,7 @@
 #include "platform/File.h"
 #include "platform/LittleEndian.h"
 
-namespace content {
+namespace maker {
 namespace le = platform::le;
 namespace {
 
@@ -218,4 +218,4 @@ bool PixelCanvas::Save(const std::string& gamePath, std::string& error) const {
     return true;
 }
 
-}  // namespace content
+}  // namespace maker

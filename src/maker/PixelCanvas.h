@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace content {
+namespace maker {
 
 struct Rgb {
     uint8_t red = 0;
@@ -61,4 +61,4 @@ private:
 // a character the font lacks.
 const uint8_t* PixelGlyph(char c);
 
-}  // namespace content
+}  // namespace maker

@@ -10,7 +10,7 @@
 #include "platform/TextFile.h"
 #include "puzzle/MathGridDoc.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 // The puzzle file (stem + ".bgd") of a solved puzzle.
@@ -107,4 +107,4 @@ bool WritePuzzleFiles(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
     return failed.empty();
 }
 
-}  // namespace content
+}  // namespace maker

@@ -9,7 +9,7 @@
 #include "hypertext/HtfStyle.h"
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 
 // Writes the files of a solved puzzle into folder (a path ending in a separator), replacing
 // files of those names: the puzzle file, the board picture, then every page, laid out with
@@ -19,4 +19,4 @@ bool WritePuzzleFiles(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics
                       const std::string& folder, std::vector<std::string>& names,
                       std::string& failed);
 
-}  // namespace content
+}  // namespace maker

@@ -15,7 +15,7 @@
 #include "maker/PuzzleGrader.h"
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 // Every sentence the generator writes, so that they can be translated in one place. <a>, <b>,
@@ -1524,4 +1524,4 @@ bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::st
     return false;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace content {
+namespace maker {
 
 struct GenerateOptions {
     std::string level = "easy";  // easy, medium or hard
@@ -41,4 +41,4 @@ using GenerateProgress = std::function<bool(int tries)>;
 bool GeneratePuzzle(const GenerateOptions& options, std::string& source, std::string& error,
                     const GenerateProgress& progress = {});
 
-}  // namespace content
+}  // namespace maker

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace content {
+namespace maker {
 namespace {
 
 // Property answers longer than this are never listed: no pupil tries 900 000 numbers.
@@ -388,4 +388,4 @@ std::string DescribeGrade(const PuzzleSource& puzzle, const GradeResult& result)
     return text;
 }
 
-}  // namespace content
+}  // namespace maker

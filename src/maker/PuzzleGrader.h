@@ -12,7 +12,7 @@
 
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 
 // In order of difficulty.
 enum class Technique : int {
@@ -63,4 +63,4 @@ std::string GradeLevel(const GradeResult& result);
 // The grade, the trace one line per step, and the count of each technique, for the tool.
 std::string DescribeGrade(const PuzzleSource& puzzle, const GradeResult& result);
 
-}  // namespace content
+}  // namespace maker

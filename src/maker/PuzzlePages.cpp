@@ -9,7 +9,7 @@
 #include "maker/PageWriter.h"
 #include "maker/PuzzleGrader.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 const std::string kDot = " \xB7 ";
@@ -328,4 +328,4 @@ std::vector<PageFile> MakePuzzlePages(const PuzzleSource& puzzle, const IHtfFont
     return pages;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -9,7 +9,7 @@
 #include "hypertext/HtfStyle.h"
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 
 struct PageFile {
     std::string name;  // file name in the data folder
@@ -19,4 +19,4 @@ struct PageFile {
 // All pages of a solved puzzle (ReadPuzzleSource succeeded).
 std::vector<PageFile> MakePuzzlePages(const PuzzleSource& puzzle, const IHtfFontMetrics& metrics);
 
-}  // namespace content
+}  // namespace maker

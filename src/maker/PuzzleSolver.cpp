@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace content {
+namespace maker {
 namespace {
 
 // Property answers this short have their possible values listed once, before the search.
@@ -407,4 +407,4 @@ std::string DescribeSolveResult(const PuzzleSource& puzzle, const SolveResult& r
     return {};
 }
 
-}  // namespace content
+}  // namespace maker

@@ -10,7 +10,7 @@
 
 #include "maker/PuzzleSource.h"
 
-namespace content {
+namespace maker {
 
 inline constexpr int64_t kDefaultSolveSteps = 2'000'000;
 
@@ -31,4 +31,4 @@ SolveResult SolvePuzzle(const PuzzleSource& puzzle, int64_t stepBudget = kDefaul
 // "no solution", "2 or more solutions"... followed by the boards, for the tool and messages.
 std::string DescribeSolveResult(const PuzzleSource& puzzle, const SolveResult& result);
 
-}  // namespace content
+}  // namespace maker

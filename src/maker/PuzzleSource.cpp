@@ -10,7 +10,7 @@
 #include "maker/Cp1252Text.h"
 #include "maker/PuzzleSolver.h"
 
-namespace content {
+namespace maker {
 namespace {
 
 constexpr size_t kMaxSourceBytes = 1u << 20;
@@ -1118,4 +1118,4 @@ bool ReadPuzzleLayout(std::string_view text, const std::string& fileName, Puzzle
     return errors.size() == before;
 }
 
-}  // namespace content
+}  // namespace maker

@@ -40,7 +40,7 @@
 
 #include "maker/ClueExpression.h"
 
-namespace content {
+namespace maker {
 
 struct BoardCell {
     int column = 0;
@@ -152,4 +152,4 @@ bool CheckClueWords(const std::string& words, const ClueExpression& clue, std::s
 bool ExpandPuzzleText(const PuzzleSource& puzzle, const std::string& text, std::string& out,
                       std::string& error);
 
-}  // namespace content
+}  // namespace maker

@@ -7,8 +7,8 @@
 
 #include "maker/ClueExpression.h"
 
-using content::ClueExpression;
-using content::EntryRef;
+using maker::ClueExpression;
+using maker::EntryRef;
 
 namespace {
 

@@ -29,16 +29,16 @@ down 1 13
 down 2 24
   hint h
 )";
-    content::PuzzleSource puzzle;
+    maker::PuzzleSource puzzle;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(source, "p.qzp", puzzle, errors)) << errors.front();
-    const content::BoardLayout layout;  // cell 36, offsets 12
-    const content::PixelCanvas canvas = content::MakeBoardPicture(puzzle, layout);
+    ASSERT_TRUE(maker::ReadPuzzleSource(source, "p.qzp", puzzle, errors)) << errors.front();
+    const maker::BoardLayout layout;  // cell 36, offsets 12
+    const maker::PixelCanvas canvas = maker::MakeBoardPicture(puzzle, layout);
     EXPECT_EQ(canvas.Width(), 12 + 3 * 36 + 12 + 1);
     EXPECT_EQ(canvas.Height(), 12 + 2 * 36 + 12 + 1);
     const auto colour = [&](int x, int y) { return canvas.Palette()[canvas.Get(x, y)]; };
-    const content::Rgb black{0, 0, 0};
-    const content::Rgb white{255, 255, 255};
+    const maker::Rgb black{0, 0, 0};
+    const maker::Rgb white{255, 255, 255};
     // Lines on the cell edges, white inside the squares, the block shaded.
     EXPECT_EQ(colour(12, 30), black);
     EXPECT_EQ(colour(48, 30), black);
@@ -66,7 +66,7 @@ down 2 24
 
 TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     CFakeHtfMetrics metrics;  // every character of a font equally wide
-    content::PageWriter page(metrics, "Title");
+    maker::PageWriter page(metrics, "Title");
     page.Line("Heading", 9);
     page.Gap();
     page.Paragraph(std::string(60, 'a').insert(30, " ") + " *bold* and _slanted_ words");
@@ -74,7 +74,7 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     for (int i = 0; i < 12; ++i) {
         words += "bbbbbb ";
     }
-    page.Hanging({{"1. ", content::code::kBold}}, {{words, content::code::kPlain}});
+    page.Hanging({{"1. ", maker::code::kBold}}, {{words, maker::code::kPlain}});
     page.Reveal("What is 2 + 2?", "What is 2 + 2?  4", "4");
     std::string names;  // a line never breaks between a clue's number and its way
     for (int i = 1; i <= 30; ++i) {
@@ -82,7 +82,7 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     }
     page.Paragraph(names);
     page.Gap();
-    EXPECT_LE(page.WidestLine(), content::PageWriter::kRightEdge + 8);
+    EXPECT_LE(page.WidestLine(), maker::PageWriter::kRightEdge + 8);
     testsupport::TempProgramFolder folder;
     CHtfDocument doc;
     ASSERT_TRUE(ReadHtfFile(folder.Write("page.htf", page.Text()), MeasureHtfFonts(metrics),
@@ -94,8 +94,8 @@ TEST(PageWriter, WrapsParagraphsWithinThePageWindow) {
     bool bold = false;
     bool italic = false;
     for (const HtfItem& item : doc.m_items) {
-        bold = bold || (item.m_strText == "bold" && item.m_nCode == content::code::kBold);
-        italic = italic || (item.m_strText == "slanted" && item.m_nCode == content::code::kItalic);
+        bold = bold || (item.m_strText == "bold" && item.m_nCode == maker::code::kBold);
+        italic = italic || (item.m_strText == "slanted" && item.m_nCode == maker::code::kItalic);
     }
     EXPECT_TRUE(bold);
     EXPECT_TRUE(italic);

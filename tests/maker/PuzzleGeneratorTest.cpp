@@ -18,7 +18,7 @@
 #include "maker/PuzzleSource.h"
 #include "support/TestSupport.h"
 
-using content::PuzzleSource;
+using maker::PuzzleSource;
 
 namespace {
 
@@ -41,34 +41,34 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
     for (const char* level : {"easy", "medium", "hard"}) {
         int smallest = 0;
         int largest = 0;
-        ASSERT_TRUE(content::LevelSizes(level, smallest, largest));
+        ASSERT_TRUE(maker::LevelSizes(level, smallest, largest));
         for (uint64_t seed : {1u, 3u}) {
             SCOPED_TRACE(std::string(level) + " seed " + std::to_string(seed));
-            content::GenerateOptions options;
+            maker::GenerateOptions options;
             options.level = level;
             options.seed = seed;
             options.size = seed == 1 ? largest : 0;
             std::string source;
             std::string again;
             std::string error;
-            ASSERT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
-            ASSERT_TRUE(content::GeneratePuzzle(options, again, error)) << error;
+            ASSERT_TRUE(maker::GeneratePuzzle(options, source, error)) << error;
+            ASSERT_TRUE(maker::GeneratePuzzle(options, again, error)) << error;
             EXPECT_EQ(source, again);
 
             PuzzleSource puzzle;
             std::vector<std::string> errors;
-            ASSERT_TRUE(content::ReadPuzzleSource(source, "made.qzp", puzzle, errors))
+            ASSERT_TRUE(maker::ReadPuzzleSource(source, "made.qzp", puzzle, errors))
                 << errors.front() << "\n"
                 << source;
             EXPECT_EQ(puzzle.level, level);
             EXPECT_GE(puzzle.width, smallest);
             EXPECT_LE(puzzle.width, largest);
-            EXPECT_FALSE(content::MakePuzzlePages(puzzle, metrics).empty());
+            EXPECT_FALSE(maker::MakePuzzlePages(puzzle, metrics).empty());
             PuzzleSource layout;
-            ASSERT_TRUE(content::ReadPuzzleLayout(source, "made.qzp", layout, errors));
-            EXPECT_EQ(content::SolvePuzzle(layout).outcome, content::SolveResult::Outcome::Unique);
+            ASSERT_TRUE(maker::ReadPuzzleLayout(source, "made.qzp", layout, errors));
+            EXPECT_EQ(maker::SolvePuzzle(layout).outcome, maker::SolveResult::Outcome::Unique);
             // Graded by the reasoning it needs, not by the size of its numbers.
-            EXPECT_EQ(content::GradeLevel(content::GradePuzzle(layout)), level);
+            EXPECT_EQ(maker::GradeLevel(maker::GradePuzzle(layout)), level);
 
             // Symmetric under a half turn; answers of 2 digits or more within the level's size.
             for (int r = 0; r < puzzle.height; ++r) {
@@ -78,14 +78,14 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
                 }
             }
             std::set<std::string> shown;
-            for (const content::Entry& entry : puzzle.entries) {
+            for (const maker::Entry& entry : puzzle.entries) {
                 EXPECT_GE(entry.digits.size(), 2u);
                 EXPECT_LE(entry.digits.size(), std::string(level) == "easy" ? 3u : 5u);
                 EXPECT_TRUE(shown.insert(entry.clue.Display()).second) << entry.clue.Display();
                 for (const std::string& hint : entry.hints) {
                     EXPECT_FALSE(Shows(hint, entry.digits)) << hint;
                 }
-                for (const content::RevealPair& ask : entry.asks) {
+                for (const maker::RevealPair& ask : entry.asks) {
                     EXPECT_FALSE(Shows(ask.question + " | " + ask.answer, entry.digits));
                 }
                 EXPECT_FALSE(entry.explains.empty());
@@ -103,13 +103,13 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
     for (const auto& [level, topic] :
          {std::pair{"easy", ""}, {"medium", ""}, {"hard", ""}, {"hard", "powers"}}) {
         for (uint64_t seed = 1; seed <= 20; ++seed) {
-            content::GenerateOptions options;
+            maker::GenerateOptions options;
             options.level = level;
             options.topic = topic;
             options.seed = seed;
             std::string source;
             std::string error;
-            ASSERT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
+            ASSERT_TRUE(maker::GeneratePuzzle(options, source, error)) << error;
             SCOPED_TRACE(source);
             int clues = 0;
             int halves = 0;
@@ -179,8 +179,8 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
             // they need not.
             PuzzleSource puzzle;
             std::vector<std::string> errors;
-            ASSERT_TRUE(content::ReadPuzzleSource(source, "made.qzp", puzzle, errors));
-            for (const content::PageFile& page : content::MakePuzzlePages(puzzle, metrics)) {
+            ASSERT_TRUE(maker::ReadPuzzleSource(source, "made.qzp", puzzle, errors));
+            for (const maker::PageFile& page : maker::MakePuzzlePages(puzzle, metrics)) {
                 EXPECT_FALSE(page.text.find("work that out first") != std::string::npos &&
                              page.text.find("need not find that first") != std::string::npos)
                     << page.name;
@@ -192,15 +192,15 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
 TEST(PuzzleGenerator, ATopicLeadsTheClues) {
     // Squares and cubes shown among the clues of the same puzzle asked for by topic.
     auto powers = [](const char* topic) {
-        content::GenerateOptions options;
+        maker::GenerateOptions options;
         options.level = "medium";
         options.topic = topic;
         std::string source;
         std::string error;
-        content::PuzzleSource puzzle;
+        maker::PuzzleSource puzzle;
         std::vector<std::string> errors;
-        EXPECT_TRUE(content::GeneratePuzzle(options, source, error)) << error;
-        EXPECT_TRUE(content::ReadPuzzleSource(source, "made.qzp", puzzle, errors));
+        EXPECT_TRUE(maker::GeneratePuzzle(options, source, error)) << error;
+        EXPECT_TRUE(maker::ReadPuzzleSource(source, "made.qzp", puzzle, errors));
         return std::count_if(puzzle.entries.begin(), puzzle.entries.end(), [](const auto& entry) {
             return entry.clue.Display().find_first_of("\xB2\xB3") != std::string::npos;
         });
@@ -212,18 +212,18 @@ TEST(PuzzleGenerator, ANewGameKeepsItsSourceWhoseSeedMakesItAgain) {
     testsupport::TempProgramFolder folder;
     folder.MakeFolder("data");
     CFakeHtfMetrics metrics;
-    content::GenerateOptions options;
+    maker::GenerateOptions options;
     options.level = "medium";
     options.seed = 18446744073709551557u;  // as long as a seed taken from the clock
-    content::GeneratedGame game;
+    maker::GeneratedGame game;
     std::string error;
-    ASSERT_TRUE(content::AddGeneratedGame(options, metrics, {}, game, error)) << error;
+    ASSERT_TRUE(maker::AddGeneratedGame(options, metrics, {}, game, error)) << error;
     const std::string kept = folder.Read("data/" + game.stem + ".qzp");
     EXPECT_NE(kept.find(" --seed 18446744073709551557"), std::string::npos) << kept;
     options.title = game.title;
     options.stem = game.stem;
     std::string again;
-    ASSERT_TRUE(content::GeneratePuzzle(options, again, error)) << error;
+    ASSERT_TRUE(maker::GeneratePuzzle(options, again, error)) << error;
     EXPECT_EQ(kept, again);
 }
 
@@ -235,17 +235,17 @@ TEST(PuzzleGenerator, RefusesBadOptionsAndStopsWhenAsked) {
                                                    {"hard", 4, "", ""},
                                                    {"easy", 0, "../x", ""},
                                                    {"easy", 0, "", "spelling"}}) {
-        content::GenerateOptions options;
+        maker::GenerateOptions options;
         options.level = level;
         options.size = size;
         options.stem = stem;
         options.topic = topic;
-        EXPECT_FALSE(content::GeneratePuzzle(options, source, error)) << level << size << stem;
+        EXPECT_FALSE(maker::GeneratePuzzle(options, source, error)) << level << size << stem;
         EXPECT_FALSE(error.empty());
         EXPECT_TRUE(source.empty());
     }
-    content::GenerateOptions options;
+    maker::GenerateOptions options;
     options.level = "hard";
-    EXPECT_FALSE(content::GeneratePuzzle(options, source, error, [](int) { return false; }));
+    EXPECT_FALSE(maker::GeneratePuzzle(options, source, error, [](int) { return false; }));
     EXPECT_TRUE(source.empty());
 }

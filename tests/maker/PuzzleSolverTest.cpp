@@ -6,8 +6,8 @@
 #include "maker/PuzzleSolver.h"
 #include "maker/PuzzleSource.h"
 
-using content::SolveResult;
-using Outcome = content::SolveResult::Outcome;
+using maker::SolveResult;
+using Outcome = maker::SolveResult::Outcome;
 
 namespace {
 
@@ -19,12 +19,12 @@ std::string Board(const std::string& a1, const std::string& a3, const std::strin
            "\n hint h\n";
 }
 
-SolveResult Solve(const std::string& text, int64_t budget = content::kDefaultSolveSteps) {
-    content::PuzzleSource layout;
+SolveResult Solve(const std::string& text, int64_t budget = maker::kDefaultSolveSteps) {
+    maker::PuzzleSource layout;
     std::vector<std::string> errors;
-    EXPECT_TRUE(content::ReadPuzzleLayout(text, "t.qzp", layout, errors))
+    EXPECT_TRUE(maker::ReadPuzzleLayout(text, "t.qzp", layout, errors))
         << (errors.empty() ? "" : errors.front());
-    return content::SolvePuzzle(layout, budget);
+    return maker::SolvePuzzle(layout, budget);
 }
 
 }  // namespace
@@ -85,12 +85,12 @@ TEST(PuzzleSolver, SearchesBoardsOfPropertiesAndTellsNoneOneOrSeveral) {
     EXPECT_TRUE(result.solutions.empty());
 
     // Reading the source finds the answers by the same search, or says why it cannot.
-    content::PuzzleSource puzzle;
+    maker::PuzzleSource puzzle;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(unique, "t.qzp", puzzle, errors));
+    ASSERT_TRUE(maker::ReadPuzzleSource(unique, "t.qzp", puzzle, errors));
     EXPECT_EQ(puzzle.entries[1].digits, "47");
-    EXPECT_FALSE(content::ReadPuzzleSource(Board("a cube and even", "odd", "a square", "a prime"),
-                                           "t.qzp", puzzle, errors));
+    EXPECT_FALSE(maker::ReadPuzzleSource(Board("a cube and even", "odd", "a square", "a prime"),
+                                         "t.qzp", puzzle, errors));
     ASSERT_FALSE(errors.empty());
     EXPECT_NE(errors.back().find("differ at column 2, row 2"), std::string::npos) << errors.back();
 }
@@ -99,7 +99,7 @@ TEST(PuzzleSolver, MalformedPropertyCluesAreRefusedWithAReason) {
     for (const char* clue :
          {"a multiple of", "a multiple of 1", "between 9 and 3", "a prime or odd", "a prime and",
           "digits add up to x", "reads the same as 3X backwards", "a triangle"}) {
-        content::ClueExpression expression;
+        maker::ClueExpression expression;
         std::string error;
         EXPECT_FALSE(expression.Parse(clue, error)) << clue;
         EXPECT_FALSE(error.empty()) << clue;

@@ -7,8 +7,8 @@
 #include "maker/PuzzlePages.h"
 #include "maker/PuzzleSource.h"
 
-using content::EntryRef;
-using content::PuzzleSource;
+using maker::EntryRef;
+using maker::PuzzleSource;
 
 namespace {
 
@@ -42,7 +42,7 @@ down 4    sq(8) + 5
 std::vector<std::string> Errors(const std::string& text) {
     PuzzleSource puzzle;
     std::vector<std::string> errors;
-    EXPECT_FALSE(content::ReadPuzzleSource(text, "p.qzp", puzzle, errors));
+    EXPECT_FALSE(maker::ReadPuzzleSource(text, "p.qzp", puzzle, errors));
     return errors;
 }
 
@@ -57,7 +57,7 @@ std::string Replace(std::string text, const std::string& from, const std::string
 TEST(PuzzleSource, NumbersTheBoardAndWorksOutEveryAnswer) {
     PuzzleSource puzzle;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(kGood, "p.qzp", puzzle, errors))
+    ASSERT_TRUE(maker::ReadPuzzleSource(kGood, "p.qzp", puzzle, errors))
         << (errors.empty() ? "" : errors.front());
     EXPECT_EQ(puzzle.title, "Tiny Test");
     EXPECT_EQ(puzzle.width, 3);
@@ -78,7 +78,7 @@ TEST(PuzzleSource, NumbersTheBoardAndWorksOutEveryAnswer) {
     EXPECT_EQ(puzzle.NumberAt(1, 1), 0);
     EXPECT_EQ(puzzle.DigitAt(1, 1), '5');
     EXPECT_EQ(puzzle.DigitAt(2, 0), '\0');
-    const content::Entry& threeAcross = puzzle.entries[1];
+    const maker::Entry& threeAcross = puzzle.entries[1];
     EXPECT_EQ(threeAcross.uses, (std::vector<EntryRef>{{1, false}}));
     EXPECT_EQ(threeAcross.crossings.size(), 3u);
     ASSERT_EQ(threeAcross.asks.size(), 1u);
@@ -166,10 +166,10 @@ TEST(PuzzleSource, RefusesWhatTheGameCannotShow) {
 
 TEST(PuzzleSource, ClueWordsAgreeWithTheirExpressionOnEveryNumber) {
     auto check = [](const std::string& words, const char* expression) {
-        content::ClueExpression clue;
+        maker::ClueExpression clue;
         std::string why;
         EXPECT_TRUE(clue.Parse(expression, why)) << why;
-        return content::CheckClueWords(words, clue, why) ? std::string("agree") : why;
+        return maker::CheckClueWords(words, clue, why) ? std::string("agree") : why;
     };
     // Pounds counted in pence, number words, per cent, a known fact, a measure, an answer.
     EXPECT_EQ(check("The change, in pence, from \xA3"
@@ -213,9 +213,9 @@ TEST(PuzzleSource, TopicAgeAndWordsReachThePages) {
               "p.qzp:5: the age is a band of years from 8 to 16, such as 10-11, not \"12\"");
     PuzzleSource puzzle;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(text + "age 11-12\n", "p.qzp", puzzle, errors));
+    ASSERT_TRUE(maker::ReadPuzzleSource(text + "age 11-12\n", "p.qzp", puzzle, errors));
     CFakeHtfMetrics metrics;
-    const std::vector<content::PageFile> pages = content::MakePuzzlePages(puzzle, metrics);
+    const std::vector<maker::PageFile> pages = maker::MakePuzzlePages(puzzle, metrics);
     EXPECT_NE(pages[0].text.find("It practices squares"), std::string::npos);
     EXPECT_NE(pages[0].text.find("Five more than 8 squared"), std::string::npos);
     EXPECT_EQ(pages[0].text.find("8\xB2 + 5"), std::string::npos);
@@ -226,10 +226,10 @@ TEST(PuzzleSource, WordsThatReadAsTheClueAreWrittenOnce) {
         kGood, "down 2    258\n", "down 2    mean(250, 266)\n  words   The mean of 250 and 266\n");
     PuzzleSource puzzle;
     std::vector<std::string> errors;
-    ASSERT_TRUE(content::ReadPuzzleSource(text, "p.qzp", puzzle, errors));
+    ASSERT_TRUE(maker::ReadPuzzleSource(text, "p.qzp", puzzle, errors));
     CFakeHtfMetrics metrics;
     std::string all;
-    for (const content::PageFile& page : content::MakePuzzlePages(puzzle, metrics)) {
+    for (const maker::PageFile& page : maker::MakePuzzlePages(puzzle, metrics)) {
         all += page.text;
     }
     EXPECT_NE(all.find("The mean of 250 and 266"), std::string::npos);

@@ -42,14 +42,14 @@ std::string Squeezed(const std::string& text) {
     return out;
 }
 
-std::vector<content::PuzzleSource> ShippedPuzzles() {
-    std::vector<content::PuzzleSource> puzzles;
+std::vector<maker::PuzzleSource> ShippedPuzzles() {
+    std::vector<maker::PuzzleSource> puzzles;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::string(QZ_SOURCE_DIR) + "/content/puzzles")) {
-        content::PuzzleSource puzzle;
+        maker::PuzzleSource puzzle;
         std::vector<std::string> errors;
-        EXPECT_TRUE(content::ReadPuzzleSource(testsupport::ReadFileBytes(entry.path().string()),
-                                              entry.path().string(), puzzle, errors));
+        EXPECT_TRUE(maker::ReadPuzzleSource(testsupport::ReadFileBytes(entry.path().string()),
+                                            entry.path().string(), puzzle, errors));
         puzzles.push_back(std::move(puzzle));
     }
     return puzzles;
@@ -99,15 +99,15 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
     EXPECT_EQ(printed.find("Answer key"), std::string::npos);
     print.cancel = true;
     EXPECT_FALSE(teacher::PrintGameWorksheet(nullptr, "steps"));
-    for (const content::PuzzleSource& puzzle : ShippedPuzzles()) {
+    for (const maker::PuzzleSource& puzzle : ShippedPuzzles()) {
         SCOPED_TRACE(puzzle.stem);
         const std::string pdf = "'" + out + "/" + puzzle.stem + ".pdf'";
         std::string text;
         ASSERT_EQ(testsupport::RunCommand("pdftotext " + pdf + " -", &text), 0);
         text = Squeezed(text);
-        EXPECT_NE(text.find(Squeezed(content::Cp1252ToUtf8(puzzle.title))), std::string::npos);
-        for (const content::Entry& entry : puzzle.entries) {
-            const std::string clue = Squeezed(content::Cp1252ToUtf8(ClueOf(entry, 0)));
+        EXPECT_NE(text.find(Squeezed(maker::Cp1252ToUtf8(puzzle.title))), std::string::npos);
+        for (const maker::Entry& entry : puzzle.entries) {
+            const std::string clue = Squeezed(maker::Cp1252ToUtf8(ClueOf(entry, 0)));
             EXPECT_NE(text.find(clue + "(" + std::to_string(entry.digits.size()) + ")"),
                       std::string::npos)
                 << clue;
@@ -115,10 +115,9 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
             for (const auto* paragraphs : {&entry.hints, &entry.explains}) {
                 for (const std::string& paragraph : *paragraphs) {
                     std::string expanded, why;
-                    ASSERT_TRUE(content::ExpandPuzzleText(puzzle, paragraph, expanded, why));
+                    ASSERT_TRUE(maker::ExpandPuzzleText(puzzle, paragraph, expanded, why));
                     std::erase_if(expanded, [](char c) { return c == '*' || c == '_'; });
-                    EXPECT_NE(text.find(Squeezed(content::Cp1252ToUtf8(expanded))),
-                              std::string::npos)
+                    EXPECT_NE(text.find(Squeezed(maker::Cp1252ToUtf8(expanded))), std::string::npos)
                         << expanded;
                 }
             }
@@ -136,7 +135,7 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
         QImage page(QString::fromStdString(png + ".png"));
         ASSERT_FALSE(page.isNull());
         int columns = 0, rows = 0;
-        for (const content::BoardCell& cell : puzzle.Cells()) {
+        for (const maker::BoardCell& cell : puzzle.Cells()) {
             columns = std::max(columns, cell.column + 1);
             rows = std::max(rows, cell.row + 1);
         }
@@ -191,7 +190,7 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     EXPECT_DOUBLE_EQ(report.players[1].average, 75);
     ASSERT_EQ(report.topics.size(), 2u);
     EXPECT_EQ(report.topics[1].spread.highest, 80);
-    for (const content::TopicInfo& topic : content::PuzzleTopics()) {
+    for (const maker::TopicInfo& topic : maker::PuzzleTopics()) {
         EXPECT_EQ(teacher::TopicsOfLine(std::string("It practices ") + topic.name + "."),
                   (std::vector<std::string>{topic.name}));
     }

@@ -20,10 +20,10 @@
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
-using content::BoardCell;
-using content::Entry;
-using content::EntryRef;
-using content::PuzzleSource;
+using maker::BoardCell;
+using maker::Entry;
+using maker::EntryRef;
+using maker::PuzzleSource;
 
 namespace {
 
@@ -40,7 +40,7 @@ std::vector<PuzzleSource> ShippedPuzzles() {
         std::vector<std::string> errors;
         PuzzleSource puzzle;
         const std::string text = testsupport::ReadFileBytes((kContent / "puzzles" / line).string());
-        EXPECT_TRUE(content::ReadPuzzleSource(text, line, puzzle, errors))
+        EXPECT_TRUE(maker::ReadPuzzleSource(text, line, puzzle, errors))
             << line << ": " << (errors.empty() ? "" : errors.front());
         puzzles.push_back(std::move(puzzle));
     }
@@ -124,9 +124,9 @@ TEST(ShippedContent, EveryPuzzleHasExactlyOneSolution) {
             entry.value = 0;
             entry.digits.clear();
         }
-        const content::SolveResult result = content::SolvePuzzle(layout);
-        ASSERT_EQ(result.outcome, content::SolveResult::Outcome::Unique)
-            << content::DescribeSolveResult(layout, result);
+        const maker::SolveResult result = maker::SolvePuzzle(layout);
+        ASSERT_EQ(result.outcome, maker::SolveResult::Outcome::Unique)
+            << maker::DescribeSolveResult(layout, result);
         for (const BoardCell& cell : puzzle.Cells()) {
             EXPECT_EQ(
                 result.solutions[0][static_cast<size_t>(cell.row * puzzle.width + cell.column)],
@@ -143,7 +143,7 @@ TEST(ShippedContent, TeacherChecksRefuseGiveAwaysRepeatsAndMissingFacts) {
                                  "grid\n . .\n . .\nend\nacross 1 12\n hint " + hints +
                                  "\nacross 3 34\n hint Not 3.4, nor 340, nor 1,234.\ndown 1 "
                                  "13\n hint h\n ask What is 10 + 3? | 13\ndown 2 24\n hint h\n";
-        EXPECT_TRUE(content::ReadPuzzleSource(text, name, puzzle, errors)) << errors.front();
+        EXPECT_TRUE(maker::ReadPuzzleSource(text, name, puzzle, errors)) << errors.front();
         return puzzle;
     };
     std::vector<std::string> errors;

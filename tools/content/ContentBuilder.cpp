@@ -24,6 +24,9 @@
 #include "players/GameList.h"
 
 namespace content {
+
+// The content tool builds on the game's own puzzle maker.
+using namespace maker;
 namespace fs = std::filesystem;
 
 namespace {

@@ -28,6 +28,9 @@
 #include "reward/AntsData.h"
 
 namespace content {
+
+// The content tool builds on the game's own puzzle maker.
+using namespace maker;
 namespace fs = std::filesystem;
 
 namespace {

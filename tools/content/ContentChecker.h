@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "maker/PuzzleSource.h"
 #include "hypertext/HtfStyle.h"
+#include "maker/PuzzleSource.h"
 
 namespace content {
 
@@ -37,7 +37,7 @@ CheckResult CheckProgramFolder(const std::string& folder, const IHtfFontMetrics&
 //    whole number of its own ("1,225" holds 1225; "12.25" and "41225" do not hold 1225);
 //  - no clue reads the same as another clue, in this puzzle or another;
 //  - the list runs from easy to hard.
-void CheckShippedPuzzles(const std::vector<PuzzleSource>& puzzles,
+void CheckShippedPuzzles(const std::vector<maker::PuzzleSource>& puzzles,
                          std::vector<std::string>& errors);
 
 // The whole numbers a text writes, as described above.

@@ -8,6 +8,9 @@
 #include "maker/PageWriter.h"
 
 namespace content {
+
+// The content tool builds on the game's own puzzle maker.
+using namespace maker;
 namespace {
 
 bool SplitBar(const std::string& text, std::string& left, std::string& right) {

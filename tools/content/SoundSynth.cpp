@@ -113,7 +113,7 @@ bool ReadSoundRecipes(std::string_view text, const std::string& fileName,
     int line = 0;
     while (std::getline(in, raw)) {
         ++line;
-        const std::string trimmed = Trim(raw);
+        const std::string trimmed = maker::Trim(raw);
         if (trimmed.empty() || trimmed.rfind("//", 0) == 0) {
             continue;
         }
