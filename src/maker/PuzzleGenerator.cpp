@@ -46,17 +46,25 @@ constexpr std::array kTexts = {
     Template{"add.hint", "Start at <s> and add <q> in parts: <places>."},
     Template{"add.hint1", "Count on <q> from <s>."},
     Template{"add.hintround", "Count on <d> <unit> from <s>."},
+    Template{"add.hintnear",
+             "<q> is <under> less than <near>: add <near> to <s>, then take away <under>."},
     Template{"add.ask", "What is <s> + <t>? | <n>"},
     Template{"add.explain", "<a> + <b> = <v>."},
     Template{"take.hint", "Take away <b> in parts: <places>."},
     Template{"take.hint1", "Count back <b> from <a>."},
     Template{"take.hintround", "Count back <d> <unit> from <a>."},
+    Template{"take.hintnear",
+             "<b> is <under> less than <near>: take <near> away from <a>, then add <under> "
+             "back."},
     Template{"take.ask", "What is <a> - <t>? | <n>"},
     Template{"take.explain", "<a> - <b> = <v>."},
     Template{"twostep.hint", "Two steps: first multiply <a> by <b>, then <k> <c>."},
     Template{"twostep.split",
              "To work out <a> × <b>, multiply each part of <b> by <a> (<places>), then "
              "add the results."},
+    Template{"twostep.near",
+             "To work out <a> × <b>: <b> is <under> less than <near>, so work out <a> × <near>, "
+             "then take away <a> × <under>."},
     Template{"twostep.splitfactor",
              "To work out <a> × <b>, work out <a1> × <b> and <a0> × <b>, then add them."},
     Template{"twostep.ask", "What is <a> × <t>? | <n>"},
@@ -560,6 +568,22 @@ bool Round(int64_t v) {
     return v >= 10 && v == Top(v);
 }
 
+// Whether v of two digits or more sits just below a number with one digit that is not 0, as 49
+// below 50, 197 below 200 or 995 below 1000: then a pupil works with the round number and puts the
+// few back, which is quicker and surer than splitting it into places. Sets "near" and "under" (995:
+// 1000, 5).
+bool NearRound(int64_t v, Fields& f) {
+    for (const auto& [unit, most] : {std::pair<int64_t, int64_t>{1000, 5}, {100, 3}, {10, 2}}) {
+        const int64_t near = (v / unit + 1) * unit;
+        if (v >= 10 && near - v <= most && near - v < v && near == Top(near)) {
+            f["near"] = Num(near);
+            f["under"] = Num(near - v);
+            return true;
+        }
+    }
+    return false;
+}
+
 // A round number as a count of its place: "3 tens", "1 hundred", and the same count in the
 // place below ("30 ones"), for halving an odd count.
 void RoundFields(Fields& f, int64_t v) {
@@ -648,11 +672,13 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
             f["places"] = Places(part, "first its ", ", then its ");
             RoundFields(f, part);
             const char* key = add ? "add" : "take";
+            const bool near = !Round(part) && NearRound(part, f);
             return done(Num(a) + (add ? " + " : " - ") + Num(b), key,
                         part < 10     ? ".hint1"
                         : Round(part) ? ".hintround"
+                        : near        ? ".hintnear"
                                       : ".hint",
-                        part >= 10 && t != part ? ".ask" : "", ".explain");
+                        part >= 10 && t != part && !near ? ".ask" : "", ".explain");
         }
         case Kind::TwoStep:
             for (int attempt = 0; attempt < 12; ++attempt) {
@@ -687,9 +713,12 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
                 done(Num(a) + " * " + Num(b) + Signed(c), "twostep", ".hint",
                      b >= 10 && Top(b) != b ? ".ask" : "", ".explain");
                 // Beyond the times tables the factor is split (21 is 20 and 1), as on paper;
-                // within them the other number is split by its places, when it has two.
+                // within them the other number is worked from the round number just above it
+                // (49 is 1 less than 50), or else split by its places, when it has two.
                 if (a > 12) {
                     clue.hints.push_back(Text("twostep.splitfactor", f));
+                } else if (b >= 20 && !Round(b) && NearRound(b, f)) {
+                    clue.hints.push_back(Text("twostep.near", f));
                 } else if (b >= 20 && !Round(b)) {
                     clue.hints.push_back(Text("twostep.split", f));
                 }

@@ -96,6 +96,7 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
 
 TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
     CFakeHtfMetrics metrics;
+    int nearHints = 0;
     const char* const places[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
     auto digitsAt = [](const std::string& text, size_t at) {
         return text.substr(at, text.find_first_not_of("0123456789", at) - at);
@@ -149,6 +150,18 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                 crossed = crossed ||
                           line.find("every square of the answer is shared") != std::string::npos;
                 EXPECT_FALSE(crossed && line.find("missing") != std::string::npos) << line;
+                // "995 is 5 less than 1000": the round number really is that much more.
+                if (const size_t less = line.find(" less than "); less != std::string::npos) {
+                    ++nearHints;
+                    const size_t is = line.rfind(" is ", less);
+                    const std::string under = digitsAt(line, is + 4);
+                    const std::string near = digitsAt(line, less + 11);
+                    const std::string number =
+                        digitsAt(line, line.find_last_not_of("0123456789", is - 1) + 1);
+                    ASSERT_FALSE(under.empty() || near.empty() || number.empty()) << line;
+                    EXPECT_EQ(std::stoll(number) + std::stoll(under), std::stoll(near)) << line;
+                    EXPECT_LE(std::stoll(under), 5) << line;
+                }
                 // A number split into its places names the places that hold a digit, two at
                 // least, and a factor beyond the tables is split itself.
                 const size_t inParts = line.find(" in parts: ");
@@ -187,6 +200,7 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
             }
         }
     }
+    EXPECT_GT(nearHints, 0) << "numbers just below a round one are worked from it";
 }
 
 TEST(PuzzleGenerator, ATopicLeadsTheClues) {
