@@ -60,6 +60,8 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
     folder.Write("data/games.dat", folder.Read("data/games.dat") + "Far Away\r\n..\\far\r\n");
     std::string ants = folder.Read("ants/ants.dat");
     folder.Write("ants/ants.dat", "../sea\r\n" + ants.substr(ants.find('\n') + 1));
+    folder.Write("data/Sound.dat",
+                 "TRUE\r\nMAYBE\r\n0\r\n300\r\n255\r\n0\r\n255\r\n0\r\n255\r\n255\r\n0\r\n");
     EXPECT_EQ(Tool("check '" + folder.Path() + "'", output), 1);
     for (const char* problem :
          {"problem: data\\steps_03.htf cannot be read (file error 2)\n",
@@ -68,9 +70,18 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
           "problem: game \"Far Away\": the stem \"..\\far\" is not a plain file name",
           "problem: ants\\ants.dat names the background \"../sea\", which is not a plain file "
           "name\n",
-          ": 6 problems\n"}) {
+          "problem: Data\\Sound.dat line 2 is \"MAYBE\", not TRUE or FALSE\n",
+          "problem: Data\\Sound.dat line 4 is \"300\", not a colour part from 0 to 255\n",
+          ": 8 problems\n"}) {
         EXPECT_NE(output.find(problem), std::string::npos) << problem << " in\n" << output;
     }
+    // With its background back, the reward game's sprites are checked frame by frame.
+    folder.Write("ants/ants.dat", ants);
+    folder.Write("ants/fisha3.bmp", folder.Read("data/Head.bmp"));
+    EXPECT_EQ(Tool("check '" + folder.Path() + "'", output), 1);
+    EXPECT_NE(output.find("fisha3.bmp is not the sprite's size"), std::string::npos) << output;
+    EXPECT_NE(output.find("fisha3.bmp does not share the background's palette"), std::string::npos)
+        << output;
 
     // Building again keeps a puzzle the player made with New Puzzle listed after the shipped
     // ones; an entry whose puzzle file is gone, or that takes a shipped title, is not kept.
