@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The keyboard's cell cursor without windows: arrows over black squares, Home and End, typing
 // along an answer, answer numbers, what a cell reads aloud as, and the cursor's colour.
+// The history of marks behind Undo and Redo.
 #include <gtest/gtest.h>
 
 #include "board/BoardCursor.h"
+#include "board/MarkHistory.h"
 #include "puzzle/MathGridDoc.h"
 
 using board::CellPos;
@@ -86,4 +88,24 @@ TEST(BoardCursor, TheCursorColourStandsApartFromEveryColourACellShows) {
             EXPECT_GT(dr * dr + dg * dg + db * db, 90 * 90) << std::hex << cursor << " " << shown;
         }
     }
+}
+
+TEST(MarkHistory, UndoAndRedoPutBackACellsStateAsWellAsItsMarks) {
+    // A logic-grid cell cycles empty, crossed out, ticked: the first click changes no mark but
+    // is still a step a player expects Undo to take back.
+    CGridDoc doc;
+    doc.AddCell(1, 1);
+    board::MarkHistory history;
+    ASSERT_TRUE(history.Change(doc, {1, 1}, [&] { doc.CycleCell(1, 1); }));
+    ASSERT_TRUE(history.Change(doc, {1, 1}, [&] { doc.CycleCell(1, 1); }));
+    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kTrue);
+    EXPECT_EQ(doc.m_marks, std::vector<std::string>{"1,1"});
+    history.Undo(doc);
+    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kFalse);
+    EXPECT_TRUE(doc.m_marks.empty());
+    history.Undo(doc);
+    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kEmpty);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(history.Redo(doc), (board::CellPos{1, 1}));
+    EXPECT_EQ(doc.m_cells[0].m_nState, CGridCell::kFalse);
 }
