@@ -79,6 +79,9 @@ TEST(ClueExpression, KnowsItsFunctions) {
     EXPECT_EQ(Value("prime(100000)"), 1299709);
     EXPECT_EQ(Value("nextprime(64)"), 67);
     EXPECT_EQ(Value("prevprime(1000)"), 997);
+    // Beyond the sieve, primes are found by trial division.
+    EXPECT_EQ(Value("nextprime(1000000000)"), 1000000007);
+    EXPECT_EQ(Value("prevprime(1000000000)"), 999999937);
     EXPECT_EQ(Value("triangle(33)"), 561);
     EXPECT_EQ(Value("rem(100, 7)"), 2);
     EXPECT_EQ(Value("sq(digitsum(1A) - 2)"), 100);
