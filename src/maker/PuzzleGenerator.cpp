@@ -573,9 +573,12 @@ bool Round(int64_t v) {
 // few back, which is quicker and surer than splitting it into places. Sets "near" and "under" (995:
 // 1000, 5).
 bool NearRound(int64_t v, Fields& f) {
+    if (v < 10) {
+        return false;
+    }
     for (const auto& [unit, most] : {std::pair<int64_t, int64_t>{1000, 5}, {100, 3}, {10, 2}}) {
         const int64_t near = (v / unit + 1) * unit;
-        if (v >= 10 && near - v <= most && near - v < v && near == Top(near)) {
+        if (near - v <= most && near - v < v && near == Top(near)) {
             f["near"] = Num(near);
             f["under"] = Num(near - v);
             return true;
@@ -717,10 +720,9 @@ bool MakeClue(Rng& rng, const Level& level, Kind kind, int64_t v, const EntryRef
                 // (49 is 1 less than 50), or else split by its places, when it has two.
                 if (a > 12) {
                     clue.hints.push_back(Text("twostep.splitfactor", f));
-                } else if (b >= 20 && !Round(b) && NearRound(b, f)) {
-                    clue.hints.push_back(Text("twostep.near", f));
                 } else if (b >= 20 && !Round(b)) {
-                    clue.hints.push_back(Text("twostep.split", f));
+                    clue.hints.push_back(
+                        Text(NearRound(b, f) ? "twostep.near" : "twostep.split", f));
                 }
                 return true;
             }
