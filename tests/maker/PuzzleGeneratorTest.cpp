@@ -97,6 +97,8 @@ TEST(PuzzleGenerator, EachLevelMakesProvenPlayablePuzzles) {
 TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
     CFakeHtfMetrics metrics;
     int nearHints = 0;
+    int countHints = 0;
+    int crossFacts = 0;
     const char* const places[] = {"ones", "tens", "hundreds", "thousands", "ten thousands"};
     auto digitsAt = [](const std::string& text, size_t at) {
         return text.substr(at, text.find_first_not_of("0123456789", at) - at);
@@ -162,6 +164,33 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                     EXPECT_EQ(std::stoll(number) + std::stoll(under), std::stoll(near)) << line;
                     EXPECT_LE(std::stoll(under), 5) << line;
                 }
+                // "30 is 3 tens, or 30 ones": each count of a place makes the number.
+                auto worth = [&](size_t at) {
+                    const std::string d = digitsAt(line, at);
+                    std::string unit = line.substr(std::min(line.size(), at + d.size() + 1));
+                    unit = unit.substr(0, unit.find_first_of(",:."));
+                    int64_t value = d.empty() ? -1 : std::stoll(d);
+                    for (const char* place : places) {
+                        if (unit == place || unit + "s" == place) {
+                            return value;
+                        }
+                        value *= 10;
+                    }
+                    return int64_t{-1};
+                };
+                for (size_t is = line.find(" is "); is != std::string::npos;
+                     is = line.find(" is ", is + 1)) {
+                    const std::string number =
+                        digitsAt(line, line.find_last_not_of("0123456789", is - 1) + 1);
+                    if (!number.empty() && worth(is + 4) >= 0) {
+                        ++countHints;
+                        EXPECT_EQ(worth(is + 4), std::stoll(number)) << line;
+                        const size_t orAt = line.find(", or ", is);
+                        EXPECT_TRUE(orAt == std::string::npos || orAt > line.find(':', is) ||
+                                    worth(orAt + 5) == std::stoll(number))
+                            << line;
+                    }
+                }
                 // A number split into its places names the places that hold a digit, two at
                 // least, and a factor beyond the tables is split itself.
                 const size_t inParts = line.find(" in parts: ");
@@ -198,9 +227,46 @@ TEST(PuzzleGenerator, HintsFitTheirOwnNumbersAndKindsOfClueVary) {
                              page.text.find("need not find that first") != std::string::npos)
                     << page.name;
             }
+            // "its 2nd digit is the last digit of 7 Across (hint 5)": the two share that square.
+            auto square = [](const maker::Entry& entry, const std::string& word) {
+                return entry.cells.at(word == "last" ? entry.cells.size() - 1
+                                                     : std::stoul(word) - 1);
+            };
+            for (const maker::Entry& entry : puzzle.entries) {
+                for (const auto& paragraphs : {entry.hints, entry.explains}) {
+                    for (const std::string& text : paragraphs) {
+                        EXPECT_EQ(text.find("  "), std::string::npos) << text;  // nothing left out
+                    }
+                }
+                for (const std::string& text : entry.hints) {
+                    for (size_t at = text.find("its "); at != std::string::npos;
+                         at = text.find("its ", at + 1)) {
+                        const size_t is = text.find(" digit is the ", at);
+                        const size_t of = text.find(" digit of ", at);
+                        const size_t hint = text.find(" (hint ", at);
+                        if (is == std::string::npos || hint == std::string::npos ||
+                            text.find(' ', at + 4) != is) {
+                            continue;
+                        }
+                        const std::string name = text.substr(of + 10, hint - of - 10);
+                        const auto other = std::find_if(
+                            puzzle.entries.begin(), puzzle.entries.end(),
+                            [&](const maker::Entry& e) { return e.ref.Name() == name; });
+                        ASSERT_NE(other, puzzle.entries.end()) << text;
+                        EXPECT_EQ(std::to_string(puzzle.HintNumber(other->ref)) + ")",
+                                  text.substr(hint + 7, text.find(')', hint) - hint - 6));
+                        ++crossFacts;
+                        EXPECT_EQ(square(entry, text.substr(at + 4, is - at - 4)),
+                                  square(*other, text.substr(is + 14, of - is - 14)))
+                            << text;
+                    }
+                }
+            }
         }
     }
+    EXPECT_GT(crossFacts, 0) << "hints say which squares the crossing answers fill";
     EXPECT_GT(nearHints, 0) << "numbers just below a round one are worked from it";
+    EXPECT_GT(countHints, 0) << "round numbers are counted in their places";
 }
 
 TEST(PuzzleGenerator, ATopicLeadsTheClues) {
