@@ -149,6 +149,15 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
                 const int gray = qGray(page.pixel(int(board.left + (column + 0.75) * board.cell),
                                                   int(board.top + (row + 0.75) * board.cell)));
                 EXPECT_EQ(gray > 200, puzzle.IsCell(column, row)) << column << "," << row;
+                // A line parts two squares side by side.
+                if (column > 0 && puzzle.IsCell(column - 1, row) && puzzle.IsCell(column, row)) {
+                    const int x = int(board.left + column * board.cell);
+                    const int y = int(board.top + (row + 0.5) * board.cell);
+                    EXPECT_LT(std::min({qGray(page.pixel(x - 1, y)), qGray(page.pixel(x, y)),
+                                        qGray(page.pixel(x + 1, y))}),
+                              128)
+                        << column << "," << row;
+                }
             }
         }
     }
@@ -250,6 +259,11 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_NE(text.find("damaged"), std::string::npos);
+    // The chart's scale lies inside the page's margin, not on its edge.
+    ASSERT_EQ(testsupport::RunCommand("pdftotext -bbox '" + folder.Path() + "r.pdf' -", &text), 0);
+    const size_t top = text.find(">100</word>");
+    ASSERT_NE(top, std::string::npos);
+    EXPECT_GE(std::stod(text.substr(text.rfind("xMin=\"", top) + 6)), teacher::kPageMargin);
 
     // The game prints the same report through the print dialog.
     platform::FakePrintService print;
