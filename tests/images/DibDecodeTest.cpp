@@ -80,16 +80,16 @@ TEST(DibDecode, EachLayoutDecodesToItsPixels) {
              {0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}),
          {Px(0xFF0000), Px(0x00FF00), Px(0x0000FF), Px(0xFFFFFF)}},
         // From the bottom row: a run of 1,2 alternating, then a literal 3,4,5 whose last pixel
-        // is clipped; a literal of five pixels padded to four bytes; two pixels, then a move
+        // is clipped; a literal of six pixels padded to four bytes; two pixels, then a move
         // right 2 and up 1 (the rest of that row is never set); three pixels, then the end of
         // the picture, after which nothing is read.
         {"4-bit run-length",
-         Table(InfoHeader(7, 4, 4, 2), 16).Raw({5,    0x12, 0,    3,    0x34, 0x50, 0, 0,    0, 5,
-                                                0x67, 0x89, 0xA0, 0xEE, 0,    0,    2, 0xBB, 0, 2,
+         Table(InfoHeader(7, 4, 4, 2), 16).Raw({5,    0x12, 0,    3,    0x34, 0x50, 0, 0,    0, 6,
+                                                0x67, 0x89, 0xAB, 0xEE, 0,    0,    2, 0xBB, 0, 2,
                                                 2,    1,    3,    0xCD, 0,    1,    9, 0x11}),
          {k,     k,     k,    k,    E(12), E(13), E(12),  //
           E(11), E(11), k,    k,    k,     k,     k,      //
-          E(6),  E(7),  E(8), E(9), E(10), k,     k,      //
+          E(6),  E(7),  E(8), E(9), E(10), E(11), k,      //
           E(1),  E(2),  E(1), E(2), E(1),  E(3),  E(4)}},
         // A literal of three padded to four bytes, four pixels from x 3 of which two fall off
         // the row, next row, a run longer than the row, then a move far past the top right.

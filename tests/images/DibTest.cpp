@@ -147,6 +147,10 @@ TEST(DibBlock, SaveWritesTheFileHeaderAndTheImageSize) {
     std::string saved = Saved(LoadDibBlock(original));
     EXPECT_EQ(saved, testsupport::AsString(expected));
     EXPECT_EQ(Saved(LoadDibBlock(std::vector<uint8_t>(saved.begin(), saved.end()))), saved);
+    // Once decoded, the bits are made again from the pixels behind a header set right too.
+    DibHandle decoded = LoadDibBlock(original);
+    ASSERT_FALSE(decoded.Decoded().IsNull());
+    EXPECT_EQ(Saved(std::move(decoded)), saved);
 
     struct Case {
         const char* what;

@@ -147,5 +147,7 @@ TEST(Document, PathTitleAndTheBaseOpenAndSave) {
     EXPECT_TRUE(doc.OnSaveDocument(folder.Path() + "made.txt"));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(folder.Exists("made.txt"));
+    doc.SetModifiedFlag();
     EXPECT_TRUE(doc.OnOpenDocument(folder.Path() + "made.txt"));
+    EXPECT_FALSE(doc.IsModified());
 }

@@ -8,11 +8,15 @@
 #include <cctype>
 #include <filesystem>
 
+#include "hypertext/HtfDocument.h"
 #include "maker/Cp1252Text.h"
 #include "maker/PuzzleSource.h"
 #include "platform/FakePrintService.h"
 #include "support/TestSupport.h"
 #include "teacher/ClassReport.h"
+#include "teacher/PageParagraphs.h"
+#include "teacher/ReportChart.h"
+#include "teacher/SampleClass.h"
 #include "teacher/TeacherCommands_qt.h"
 #include "teacher/TeacherPdf_qt.h"
 #include "teacher/Worksheet.h"
@@ -145,6 +149,15 @@ TEST(Worksheet, EveryShippedPuzzlePrintsItsCluesBoardAndAnswerKey) {
                 const int gray = qGray(page.pixel(int(board.left + (column + 0.75) * board.cell),
                                                   int(board.top + (row + 0.75) * board.cell)));
                 EXPECT_EQ(gray > 200, puzzle.IsCell(column, row)) << column << "," << row;
+                // A line parts two squares side by side.
+                if (column > 0 && puzzle.IsCell(column - 1, row) && puzzle.IsCell(column, row)) {
+                    const int x = int(board.left + column * board.cell);
+                    const int y = int(board.top + (row + 0.5) * board.cell);
+                    EXPECT_LT(std::min({qGray(page.pixel(x - 1, y)), qGray(page.pixel(x, y)),
+                                        qGray(page.pixel(x + 1, y))}),
+                              128)
+                        << column << "," << row;
+                }
             }
         }
     }
@@ -194,7 +207,7 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_EQ(teacher::TopicsOfLine(std::string("It practices ") + topic.name + "."),
                   (std::vector<std::string>{topic.name}));
     }
-    EXPECT_EQ(teacher::TopicsOfLine("It practices tiling the bathroom."),
+    EXPECT_EQ(teacher::TopicsOfLine("It practices tiling the bathroom \xB7 ages 10-11."),
               (std::vector<std::string>{"tiling the bathroom"}));
 
     // The CSV reads back field for field; names arrive in UTF-8.
@@ -212,6 +225,17 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     EXPECT_NE(html.find("<svg"), std::string::npos);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("http://"), html.find("http://www.w3.org/2000/svg"));
+    // The chart's scale climbs in twenties; every finished game is a dot.
+    std::vector<std::string> scale;
+    size_t dots = 0;
+    for (const teacher::ChartShape& shape : teacher::ScoreChart(report, 400).shapes) {
+        dots += shape.kind == teacher::ChartShape::kDot ? 1 : 0;
+        if (shape.kind == teacher::ChartShape::kText && shape.anchor == 1 && shape.x2 == 0) {
+            scale.push_back(shape.text);
+        }
+    }
+    EXPECT_EQ(scale, (std::vector<std::string>{"0", "20", "40", "60", "80", "100"}));
+    EXPECT_EQ(dots, sums.scores.size() + report.games[2].scores.size());
 
     // A real browser opens the page and prints it with the table of every player and game.
     std::string text;
@@ -235,6 +259,11 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_NE(text.find("damaged"), std::string::npos);
+    // The chart's scale lies inside the page's margin, not on its edge.
+    ASSERT_EQ(testsupport::RunCommand("pdftotext -bbox '" + folder.Path() + "r.pdf' -", &text), 0);
+    const size_t top = text.find(">100</word>");
+    ASSERT_NE(top, std::string::npos);
+    EXPECT_GE(std::stod(text.substr(text.rfind("xMin=\"", top) + 6)), teacher::kPageMargin);
 
     // The game prints the same report through the print dialog.
     platform::FakePrintService print;
@@ -270,4 +299,54 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     }
     EXPECT_GT(inked, 500);
     EXPECT_LT(differ, inked / 10);
+}
+
+TEST(ClassReport, ADamagedRecordIsNamedByItsGame) {
+    TempProgramFolder folder;
+    folder.Write("players/data", CrLf("Ann|ann0.ply"));
+    folder.Write("players/ann0.ply", CrLf("Ann|No Saved Games|Start Game Stats|Sums|Last played|"
+                                          "extra|TRUE|2|9|9|9|1|1001|3|1|70|End Game Stats"));
+    teacher::ClassReport report;
+    std::string error;
+    ASSERT_TRUE(teacher::GatherClassReport(folder.Path(), report, error)) << error;
+    ASSERT_EQ(report.players.size(), 1u);
+    EXPECT_EQ(report.players[0].damage.rfind("the record of Sums claims too many hints", 0), 0u)
+        << report.players[0].damage;
+}
+
+TEST(SampleClass, FillsOnlyAnEmptyPlayersFolderWithFilesTheReportReadsWhole) {
+    TempProgramFolder folder;
+    folder.Write("players/data", "");  // an index with nobody in it yet
+    std::string error;
+    ASSERT_TRUE(teacher::MakeSampleClass(folder.Path(), {{"Sums", 20, 5}}, 4, 7, error)) << error;
+    teacher::ClassReport report;
+    ASSERT_TRUE(teacher::GatherClassReport(folder.Path(), report, error)) << error;
+    ASSERT_EQ(report.players.size(), 4u);
+    for (const teacher::PlayerReport& player : report.players) {
+        EXPECT_EQ(player.damage, "") << player.name;
+    }
+    const std::string index = folder.Read("players/data");
+    EXPECT_FALSE(teacher::MakeSampleClass(folder.Path(), {{"Sums", 20, 5}}, 4, 7, error));
+    EXPECT_NE(error.find("has players already"), std::string::npos) << error;
+    EXPECT_EQ(folder.Read("players/data"), index);
+}
+
+TEST(Worksheet, TheBoardFitsThePageAndAPairGivesOnlyItsQuestions) {
+    for (const teacher::PaperSize& paper : {teacher::kA4, teacher::kLetter}) {
+        const teacher::PageRect wide = teacher::WorksheetBoardRect(paper, 30, 4);
+        EXPECT_GE(wide.left, teacher::kPageMargin - 1e-6) << paper.name;
+        EXPECT_LE(wide.left + 30 * wide.cell, paper.width - teacher::kPageMargin + 1e-6);
+    }
+    // A question-and-answer pair holds two blocks, of which paper shows the questions; the
+    // reveal block after it has its own questions.
+    CHtfDocument page;
+    page.m_items = {{"", 18, 1}, {"", 14, 1}};
+    for (const char* question : {"3 + 4 = ?", "seven", "5 x 6 = ?"}) {
+        page.m_blocks.emplace_back().m_rows.emplace_back().m_strQuestion = question;
+    }
+    std::vector<std::string> printed;
+    for (const teacher::PrintParagraph& paragraph : teacher::PageParagraphs(page)) {
+        printed.push_back(paragraph.Text());
+    }
+    EXPECT_EQ(printed, (std::vector<std::string>{"3 + 4 = ?", "5 x 6 = ?"}));
 }
