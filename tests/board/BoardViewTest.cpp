@@ -245,6 +245,14 @@ TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHitsAndWithoutADocumentNothing
     EXPECT_TRUE(m_fake.sounds.empty());
 }
 
+TEST_F(BoardTest, BeyondThePictureTheViewShowsTheWindowBackground) {
+    auto& view = Show<CMathGridView>(NumberPuzzle());  // a picture of 220 × 160 pixels
+    const QImage shown = view.viewport()->grab().toImage();
+    const QColor background = view.palette().color(QPalette::Window);
+    EXPECT_TRUE(AllOf(shown, QRect(230, 0, 100, 300), background));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 170, 200, 100), background));
+}
+
 TEST_F(BoardTest, ThePadIsAPhoneKeypadOfElevenButtonsPlacedBesideTheCell) {
     auto& view = Show<CMathGridView>(NumberPuzzle());
     CNumberPadDlg pad(&m_window);
