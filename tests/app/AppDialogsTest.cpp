@@ -76,6 +76,7 @@ TEST_F(AboutBox, ShowsThePictureAndTheDataFileOrSaysWhatIsMissing) {
     EXPECT_EQ(Text(&about, ids::IDC_ABOUT_VERSION), "") << "a missing line reads as empty";
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_TRUE(fake.sounds.empty()) << "sounds off: the box opens silently";
+    EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint) << "over the frame behind it";
     const QImage picture = about.grab().toImage();
     const QPoint inPicture = Find<CDibStatic>(&about, ids::IDC_DIB_PICTURE)->pos() + QPoint(5, 5);
     EXPECT_EQ(picture.pixelColor(inPicture), QColor(0xC0, 0x20, 0x10));

@@ -214,6 +214,8 @@ TEST_F(GameTest, TheHintFinderListsTheHintsOfACellAndShowsASingleOne) {
     view.OnLButtonDown(QPoint(10, 10) * (view.Zoom() / 100) - view.GetScrollPosition());
     EXPECT_EQ(list->text(), "Hint 1, Hint 5, Hint 9");
     EXPECT_TRUE(list->isEnabled());
+    QTest::keyClicks(list, "7");
+    EXPECT_EQ(list->text().toStdString(), "Hint 1, Hint 5, Hint 9") << "read, not typed into";
     EXPECT_EQ(PageName(), "hunt_00.htf");
     EXPECT_EQ(Pane(1), "Hints: 0");
     EXPECT_TRUE(Doc().m_marks.empty());
@@ -286,7 +288,7 @@ TEST(CongratsDialog, CheckSolutionSaysWhetherTheRewardGameWasPlayed) {
     }
 }
 
-TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
+TEST_F(GameTest, HelpCommandsOpenTheirTopicsPromptsGoToTheFirstPaneAndSeparatorsGroupItems) {
     ASSERT_TRUE(Start());
     Frame().CommandAction(ids::ID_HELP_INDEX)->trigger();
     Frame().CommandAction(ids::ID_QUICK_INSTRUCTIONS)->trigger();
@@ -300,6 +302,21 @@ TEST_F(GameTest, HelpCommandsOpenTheirTopicsAndPromptsGoToTheFirstPane) {
     EXPECT_EQ(Pane(0), "Select a new game to play");
     file->hide();
     EXPECT_EQ(Pane(0), "Ready");
+    // Separators group the Actions menu; within Hints none stands between the hints.
+    auto items = [](const QMenu* menu) {
+        QString text;
+        for (const QAction* action : menu->actions()) {
+            text += action->isSeparator() ? QString("| ") : action->text() + ' ';
+        }
+        return text.toStdString();
+    };
+    auto menuOf = [this](int id) {
+        return qobject_cast<QMenu*>(Frame().CommandAction(id)->parent());
+    };
+    EXPECT_EQ(items(menuOf(ids::ID_UNDO_MARK)),
+              "&Show Solution Check &Answer &Find Hints For A Cell | &Hints Play Reward Game | "
+              "&View Statistics Game &Maintenance &New Player | &Undo &Redo ");
+    EXPECT_EQ(items(menuOf(ids::ID_HINT_CLEAR)).find('|'), std::string::npos);
 }
 
 namespace {

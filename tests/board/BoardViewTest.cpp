@@ -12,8 +12,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <map>
+#include <tuple>
 
 #include "BoardPixels.h"
+#include "board/BoardPainter.h"
 #include "board/MathGridView.h"
 #include "board/NumberPadDlg.h"
 #include "platform/FakeServices.h"
@@ -243,6 +245,14 @@ TEST_F(BoardTest, TheScrollPositionMovesWhatAClickHitsAndWithoutADocumentNothing
     EXPECT_TRUE(m_fake.sounds.empty());
 }
 
+TEST_F(BoardTest, BeyondThePictureTheViewShowsTheWindowBackground) {
+    auto& view = Show<CMathGridView>(NumberPuzzle());  // a picture of 220 × 160 pixels
+    const QImage shown = view.viewport()->grab().toImage();
+    const QColor background = view.palette().color(QPalette::Window);
+    EXPECT_TRUE(AllOf(shown, QRect(230, 0, 100, 300), background));
+    EXPECT_TRUE(AllOf(shown, QRect(0, 170, 200, 100), background));
+}
+
 TEST_F(BoardTest, ThePadIsAPhoneKeypadOfElevenButtonsPlacedBesideTheCell) {
     auto& view = Show<CMathGridView>(NumberPuzzle());
     CNumberPadDlg pad(&m_window);
@@ -260,9 +270,17 @@ TEST_F(BoardTest, ThePadIsAPhoneKeypadOfElevenButtonsPlacedBesideTheCell) {
         row = place.first;
     }
     EXPECT_EQ(rows, "1 2 3/4 5 6/7 8 9/clear 0");
-    QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7");
-    QCoreApplication::sendEvent(&pad, &seven);
-    EXPECT_TRUE(pad.result() == QDialog::Accepted && pad.m_nValue == 7) << "typed digits answer";
+    // A typed digit answers and Delete clears; a letter or Ctrl with a digit is no answer.
+    for (auto [key, modifiers, value] : {std::tuple{Qt::Key_A, Qt::NoModifier, 99},
+                                         {Qt::Key_7, Qt::ControlModifier, 99},
+                                         {Qt::Key_Delete, Qt::NoModifier, -1},
+                                         {Qt::Key_7, Qt::NoModifier, 7}}) {
+        pad.setResult(0);
+        pad.m_nValue = 99;
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(&pad, &event);
+        EXPECT_EQ(pad.result() == QDialog::Accepted ? pad.m_nValue : 99, value) << key;
+    }
 
     // Centred vertically on the click (less half a cell), right of the cell.
     QPoint click(75, 85);  // cell (2, 2)
@@ -285,4 +303,29 @@ TEST_F(BoardTest, ASolvedBoardLightsItsAnswersInTurnTheNewestBrightest) {
     const QColor first = image.pixelColor(15, 45), newest = image.pixelColor(45, 45);
     EXPECT_TRUE(first.blue() < 200 && newest.blue() < first.blue() && newest.red() == 255);
     EXPECT_EQ(image.pixelColor(75, 45), QColor(Qt::white)) << "the third waits its turn";
+}
+
+// Each text shows in its own ink whichever ink drew the same text before, on the screen and
+// on a scaled or printed page, which is given the text itself.
+TEST(BoardPainter, EveryTextIsPaintedInItsOwnInk) {
+    using board::BoardOp;
+    const board::Ink inks[] = {board::Ink::Black, board::Ink::Red, board::Ink::Highlight};
+    const QColor colours[] = {Qt::black, Qt::red, Qt::blue};  // the hint ink is blue at first
+    std::vector<BoardOp> ops;
+    for (int i = 0; i < 6; ++i) {
+        ops.push_back({BoardOp::TextCentered, inks[i % 3], board::Rect{30 * i, 0, 30 * i + 30, 30},
+                       i < 3 ? "7" : "12"});
+    }
+    for (int scale : {1, 2}) {
+        QImage image(360, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        board::PaintBoardOps(painter, ops, board::BoardColors{});
+        painter.end();
+        for (int i = 0; i < 6; ++i) {
+            const QRect cell(30 * i * scale, 0, 30 * scale, 30 * scale);
+            EXPECT_GT(Count(image, cell, Near(colours[i % 3], 60)), 5) << i << " at " << scale;
+        }
+    }
 }

@@ -99,6 +99,16 @@ TEST_F(HtfWindowTest, ScrollingMovesByVisualLines) {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(window->ClientArea(), &wheel);
     EXPECT_EQ(window->TopLine(), 3);
+    // Opened at a line past its end, as a page come back to after it shrank, a page shows its
+    // last line, the bar with it; a page of one line shows from its top.
+    const auto silent = CMuWnd::LoadErrors::Silent;
+    ASSERT_TRUE(
+        window->LoadFile(WritePage("long.htf", HintPage(40)), 99, silent, kHtfAnswerModeNormal));
+    EXPECT_EQ(window->TopLine(), last);
+    EXPECT_EQ(bar->value(), last);
+    ASSERT_TRUE(window->LoadFile(WritePage("one.htf", Page("One|Only|13|1")), 99, silent,
+                                 kHtfAnswerModeNormal));
+    EXPECT_EQ(window->TopLine(), 0);
 }
 
 TEST_F(HtfWindowTest, ALinkIsTestedBeforeTheRevealBlocksUnderIt) {

@@ -161,6 +161,7 @@ TEST_F(PlayerDialogs, SelectPlayerListsTheIndexAndPickingAPlayerLoadsThatPlayers
     dialog.OnEditKillFocus();
     EXPECT_EQ(State(dialog), "Bob|2|OK Stats") << "the second Bob stays picked";
     Click(list, 0);
+    EXPECT_EQ(State(dialog), "ann|0|OK Stats") << "the first name is picked like any other";
     QTest::mouseClick(Find(&dialog, ids::IDOK), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(player.m_strName + "|" + player.m_strFileName, "ann|ann0.ply");
