@@ -160,6 +160,12 @@ TEST(ClueExpression, WorksThroughTheClueStepByStep) {
     // Making -175 a number changes nothing on the page, so it is no step.
     ASSERT_TRUE(clue.Parse("-175 + 1000", error));
     EXPECT_EQ(clue.Working(Lookup), (std::vector<std::string>{"= 825"}));
+    // A negative number negated again stands in brackets.
+    ASSERT_TRUE(clue.Parse("-(2D - 100)", error));
+    EXPECT_EQ(clue.Working(Lookup), (std::vector<std::string>{"= \x96(67 \x96 100)",
+                                                              "= \x96(\x96"
+                                                              "33)",
+                                                              "= 33"}));
     ASSERT_TRUE(clue.Parse("3 * (4 + 3A) - 7", error));
     EXPECT_EQ(clue.Numbers(), (std::vector<int64_t>{3, 4, 7}));
     ASSERT_TRUE(clue.Parse("a multiple of 6 and between 40 and 60", error));
