@@ -235,6 +235,8 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
     }
     EXPECT_NE(text.find("damaged"), std::string::npos);
+    ASSERT_EQ(Tool("class-report '" + folder.Path() + "' --out '" + folder.Path() + "r.csv'"), 0);
+    EXPECT_EQ(folder.Read("r.csv"), teacher::ClassReportCsv(report));
 
     // The game prints the same report through the print dialog.
     platform::FakePrintService print;
