@@ -924,7 +924,8 @@ std::string ClueExpression::DisplayNode(const std::vector<Node>& nodes, int inde
         case Kind::Ref:
             return node.ref.Name();
         case Kind::Negate:
-            return kMinus + Operand(nodes, node.children[0], kNegative, false);
+            // A negative number after a minus is bracketed too: "\x96(\x9633)", never "\x96\x9633".
+            return kMinus + Operand(nodes, node.children[0], kNegative, true);
         case Kind::Binary: {
             const int left = node.children[0];
             const int right = node.children[1];

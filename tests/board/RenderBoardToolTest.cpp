@@ -75,6 +75,9 @@ TEST_F(RenderBoardTool, PaintsMarksHintAndSolutionIntoAPictureSizedPng) {
     EXPECT_EQ(Inks(image, 5, 3, Cell), "kbrrr rrrrr rrrrk");
     EXPECT_EQ(Count(image, Cell(2, 1).adjusted(0, 12, -15, 0), IsReddish), 0);
     EXPECT_EQ(Count(image, Cell(1, 0), green), 0);
+    // A wrong digit in the hint's squares is starred in red with --errors, and only then.
+    EXPECT_EQ(Count(Render("--hint 1 --marks '1,0,5'"), Cell(1, 0), IsReddish), 0);
+    EXPECT_GT(Count(Render("--hint 1 --marks '1,0,5' --errors"), Cell(1, 0), IsReddish), 5);
 }
 
 TEST_F(RenderBoardTool, RefusesMarksAndOptionsThatAreNotNumbers) {

@@ -92,6 +92,7 @@ TEST(ClueExpression, GivesAReasonForEveryMistake) {
     EXPECT_EQ(ErrorOf("7D + 1"), "7 Down has no value");
     EXPECT_EQ(ErrorOf("10^19"), "10 to the power 19 is too big");
     EXPECT_EQ(ErrorOf("999999999999 * 999999999"), "the numbers grow too big");
+    EXPECT_EQ(ErrorOf("mean(999999999999999999, 999999999999999999)"), "the numbers grow too big");
     EXPECT_EQ(ErrorOf("prime(0)"), "prime needs a place from 1 to 100000, not 0");
     EXPECT_EQ(ErrorOf("reverse(120)"), "120 ends in 0, so written backwards it would start with 0");
     EXPECT_EQ(ErrorOf("digitsum(0 - 5)"), "the digits of a negative number (-5) are not used");
@@ -108,6 +109,7 @@ TEST(ClueExpression, GivesAReasonForEveryMistake) {
               std::string::npos);
     EXPECT_EQ(ErrorOf(std::string(40, '(') + "1" + std::string(40, ')')),
               "the clue has brackets nested too deeply");
+    EXPECT_EQ(ErrorOf(std::string(40, '-') + "1"), "the clue has brackets nested too deeply");
     EXPECT_EQ(ErrorOf(std::string(500, '1')), "the clue is longer than 400 characters");
 }
 
@@ -160,6 +162,16 @@ TEST(ClueExpression, WorksThroughTheClueStepByStep) {
     // Making -175 a number changes nothing on the page, so it is no step.
     ASSERT_TRUE(clue.Parse("-175 + 1000", error));
     EXPECT_EQ(clue.Working(Lookup), (std::vector<std::string>{"= 825"}));
+    // A negative number negated again stands in brackets.
+    ASSERT_TRUE(clue.Parse("-(2D - 100)", error));
+    EXPECT_EQ(clue.Working(Lookup), (std::vector<std::string>{"= \x96(67 \x96 100)",
+                                                              "= \x96(\x96"
+                                                              "33)",
+                                                              "= 33"}));
+    // Why an answer is like its clue, as its answer page says.
+    ASSERT_TRUE(clue.Parse("digits add up to 11 and odd", error));
+    EXPECT_EQ(clue.Reasons(47, Lookup),
+              (std::vector<std::string>{"4 + 7 = 11.", "47 ends in 7, so it is odd."}));
     ASSERT_TRUE(clue.Parse("3 * (4 + 3A) - 7", error));
     EXPECT_EQ(clue.Numbers(), (std::vector<int64_t>{3, 4, 7}));
     ASSERT_TRUE(clue.Parse("a multiple of 6 and between 40 and 60", error));

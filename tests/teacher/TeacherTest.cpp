@@ -264,6 +264,8 @@ TEST(ClassReport, SumsTheClassAndListsDamagedPlayerFilesWithoutWritingAny) {
     const size_t top = text.find(">100</word>");
     ASSERT_NE(top, std::string::npos);
     EXPECT_GE(std::stod(text.substr(text.rfind("xMin=\"", top) + 6)), teacher::kPageMargin);
+    ASSERT_EQ(Tool("class-report '" + folder.Path() + "' --out '" + folder.Path() + "r.csv'"), 0);
+    EXPECT_EQ(folder.Read("r.csv"), teacher::ClassReportCsv(report));
 
     // The game prints the same report through the print dialog.
     platform::FakePrintService print;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The sound synthesiser of the content build: the sounds it writes and the files it refuses.
+// The sound synthesiser and page sources of the content build: what they write and refuse.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "content/PageSource.h"
 #include "content/SoundSynth.h"
+#include "hypertext/FakeHtfMetrics.h"
 #include "platform/LittleEndian.h"
 
 using content::SoundRecipe;
@@ -23,6 +25,8 @@ TEST(SoundSynth, WritesShortQuietEndedPcmSounds) {
         EXPECT_EQ(info.channels, 1);
         EXPECT_EQ(info.bitsPerSample, 16);
         EXPECT_EQ(info.sampleRate, content::kSampleRate);
+        EXPECT_NEAR(info.seconds, recipe.name == "ding" ? 0.23 : 0.2,
+                    0.005);  // checked against 3 s
         // No click: the first and last samples are silent, and nothing clips.
         const auto sample = [&](size_t i) { return int16_t(platform::le::U16(wav, 44 + 2 * i)); };
         const size_t count = info.dataBytes / 2;
@@ -58,4 +62,22 @@ TEST(SoundSynth, RefusesRecipesItCannotPlayAndFilesThatAreNotSounds) {
     wav.resize(60);
     EXPECT_FALSE(content::ReadWavInfo(wav, info, why));
     EXPECT_EQ(why, "the \"data\" chunk runs past the end of the file");
+}
+
+TEST(PageSource, EveryElementReachesThePageAndABarSplitsItsTwoTexts) {
+    CFakeHtfMetrics metrics;
+    std::string page;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(
+        content::BuildPageFromSource("title T\nlarge Big\nheading Head\nsub Sub\npara "
+                                     "Plain\nred Warn\nlink Go on | qzx_13.htf\nask Q? | A.\n",
+                                     "p.page", metrics, page, errors));
+    for (const char* line :
+         {"Big", "Head", "Sub", "Plain", "Warn", "Go on", "qzx_13.htf", "Q?  A."}) {
+        EXPECT_NE(page.find(std::string("\n") + line + "\n"), std::string::npos) << line;
+    }
+    EXPECT_FALSE(
+        content::BuildPageFromSource("large Big\nlink Go on\n", "p", metrics, page, errors));
+    EXPECT_EQ(errors, (std::vector<std::string>{"p:2: link needs two texts with a '|' between them",
+                                                "p:0: the page has no title"}));
 }

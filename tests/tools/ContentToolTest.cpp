@@ -60,8 +60,11 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
     folder.Write("data/games.dat", folder.Read("data/games.dat") + "Far Away\r\n..\\far\r\n");
     std::string ants = folder.Read("ants/ants.dat");
     folder.Write("ants/ants.dat", "../sea\r\n" + ants.substr(ants.find('\n') + 1));
+    std::string board = folder.Read("data/steps.bgd");
+    folder.Write("data/steps.bgd",
+                 board.insert(board.find("\r\n", board.find("Start Answer") + 14), ",9"));
     folder.Write("data/Sound.dat",
-                 "TRUE\r\nMAYBE\r\n0\r\n300\r\n255\r\n0\r\n255\r\n0\r\n255\r\n255\r\n0\r\n");
+                 "TRUE\r\nMAYBE\r\n0\r\n300\r\n2x5\r\n0\r\n255\r\n0\r\n255\r\n255\r\n0\r\n");
     EXPECT_EQ(Tool("check '" + folder.Path() + "'", output), 1);
     for (const char* problem :
          {"problem: data\\steps_03.htf cannot be read (file error 2)\n",
@@ -72,9 +75,15 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
           "name\n",
           "problem: Data\\Sound.dat line 2 is \"MAYBE\", not TRUE or FALSE\n",
           "problem: Data\\Sound.dat line 4 is \"300\", not a colour part from 0 to 255\n",
-          ": 8 problems\n"}) {
+          "problem: Data\\Sound.dat line 5 is \"2x5\", not a colour part from 0 to 255\n",
+          ",9\" is not a cell with a digit 0 to 9\n", ": 10 problems\n"}) {
         EXPECT_NE(output.find(problem), std::string::npos) << problem << " in\n" << output;
     }
+    EXPECT_EQ(Tool("check '" + again.File("players") + "'", output), 1);
+    EXPECT_NE(
+        output.find("problem: data\\games.dat cannot be opened: the game list would be empty"),
+        std::string::npos)
+        << output;
     // With its background back, the reward game's sprites are checked frame by frame.
     folder.Write("ants/ants.dat", ants);
     folder.Write("ants/fisha3.bmp", folder.Read("data/Head.bmp"));
@@ -95,20 +104,35 @@ TEST(ContentTool, TheShippedContentBuildsTheSameBytesEveryTimeAndCheckFindsEachP
     EXPECT_EQ(list, again.Read("data/games.dat") + "New Easy Puzzle 1\r\nnew1\r\n");
 }
 
-TEST(ContentTool, BuildRefusesABrokenSourceWithItsLine) {
+TEST(ContentTool, BuildRefusesABrokenSourceWithItsLineAndAFileItCannotWrite) {
     TempProgramFolder folder;
+    std::string output;
+    std::filesystem::create_directories(folder.File("out/data/steps.bgd"));
+    EXPECT_EQ(Tool("build " + kContent + " '" + folder.File("out") + "'", output), 1);
+    EXPECT_NE(output.find("steps.bgd:0: cannot be written"), std::string::npos) << output;
+    std::filesystem::remove_all(folder.File("out"));
+
     std::filesystem::copy(std::string(QZ_SOURCE_DIR) + "/content", folder.File("content"),
                           std::filesystem::copy_options::recursive);
     std::string puzzle = folder.Read("content/puzzles/01-first-steps.qzp");
     puzzle.replace(puzzle.find("5 × 5"), std::string("5 × 5").size(), "5 × 50");
     folder.Write("content/puzzles/01-first-steps.qzp", puzzle);
-    std::string output;
+    puzzle = folder.Read("content/puzzles/03-take-away.qzp");
+    folder.Write("content/puzzles/03-take-away.qzp",
+                 puzzle.replace(puzzle.find("takeaway"), 8, "times"));
+    std::string reward = folder.Read("content/reward.txt");
+    folder.Write("content/reward.txt",
+                 reward.replace(reward.find("\nbackground "), 11, "\nbackdrop"));
     EXPECT_EQ(Tool("build '" + folder.File("content") + "' '" + folder.File("out") + "'", output),
               1);
-    EXPECT_NE(output.find("01-first-steps.qzp:19: 1 Across works out to 250, which has 3 digits: "
-                          "too long for its 2 squares"),
-              std::string::npos)
-        << output;
+    for (const char* problem :
+         {"01-first-steps.qzp:19: 1 Across works out to 250, which has 3 digits: too long for its "
+          "2 squares\n",
+          "03-take-away.qzp:0: the stem times is used by 02-times-tables.qzp already\n",
+          "reward.txt:4: a line is \"background NAME\" or \"sprite PREFIX X Y W H COLOUR\"\n",
+          "reward.txt:0: names no background\n"}) {
+        EXPECT_NE(output.find(problem), std::string::npos) << problem << " in\n" << output;
+    }
     EXPECT_FALSE(folder.Exists("out/data/games.dat"));
 }
 
@@ -117,7 +141,9 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
     const std::string puzzle = "'" + folder.File("new.qzp") + "'";
     std::string output;
     // Seeds as long as New Puzzle's, taken from the clock, are taken here too.
-    ASSERT_EQ(Tool("generate --level medium --size 7 --seed 18446744073709551615 --out " + puzzle,
+    ASSERT_EQ(Tool("generate --level medium --size 7 --seed 18446744073709551615 --title 'Night "
+                   "Sums' --out " +
+                       puzzle,
                    output),
               0)
         << output;
@@ -134,6 +160,7 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
         << output;
     // A source that says more than its grade: grade and check --levels both say so.
     std::string source = folder.Read("new.qzp");
+    EXPECT_NE(source.find("\ntitle   Night Sums\n"), std::string::npos) << source;
     source.replace(source.find("level   medium"), 14, "level   hard");
     folder.Write("content/puzzles/new.qzp", source);
     EXPECT_EQ(Tool("grade '" + folder.File("content/puzzles/new.qzp") + "'", output), 4);
@@ -154,6 +181,9 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
         {"generate --size 101 --level easy --out OUT", "usage: quizlex-tool generate"},
         {"generate --level easy --seed -1 --out OUT", "usage: quizlex-tool generate"},
         {"generate --level easy --seed 18446744073709551616 --out OUT", "usage: quizlex-tool"},
+        {"sample-class OUT 3 4", "usage: quizlex-tool sample-class"},
+        {"class-report OUT", "usage: quizlex-tool class-report"},
+        {"icons OUT", "icons takes THEME_FOLDER NAME"},
     };
     for (auto [command, message] : refused) {
         for (size_t at; (at = command.find("OUT")) != std::string::npos;) {
@@ -162,5 +192,12 @@ TEST(ContentTool, GenerateWritesAPuzzleThatSolveProvesAndGradeGradesAndAllRefuse
         EXPECT_NE(Tool(command, output), 0) << command;
         EXPECT_NE(output.find(message), std::string::npos) << command << "\n" << output;
         EXPECT_FALSE(folder.Exists("other.qzp")) << command;
+    }
+    // The game's icon for a desktop icon theme, at each size a theme looks for.
+    ASSERT_EQ(Tool("icons '" + folder.File("icons") + "' quizlex", output), 0) << output;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string side = std::to_string(size);
+        const std::string png = folder.Read("icons/" + side + "x" + side + "/apps/quizlex.png");
+        EXPECT_EQ(png.size() > 24 ? uint8_t(png[18]) * 256 + uint8_t(png[19]) : 0, size);
     }
 }
