@@ -25,8 +25,8 @@ TEST(SoundSynth, WritesShortQuietEndedPcmSounds) {
         EXPECT_EQ(info.channels, 1);
         EXPECT_EQ(info.bitsPerSample, 16);
         EXPECT_EQ(info.sampleRate, content::kSampleRate);
-        EXPECT_NEAR(info.seconds, recipe.name == "ding" ? 0.23 : 0.2,
-                    0.005);  // checked against 3 s
+        // As long as its notes and rests: 90 + 120 + 20 ms, and 200 ms.
+        EXPECT_NEAR(info.seconds, recipe.name == "ding" ? 0.23 : 0.2, 0.005);
         // No click: the first and last samples are silent, and nothing clips.
         const auto sample = [&](size_t i) { return int16_t(platform::le::U16(wav, 44 + 2 * i)); };
         const size_t count = info.dataBytes / 2;
