@@ -188,7 +188,10 @@ TEST(PuzzleSource, ClueWordsAgreeWithTheirExpressionOnEveryNumber) {
               "the words write three, which the clue's expression does not use");
     EXPECT_EQ(check("47\xB0 and 68\xB0", "180 - 47 - 86"),
               "the words write 68, which the clue's expression does not use");
-    // Only money and measures change unit: a bare 20 is not 200.
+    // Only money and measures change unit: a bare 20 is not 200, nor $20 2000 cents.
+    EXPECT_EQ(check("Add 20 to 47", "47 + 200"),
+              "the words write 20, which the clue's expression does not use");
+    EXPECT_EQ(check("$20 less 47 cents", "2000 - 47"), "agree");
     EXPECT_EQ(check("20 more than 47", "47 + 200"),
               "the words write 20, which the clue's expression does not use");
     EXPECT_EQ(check("47 and 68 more", "47 + 68 + 13"),
